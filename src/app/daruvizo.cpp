@@ -1,0 +1,78 @@
+#include "app/daruvizo.h"
+
+#include <exception>
+
+#include "draws/current_draw.h"
+#include "evaluation/komplettcheck.h"
+#include "evaluation/zettelcheck.h"
+
+namespace numora {
+namespace {
+constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
+// The controls whose hint shows in the hint line when the mouse enters them.
+constexpr const char* kHintControls[] = {
+    "SpeedButton10", "SpeedButton15", "SpeedButton16", "SpeedButton4",  "SpeedButton13",
+    "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
+    "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",  "BitBtn4",
+    "BitBtn7",       "BitBtn1",       "DateTimePicker2"};
+}  // namespace
+
+TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
+    : platform_(platform), settings_(settings) {
+  form.Home = std::move(home);
+  registerHandlers();
+}
+
+void TForm1::registerHandlers() {
+  handlers_ = {
+      {"FormActivate", [this] { FormActivate(); }},
+      {"FormClose", [this] { FormClose(); }},
+      {"SpeedButton5Click", [this] { SpeedButton5Click(); }},
+      {"SpeedButton6Click", [this] { SpeedButton6Click(); }},
+      {"SpeedButton7Click", [this] { SpeedButton7Click(); }},
+      {"RadioGroup1Click", [this] { RadioGroup1Click(); }},
+      {"Komplettcheck", [this] { Komplettcheck(); }},
+      {"Label43Click", [this] { Label43Click(); }},
+  };
+  for (const char* name : kHintControls) {
+    if (!form.registry.find(name)) continue;
+    handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
+  }
+  for (const char* label : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
+    handlers_[std::string(label) + "Click"] = [this, label] { Label52Click(label); };
+  }
+}
+
+void TForm1::handle(const std::function<void()>& handler) {
+  ++handlerDepth_;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    platform_.setWaitCursor(false);
+    platform_.showMessage(error.what());
+  }
+  --handlerDepth_;
+  // The main window is active again after an input box or dialog of its own.
+  if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
+}
+
+void TForm1::SpeedButton5Click() { numora::SpeedButton5Click(drawContext()); }
+void TForm1::SpeedButton6Click() { numora::SpeedButton6Click(drawContext()); }
+void TForm1::SpeedButton7Click() { numora::SpeedButton7Click(drawContext()); }
+void TForm1::RadioGroup1Click() { numora::RadioGroup1Click(drawContext()); }
+
+void TForm1::Zettelcheck(const std::string& tipText) { numora::Zettelcheck(form, tipText); }
+int TForm1::Komplettcheck() { return numora::Komplettcheck(form, platform_); }
+
+void TForm1::MouseEnter(const std::string& controlName) {
+  const Control* control = form.registry.find(controlName);
+  form.StatusBar1.setPanel(1, control ? control->hint() : std::string());
+}
+
+void TForm1::Label52Click(const std::string& labelName) {
+  if (const Control* label = form.registry.find(labelName)) platform_.shellOpen(label->caption());
+}
+
+void TForm1::Label43Click() { platform_.shellOpen(kProductPage); }
+
+}  // namespace numora

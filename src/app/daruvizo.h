@@ -1,0 +1,77 @@
+// TForm1, the main window (module daruvizo): owns the form model and exposes every handler
+// under its designed name. Each handler only forwards to its subsystem; errors that a handler
+// does not catch reach the user as a message box with the error's own text.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "app/settings_store.h"
+#include "draws/current_draw.h"
+#include "draws/draw_file.h"
+#include "form/form.h"
+#include "form/platform.h"
+
+namespace numora {
+
+class TForm1 {
+ public:
+  static constexpr const char* kCaption = "Veltrin's Numora  Canada  2-10 of 70";
+  static constexpr const char* kApplicationTitle = "Veltrins Numora Canada";
+  static constexpr int kClientWidth = 582;
+  static constexpr int kClientHeight = 534;
+
+  TForm1(Platform& platform, SettingsStore& settings, std::string home);
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  Form form;
+
+  // Start-up, activation, resizing and closing.
+  void FormCreate(int windowHeight);
+  void FormActivate();
+  // The scale factor for the page control's contents when the height changed.
+  std::optional<double> FormResize(int windowHeight);
+  void FormClose();
+
+  // The current draw.
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+  void RadioGroup1Click();
+
+  // Tip matching.
+  void Zettelcheck(const std::string& tipText);
+  int Komplettcheck();
+
+  // Hint line: the hint of the control the mouse entered goes to status panel 1.
+  void MouseEnter(const std::string& controlName);
+  // Web-address labels and the banner.
+  void Label52Click(const std::string& labelName);
+  void Label43Click();
+
+  // Handlers by name, for numora-cli: each runs as a click would.
+  const std::map<std::string, std::function<void()>>& handlers() const { return handlers_; }
+  // Runs a handler as the event loop would: errors become message boxes, and an input box or
+  // dialog shown on the way re-runs the activation sequence afterwards.
+  void handle(const std::function<void()>& handler);
+
+  bool activationRunning() const { return activating_; }
+  Platform& platform() { return platform_; }
+  DrawFileReader& drawReader() { return reader_; }
+
+ private:
+  DrawContext drawContext() { return DrawContext{form, platform_, reader_}; }
+  void registerHandlers();
+
+  Platform& platform_;
+  SettingsStore& settings_;
+  DrawFileReader reader_;
+  std::map<std::string, std::function<void()>> handlers_;
+  int handlerDepth_ = 0;
+  bool activating_ = false;
+};
+
+}  // namespace numora

@@ -1,0 +1,75 @@
+// The per-user settings store: named, typed values under one key. A value of another kind than
+// the one asked for reads as missing.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "common/day_date.h"
+
+class QSettings;
+
+namespace numora {
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual std::optional<int> readInteger(const std::string& name) = 0;
+  virtual std::optional<std::string> readString(const std::string& name) = 0;
+  // Floating-point values and dates: the 8 bytes of a double.
+  virtual std::optional<double> readDouble(const std::string& name) = 0;
+  virtual void writeInteger(const std::string& name, int value) = 0;
+  virtual void writeString(const std::string& name, const std::string& value) = 0;
+  virtual void writeDouble(const std::string& name, double value) = 0;
+  // Makes what was written durable; throws when the store cannot be written.
+  virtual void flush() {}
+
+  std::optional<bool> readBool(const std::string& name) {
+    const auto value = readInteger(name);
+    if (!value) return std::nullopt;
+    return *value != 0;
+  }
+  void writeBool(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }
+};
+
+// A store that lives only in memory: the empty store of a first start, and the tests' store.
+class MemorySettingsStore : public SettingsStore {
+ public:
+  std::optional<int> readInteger(const std::string& name) override;
+  std::optional<std::string> readString(const std::string& name) override;
+  std::optional<double> readDouble(const std::string& name) override;
+  void writeInteger(const std::string& name, int value) override { values_[name] = value; }
+  void writeString(const std::string& name, const std::string& value) override {
+    values_[name] = value;
+  }
+  void writeDouble(const std::string& name, double value) override { values_[name] = value; }
+  bool contains(const std::string& name) const { return values_.count(name) != 0; }
+
+ private:
+  std::map<std::string, std::variant<int, std::string, double>> values_;
+};
+
+// Typed values in a per-user file under the key "SOFTWARE/Veltrin/VuduRo".
+class FileSettingsStore : public SettingsStore {
+ public:
+  explicit FileSettingsStore(const std::string& path);
+  ~FileSettingsStore() override;
+  std::optional<int> readInteger(const std::string& name) override;
+  std::optional<std::string> readString(const std::string& name) override;
+  std::optional<double> readDouble(const std::string& name) override;
+  void writeInteger(const std::string& name, int value) override;
+  void writeString(const std::string& name, const std::string& value) override;
+  void writeDouble(const std::string& name, double value) override;
+  void flush() override;
+
+  // The file of the user's settings.
+  static std::string defaultPath();
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace numora

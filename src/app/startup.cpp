@@ -1,0 +1,54 @@
+// Start-up, activation, resizing and closing of the main window.
+#include <cmath>
+
+#include "app/daruvizo.h"
+#include "app/settings_persistence.h"
+#include "draws/lottery.h"
+
+namespace numora {
+
+void TForm1::FormCreate(int windowHeight) {
+  // The fixed date and number formats live in the conversion functions themselves.
+  form.random.setSeed(platform_.tickCount());
+  form.groesse = windowHeight;
+  form.LaufMax = 100000;
+  form.sortieren = false;
+  const int lotteryIndex = loadSettings(form, platform_, settings_);
+  form.LaufMax = form.UpDown7.position() * 1000;
+  if (form.ProxyHostEdit.text().empty()) form.ProxyPortEdit.setText("80");
+  loadTipList(form);
+  // The stored lottery is selected without the lottery switch: the pickers keep their design
+  // lower limit until the user switches.
+  form.ZahlenFile = lotteryIndex == kKenoAtlantic ? "KenoAl.dat" : "VuduRO.dat";
+  form.RadioGroup1.setItemIndex(lotteryIndex == kKenoAtlantic ? kKenoAtlantic : kDailyKeno);
+  form.SoundName = form.Home + "yippee.wav";
+  (void)form.DateTimePicker1.setDate(platform_.today());
+}
+
+void TForm1::FormActivate() {
+  if (activating_) return;
+  activating_ = true;
+  ++handlerDepth_;
+  try {
+    SpeedButton5Click();
+  } catch (const std::exception& error) {
+    platform_.setWaitCursor(false);
+    platform_.showMessage(error.what());
+  }
+  --handlerDepth_;
+  activating_ = false;
+  // Dialogs closed while the sequence ran do not start it again.
+  platform_.reactivationPending = false;
+}
+
+std::optional<double> TForm1::FormResize(int windowHeight) {
+  if (windowHeight == form.groesse || form.groesse <= 0) return std::nullopt;
+  const double factor = static_cast<double>(windowHeight) / form.groesse;
+  form.groesse = windowHeight;
+  return factor;
+}
+
+void TForm1::FormClose() { saveSettings(form, platform_, settings_); }
+
+}  // namespace numora
+

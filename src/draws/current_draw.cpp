@@ -1,0 +1,128 @@
+#include "draws/current_draw.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "draws/draw_caption.h"
+#include "draws/lottery.h"
+#include "evaluation/komplettcheck.h"
+
+namespace numora {
+namespace {
+
+constexpr const char* kNoDrawFile = "First read the data of draws";
+constexpr DayCount kStatisticsYear = 365;
+
+void finishChange(DrawContext context) {
+  context.form.Label35.setCaption(context.form.Label29.caption());
+  Komplettcheck(context.form, context.platform);
+}
+
+// The history of the current lottery; throws when the file cannot be read.
+std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
+  return context.reader.load(currentDrawFile(context.form));
+}
+
+}  // namespace
+
+std::filesystem::path currentDrawFile(const Form& form) {
+  return drawFilePath(form.Home, form.ZahlenFile);
+}
+
+void showRecord(DrawContext context, const DrawRecord& record, std::size_t index,
+                CaptionGap gap) {
+  Form& form = context.form;
+  form.Datum1 = record.date;
+  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
+  form.Position = static_cast<int>(index);
+  form.Label29.setCaption(drawCaption(record, gap, context.platform.shortDayNames()));
+  form.Label13.setCaption(crossSumCaption(record));
+}
+
+void SpeedButton5Click(DrawContext context) {
+  Form& form = context.form;
+  const auto path = currentDrawFile(form);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    context.platform.showMessage(kNoDrawFile);
+    return;
+  }
+  const auto history = loadHistory(context);
+  const auto& records = history->records;
+  form.aktDatum = std::round(form.DateTimePicker1.date());
+
+  if (records.empty()) {
+    form.Position = 0;
+  } else {
+    // The first record on or after the picked date; the last record when none is.
+    const auto found = std::find_if(records.begin(), records.end(),
+                                    [&](const DrawRecord& r) { return r.date >= form.aktDatum; });
+    const std::size_t index =
+        found == records.end() ? records.size() - 1 : static_cast<std::size_t>(found - records.begin());
+    const auto& record = records[index];
+    const bool wide = index == 0 && records.size() > 1;
+    showRecord(context, record, index, wide ? CaptionGap::Wide : CaptionGap::Normal);
+    for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
+  }
+
+  if (!form.DateTimePicker1.setDate(form.Datum1)) {
+    (void)form.DateTimePicker1.setDate(lottery(form.RadioGroup1.itemIndex()).firstDrawDate);
+  }
+  finishChange(context);
+}
+
+void SpeedButton6Click(DrawContext context) {
+  Form& form = context.form;
+  const auto history = loadHistory(context);
+  const auto& records = history->records;
+  form.Position = std::max(form.Position - 1, 0);
+  if (!records.empty()) {
+    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(form.Position),
+                                                    records.size() - 1);
+    showRecord(context, records[index], index, CaptionGap::Normal);
+  }
+  form.aktDatum = form.Datum1;
+  (void)form.DateTimePicker1.setDate(form.Datum1);
+  finishChange(context);
+}
+
+void SpeedButton7Click(DrawContext context) {
+  Form& form = context.form;
+  const auto history = loadHistory(context);
+  const auto& records = history->records;
+  const DayCount picked = form.DateTimePicker1.date();
+  if (picked < form.DateTimePicker2.date()) {
+    (void)form.DateTimePicker2.setDate(picked - kStatisticsYear);
+  }
+  form.Position = form.Position + 1;
+  if (!records.empty()) {
+    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(form.Position),
+                                                    records.size() - 1);
+    showRecord(context, records[index], index, CaptionGap::Normal);
+  }
+  form.aktDatum = form.Datum1;
+  (void)form.DateTimePicker1.setDate(form.Datum1);
+  finishChange(context);
+}
+
+void RadioGroup1Click(DrawContext context) {
+  Form& form = context.form;
+  if (form.RadioGroup1.itemIndex() == kDailyKeno) {
+    const Lottery& daily = lottery(kDailyKeno);
+    form.ZahlenFile = daily.drawFile;
+    form.DateTimePicker1.setMinDate(daily.firstDrawDate);
+    form.DateTimePicker2.setMinDate(daily.firstDrawDate);
+    (void)form.DateTimePicker2.setDate(daily.firstDrawDate);
+  } else {
+    // The limit is raised only after the date: a picker refuses dates below its limit.
+    const Lottery& atlantic = lottery(kKenoAtlantic);
+    form.ZahlenFile = atlantic.drawFile;
+    (void)form.DateTimePicker2.setDate(atlantic.firstDrawDate);
+    form.DateTimePicker1.setMinDate(atlantic.firstDrawDate);
+    form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
+  }
+  (void)form.DateTimePicker1.setDate(context.platform.today());
+  SpeedButton5Click(context);
+}
+
+}  // namespace numora

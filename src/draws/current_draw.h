@@ -1,0 +1,30 @@
+// The current draw and the operations that move it: show by date, the steps to the previous and
+// next draw, and the lottery switch. Each ends with the full check of the tip list.
+#pragma once
+
+#include "draws/draw_caption.h"
+#include "draws/draw_file.h"
+#include "form/form.h"
+#include "form/platform.h"
+
+namespace numora {
+
+struct DrawContext {
+  Form& form;
+  Platform& platform;
+  DrawFileReader& reader;
+};
+
+// The draw file of the selected lottery.
+std::filesystem::path currentDrawFile(const Form& form);
+
+// Makes a record the current draw: Datum1, Zahl[1..20], Position, the caption and the cross sum.
+// Zahl5 is left to the caller.
+void showRecord(DrawContext context, const DrawRecord& record, std::size_t index, CaptionGap gap);
+
+void SpeedButton5Click(DrawContext context);  // show by date
+void SpeedButton6Click(DrawContext context);  // previous draw
+void SpeedButton7Click(DrawContext context);  // next draw
+void RadioGroup1Click(DrawContext context);   // lottery switch
+
+}  // namespace numora

@@ -1,0 +1,67 @@
+// The draw file: a headerless sequence of 40-byte records, oldest first. One reader loads a
+// file into memory and keeps it while the file's size and modification time stay the same, so
+// the many full reads of the program become walks over an array. Appends go through the
+// appender, which starts at the last whole record even when the file ends in a torn one.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "draws/draw_record.h"
+
+namespace numora {
+
+class DrawFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct DrawHistory {
+  std::vector<DrawRecord> records;
+};
+
+// Home + ZahlenFile. The two spellings of a draw file's name ("VuduRO.dat", "Vuduro.dat")
+// name the same file: an existing file whose name differs only in case is used.
+std::filesystem::path drawFilePath(const std::string& home, const std::string& zahlenFile);
+
+class DrawFileReader {
+ public:
+  // The whole records of the file; throws DrawFileError when the file cannot be read.
+  std::shared_ptr<const DrawHistory> load(const std::filesystem::path& path);
+  // Forget the cached history, after a write.
+  void invalidate();
+  // How many times a file was actually read (the rest came from memory).
+  int readsFromDisk() const { return readsFromDisk_; }
+
+ private:
+  std::filesystem::path path_;
+  std::uintmax_t size_ = 0;
+  std::filesystem::file_time_type modified_{};
+  std::shared_ptr<const DrawHistory> history_;
+  int readsFromDisk_ = 0;
+};
+
+// Appends records to a draw file, creating it when missing. A torn last record (a length that
+// is not a multiple of 40) is cut off first, so new records stay aligned.
+class DrawFileAppender {
+ public:
+  DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader);
+  ~DrawFileAppender();
+  DrawFileAppender(const DrawFileAppender&) = delete;
+  DrawFileAppender& operator=(const DrawFileAppender&) = delete;
+
+  // Written and flushed at once, so a record survives a later failure.
+  void append(const DrawRecord& record);
+  void close();
+
+ private:
+  std::filesystem::path path_;
+  DrawFileReader& reader_;
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace numora

@@ -1,0 +1,39 @@
+#include "evaluation/komplettcheck.h"
+
+#include <string>
+
+#include "common/text.h"
+#include "evaluation/zettelcheck.h"
+
+namespace numora {
+namespace {
+constexpr int kSoundFromHits = 3;
+}
+
+int Komplettcheck(Form& form, Platform& platform) {
+  form.Statistik.fill(0);
+  if (!form.sortieren) return 0;
+
+  form.ListBox2.clear();
+  int best = 0;
+  std::size_t line = 0;
+  while (line < form.ListBox1.count()) {
+    if (trim(form.ListBox1.line(line)).empty()) {
+      form.ListBox1.erase(line);
+      continue;
+    }
+    Zettelcheck(form, form.ListBox1.line(line));
+    const int hits = form.Gewinn;
+    if (hits >= kSoundFromHits) platform.playSound(form.SoundName);
+    if (hits > best) best = hits;
+    // A damaged draw (one number stored several times) can score past the tally's range.
+    if (hits < static_cast<int>(form.Statistik.size())) ++form.Statistik[hits];
+    form.ListBox2.add(std::to_string(hits));
+    ++line;
+  }
+
+  form.StatusBar1.setPanel(0, best > 0 ? "Max Win:  " + std::to_string(best) + "x" : "");
+  return best;
+}
+
+}  // namespace numora

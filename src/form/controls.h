@@ -1,0 +1,231 @@
+// The control types of the form model: plain data that behaves as the window's controls do
+// (up-downs clamp, date pickers refuse dates below their lower limit, ...). Every change bumps
+// the control's change counter so a view repaints only what moved.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/day_date.h"
+
+namespace numora {
+
+class ControlRegistry;
+
+class Control {
+ public:
+  Control(ControlRegistry* registry, std::string name);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  const std::string& name() const { return name_; }
+  std::uint64_t changeCount() const { return changes_; }
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  const std::string& hint() const { return hint_; }
+  void setHint(std::string hint);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+
+ protected:
+  void markChanged() { ++changes_; }
+
+ private:
+  std::string name_;
+  std::string caption_;
+  std::string hint_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::uint64_t changes_ = 0;
+};
+
+// Every control of a form registers itself here, so front ends can find it by its name.
+class ControlRegistry {
+ public:
+  void add(Control* control) { controls_.push_back(control); }
+  Control* find(const std::string& name) const;
+  const std::vector<Control*>& all() const { return controls_; }
+
+ private:
+  std::vector<Control*> controls_;
+};
+
+using Label = Control;
+using Button = Control;
+
+class UpDown : public Control {
+ public:
+  UpDown(ControlRegistry* registry, std::string name, int min, int max, int position);
+  int position() const { return position_; }
+  // Clamps into min..max, as the control does.
+  void setPosition(int position);
+  int min() const { return min_; }
+  int max() const { return max_; }
+  void setMin(int min);
+  void setMax(int max);
+
+ private:
+  int min_;
+  int max_;
+  int position_;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(ControlRegistry* registry, std::string name, bool checked);
+  bool checked() const { return checked_; }
+  void setChecked(bool checked);
+
+ private:
+  bool checked_;
+};
+
+class Edit : public Control {
+ public:
+  Edit(ControlRegistry* registry, std::string name, std::string text = {});
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+ private:
+  std::string text_;
+};
+
+using Memo = Edit;
+
+class ComboBox : public Control {
+ public:
+  ComboBox(ControlRegistry* registry, std::string name, std::vector<std::string> items,
+           int itemIndex, std::string text);
+  const std::vector<std::string>& items() const { return items_; }
+  int itemIndex() const { return itemIndex_; }
+  // An index outside the items selects nothing (-1) and keeps the text.
+  void setItemIndex(int index);
+  const std::string& text() const { return text_; }
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_;
+  std::string text_;
+};
+
+class RadioGroup : public Control {
+ public:
+  RadioGroup(ControlRegistry* registry, std::string name, std::vector<std::string> items,
+             int itemIndex);
+  const std::vector<std::string>& items() const { return items_; }
+  int itemIndex() const { return itemIndex_; }
+  void setItemIndex(int index);
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_;
+};
+
+class ListBox : public Control {
+ public:
+  ListBox(ControlRegistry* registry, std::string name);
+  const std::vector<std::string>& lines() const { return lines_; }
+  std::size_t count() const { return lines_.size(); }
+  const std::string& line(std::size_t index) const { return lines_.at(index); }
+  void add(std::string line);
+  void setLine(std::size_t index, std::string line);
+  void erase(std::size_t index);
+  void clear();
+  void setLines(std::vector<std::string> lines);
+  // -1 when nothing is selected.
+  int itemIndex() const { return itemIndex_; }
+  void setItemIndex(int index);
+
+ private:
+  std::vector<std::string> lines_;
+  int itemIndex_ = -1;
+};
+
+class StatusBar : public Control {
+ public:
+  StatusBar(ControlRegistry* registry, std::string name);
+  static constexpr std::size_t kPanels = 2;
+  const std::string& panel(std::size_t index) const { return panels_.at(index); }
+  void setPanel(std::size_t index, std::string text);
+
+ private:
+  std::array<std::string, kPanels> panels_;
+};
+
+// A date-only picker with a lower limit.
+class DatePicker : public Control {
+ public:
+  DatePicker(ControlRegistry* registry, std::string name, DayCount date, DayCount minDate);
+  DayCount date() const { return date_; }
+  // False, and nothing changes, when the date lies before the lower limit.
+  [[nodiscard]] bool setDate(DayCount date);
+  DayCount minDate() const { return minDate_; }
+  // Raising the limit above the shown date moves the date up to it.
+  void setMinDate(DayCount minDate);
+
+ private:
+  DayCount date_;
+  DayCount minDate_;
+};
+
+// The tab pages of the main window; the index of the page shown.
+class PageControl : public Control {
+ public:
+  PageControl(ControlRegistry* registry, std::string name, std::vector<std::string> pages);
+  const std::vector<std::string>& pages() const { return pages_; }
+  int activePage() const { return activePage_; }
+  void setActivePage(int index);
+
+ private:
+  std::vector<std::string> pages_;
+  int activePage_ = 0;
+};
+
+// A bar chart: two bar series that can be switched on and off, a value axis with a fixed range
+// or automatic scaling, and a category axis with a title.
+struct ChartBar {
+  double x = 0;
+  double y = 0;
+  std::optional<std::uint32_t> colour;  // 0xRRGGBB, or the series' own colour
+  bool operator==(const ChartBar&) const = default;
+};
+
+struct ChartSeries {
+  bool active = true;
+  std::vector<ChartBar> bars;
+};
+
+class Chart : public Control {
+ public:
+  Chart(ControlRegistry* registry, std::string name);
+  const ChartSeries& series(int number) const;  // 1 or 2
+  void setSeriesActive(int number, bool active);
+  void clearSeries(int number);
+  void addBar(int number, double x, double y, std::optional<std::uint32_t> colour = {});
+
+  struct Axis {
+    bool automatic = true;
+    double min = 0;
+    double max = 0;
+  };
+  const Axis& leftAxis() const { return leftAxis_; }
+  void setLeftAxisAutomatic();
+  void setLeftAxisRange(double min, double max);
+  const std::string& bottomTitle() const { return bottomTitle_; }
+  void setBottomTitle(std::string title);
+
+ private:
+  ChartSeries& mutableSeries(int number);
+  std::array<ChartSeries, 2> series_;
+  Axis leftAxis_;
+  std::string bottomTitle_;
+};
+
+}  // namespace numora

@@ -1,0 +1,68 @@
+#include "form/form.h"
+
+namespace numora {
+namespace {
+constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
+}
+
+Form::Form() {
+  RadioGroup1.setCaption("Keno Lottery");
+  Label35.setCaption("");
+  Label13.setCaption("Summer cross");
+  SpeedButton10.setHint("Updating the lottery numbers from the Internet");
+  SpeedButton6.setHint("previous draw");
+  SpeedButton7.setHint("next draw");
+
+  Label25.setCaption("Tip series");
+  Label26.setCaption("properly             ");
+  Label61.setCaption("Numbers per Tip");
+  Label16.setCaption("Tips per ticket");
+  Label22.setCaption("Total Tips");
+  Label22.setHint("Wieviele Tipps wollen Sie berechnen?");
+  Label30.setCaption("Cost per Tip");
+  CheckBox28.setCaption("Delete before calculating");
+  CheckBox28.setHint("Delete before calculating");
+  Label23.setCaption("1. ticket");
+  Label24.setCaption("1. tip");
+  Label43.setCaption("w w w . v e l t r i n . e x a m p l e");
+  Label44.setCaption("    N U M O R A   C a n a d a     V  2 . 2");
+  CloseButton.setCaption("close");
+  CloseButton.setHint("close");
+
+  SpeedButton5.setHint("Ziehungsdaten afür das gewählte Datu aus der Datenbank heraussuchen");
+  BitBtn1.setCaption("update database");
+  BitBtn1.setHint("update database");
+  SpeedButton8.setCaption("Stop reading");
+  SpeedButton8.setHint("Stop reading");
+  SpeedButton8.setVisible(false);
+  Label29.setCaption("");
+  DateTimePicker2.setHint("With the chosen date starts the evaluation");
+
+  Label50.setCaption("Proxy-Server");
+  Label51.setCaption("Porxy-Port");
+  URLEdit.setText(kProductPage);
+  URLEdit.setVisible(false);
+  URLEdit.setEnabled(false);
+  Label45.setCaption("For updates and the latest version is available from:");
+  Label52.setCaption(kProductPage);
+  Label46.setCaption("The current draws and rates from Ontario Daily Keno see:");
+  Label53.setCaption("/canada/dailykeno-numbers");
+  Label47.setCaption("The current draws and rates from Atlantic Keno see:");
+  Label54.setCaption("/canada/atlantic-keno-numbers");
+  Label49.setCaption("More programs by Veltrin software can be found at:");
+  Label55.setCaption("https://www.veltrin.example");
+  Label56.setCaption("https://www.veltrin.example/numora-lotto");
+  Label59.setCaption("https://www.veltrin.example/numora-euro");
+}
+
+UpDown* Form::upDown(int number) {
+  auto* control = registry.find("UpDown" + std::to_string(number));
+  return dynamic_cast<UpDown*>(control);
+}
+
+CheckBox* Form::checkBox(int number) {
+  auto* control = registry.find("CheckBox" + std::to_string(number));
+  return dynamic_cast<CheckBox*>(control);
+}
+
+}  // namespace numora

@@ -1,0 +1,60 @@
+// The Platform port: everything the program takes from the operating system and the window
+// system. The Qt view implements it with real dialogs; numora-cli and the tests answer it from
+// queues. The clock and the weekday names come only from here.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/day_date.h"
+
+namespace numora {
+
+enum class ModalResult { None, Ok, Cancel, Abort, Retry };
+
+struct FileDialogRequest {
+  std::string filter;            // "Tipfile|*.hlt"
+  std::string defaultExtension;  // "hlt"
+  std::string proposedName;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box with an OK button.
+  virtual void showMessage(const std::string& text) = 0;
+  // An input box; a cancel returns the preset.
+  virtual std::string inputBox(const std::string& caption, const std::string& prompt,
+                               const std::string& preset) = 0;
+  // File dialogs; nothing when the user cancels.
+  virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+  // The number-choice dialog, shown modally as its model was prepared.
+  virtual ModalResult showNumberChoiceDialog() = 0;
+
+  virtual void processEvents() = 0;
+  virtual void repaint() = 0;
+  virtual void setWaitCursor(bool on) = 0;
+  // Hands a file or web address to the desktop's "open" action without waiting.
+  virtual void shellOpen(const std::string& target) = 0;
+  // Starts a ".wav" file without waiting; a start while it plays restarts it.
+  virtual void playSound(const std::string& path) = 0;
+
+  // Local date and time as a day count with the time as fraction.
+  virtual DayCount now() = 0;
+  DayCount today() { return dateOnly(now()); }
+  int currentHour();
+  // Low 32 bits of a high-resolution counter, for seeding.
+  virtual std::uint32_t tickCount() = 0;
+  virtual WeekdayNames shortDayNames() = 0;
+  virtual WeekdayNames longDayNames() = 0;
+
+  // Set when an input box or the number-choice dialog was shown: the main window becomes
+  // active again afterwards, which re-runs the activation sequence once the running handler
+  // has returned. Message boxes and file dialogs never set it.
+  bool reactivationPending = false;
+};
+
+}  // namespace numora

@@ -1,0 +1,78 @@
+#include "form/scripted_platform.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace numora {
+
+void ScriptedPlatform::emit(const std::string& line) {
+  if (report) report(line);
+}
+
+void ScriptedPlatform::showMessage(const std::string& text) {
+  messages_.push_back(text);
+  emit("message: " + text);
+}
+
+std::string ScriptedPlatform::inputBox(const std::string& caption, const std::string& prompt,
+                                       const std::string& preset) {
+  emit("input: " + caption);
+  reactivationPending = true;
+  if (inputs_.empty()) return preset;
+  auto answer = std::move(inputs_.front());
+  inputs_.pop_front();
+  return answer ? *answer : preset;
+}
+
+std::optional<std::string> ScriptedPlatform::nextFile() {
+  if (files_.empty()) return std::nullopt;
+  auto answer = std::move(files_.front());
+  files_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedPlatform::openFileDialog(const FileDialogRequest&) {
+  return nextFile();
+}
+
+std::optional<std::string> ScriptedPlatform::saveFileDialog(const FileDialogRequest&) {
+  return nextFile();
+}
+
+ModalResult ScriptedPlatform::showNumberChoiceDialog() {
+  reactivationPending = true;
+  if (choices_.empty()) return ModalResult::Cancel;
+  ChoiceAnswer answer = std::move(choices_.front());
+  choices_.pop_front();
+  if (applyChoiceSteps) applyChoiceSteps(answer.steps);
+  return answer.result;
+}
+
+void ScriptedPlatform::processEvents() {
+  ++processEventsCalls_;
+  if (onProcessEvents) onProcessEvents();
+}
+
+DayCount ScriptedPlatform::now() {
+  if (fixedNow_) return *fixedNow_;
+  const std::time_t seconds = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+         (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
+}
+
+std::uint32_t ScriptedPlatform::tickCount() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks);
+}
+
+WeekdayNames ScriptedPlatform::shortDayNames() {
+  return {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+}
+
+WeekdayNames ScriptedPlatform::longDayNames() {
+  return {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+}
+
+}  // namespace numora
