@@ -11,9 +11,9 @@ namespace {
 constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
 // The controls whose hint shows in the hint line when the mouse enters them.
 constexpr const char* kHintControls[] = {
-    "SpeedButton10", "SpeedButton15", "SpeedButton16", "SpeedButton4",  "SpeedButton13",
-    "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
-    "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",  "BitBtn4",
+    "SpeedButton10", "SpeedButton15", "SpeedButton16",  "SpeedButton4", "SpeedButton13",
+    "SpeedEdit",     "SpeedButton11", "SpeedButton2",   "SpeedButton9", "SpeedButton1",
+    "SpeedButton3",  "SpeedButton17", "SpeedButton19",  "SpeedButton8", "BitBtn4",
     "BitBtn7",       "BitBtn1",       "DateTimePicker2"};
 }  // namespace
 
@@ -56,13 +56,25 @@ void TForm1::handle(const std::function<void()>& handler) {
   if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
 }
 
-void TForm1::SpeedButton5Click() { numora::SpeedButton5Click(drawContext()); }
-void TForm1::SpeedButton6Click() { numora::SpeedButton6Click(drawContext()); }
-void TForm1::SpeedButton7Click() { numora::SpeedButton7Click(drawContext()); }
-void TForm1::RadioGroup1Click() { numora::RadioGroup1Click(drawContext()); }
+void TForm1::SpeedButton5Click() {
+  numora::SpeedButton5Click(drawContext());
+}
+void TForm1::SpeedButton6Click() {
+  numora::SpeedButton6Click(drawContext());
+}
+void TForm1::SpeedButton7Click() {
+  numora::SpeedButton7Click(drawContext());
+}
+void TForm1::RadioGroup1Click() {
+  numora::RadioGroup1Click(drawContext());
+}
 
-void TForm1::Zettelcheck(const std::string& tipText) { numora::Zettelcheck(form, tipText); }
-int TForm1::Komplettcheck() { return numora::Komplettcheck(form, platform_); }
+void TForm1::Zettelcheck(const std::string& tipText) {
+  numora::Zettelcheck(form, tipText);
+}
+int TForm1::Komplettcheck() {
+  return numora::Komplettcheck(form, platform_);
+}
 
 void TForm1::MouseEnter(const std::string& controlName) {
   const Control* control = form.registry.find(controlName);
@@ -73,6 +85,8 @@ void TForm1::Label52Click(const std::string& labelName) {
   if (const Control* label = form.registry.find(labelName)) platform_.shellOpen(label->caption());
 }
 
-void TForm1::Label43Click() { platform_.shellOpen(kProductPage); }
+void TForm1::Label43Click() {
+  platform_.shellOpen(kProductPage);
+}
 
 }  // namespace numora

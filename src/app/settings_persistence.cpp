@@ -14,7 +14,9 @@ constexpr int kCheckBoxes = 31;
 constexpr DayCount kSaveMarginDays = 5;
 const char* const kTipListFile = "tipps.txt";
 
-std::string checkBoxValueName(int number) { return "Chekcbox" + std::to_string(number); }
+std::string checkBoxValueName(int number) {
+  return "Chekcbox" + std::to_string(number);
+}
 
 }  // namespace
 

@@ -48,7 +48,8 @@ std::optional<double> TForm1::FormResize(int windowHeight) {
   return factor;
 }
 
-void TForm1::FormClose() { saveSettings(form, platform_, settings_); }
+void TForm1::FormClose() {
+  saveSettings(form, platform_, settings_);
+}
 
 }  // namespace numora
-

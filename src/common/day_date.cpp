@@ -56,12 +56,14 @@ bool isValidDate(int year, int month, int day) {
 }
 
 DayCount encodeDate(int year, int month, int day) {
-  return static_cast<DayCount>(daysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day)) +
-                               kUnixEpochDay);
+  return static_cast<DayCount>(
+      daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+      kUnixEpochDay);
 }
 
-DayCount dateOnly(DayCount dateTime) { return std::floor(dateTime); }
+DayCount dateOnly(DayCount dateTime) {
+  return std::floor(dateTime);
+}
 
 CivilDate decodeDate(DayCount date) {
   return civilFromDays(static_cast<long long>(dateOnly(date)) - kUnixEpochDay);
@@ -80,8 +82,8 @@ std::string formatDate(DayCount date) {
 
 std::string formatDateShortWeekday(DayCount date, const WeekdayNames& shortNames) {
   const CivilDate c = decodeDate(date);
-  return shortNames[static_cast<std::size_t>(weekdayIndex(date))] + " " + twoDigits(c.day) +
-         "." + twoDigits(c.month) + "." + twoDigits(c.year % 100);
+  return shortNames[static_cast<std::size_t>(weekdayIndex(date))] + " " + twoDigits(c.day) + "." +
+         twoDigits(c.month) + "." + twoDigits(c.year % 100);
 }
 
 std::string formatIsoDate(DayCount date) {

@@ -5,7 +5,9 @@
 
 namespace numora {
 namespace {
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::size_t pos(std::string_view needle, std::string_view text) {
@@ -25,7 +27,9 @@ std::string_view trimRight(std::string_view text) {
   return text.substr(0, end);
 }
 
-std::string_view trim(std::string_view text) { return trimRight(trimLeft(text)); }
+std::string_view trim(std::string_view text) {
+  return trimRight(trimLeft(text));
+}
 
 std::optional<int> parseStrictInt(std::string_view text) {
   if (text.empty()) return std::nullopt;

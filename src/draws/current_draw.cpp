@@ -29,8 +29,7 @@ std::filesystem::path currentDrawFile(const Form& form) {
   return drawFilePath(form.Home, form.ZahlenFile);
 }
 
-void showRecord(DrawContext context, const DrawRecord& record, std::size_t index,
-                CaptionGap gap) {
+void showRecord(DrawContext context, const DrawRecord& record, std::size_t index, CaptionGap gap) {
   Form& form = context.form;
   form.Datum1 = record.date;
   for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
@@ -57,8 +56,9 @@ void SpeedButton5Click(DrawContext context) {
     // The first record on or after the picked date; the last record when none is.
     const auto found = std::find_if(records.begin(), records.end(),
                                     [&](const DrawRecord& r) { return r.date >= form.aktDatum; });
-    const std::size_t index =
-        found == records.end() ? records.size() - 1 : static_cast<std::size_t>(found - records.begin());
+    const std::size_t index = found == records.end()
+                                  ? records.size() - 1
+                                  : static_cast<std::size_t>(found - records.begin());
     const auto& record = records[index];
     const bool wide = index == 0 && records.size() > 1;
     showRecord(context, record, index, wide ? CaptionGap::Wide : CaptionGap::Normal);
@@ -77,8 +77,8 @@ void SpeedButton6Click(DrawContext context) {
   const auto& records = history->records;
   form.Position = std::max(form.Position - 1, 0);
   if (!records.empty()) {
-    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(form.Position),
-                                                    records.size() - 1);
+    const std::size_t index =
+        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
     showRecord(context, records[index], index, CaptionGap::Normal);
   }
   form.aktDatum = form.Datum1;
@@ -96,8 +96,8 @@ void SpeedButton7Click(DrawContext context) {
   }
   form.Position = form.Position + 1;
   if (!records.empty()) {
-    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(form.Position),
-                                                    records.size() - 1);
+    const std::size_t index =
+        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
     showRecord(context, records[index], index, CaptionGap::Normal);
   }
   form.aktDatum = form.Datum1;

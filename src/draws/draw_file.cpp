@@ -56,9 +56,8 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   auto history = std::make_shared<DrawHistory>();
   history->records.reserve(whole);
   for (std::size_t i = 0; i < whole; ++i) {
-    history->records.push_back(DrawRecord::decode(
-        std::span<const std::uint8_t, DrawRecord::kSize>(bytes.data() + i * DrawRecord::kSize,
-                                                         DrawRecord::kSize)));
+    history->records.push_back(DrawRecord::decode(std::span<const std::uint8_t, DrawRecord::kSize>(
+        bytes.data() + i * DrawRecord::kSize, DrawRecord::kSize)));
   }
   ++readsFromDisk_;
   path_ = path;
@@ -68,7 +67,9 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   return history_;
 }
 
-void DrawFileReader::invalidate() { history_.reset(); }
+void DrawFileReader::invalidate() {
+  history_.reset();
+}
 
 DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader)
     : path_(path), reader_(reader) {

@@ -97,8 +97,8 @@ void ComboBox::setItemIndex(int index) {
   markChanged();
 }
 
-RadioGroup::RadioGroup(ControlRegistry* registry, std::string name,
-                       std::vector<std::string> items, int itemIndex)
+RadioGroup::RadioGroup(ControlRegistry* registry, std::string name, std::vector<std::string> items,
+                       int itemIndex)
     : Control(registry, std::move(name)), items_(std::move(items)), itemIndex_(itemIndex) {}
 
 void RadioGroup::setItemIndex(int index) {
@@ -155,8 +155,7 @@ void StatusBar::setPanel(std::size_t index, std::string text) {
   markChanged();
 }
 
-DatePicker::DatePicker(ControlRegistry* registry, std::string name, DayCount date,
-                       DayCount minDate)
+DatePicker::DatePicker(ControlRegistry* registry, std::string name, DayCount date, DayCount minDate)
     : Control(registry, std::move(name)), date_(dateOnly(date)), minDate_(minDate) {}
 
 bool DatePicker::setDate(DayCount date) {
@@ -192,7 +191,9 @@ const ChartSeries& Chart::series(int number) const {
   return series_[static_cast<std::size_t>(number - 1)];
 }
 
-ChartSeries& Chart::mutableSeries(int number) { return const_cast<ChartSeries&>(series(number)); }
+ChartSeries& Chart::mutableSeries(int number) {
+  return const_cast<ChartSeries&>(series(number));
+}
 
 void Chart::setSeriesActive(int number, bool active) {
   mutableSeries(number).active = active;

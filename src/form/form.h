@@ -23,8 +23,8 @@ struct Form {
   // Declared first: every control below registers itself here.
   ControlRegistry registry;
 
-  PageControl PageControl1{&registry, "PageControl1",
-                           {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
+  PageControl PageControl1{
+      &registry, "PageControl1", {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
   StatusBar StatusBar1{&registry, "StatusBar1"};
 
   // "Keno-Tips" tab: lottery and current draw.
@@ -104,10 +104,12 @@ struct Form {
   CheckBox CheckBox30{&registry, "CheckBox30", false};
   CheckBox CheckBox31{&registry, "CheckBox31", false};
 
-  ComboBox ComboBox2{&registry, "ComboBox2",
+  ComboBox ComboBox2{&registry,
+                     "ComboBox2",
                      {"alle Tage verwenden", "Montag", "Dienstag", "Mittwoch", "Donnerstag",
                       "Freitag", "Sonnabend", "Sonntag"},
-                     -1, "Nein alle Tage verwenden"};
+                     -1,
+                     "Nein alle Tage verwenden"};
   ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};
   DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};
 
@@ -142,8 +144,8 @@ struct Form {
 
   // The current draw.
   DayCount Datum1 = 0;
-  std::array<int, 21> Zahl{};   // Zahl[1..20]; [0] unused
-  std::array<int, 6> Zahl5{};   // Zahl5[1..5]; [0] unused
+  std::array<int, 21> Zahl{};  // Zahl[1..20]; [0] unused
+  std::array<int, 6> Zahl5{};  // Zahl5[1..5]; [0] unused
   int Position = 0;
   DayCount aktDatum = 0;
 

@@ -1,0 +1,158 @@
+#include "draws/current_draw.h"
+
+#include "draw_test_fixture.h"
+
+namespace numora {
+namespace {
+
+const DayCount kDay1 = encodeDate(2023, 5, 3);  // a Wednesday
+
+class CurrentDrawTest : public test::DrawTest {
+ protected:
+  // Daily Keno, three days: midday and evening each.
+  void SetUp() override {
+    records = test::generateHistory(kDay1, kDay1 + 2, true);
+    records[2].extra = {1, 9, 8, 7, 6};
+    home.writeDraws("Vuduro.dat", records);
+    form.ListBox1.setLines({"01,02,03,04,05,06,07,08,09,10"});
+  }
+  void pick(DayCount date) {
+    form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
+    ASSERT_TRUE(form.DateTimePicker1.setDate(date));
+  }
+  void expectCurrent(std::size_t index) {
+    const DrawRecord& record = records[index];
+    EXPECT_EQ(form.Position, static_cast<int>(index));
+    EXPECT_EQ(form.Datum1, record.date);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(form.Zahl[i + 1], record.numbers[i]);
+    EXPECT_EQ(form.Label13.caption(), "cross sum: " + std::to_string(record.crossSum()));
+    EXPECT_EQ(form.Label35.caption(), form.Label29.caption());
+    EXPECT_EQ(form.DateTimePicker1.date(), record.date);
+    EXPECT_EQ(form.ListBox2.count(), 1u) << "the full check ran";
+  }
+  std::vector<DrawRecord> records;
+};
+
+TEST_F(CurrentDrawTest, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
+  struct Case {
+    DayCount picked;
+    std::size_t index;
+    const char* captionStart;
+  };
+  const Case cases[] = {
+      {kDay1 + 1, 2, "Thu 04.05.23   (Midday)   "},  // a date with draws: its midday draw
+      {kDay1 + 30, 5, "Fri 05.05.23  "},             // after the last draw: the last draw
+      {kDay1 - 30, 0, "Wed 03.05.23    (Midday) "},  // first record of the file: wider gap
+      {kDay1, 0, "Wed 03.05.23    (Midday) "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(formatDate(c.picked));
+    pick(c.picked);
+    SpeedButton5Click(context());
+    expectCurrent(c.index);
+    EXPECT_EQ(form.aktDatum, c.picked);
+    EXPECT_EQ(form.Label29.caption().rfind(c.captionStart, 0), 0u) << form.Label29.caption();
+  }
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(CurrentDrawTest, ShowByDateTakesTheExtraBytesIntoZahl5) {
+  pick(kDay1 + 1);
+  SpeedButton5Click(context());
+  EXPECT_EQ(form.Zahl5, (std::array<int, 6>{0, 1, 9, 8, 7, 6}));
+  SpeedButton7Click(context());  // the steps leave Zahl5 alone
+  EXPECT_EQ(form.Zahl5, (std::array<int, 6>{0, 1, 9, 8, 7, 6}));
+}
+
+TEST_F(CurrentDrawTest, StepsStopAtBothEnds) {
+  pick(kDay1);
+  SpeedButton5Click(context());
+  SpeedButton6Click(context());
+  expectCurrent(0);
+  EXPECT_EQ(form.aktDatum, records[0].date);
+  SpeedButton7Click(context());
+  expectCurrent(1);
+  EXPECT_EQ(form.Label29.caption().find("Midday"), std::string::npos);
+
+  pick(kDay1 + 2);
+  SpeedButton5Click(context());
+  SpeedButton7Click(context());
+  expectCurrent(5);
+  SpeedButton7Click(context());
+  expectCurrent(5);
+  SpeedButton6Click(context());
+  expectCurrent(4);
+  EXPECT_NE(form.Label29.caption().find(" (Midday) "), std::string::npos);
+}
+
+TEST_F(CurrentDrawTest, StepBackShowsTheCrossSumOfTheDrawItShows) {
+  pick(kDay1 + 2);
+  SpeedButton5Click(context());
+  SpeedButton6Click(context());
+  EXPECT_EQ(form.Label13.caption(), "cross sum: " + std::to_string(records[3].crossSum()));
+}
+
+TEST_F(CurrentDrawTest, StepForwardMovesAStatisticsStartAfterThePickedDateAYearBack) {
+  pick(kDay1 + 1);
+  SpeedButton5Click(context());
+  ASSERT_TRUE(form.DateTimePicker2.setDate(kDay1 + 100));
+  SpeedButton7Click(context());
+  EXPECT_EQ(form.DateTimePicker2.date(), kDay1 + 1 - 365);
+
+  // Below the picker's limit the start date keeps its value.
+  ASSERT_TRUE(form.DateTimePicker2.setDate(kDay1 + 100));
+  form.DateTimePicker2.setMinDate(kDay1 - 10);
+  SpeedButton7Click(context());
+  EXPECT_EQ(form.DateTimePicker2.date(), kDay1 + 100);
+}
+
+TEST_F(CurrentDrawTest, StepsThroughTheWholeHistoryReadTheFileOnce) {
+  pick(kDay1 + 2);
+  SpeedButton5Click(context());
+  for (int i = 0; i < 50; ++i) SpeedButton6Click(context());
+  for (int i = 0; i < 50; ++i) SpeedButton7Click(context());
+  EXPECT_EQ(reader.readsFromDisk(), 1);
+}
+
+class EmptyOrMissingFileTest : public test::DrawTest {};
+
+TEST_F(EmptyOrMissingFileTest, MissingFileShowsTheMessageAndChangesNothing) {
+  form.Label29.setCaption("before");
+  form.Position = 7;
+  SpeedButton5Click(context());
+  EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
+  EXPECT_EQ(form.Label29.caption(), "before");
+  EXPECT_EQ(form.Position, 7);
+  EXPECT_THROW(SpeedButton6Click(context()), DrawFileError);
+  EXPECT_THROW(SpeedButton7Click(context()), DrawFileError);
+  EXPECT_EQ(form.Position, 7);
+}
+
+TEST_F(EmptyOrMissingFileTest, EmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
+  home.writeDraws("Vuduro.dat", {});
+  form.Label29.setCaption("before");
+  form.Position = 7;
+  form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 6, 1)));
+  SpeedButton5Click(context());
+  EXPECT_EQ(form.Position, 0);
+  EXPECT_EQ(form.Label29.caption(), "before");
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(EmptyOrMissingFileTest, NumbersOutsideTheGameNeverBreakTheShow) {
+  auto damaged = test::generateHistory(kDay1, kDay1, false);
+  damaged[0].numbers[0] = 0;
+  damaged[0].numbers[1] = 255;
+  damaged[0].numbers[2] = 71;
+  home.writeDraws("Vuduro.dat", damaged);
+  form.ListBox1.setLines({"00,71", "255"});
+  ASSERT_TRUE(form.DateTimePicker1.setDate(kDay1));
+  SpeedButton5Click(context());
+  EXPECT_EQ(form.Zahl[2], 255);
+  EXPECT_EQ(form.ListBox2.lines(), (std::vector<std::string>{"2", "1"}));
+}
+
+}  // namespace
+}  // namespace numora

@@ -1,0 +1,84 @@
+#include "draws/draw_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/draw_fixtures.h"
+#include "support/temp_home.h"
+
+namespace numora {
+namespace {
+
+const DayCount kDay = encodeDate(2023, 5, 1);
+
+TEST(DrawFile, TornLastRecordIsIgnoredAndTheNextAppendStartsAtTheBoundary) {
+  test::TempHome home;
+  const auto records = test::generateHistory(kDay, kDay + 2, false);
+  home.writeDraws("Kenoal.dat", records);
+  // A crash in the middle of a write left 17 bytes of a fourth record.
+  std::string bytes = home.readBytes("Kenoal.dat") + std::string(17, '\x07');
+  home.writeBytes("Kenoal.dat", bytes);
+
+  DrawFileReader reader;
+  const auto path = home.file("Kenoal.dat");
+  EXPECT_EQ(reader.load(path)->records, records);
+
+  const DrawRecord next = test::makeDraw(
+      kDay + 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  {
+    DrawFileAppender appender(path, reader);
+    appender.append(next);
+    appender.close();
+  }
+  EXPECT_EQ(std::filesystem::file_size(path), 4u * DrawRecord::kSize);
+  auto expected = records;
+  expected.push_back(next);
+  EXPECT_EQ(reader.load(path)->records, expected);
+}
+
+TEST(DrawFile, AppenderCreatesAMissingFile) {
+  test::TempHome home;
+  DrawFileReader reader;
+  const auto path = home.file("Vuduro.dat");
+  DrawFileAppender appender(path, reader);
+  appender.close();
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_TRUE(reader.load(path)->records.empty());
+}
+
+TEST(DrawFile, ReaderKeepsTheFileInMemoryUntilItChanges) {
+  test::TempHome home;
+  const auto path = home.file("Vuduro.dat");
+  home.writeDraws("Vuduro.dat", test::generateHistory(kDay, kDay + 9, true));
+  DrawFileReader reader;
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(reader.load(path)->records.size(), 20u);
+  EXPECT_EQ(reader.readsFromDisk(), 1);
+
+  // A change by another program (same second, new size) is noticed.
+  home.writeDraws("Vuduro.dat", test::generateHistory(kDay, kDay + 10, true));
+  EXPECT_EQ(reader.load(path)->records.size(), 22u);
+  EXPECT_EQ(reader.readsFromDisk(), 2);
+}
+
+TEST(DrawFile, MissingFileIsAnErrorWithItsName) {
+  test::TempHome home;
+  DrawFileReader reader;
+  try {
+    reader.load(home.file("Kenoal.dat"));
+    FAIL() << "no error";
+  } catch (const DrawFileError& error) {
+    EXPECT_NE(std::string(error.what()).find("Kenoal.dat"), std::string::npos);
+  }
+}
+
+TEST(DrawFile, BothSpellingsOfTheNameReachTheSameFile) {
+  test::TempHome home;
+  home.writeDraws("Vuduro.dat", {});
+  for (const char* name : {"Vuduro.dat", "VuduRO.dat", "VUDURO.DAT"}) {
+    EXPECT_EQ(drawFilePath(home.home(), name), home.file("Vuduro.dat")) << name;
+  }
+  // Nothing there yet: the name as given.
+  EXPECT_EQ(drawFilePath(home.home(), "KenoAl.dat"), home.file("KenoAl.dat"));
+}
+
+}  // namespace
+}  // namespace numora
