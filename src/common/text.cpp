@@ -1,6 +1,5 @@
 #include "common/text.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace numora {
@@ -32,18 +31,20 @@ std::string_view trim(std::string_view text) {
 }
 
 std::optional<int> parseStrictInt(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  std::size_t start = 0;
-  if (text[0] == '+' || text[0] == '-') start = 1;
-  if (start == text.size()) return std::nullopt;
-  for (std::size_t i = start; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-  }
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
+  if (i == text.size()) return std::nullopt;
+  // Leading zeros do not count towards the length limit.
+  while (i + 1 < text.size() && text[i] == '0') ++i;
+  if (text.size() - i > 10) return std::nullopt;
   long long value = 0;
-  const auto digits = text.substr(start);
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  if (text[0] == '-') value = -value;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (negative) value = -value;
   if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
   return static_cast<int>(value);
 }

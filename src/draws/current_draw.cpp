@@ -20,13 +20,13 @@ void finishChange(DrawContext context) {
 
 // The history of the current lottery; throws when the file cannot be read.
 std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
-  return context.reader.load(currentDrawFile(context.form));
+  return context.reader.load(currentDrawFile(context));
 }
 
 }  // namespace
 
-std::filesystem::path currentDrawFile(const Form& form) {
-  return drawFilePath(form.Home, form.ZahlenFile);
+std::filesystem::path currentDrawFile(DrawContext context) {
+  return context.reader.locate(context.form.Home, context.form.ZahlenFile);
 }
 
 void showRecord(DrawContext context, const DrawRecord& record, std::size_t index, CaptionGap gap) {
@@ -40,7 +40,7 @@ void showRecord(DrawContext context, const DrawRecord& record, std::size_t index
 
 void SpeedButton5Click(DrawContext context) {
   Form& form = context.form;
-  const auto path = currentDrawFile(form);
+  const auto path = currentDrawFile(context);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
     context.platform.showMessage(kNoDrawFile);

@@ -16,7 +16,7 @@ struct DrawContext {
 };
 
 // The draw file of the selected lottery.
-std::filesystem::path currentDrawFile(const Form& form);
+std::filesystem::path currentDrawFile(DrawContext context);
 
 // Makes a record the current draw: Datum1, Zahl[1..20], Position, the caption and the cross sum.
 // Zahl5 is left to the caller.

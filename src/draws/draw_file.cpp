@@ -34,6 +34,19 @@ std::filesystem::path drawFilePath(const std::string& home, const std::string& z
   return exact;
 }
 
+std::filesystem::path DrawFileReader::locate(const std::string& home,
+                                             const std::string& zahlenFile) {
+  std::error_code error;
+  if (home == locatedHome_ && zahlenFile == locatedName_ &&
+      std::filesystem::exists(locatedPath_, error)) {
+    return locatedPath_;
+  }
+  locatedHome_ = home;
+  locatedName_ = zahlenFile;
+  locatedPath_ = drawFilePath(home, zahlenFile);
+  return locatedPath_;
+}
+
 std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   std::error_code error;

@@ -30,6 +30,8 @@ std::filesystem::path drawFilePath(const std::string& home, const std::string& z
 
 class DrawFileReader {
  public:
+  // drawFilePath, remembered while the file it found exists (a step need not search the folder).
+  std::filesystem::path locate(const std::string& home, const std::string& zahlenFile);
   // The whole records of the file; throws DrawFileError when the file cannot be read.
   std::shared_ptr<const DrawHistory> load(const std::filesystem::path& path);
   // Forget the cached history, after a write.
@@ -38,6 +40,9 @@ class DrawFileReader {
   int readsFromDisk() const { return readsFromDisk_; }
 
  private:
+  std::string locatedHome_;
+  std::string locatedName_;
+  std::filesystem::path locatedPath_;
   std::filesystem::path path_;
   std::uintmax_t size_ = 0;
   std::filesystem::file_time_type modified_{};

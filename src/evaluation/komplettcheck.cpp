@@ -15,6 +15,8 @@ int Komplettcheck(Form& form, Platform& platform) {
   if (!form.sortieren) return 0;
 
   form.ListBox2.clear();
+  const DrawMatcher matcher(form.Zahl);
+  const int numbersPerTip = form.UpDown18.position();
   int best = 0;
   std::size_t line = 0;
   while (line < form.ListBox1.count()) {
@@ -22,8 +24,9 @@ int Komplettcheck(Form& form, Platform& platform) {
       form.ListBox1.erase(line);
       continue;
     }
-    Zettelcheck(form, form.ListBox1.line(line));
-    const int hits = form.Gewinn;
+    // Zettelcheck's reading and counting, with the draw looked up once for the whole list.
+    const int hits = matcher.hits(readTipNumbers(form.ListBox1.line(line), numbersPerTip));
+    form.Gewinn = static_cast<std::uint8_t>(hits);
     if (hits >= kSoundFromHits) platform.playSound(form.SoundName);
     if (hits > best) best = hits;
     // A damaged draw (one number stored several times) can score past the tally's range.

@@ -24,4 +24,15 @@ NumberSet drawSet(const std::array<int, 21>& zahl) {
   return set;
 }
 
+DrawMatcher::DrawMatcher(const std::array<int, 21>& zahl)
+    : zahl_(zahl), set_(drawSet(zahl)), distinct_(set_.size() == 20) {}
+
+int DrawMatcher::hits(const TipNumbers& tip) const {
+  if (!distinct_) return countHits(tip, zahl_);
+  int hits = 0;
+  for (int i = 0; i < tip.count; ++i)
+    hits += set_.contains(tip.values[static_cast<std::size_t>(i)]);
+  return hits;
+}
+
 }  // namespace numora

@@ -22,4 +22,17 @@ int countHits(const TipNumbers& tip, const std::array<int, 21>& zahl);
 // The draw Zahl[1..20] as a set (numbers outside 1..70 left out).
 NumberSet drawSet(const std::array<int, 21>& zahl);
 
+// Scores many tips against one draw with the hits countHits gives: a draw of 20 distinct
+// numbers 1..70 is looked up as a set, a damaged draw is compared number by number.
+class DrawMatcher {
+ public:
+  explicit DrawMatcher(const std::array<int, 21>& zahl);
+  int hits(const TipNumbers& tip) const;
+
+ private:
+  const std::array<int, 21>& zahl_;
+  NumberSet set_;
+  bool distinct_;
+};
+
 }  // namespace numora

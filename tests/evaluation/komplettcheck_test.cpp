@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "evaluation/zettelcheck.h"
 #include "form/scripted_platform.h"
 
 namespace numora {
@@ -79,6 +84,58 @@ TEST_F(KomplettcheckTest, DamagedDrawNeverIndexesPastTheTally) {
   EXPECT_EQ(Komplettcheck(form, platform), 200);
   EXPECT_EQ(form.ListBox2.lines(), (std::vector<std::string>{"200", "20"}));
   EXPECT_EQ(form.Statistik[20], 1);
+}
+
+}  // namespace
+}  // namespace numora
+
+namespace numora {
+namespace {
+
+// The full check looks the draw up once for the list; each line must still score exactly as
+// Zettelcheck scores it, also for repeated numbers, odd texts and damaged draws.
+TEST(KomplettcheckEquivalence, EveryLineScoresAsZettelcheckScoresIt) {
+  std::mt19937 engine(11);
+  const char* pieces[] = {"07", "7", " 7", "7 ", "70", "71", "0", "", "x", "13", "+13", "-1"};
+  Form form;
+  ScriptedPlatform platform;
+  form.sortieren = true;
+  for (int round = 0; round < 2000; ++round) {
+    const bool damaged = round % 4 == 0;
+    for (int i = 1; i <= 20; ++i) {
+      form.Zahl[i] = damaged ? static_cast<int>(engine() % 80) : 0;
+    }
+    if (!damaged) {
+      std::vector<int> all(70);
+      std::iota(all.begin(), all.end(), 1);
+      std::shuffle(all.begin(), all.end(), engine);
+      for (int i = 1; i <= 20; ++i) form.Zahl[i] = all[i - 1];
+    }
+    form.UpDown18.setPosition(2 + static_cast<int>(engine() % 9));
+    std::vector<std::string> tips;
+    for (int t = 0; t < 5; ++t) {
+      std::string tip;
+      const int length = 1 + static_cast<int>(engine() % 12);
+      for (int i = 0; i < length; ++i) {
+        if (i) tip += ',';
+        if (engine() % 3 == 0) {
+          tip += pieces[engine() % std::size(pieces)];
+        } else {
+          char buffer[8];
+          std::snprintf(buffer, sizeof buffer, "%.2d", 1 + static_cast<int>(engine() % 70));
+          tip += buffer;
+        }
+      }
+      tips.push_back(tip);
+    }
+    form.ListBox1.setLines(tips);
+    Komplettcheck(form, platform);
+    ASSERT_EQ(form.ListBox2.count(), form.ListBox1.count());
+    for (std::size_t line = 0; line < form.ListBox1.count(); ++line) {
+      Zettelcheck(form, form.ListBox1.line(line));
+      ASSERT_EQ(form.ListBox2.line(line), std::to_string(form.Gewinn)) << form.ListBox1.line(line);
+    }
+  }
 }
 
 }  // namespace

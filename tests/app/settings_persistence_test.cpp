@@ -1,0 +1,97 @@
+#include "app/settings_persistence.h"
+
+#include "support/app_fixture.h"
+
+namespace numora {
+namespace {
+
+class SettingsTest : public test::AppTest {};
+
+TEST_F(SettingsTest, StoredMaximumOfMatchesBelowTheMinimumIsRaised) {
+  settings.writeInteger("UpDown1", 5);
+  settings.writeInteger("UpDown3", 2);
+  create();
+  EXPECT_EQ(form().UpDown1.position(), 5);
+  EXPECT_EQ(form().UpDown3.position(), 5);
+}
+
+TEST_F(SettingsTest, StatisticsStartBelowTheLimitLoadsAsTheLimit) {
+  settings.writeDouble("DateTimePicker2", encodeDate(2000, 1, 1));
+  create();
+  EXPECT_EQ(form().DateTimePicker2.date(), encodeDate(2001, 10, 22));
+}
+
+TEST_F(SettingsTest, ValueOfAnotherKindReadsAsMissing) {
+  settings.writeString("UpDown18", "six");
+  settings.writeInteger("ProxyHostEdit", 3);
+  create();
+  EXPECT_EQ(form().UpDown18.position(), 10);
+  EXPECT_EQ(form().ProxyHostEdit.text(), "");
+}
+
+TEST_F(SettingsTest, StatisticsStartIsSavedAsTheLimitWhenItIsRecent) {
+  struct Case {
+    int daysAgo;
+    DayCount stored;
+  };
+  const DayCount today = encodeDate(2023, 6, 20);
+  const Case cases[] = {{1, encodeDate(2001, 10, 22)}, {10, today - 10}, {5, today - 5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.daysAgo);
+    create();
+    ASSERT_TRUE(form().DateTimePicker2.setDate(today - c.daysAgo));
+    form1->FormClose();
+    EXPECT_EQ(settings.readDouble("DateTimePicker2"), c.stored);
+  }
+}
+
+TEST_F(SettingsTest, EmptyProxyHostBringsThePortBackTo80) {
+  create();
+  form().ProxyPortEdit.setText("8080");
+  form1->FormClose();
+  EXPECT_EQ(settings.readString("ProxyPortEdit"), "8080");
+  create();
+  EXPECT_EQ(form().ProxyPortEdit.text(), "80");
+}
+
+TEST_F(SettingsTest, RoundTripThroughTheSettingsFile) {
+  const std::string file = home.file("settings.ini").string();
+  {
+    FileSettingsStore store(file);
+    TForm1 first(platform, store, home.home());
+    first.FormCreate(TForm1::kClientHeight);
+    first.form.UpDown18.setPosition(6);
+    first.form.CheckBox28.setChecked(false);
+    first.form.RadioGroup1.setItemIndex(0);
+    first.form.ProxyHostEdit.setText("proxy.local");
+    first.form.ProxyPortEdit.setText("3128");
+    first.form.ComboBox1.setItemIndex(3);
+    first.form.ListBox1.setLines({"01,02", "03,04"});
+    first.FormClose();
+  }
+  FileSettingsStore store(file);
+  TForm1 second(platform, store, home.home());
+  second.FormCreate(TForm1::kClientHeight);
+  EXPECT_EQ(second.form.UpDown18.position(), 6);
+  EXPECT_FALSE(second.form.CheckBox28.checked());
+  EXPECT_EQ(second.form.RadioGroup1.itemIndex(), 0);
+  EXPECT_EQ(second.form.ZahlenFile, "KenoAl.dat");
+  EXPECT_EQ(second.form.ProxyHostEdit.text(), "proxy.local");
+  EXPECT_EQ(second.form.ProxyPortEdit.text(), "3128");
+  EXPECT_EQ(second.form.System, 3);
+  EXPECT_EQ(second.form.ListBox1.lines(), (std::vector<std::string>{"01,02", "03,04"}));
+  EXPECT_EQ(home.readBytes("tipps.txt"), "01,02\r\n03,04\r\n");
+}
+
+TEST_F(SettingsTest, EmptyTipListIsSavedAsAnEmptyFile) {
+  home.writeBytes("tipps.txt", "01,02\r\n");
+  create();
+  form().ListBox1.clear();
+  form1->FormClose();
+  EXPECT_EQ(home.readBytes("tipps.txt"), "");
+  create();
+  EXPECT_TRUE(form().ListBox1.lines().empty());
+}
+
+}  // namespace
+}  // namespace numora

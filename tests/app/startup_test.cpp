@@ -1,0 +1,84 @@
+#include <fstream>
+
+#include "app/home_folder.h"
+#include "support/app_fixture.h"
+
+namespace numora {
+namespace {
+
+class StartupTest : public test::AppTest {};
+
+TEST_F(StartupTest, FirstStartWithAnEmptyStoreSelectsDailyKenoAndTheDesignState) {
+  create();
+  EXPECT_EQ(form().RadioGroup1.itemIndex(), 1);
+  EXPECT_EQ(form().ZahlenFile, "VuduRO.dat");
+  EXPECT_EQ(form().ProxyPortEdit.text(), "80");
+  EXPECT_EQ(form().ProxyHostEdit.text(), "");
+  EXPECT_TRUE(form().sortieren);
+  EXPECT_EQ(form().LaufMax, 10000);
+  EXPECT_EQ(form().SoundName, home.home() + "yippee.wav");
+  EXPECT_EQ(form().groesse, TForm1::kClientHeight);
+  EXPECT_EQ(form().DateTimePicker1.date(), encodeDate(2023, 6, 20));
+  EXPECT_EQ(form().DateTimePicker1.minDate(), encodeDate(2001, 10, 22));
+  EXPECT_EQ(form().DateTimePicker2.date(), encodeDate(2001, 10, 22));
+  EXPECT_EQ(form().DateTimePicker3.date(), encodeDate(2023, 6, 21));
+  EXPECT_EQ(form().ComboBox3.itemIndex(), 2);
+  EXPECT_EQ(form().UpDown18.position(), 10);
+  EXPECT_TRUE(form().CheckBox28.checked());
+  EXPECT_TRUE(form().ListBox1.lines().empty());
+}
+
+TEST_F(StartupTest, StoredKenoAtlanticUsesTheStartUpSpellingAndKeepsTheDesignLimit) {
+  settings.writeInteger("Radio1", 0);
+  create();
+  EXPECT_EQ(form().RadioGroup1.itemIndex(), 0);
+  EXPECT_EQ(form().ZahlenFile, "KenoAl.dat");
+  EXPECT_EQ(form().DateTimePicker1.minDate(), encodeDate(2001, 10, 22));
+}
+
+TEST_F(StartupTest, LoadsTheSavedTipList) {
+  home.writeBytes("tipps.txt", "01,02,03\r\n04,05,06\r\n");
+  create();
+  EXPECT_EQ(form().ListBox1.lines(), (std::vector<std::string>{"01,02,03", "04,05,06"}));
+}
+
+TEST_F(StartupTest, SeedsTheRandomGeneratorFromTheClock) {
+  create();
+  const auto first = form().random.state();
+  test::TempHome otherHome;
+  TForm1 other(platform, settings, otherHome.home());
+  other.FormCreate(TForm1::kClientHeight);
+  EXPECT_NE(first, other.form.random.state());
+}
+
+TEST_F(StartupTest, ResizeScalesOnAHeightChangeOnly) {
+  create();
+  EXPECT_FALSE(form1->FormResize(TForm1::kClientHeight).has_value());
+  const auto factor = form1->FormResize(TForm1::kClientHeight * 4 / 3);
+  ASSERT_TRUE(factor.has_value());
+  EXPECT_NEAR(*factor, 4.0 / 3, 0.01);
+  EXPECT_FALSE(form1->FormResize(TForm1::kClientHeight * 4 / 3).has_value());
+}
+
+TEST_F(StartupTest, HintLineAndAddressLabels) {
+  create();
+  form1->handle(form1->handlers().at("SpeedButton10MouseEnter"));
+  EXPECT_EQ(form().StatusBar1.panel(1), "Updating the lottery numbers from the Internet");
+  form1->handle(form1->handlers().at("Label52Click"));
+  form1->handle(form1->handlers().at("Label43Click"));
+  EXPECT_EQ(platform.opened().size(), 2u);
+  EXPECT_EQ(platform.opened()[0], form().Label52.caption());
+}
+
+TEST(HomeFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
+  test::TempHome folder;
+  EXPECT_EQ(determineHome(folder.path().string()), folder.path().string() + "/");
+  EXPECT_EQ(determineHome(folder.home()), folder.home());
+  const std::string fallback = determineHome("/nonexistent/numora");
+  EXPECT_NE(fallback, "/nonexistent/numora/");
+  EXPECT_EQ(fallback.back(), '/');
+  EXPECT_TRUE(std::filesystem::is_directory(fallback));
+}
+
+}  // namespace
+}  // namespace numora
