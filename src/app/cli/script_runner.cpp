@@ -1,0 +1,188 @@
+#include "app/cli/script_runner.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "app/cli/control_printer.h"
+#include "app/cli/control_setter.h"
+#include "app/cli/form_fields.h"
+#include "app/cli/script_error.h"
+#include "app/cli/script_line.h"
+#include "app/cli/script_values.h"
+#include "app/cli/text_escape.h"
+
+namespace numora {
+namespace {
+
+// Lists whose selections move together: a tip and its hit count sit on the same line.
+struct LinkedLists {
+  std::string_view list;
+  std::string_view partner;
+};
+constexpr LinkedLists kLinkedLists[] = {{"ListBox1", "ListBox2"}, {"ListBox2", "ListBox1"}};
+
+bool isBlankLine(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(TForm1& form1, ScriptedPlatform& platform, std::ostream& out,
+                           std::ostream& err)
+    : form1_(form1), platform_(platform), out_(out), err_(err) {
+  platform_.report = [this](const std::string& line) { out_ << escapeText(line) << '\n'; };
+}
+
+// The platform may outlive the runner; it must not report into a stream that is gone.
+ScriptRunner::~ScriptRunner() {
+  platform_.report = nullptr;
+}
+
+const std::map<std::string_view, ScriptRunner::Command>& ScriptRunner::commands() {
+  static const std::map<std::string_view, Command> table = {
+      {"set", &ScriptRunner::set},       {"add", &ScriptRunner::add},
+      {"clear", &ScriptRunner::clear},   {"select", &ScriptRunner::select},
+      {"answer", &ScriptRunner::answer}, {"now", &ScriptRunner::now},
+      {"call", &ScriptRunner::call},     {"print", &ScriptRunner::print},
+  };
+  return table;
+}
+
+int ScriptRunner::run(std::istream& script) {
+  std::string line;
+  while (std::getline(script, line)) {
+    // Scripts written on Windows end their lines with CR LF.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!runLine(line)) return 1;
+  }
+  if (script.bad()) {
+    err_ << "error: the script could not be read to its end\n";
+    return 1;
+  }
+  return 0;
+}
+
+bool ScriptRunner::runLine(std::string_view line) {
+  ++lineNumber_;
+  if (isBlankLine(line) || line.front() == '#') return true;
+  const auto [word, rest] = splitWord(line);
+  try {
+    const auto command = commands().find(word);
+    if (command == commands().end()) {
+      throw ScriptError("unknown command '" + escapeText(word) + "'");
+    }
+    (this->*command->second)(rest);
+    out_.flush();
+    return true;
+  } catch (const std::exception& error) {
+    out_.flush();
+    err_ << "error: line " << lineNumber_ << ": " << error.what() << '\n';
+    return false;
+  }
+}
+
+void ScriptRunner::addHandler(std::string name, std::function<void()> handler) {
+  extraHandlers_[std::move(name)] = std::move(handler);
+}
+
+Control& ScriptRunner::control(std::string_view name) {
+  Control* found = form1_.form.registry.find(std::string(name));
+  if (!found) throw ScriptError("unknown name '" + escapeText(name) + "'");
+  return *found;
+}
+
+ListBox& ScriptRunner::listBox(std::string_view name) {
+  auto* list = dynamic_cast<ListBox*>(&control(name));
+  if (!list) throw ScriptError(std::string(name) + " is no list");
+  return *list;
+}
+
+void ScriptRunner::set(std::string_view rest) {
+  const auto [name, value] = splitWord(rest);
+  if (const FormField* field = findFormField(name)) {
+    if (!field->set) throw ScriptError(std::string(name) + " can only be printed");
+    field->set(form1_.form, value);
+    return;
+  }
+  if (setControl(control(name), value) == SetOutcome::Refused) {
+    out_ << "refused: " << name << '\n';
+  }
+}
+
+void ScriptRunner::add(std::string_view rest) {
+  const auto [name, text] = splitWord(rest);
+  listBox(name).add(std::string(text));
+}
+
+void ScriptRunner::clear(std::string_view rest) {
+  listBox(rest).clear();
+}
+
+void ScriptRunner::select(std::string_view rest) {
+  const auto [name, indexText] = splitWord(rest);
+  ListBox& list = listBox(name);
+  const auto index = static_cast<int>(parseIntegerValue(indexText, -1, INT32_MAX));
+  if (index >= static_cast<int>(list.count())) {
+    throw ScriptError(std::string(name) + " has no line " + std::to_string(index));
+  }
+  list.setItemIndex(index);
+  for (const auto& linked : kLinkedLists) {
+    if (linked.list == name) listBox(linked.partner).setItemIndex(index);
+  }
+}
+
+void ScriptRunner::answer(std::string_view rest) {
+  constexpr std::string_view kFile = "file ";
+  if (rest.starts_with(kFile)) {
+    const std::string_view path = rest.substr(kFile.size());
+    platform_.queueFile(path == "cancel" ? std::nullopt : std::optional<std::string>(path));
+  } else {
+    platform_.queueInput(rest == "cancel" ? std::nullopt : std::optional<std::string>(rest));
+  }
+}
+
+void ScriptRunner::now(std::string_view rest) {
+  const auto moment = parseDateTime(rest);
+  if (!moment) {
+    throw ScriptError("expected a time dd.mm.yyyy hh:nn, got '" + escapeText(rest) + "'");
+  }
+  platform_.fixClock(*moment);
+}
+
+void ScriptRunner::call(std::string_view rest) {
+  if (const auto extra = extraHandlers_.find(rest); extra != extraHandlers_.end()) {
+    form1_.handle(extra->second);
+    return;
+  }
+  const auto& handlers = form1_.handlers();
+  const auto handler = handlers.find(std::string(rest));
+  if (handler == handlers.end()) throw ScriptError("unknown handler '" + escapeText(rest) + "'");
+  form1_.handle(handler->second);
+}
+
+void ScriptRunner::print(std::string_view rest) {
+  const auto reference = parseNameReference(rest);
+  if (!reference) throw ScriptError("unknown name '" + escapeText(rest) + "'");
+  if (const FormField* field = findFormField(reference->name)) {
+    if (!reference->property.empty() || reference->item) {
+      throw ScriptError("unknown name '" + escapeText(rest) + "'");
+    }
+    out_ << field->name << ": " << field->print(form1_.form) << '\n';
+    return;
+  }
+  const Control& shown = control(reference->name);
+  if (reference->item) {
+    // Read before writing, so a missing item prints no half line.
+    const std::string value = controlItem(shown, *reference->item);
+    out_ << rest << ": " << value << '\n';
+  } else if (!reference->property.empty()) {
+    const auto value = controlProperty(shown, reference->property);
+    if (!value) throw ScriptError("unknown name '" + escapeText(rest) + "'");
+    out_ << rest << ": " << *value << '\n';
+  } else {
+    printControl(out_, shown);
+  }
+}
+
+}  // namespace numora

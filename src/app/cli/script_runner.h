@@ -1,0 +1,58 @@
+// The script runner of numora-cli: one command a line, run against TForm1 and its form model.
+// Output (printed values, message boxes, input boxes) goes to one stream, errors to another;
+// the first failing line stops the script.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/daruvizo.h"
+#include "form/scripted_platform.h"
+
+namespace numora {
+
+class ScriptRunner {
+ public:
+  // Routes the platform's reports (message and input boxes) to out.
+  ScriptRunner(TForm1& form1, ScriptedPlatform& platform, std::ostream& out, std::ostream& err);
+  ~ScriptRunner();
+  ScriptRunner(const ScriptRunner&) = delete;
+  ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+  // Runs every line of the script; 0 when all ran, 1 after the first failing line.
+  int run(std::istream& script);
+  // Runs one line; false after reporting the error on err.
+  bool runLine(std::string_view line);
+
+  // A handler offered beside TForm1's own; "call NAME" runs it as the event loop would.
+  void addHandler(std::string name, std::function<void()> handler);
+
+ private:
+  using Command = void (ScriptRunner::*)(std::string_view rest);
+  static const std::map<std::string_view, Command>& commands();
+
+  void set(std::string_view rest);
+  void add(std::string_view rest);
+  void clear(std::string_view rest);
+  void select(std::string_view rest);
+  void answer(std::string_view rest);
+  void now(std::string_view rest);
+  void call(std::string_view rest);
+  void print(std::string_view rest);
+
+  Control& control(std::string_view name);
+  ListBox& listBox(std::string_view name);
+
+  TForm1& form1_;
+  ScriptedPlatform& platform_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::map<std::string, std::function<void()>, std::less<>> extraHandlers_;
+  int lineNumber_ = 0;
+};
+
+}  // namespace numora
