@@ -1,0 +1,33 @@
+// Runs the real numora-cli executable with arguments and a standard input, and collects what
+// it printed on both streams and its exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/temp_home.h"
+
+namespace numora::test {
+
+struct CliResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// The clock every script runs with unless a test names another.
+inline constexpr const char* kScriptNow = "15.06.2023 12:00";
+
+CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input = {});
+
+// "numora-cli --home HOME --now kScriptNow [options] script -" with the script on standard input.
+CliResult runScript(const TempHome& home, const std::string& script,
+                    const std::vector<std::string>& options = {});
+
+// Copies one of the shared draw fixtures into Home under the given name.
+void copySharedFixture(const TempHome& home, const std::string& fixture, const std::string& name);
+
+inline constexpr const char* kDailyKenoFixture = "dailykeno-2023-04-20_2023-06-10.dat";
+inline constexpr const char* kKenoAtlanticFixture = "kenoatlantic-2023-04-20_2023-06-10.dat";
+
+}  // namespace numora::test
