@@ -3,8 +3,11 @@
 #include <exception>
 
 #include "draws/current_draw.h"
+#include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "tips/tip_editing.h"
+#include "tips/tip_list.h"
 
 namespace numora {
 namespace {
@@ -20,6 +23,7 @@ constexpr const char* kHintControls[] = {
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
     : platform_(platform), settings_(settings) {
   form.Home = std::move(home);
+  Form6.useRandom(&form.random);
   registerHandlers();
 }
 
@@ -33,6 +37,14 @@ void TForm1::registerHandlers() {
       {"RadioGroup1Click", [this] { RadioGroup1Click(); }},
       {"Komplettcheck", [this] { Komplettcheck(); }},
       {"Label43Click", [this] { Label43Click(); }},
+      {"ListBox1Click", [this] { ListBox1Click(); }},
+      {"ListBox2Click", [this] { ListBox2Click(); }},
+      {"Edit1Change", [this] { Edit1Change(); }},
+      {"Edit1Exit", [this] { Edit1Exit(); }},
+      {"ComboBox1Change", [this] { ComboBox1Change(); }},
+      {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
+      {"SpeedEditClick", [this] { SpeedEditClick(); }},
+      {"auswertungClick", [this] { auswertungClick(); }},
   };
   for (const char* name : kHintControls) {
     if (!form.registry.find(name)) continue;
@@ -74,6 +86,37 @@ void TForm1::Zettelcheck(const std::string& tipText) {
 }
 int TForm1::Komplettcheck() {
   return numora::Komplettcheck(form, platform_);
+}
+
+void TForm1::ListBox1Click() {
+  numora::ListBox1Click(form);
+}
+void TForm1::ListBox2Click() {
+  numora::ListBox2Click(form);
+}
+void TForm1::Edit1Change() {
+  numora::Edit1Change(form);
+}
+void TForm1::Edit1Exit() {
+  numora::Edit1Exit(form, platform_);
+}
+void TForm1::ComboBox1Change() {
+  numora::ComboBox1Change(form);
+}
+void TForm1::SpeedButton11Click() {
+  numora::SpeedButton11Click(form);
+}
+void TForm1::SpeedEditClick() {
+  numora::SpeedEditClick(form, platform_, Form6);
+}
+void TForm1::auswertungClick() {
+  numora::auswertungClick(form, platform_, stakePerTip(form));
+}
+
+void TForm1::controlChanged(const std::string& controlName) {
+  const bool isList = controlName == "ListBox1" || controlName == "ListBox2";
+  const auto handler = handlers_.find(controlName + (isList ? "Click" : "Change"));
+  if (handler != handlers_.end()) handle(handler->second);
 }
 
 void TForm1::MouseEnter(const std::string& controlName) {

@@ -13,6 +13,7 @@
 #include "draws/draw_file.h"
 #include "form/form.h"
 #include "form/platform.h"
+#include "generator/zahlenwahl.h"
 
 namespace numora {
 
@@ -28,6 +29,8 @@ class TForm1 {
   TForm1& operator=(const TForm1&) = delete;
 
   Form form;
+  // The number-choice dialog; it lives as long as the main window.
+  TForm6 Form6;
 
   // Start-up, activation, resizing and closing.
   void FormCreate(int windowHeight);
@@ -45,6 +48,20 @@ class TForm1 {
   // Tip matching.
   void Zettelcheck(const std::string& tipText);
   int Komplettcheck();
+
+  // The tip list, its settings and the evaluation report.
+  void ListBox1Click();
+  void ListBox2Click();
+  void Edit1Change();
+  void Edit1Exit();
+  void ComboBox1Change();
+  void SpeedButton11Click();
+  void SpeedEditClick();
+  void auswertungClick();
+
+  // A front end changed a control's value as the user would: runs the control's change
+  // handler ("Edit1" runs Edit1Change), if it has one.
+  void controlChanged(const std::string& controlName);
 
   // Hint line: the hint of the control the mouse entered goes to status panel 1.
   void MouseEnter(const std::string& controlName);

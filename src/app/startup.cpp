@@ -31,6 +31,8 @@ void TForm1::FormActivate() {
   ++handlerDepth_;
   try {
     SpeedButton5Click();
+    form.ComboBox1.setItemIndex(form.System);
+    ComboBox1Change();
   } catch (const std::exception& error) {
     platform_.setWaitCursor(false);
     platform_.showMessage(error.what());

@@ -26,6 +26,9 @@ Form::Form() {
   Label24.setCaption("1. tip");
   Label43.setCaption("w w w . v e l t r i n . e x a m p l e");
   Label44.setCaption("    N U M O R A   C a n a d a     V  2 . 2");
+  SpeedEdit.setHint("numbers of the selected editing tips");
+  SpeedButton11.setHint("Delete all tips");
+  auswertung.setHint("Auswertung und Ermittlung der Gewinnsumme");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 

@@ -46,6 +46,7 @@ struct Form {
   UpDown UpDown8{&registry, "UpDown8", 1, 5, 5};
   Label Label22{&registry, "Label22"};
   UpDown UpDown9{&registry, "UpDown9", 1, 120, 5};
+  Edit Edit1{&registry, "Edit1", "5"};  // the total-tips field of UpDown9
   Label Label30{&registry, "Label30"};
   ComboBox ComboBox1{&registry, "ComboBox1", {"1", "2", "5", "10"}, -1, "1"};
   CheckBox CheckBox28{&registry, "CheckBox28", true};
@@ -54,6 +55,9 @@ struct Form {
   Label Label43{&registry, "Label43"};  // banner: the maker's address, spaced out
   Label Label44{&registry, "Label44"};  // banner: the product name and version
   Button CloseButton{&registry, "CloseButton"};
+  Button SpeedEdit{&registry, "SpeedEdit"};
+  Button SpeedButton11{&registry, "SpeedButton11"};
+  Button auswertung{&registry, "auswertung"};
 
   // "Options" tab: the generator options with their design states.
   UpDown UpDown1{&registry, "UpDown1", 0, 9, 1};

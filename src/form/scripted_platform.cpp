@@ -31,11 +31,13 @@ std::optional<std::string> ScriptedPlatform::nextFile() {
   return answer;
 }
 
-std::optional<std::string> ScriptedPlatform::openFileDialog(const FileDialogRequest&) {
+std::optional<std::string> ScriptedPlatform::openFileDialog(const FileDialogRequest& request) {
+  lastFileRequest_ = request;
   return nextFile();
 }
 
-std::optional<std::string> ScriptedPlatform::saveFileDialog(const FileDialogRequest&) {
+std::optional<std::string> ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) {
+  lastFileRequest_ = request;
   return nextFile();
 }
 

@@ -37,6 +37,7 @@ class ScriptedPlatform : public Platform {
   const std::vector<std::string>& messages() const { return messages_; }
   const std::vector<std::string>& soundsPlayed() const { return sounds_; }
   const std::vector<std::string>& opened() const { return opened_; }
+  const std::optional<FileDialogRequest>& lastFileRequest() const { return lastFileRequest_; }
   int processEventsCalls() const { return processEventsCalls_; }
   bool waitCursor() const { return waitCursor_; }
 
@@ -64,6 +65,7 @@ class ScriptedPlatform : public Platform {
   std::deque<std::optional<std::string>> files_;
   std::deque<ChoiceAnswer> choices_;
   std::optional<DayCount> fixedNow_;
+  std::optional<FileDialogRequest> lastFileRequest_;
   std::vector<std::string> messages_;
   std::vector<std::string> sounds_;
   std::vector<std::string> opened_;

@@ -1,0 +1,43 @@
+#include "evaluation/evaluation_report.h"
+
+#include <array>
+
+#include "common/text.h"
+#include "evaluation/prize_table.h"
+
+namespace numora {
+namespace {
+
+const char* classLabel(int hits) {
+  static constexpr const char* kLabels[] = {" x  0er ", " x  1er ", " x  2er ", " x  3er ",
+                                            " x  4er ", " x  5er ", " x  6er ", " x  7er ",
+                                            " x  8er ", " x  9er ", " x 10er "};
+  return kLabels[hits];
+}
+
+}  // namespace
+
+std::string evaluationReport(const Form& form, int stakePerTip) {
+  std::array<long long, 11> count{};
+  for (const auto& line : form.ListBox2.lines()) {
+    // The full check writes only 0..10; anything else in the list is not priced.
+    const auto hits = parseStrictInt(line);
+    if (hits && *hits >= 0 && *hits <= 10) ++count[static_cast<std::size_t>(*hits)];
+  }
+  std::string text = "you have \n";
+  for (const PrizeClass& prize :
+       prizeClasses(form.RadioGroup1.itemIndex(), form.UpDown18.position())) {
+    const long long tips = count[static_cast<std::size_t>(prize.hits)];
+    if (tips < 1) continue;
+    text += std::to_string(tips) + classLabel(prize.hits) + "\t" +
+            std::to_string(stakePerTip * tips * prize.prize) + "\n";
+  }
+  text += "\nwithout guarantee";
+  return text;
+}
+
+void auswertungClick(Form& form, Platform& platform, int stakePerTip) {
+  platform.showMessage(evaluationReport(form, stakePerTip));
+}
+
+}  // namespace numora

@@ -1,0 +1,17 @@
+// The evaluation report: the tips per hit count of the last full check, priced with the prize
+// table of the lottery and numbers per tip, times the stake per tip, in a message box.
+#pragma once
+
+#include <string>
+
+#include "form/form.h"
+#include "form/platform.h"
+
+namespace numora {
+
+// The report's text for the hit list and the stake per tip.
+std::string evaluationReport(const Form& form, int stakePerTip);
+
+void auswertungClick(Form& form, Platform& platform, int stakePerTip);
+
+}  // namespace numora

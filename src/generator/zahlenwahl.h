@@ -1,0 +1,96 @@
+// The number-choice dialog TForm6 (module Zahlenwahl) as data: 70 check boxes whose hint holds
+// a number weight, the buttons the callers show or hide, and the animated random pick. It lives
+// as long as the main window; the Qt dialog only shows it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/random.h"
+#include "form/number_choice_dialog.h"
+#include "form/platform.h"
+
+namespace numora {
+
+enum class BoxColour { Design, Neutral, Yellow };
+
+struct NumberBox {
+  bool checked = true;
+  std::string weight;  // the box's hint text
+  BoxColour colour = BoxColour::Design;
+};
+
+struct DialogButton {
+  std::string caption;
+  bool visible = true;
+};
+
+class TForm6 : public NumberChoiceDialog {
+ public:
+  static constexpr const char* kDesignCaption = "What numbers to calculate";
+  static constexpr const char* kRandomCaption = "Zufall";
+  static constexpr int kTippreihe = 10;
+  static constexpr int kTimerMilliseconds = 25;
+
+  TForm6();
+
+  const std::string& caption() const { return caption_; }
+  const NumberBox& box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }
+  std::uint64_t changeCount() const { return changes_; }
+
+  // A tick by the user or by code; the weight rule applies when the box becomes ticked.
+  void setChecked(int number, bool checked);
+  void setWeight(int number, std::string weight);
+  // The weight rule: a box that became ticked gets its weight raised by one ("1" when the
+  // weight is no whole number).
+  void CheckBox1Click(int number);
+
+  DialogButton BitBtn1{"OK", true};
+  DialogButton BitBtn2{"Abort", true};
+  DialogButton BitBtn3{"Calculate", true};
+  DialogButton BitBtn4{"&Random", false};
+  bool DateTimePicker1Visible = false;
+
+  // The random pick.
+  int maxtipp = 10;
+  std::array<int, kTippreihe + 1> Tippreihe{};  // Tippreihe[1..10]
+  int Losgeht = 1;
+  bool timerEnabled() const { return timerEnabled_; }
+  void BitBtn4Click();
+  void Timer1Timer();
+  void FormClose();
+
+  // Value lists (".hlw"): the ticks and weights of the 70 boxes.
+  void SpeedButton1Click(Platform& platform);
+  void SpeedButton2Click(Platform& platform);
+
+  std::vector<int> checkedNumbers() const;
+
+  // NumberChoiceDialog
+  void clearChoices() override;
+  void setNeutralColour() override;
+  void chooseHighlighted(int number) override;
+  bool isChosen(int number) const override { return box(number).checked; }
+  void setMaxTipp(int count) override { maxtipp = count; }
+  void useEditButtons(bool edit) override;
+  void setCaption(const std::string& caption) override;
+
+  // The generator the random pick draws from: the program's shared one.
+  void useRandom(Random* random) { random_ = random; }
+
+ private:
+  NumberBox& mutableBox(int number) { return boxes_.at(static_cast<std::size_t>(number - 1)); }
+  void uncheckAllNeutral();
+  // The slots the pick fills: never more than Tippreihe holds.
+  int pickSize() const;
+
+  std::array<NumberBox, kNumbers> boxes_;
+  std::string caption_ = kDesignCaption;
+  bool timerEnabled_ = false;
+  Random* random_ = nullptr;
+  std::uint64_t changes_ = 0;
+};
+
+}  // namespace numora

@@ -1,0 +1,62 @@
+#include "tips/tip_list.h"
+
+#include "common/text.h"
+#include "evaluation/komplettcheck.h"
+
+namespace numora {
+namespace {
+
+constexpr int kMostTips = 120;
+constexpr int kStakes[] = {1, 2, 5, 10};
+
+void followSelection(ListBox& other, int index, Form& form) {
+  other.setItemIndex(index < static_cast<int>(other.count()) ? index : -1);
+  const int selected = form.ListBox1.itemIndex();
+  // Without a selected tip there is no ticket to show; the labels keep their texts.
+  if (selected < 0) return;
+  const TicketPlace place = ticketPlace(selected, form.UpDown8.position());
+  form.Label23.setCaption(std::to_string(place.ticket) + ". ticket");
+  form.Label24.setCaption(std::to_string(place.tip) + ". tip");
+}
+
+}  // namespace
+
+TicketPlace ticketPlace(int index, int tipsPerTicket) {
+  return TicketPlace{index / tipsPerTicket + 1, index % tipsPerTicket + 1};
+}
+
+void ListBox1Click(Form& form) {
+  followSelection(form.ListBox2, form.ListBox1.itemIndex(), form);
+}
+void ListBox2Click(Form& form) {
+  followSelection(form.ListBox1, form.ListBox2.itemIndex(), form);
+}
+
+void Edit1Change(Form& form) {
+  const auto value = parseStrictInt(form.Edit1.text());
+  const int total = value && *value >= 1 && *value <= kMostTips ? *value : kMostTips;
+  form.Edit1.setText(std::to_string(total));
+  form.UpDown9.setPosition(total);
+}
+
+void Edit1Exit(Form& form, Platform& platform) {
+  if (form.sortieren) Komplettcheck(form, platform);
+}
+
+int stakePerTip(const Form& form) {
+  const int index = form.ComboBox1.itemIndex();
+  // The list accepts no typed text; before any choice it shows "1".
+  return index >= 0 && index < 4 ? kStakes[index] : 1;
+}
+
+void ComboBox1Change(Form& form) {
+  form.Preis =
+      static_cast<double>(stakePerTip(form)) * form.UpDown8.position() * form.UpDown9.position();
+}
+
+void SpeedButton11Click(Form& form) {
+  form.ListBox1.clear();
+  form.ListBox2.clear();
+}
+
+}  // namespace numora

@@ -1,0 +1,35 @@
+// The tip list and hit list on the "Keno-Tips" tab: the selection kept in step between the two
+// lists, the ticket and tip labels, the total-tips field, the cost per tip and "Delete all".
+#pragma once
+
+#include "form/form.h"
+#include "form/platform.h"
+
+namespace numora {
+
+struct TicketPlace {
+  int ticket;  // 1-based
+  int tip;     // 1-based place in the ticket
+};
+
+// The ticket of the tip at list position index (0-based) with tipsPerTicket tips a ticket.
+TicketPlace ticketPlace(int index, int tipsPerTicket);
+
+// A line of one list was selected: the other list follows, the labels show ticket and tip.
+void ListBox1Click(Form& form);
+void ListBox2Click(Form& form);
+
+// The total-tips text is kept a plain number 1..120; anything else becomes "120".
+void Edit1Change(Form& form);
+// Leaving the total-tips field scores the list again.
+void Edit1Exit(Form& form, Platform& platform);
+
+// The stake per tip of the cost-per-tip choice (1, 2, 5 or 10).
+int stakePerTip(const Form& form);
+// A new cost per tip: the stored price becomes stake x tips per ticket x total tips.
+void ComboBox1Change(Form& form);
+
+// "Delete all tips": both lists emptied; the labels keep their texts.
+void SpeedButton11Click(Form& form);
+
+}  // namespace numora

@@ -1,0 +1,84 @@
+#include "generator/value_list.h"
+
+#include <gtest/gtest.h>
+
+#include "form/scripted_platform.h"
+#include "generator/zahlenwahl.h"
+#include "support/temp_home.h"
+
+namespace numora {
+namespace {
+
+class ValueListTest : public ::testing::Test {
+ protected:
+  ValueListTest() { platform.fixClock(encodeDate(2026, 12, 10) + 0.5); }
+  std::string path(const char* name) { return home.file(name).string(); }
+
+  test::TempHome home;
+  ScriptedPlatform platform;
+  TForm6 dialog;
+};
+
+TEST_F(ValueListTest, SavesWeightsOfTickedNumbersAndEmptyLinesForTheOthers) {
+  dialog.clearChoices();
+  dialog.setChecked(5, true);
+  dialog.setWeight(5, "2");
+  dialog.setChecked(9, true);
+  dialog.setWeight(9, "");
+  platform.queueFile(path("list.hlw"));
+  dialog.SpeedButton1Click(platform);
+  std::string expected;
+  for (int n = 1; n <= 70; ++n)
+    expected += (n == 5 ? "2" : n == 9 ? "1" : "") + std::string("\r\n");
+  EXPECT_EQ(home.readBytes("list.hlw"), expected);
+  EXPECT_EQ(dialog.box(9).weight, "1");
+  ASSERT_TRUE(platform.lastFileRequest().has_value());
+  EXPECT_EQ(platform.lastFileRequest()->proposedName, "20261210.hlw");
+  EXPECT_EQ(platform.lastFileRequest()->filter, "Werteliste|*.hlw");
+  EXPECT_EQ(platform.lastFileRequest()->defaultExtension, "hlw");
+}
+
+TEST_F(ValueListTest, LoadTicksTheListedNumbersWithTheirWeights) {
+  // Twelve lines: line 12 reads 3, the others are empty; lines 13..70 are missing.
+  home.writeBytes("short.hlw", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n3\r\n");
+  platform.queueFile(path("short.hlw"));
+  dialog.SpeedButton2Click(platform);
+  for (int n = 1; n <= 70; ++n) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(dialog.box(n).checked, n == 12);
+    EXPECT_EQ(dialog.box(n).weight, n == 12 ? "3" : "1");
+  }
+}
+
+TEST_F(ValueListTest, HandEditedLinesLoadAsUsableWeights) {
+  const std::pair<const char*, const char*> cases[] = {{"7", "7"},   {"007", "7"},     {" 4 ", "4"},
+                                                       {"abc", "1"}, {"2.5", "1"},     {"0", "1"},
+                                                       {"-3", "1"},  {"99999", "1400"}};
+  for (const auto& [line, weight] : cases) EXPECT_EQ(valueListWeight(line), weight) << line;
+}
+
+TEST_F(ValueListTest, RoundTripKeepsTicksAndWeights) {
+  dialog.clearChoices();
+  for (int n : {1, 17, 70}) {
+    dialog.setChecked(n, true);
+    dialog.setWeight(n, std::to_string(n * 2));
+  }
+  platform.queueFile(path("round.hlw"));
+  dialog.SpeedButton1Click(platform);
+  TForm6 other;
+  platform.queueFile(path("round.hlw"));
+  other.SpeedButton2Click(platform);
+  EXPECT_EQ(other.checkedNumbers(), (std::vector<int>{1, 17, 70}));
+  EXPECT_EQ(other.box(17).weight, "34");
+}
+
+TEST_F(ValueListTest, CancelChangesNothingAndAMissingFileIsAnError) {
+  platform.queueFile(std::nullopt);
+  dialog.SpeedButton2Click(platform);
+  EXPECT_EQ(dialog.checkedNumbers().size(), 70u);
+  platform.queueFile(path("missing.hlw"));
+  EXPECT_THROW(dialog.SpeedButton2Click(platform), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace numora
