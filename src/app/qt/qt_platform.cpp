@@ -1,0 +1,128 @@
+#include "app/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <chrono>
+
+#include "app/daruvizo.h"
+#include "app/qt/date_conversion.h"
+#include "app/qt/desktop_url.h"
+#include "app/qt/file_filter.h"
+
+namespace numora {
+namespace {
+
+QString applicationTitle() {
+  return QString::fromUtf8(TForm1::kApplicationTitle);
+}
+
+WeekdayNames dayNames(QLocale::FormatType format) {
+  const QLocale locale = QLocale::system();
+  WeekdayNames names;
+  // QLocale counts 1 = Monday .. 7 = Sunday; the form counts 0 = Sunday .. 6 = Saturday.
+  for (int i = 0; i < 7; ++i) names[i] = locale.dayName(i == 0 ? 7 : i, format).toStdString();
+  return names;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+  if (waitCursor_) QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::showMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, applicationTitle(), QString::fromStdString(text),
+                  QMessageBox::Ok, dialogParent_);
+  box.exec();
+}
+
+std::string QtPlatform::inputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& preset) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(dialogParent_, QString::fromStdString(caption),
+                                               QString::fromStdString(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(preset), &ok);
+  reactivationPending = true;
+  return ok ? answer.toStdString() : preset;
+}
+
+std::optional<std::string> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(dialogParent_);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QString filter = toQtFileFilter(request.filter);
+  if (!filter.isEmpty()) dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+  if (!request.proposedName.empty())
+    dialog.selectFile(QString::fromStdString(request.proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& request) {
+  return fileDialog(request, false);
+}
+
+std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& request) {
+  return fileDialog(request, true);
+}
+
+ModalResult QtPlatform::showNumberChoiceDialog() {
+  // The number-choice dialog is not built yet; closing it would make the window active again.
+  reactivationPending = true;
+  return ModalResult::Cancel;
+}
+
+void QtPlatform::processEvents() {
+  QCoreApplication::processEvents();
+}
+
+void QtPlatform::repaint() {
+  if (repaintHandler_) repaintHandler_();
+}
+
+void QtPlatform::setWaitCursor(bool on) {
+  // The form switches the cursor on and off like a setting, so overrides are never stacked.
+  if (on == waitCursor_) return;
+  waitCursor_ = on;
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtPlatform::shellOpen(const std::string& target) {
+  // The outcome is not examined: a missing browser goes unreported.
+  QDesktopServices::openUrl(desktopUrl(target));
+}
+
+void QtPlatform::playSound(const std::string& path) {
+  sound_.play(path);
+}
+
+DayCount QtPlatform::now() {
+  return toDayCount(QDateTime::currentDateTime());
+}
+
+std::uint32_t QtPlatform::tickCount() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ticks));
+}
+
+WeekdayNames QtPlatform::shortDayNames() {
+  return dayNames(QLocale::ShortFormat);
+}
+WeekdayNames QtPlatform::longDayNames() {
+  return dayNames(QLocale::LongFormat);
+}
+
+}  // namespace numora

@@ -1,0 +1,49 @@
+// The Platform port on Qt: real message boxes, input boxes and file dialogs, the event loop,
+// the wait cursor, the desktop's "open" action, sound and the system clock and locale.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "app/qt/sound_player.h"
+#include "form/platform.h"
+
+namespace numora {
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  // The window the dialogs belong to (the main window once it exists).
+  void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+  // How a repaint request reaches the view: it shows the form model again and repaints.
+  void setRepaintHandler(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
+
+  void showMessage(const std::string& text) override;
+  std::string inputBox(const std::string& caption, const std::string& prompt,
+                       const std::string& preset) override;
+  std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+  ModalResult showNumberChoiceDialog() override;
+  void processEvents() override;
+  void repaint() override;
+  void setWaitCursor(bool on) override;
+  void shellOpen(const std::string& target) override;
+  void playSound(const std::string& path) override;
+  DayCount now() override;
+  std::uint32_t tickCount() override;
+  WeekdayNames shortDayNames() override;
+  WeekdayNames longDayNames() override;
+
+ private:
+  std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
+
+  QPointer<QWidget> dialogParent_;
+  std::function<void()> repaintHandler_;
+  SoundPlayer sound_;
+  bool waitCursor_ = false;
+};
+
+}  // namespace numora
