@@ -1,0 +1,32 @@
+// Program start: the application, the main window's creation, the window, the event loop.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "app/daruvizo.h"
+#include "app/home_folder.h"
+#include "app/qt/main_window_view.h"
+#include "app/qt/qt_platform.h"
+#include "app/settings_store.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Veltrin"));
+  QCoreApplication::setApplicationName(QStringLiteral("Numora Canada"));
+
+  const std::string home =
+      numora::determineHome(QCoreApplication::applicationDirPath().toStdString());
+  numora::FileSettingsStore settings(numora::FileSettingsStore::defaultPath());
+  numora::QtPlatform platform;
+  numora::TForm1 form1(platform, settings, home);
+  // The window's creation runs before it is shown, with the designed height.
+  form1.handle([&form1] { form1.FormCreate(numora::TForm1::kClientHeight); });
+
+  numora::MainWindowView view(form1);
+  platform.setDialogParent(&view);
+  platform.setRepaintHandler([&view] {
+    view.refresh();
+    view.repaint();
+  });
+  view.show();
+  return app.exec();
+}

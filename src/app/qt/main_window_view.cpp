@@ -1,0 +1,147 @@
+#include "app/qt/main_window_view.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/qt/event_hooks.h"
+#include "app/qt/page_builder.h"
+#include "app/qt/pages.h"
+
+namespace numora {
+namespace {
+
+// The tab pages in their order, with their designed names.
+constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2",
+                                      "TabSheet3"};
+constexpr int kPanelWidths[] = {150, 50};
+
+QFont designFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  return font;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
+    : QMainWindow(parent), form1_(form1), hooks_(new EventHooks(this)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(TForm1::kCaption));
+  setFont(designFont());
+  buildPages();
+  buildStatusBar();
+  hookHintLine();
+  refresh();
+  resize(TForm1::kClientWidth, TForm1::kClientHeight);
+  centreOnScreen();
+}
+
+MainWindowView::~MainWindowView() = default;
+
+void MainWindowView::buildPages() {
+  pages_ = new QTabWidget(this);
+  binding_.bind(form1_.form.PageControl1, pages_);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  layout_.setRoot(pages_, designFont());
+  setCentralWidget(pages_);
+
+  builder_ = std::make_unique<PageBuilder>(
+      form1_, binding_, layout_, *hooks_,
+      [this](const std::function<void()>& action) { forward(action); });
+  PageBuilder& build = *builder_;
+  const auto& captions = form1_.form.PageControl1.pages();
+  std::vector<QWidget*> pages;
+  for (std::size_t i = 0; i < std::size(kPageNames); ++i) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(kPageNames[i]));
+    pages_->addTab(page, QString::fromStdString(captions.at(i)));
+    pages.push_back(page);
+  }
+  buildKenoTipsPage(pages[0], build, this);
+  buildChartPage(pages[2], build);
+  buildDatabasePage(pages[3], build);
+  buildInternetPage(pages[4], build);
+  // The user's choice of page goes into the model, so handlers see which page is shown.
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    forward([this, index] { form1_.form.PageControl1.setActivePage(index); });
+  });
+}
+
+void MainWindowView::buildStatusBar() {
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  setStatusBar(bar);
+  for (int i = 0; i < 2; ++i) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QStringLiteral("StatusBar1Panel") + QString::number(i));
+    panel->setTextFormat(Qt::PlainText);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    // The last panel reaches to the window's edge, as a status bar's last panel does, so the
+    // hint line is not cut to its designed 50 pixels.
+    if (i == 0) {
+      panel->setFixedWidth(kPanelWidths[i]);
+    } else {
+      panel->setMinimumWidth(kPanelWidths[i]);
+    }
+    bar->addPermanentWidget(panel, i == 0 ? 0 : 1);
+  }
+  binding_.bind(form1_.form.StatusBar1, bar);
+}
+
+void MainWindowView::hookHintLine() {
+  // Every control with a registered mouse-entry handler shows its hint in the hint line.
+  for (const Control* control : form1_.form.registry.all()) {
+    const std::string name = control->name();
+    if (!form1_.handlers().count(name + "MouseEnter")) continue;
+    QWidget* widget = binding_.widget(name);
+    if (!widget) continue;
+    hooks_->onEnter(widget, [this, name] { forward([this, name] { form1_.MouseEnter(name); }); });
+  }
+}
+
+void MainWindowView::centreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  move(available.center() - rect().center());
+}
+
+void MainWindowView::refresh() {
+  binding_.refresh(form1_.form.registry);
+}
+
+void MainWindowView::forward(const std::function<void()>& action) {
+  form1_.handle(action);
+  refresh();
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (activationScheduled_) return;
+  activationScheduled_ = true;
+  // The first activation runs once the window has been painted; later activations after the
+  // window's own dialogs are run by TForm1::handle, not by window-system activation events.
+  QTimer::singleShot(0, this, [this] { forward([this] { form1_.FormActivate(); }); });
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (const auto factor = form1_.FormResize(event->size().height())) layout_.scaleBy(*factor);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  forward([this] { form1_.FormClose(); });
+  event->accept();
+}
+
+}  // namespace numora

@@ -1,0 +1,247 @@
+#include "app/qt/page_builder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "app/qt/date_conversion.h"
+
+namespace numora {
+namespace {
+
+QString name(const Control& control) {
+  return QString::fromStdString(control.name());
+}
+
+}  // namespace
+
+PageBuilder::PageBuilder(TForm1& form1, ControlBinding& binding, DesignLayout& layout,
+                         EventHooks& hooks, Forward forward)
+    : form1_(form1),
+      binding_(binding),
+      layout_(layout),
+      hooks_(hooks),
+      forward_(std::move(forward)) {}
+
+void PageBuilder::bind(const Control& control, QWidget* widget) {
+  widget->setObjectName(name(control));
+  binding_.bind(control, widget);
+}
+
+void PageBuilder::runChangeHandler(const Control& control, const char* event) {
+  const auto& handlers = form1_.handlers();
+  const auto found = handlers.find(control.name() + event);
+  if (found != handlers.end()) found->second();
+}
+
+void PageBuilder::onClick(QWidget* widget, Action click) {
+  hooks_.onClick(widget, [forward = forward_, click = std::move(click)] { forward(click); });
+}
+
+QLabel* PageBuilder::label(QWidget* parent, const Label& control, const QRect& rect,
+                           Qt::Alignment alignment) {
+  auto* widget = new QLabel(parent);
+  widget->setTextFormat(Qt::PlainText);
+  widget->setAlignment(alignment);
+  bind(control, widget);
+  place(widget, rect);
+  return widget;
+}
+
+QLabel* PageBuilder::linkLabel(QWidget* parent, const Label& control, const QRect& rect,
+                               Action click) {
+  QLabel* widget = label(parent, control, rect);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, Qt::blue);
+  widget->setPalette(palette);
+  widget->setCursor(Qt::PointingHandCursor);
+  onClick(widget, std::move(click));
+  return widget;
+}
+
+QToolButton* PageBuilder::speedButton(QWidget* parent, const Button& control, const QRect& rect,
+                                      Action click) {
+  auto* widget = new QToolButton(parent);
+  widget->setAutoRaise(true);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QToolButton::clicked,
+                   [forward = forward_, click = std::move(click)] { forward(click); });
+  return widget;
+}
+
+QPushButton* PageBuilder::button(QWidget* parent, const Button& control, const QRect& rect,
+                                 Action click) {
+  auto* widget = new QPushButton(parent);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QPushButton::clicked,
+                   [forward = forward_, click = std::move(click)] { forward(click); });
+  return widget;
+}
+
+QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rect,
+                              const char* editName) {
+  auto* widget = new QSpinBox(parent);
+  // Thousands shown as "1.200", as the form's number format has it.
+  widget->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  widget->setGroupSeparatorShown(true);
+  widget->setRange(control.min(), control.max());
+  if (auto* line = widget->findChild<QLineEdit*>())
+    line->setObjectName(QString::fromLatin1(editName));
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QSpinBox::valueChanged, [this, &control](int value) {
+    forward_([this, &control, value] {
+      control.setPosition(value);
+      runChangeHandler(control, "Click");
+    });
+  });
+  return widget;
+}
+
+QCheckBox* PageBuilder::checkBox(QWidget* parent, CheckBox& control, const QRect& rect) {
+  auto* widget = new QCheckBox(parent);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QCheckBox::clicked, [this, &control](bool checked) {
+    forward_([this, &control, checked] {
+      control.setChecked(checked);
+      runChangeHandler(control, "Click");
+    });
+  });
+  return widget;
+}
+
+QLineEdit* PageBuilder::edit(QWidget* parent, Edit& control, const QRect& rect) {
+  auto* widget = new QLineEdit(parent);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QLineEdit::textEdited, [this, &control](const QString& text) {
+    forward_([this, &control, value = text.toStdString()] {
+      control.setText(value);
+      runChangeHandler(control, "Change");
+    });
+  });
+  return widget;
+}
+
+QPlainTextEdit* PageBuilder::memo(QWidget* parent, Memo& control, const QRect& rect) {
+  auto* widget = new QPlainTextEdit(parent);
+  widget->setReadOnly(true);
+  bind(control, widget);
+  place(widget, rect);
+  return widget;
+}
+
+QComboBox* PageBuilder::comboBox(QWidget* parent, ComboBox& control, const QRect& rect) {
+  auto* widget = new QComboBox(parent);
+  widget->setEditable(false);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QComboBox::activated, [this, &control](int index) {
+    forward_([this, &control, index] {
+      control.setItemIndex(index);
+      runChangeHandler(control, "Change");
+    });
+  });
+  return widget;
+}
+
+QListWidget* PageBuilder::listBox(QWidget* parent, ListBox& control, const QRect& rect,
+                                  std::function<void(int)> selected) {
+  auto* widget = new QListWidget(parent);
+  widget->setSelectionMode(QAbstractItemView::SingleSelection);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QListWidget::currentRowChanged,
+                   [this, &control, selected = std::move(selected)](int row) {
+                     forward_([this, &control, &selected, row] {
+                       control.setItemIndex(row);
+                       if (selected) selected(row);
+                       runChangeHandler(control, "Click");
+                     });
+                   });
+  return widget;
+}
+
+QGroupBox* PageBuilder::radioGroup(QWidget* parent, RadioGroup& control, const QRect& rect,
+                                   int columns, Action click) {
+  auto* widget = new QGroupBox(parent);
+  auto* buttons = new QButtonGroup(widget);
+  buttons->setExclusive(true);
+  const int count = static_cast<int>(control.items().size());
+  const int rows = (count + columns - 1) / columns;
+  // Items fill the space below the title in equal cells, as the original group lays them out.
+  constexpr int kTop = 18;
+  const int cellWidth = (rect.width() - 12) / columns;
+  const int cellHeight = (rect.height() - kTop - 4) / std::max(rows, 1);
+  for (int i = 0; i < count; ++i) {
+    auto* item = new QRadioButton(widget);
+    item->setObjectName(name(control) + QStringLiteral("Item") + QString::number(i));
+    buttons->addButton(item, i);
+    place(item, QRect(8 + (i % columns) * cellWidth, kTop + (i / columns) * cellHeight,
+                      cellWidth - 4, cellHeight));
+  }
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(buttons, &QButtonGroup::idClicked,
+                   [this, &control, click = std::move(click)](int id) {
+                     // A click on the selected item changes nothing and runs nothing.
+                     if (id == control.itemIndex()) return;
+                     forward_([&control, &click, id] {
+                       control.setItemIndex(id);
+                       click();
+                     });
+                   });
+  return widget;
+}
+
+QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const QRect& rect) {
+  auto* widget = new QDateEdit(parent);
+  widget->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  widget->setCalendarPopup(true);
+  bind(control, widget);
+  place(widget, rect);
+  QObject::connect(widget, &QDateEdit::dateChanged, [this, &control](QDate date) {
+    forward_([this, &control, date] {
+      // The model decides whether the date is taken; a refused date is replaced by the
+      // model's date again.
+      if (!control.setDate(toDayCount(date))) {
+        binding_.show(control);
+        return;
+      }
+      runChangeHandler(control, "Change");
+    });
+  });
+  return widget;
+}
+
+QFrame* PageBuilder::panel(QWidget* parent, const char* panelName, const QRect& rect,
+                           const QColor& colour) {
+  auto* widget = new QFrame(parent);
+  widget->setObjectName(QString::fromLatin1(panelName));
+  widget->setFrameShape(QFrame::Panel);
+  widget->setFrameShadow(QFrame::Raised);
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  place(widget, rect);
+  return widget;
+}
+
+}  // namespace numora

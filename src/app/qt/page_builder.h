@@ -1,0 +1,84 @@
+// Builds the widgets of the tab pages. Each widget takes its control's designed name as object
+// name, sits at its designed rectangle, is bound to its control for display, and passes the
+// user's changes and clicks on to the form model and the TForm1 handlers.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <functional>
+#include <string>
+
+#include "app/daruvizo.h"
+#include "app/qt/control_binding.h"
+#include "app/qt/design_layout.h"
+#include "app/qt/event_hooks.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class QWidget;
+
+namespace numora {
+
+class PageBuilder {
+ public:
+  // Runs a user action as the event loop would (errors become messages) and shows the result.
+  using Forward = std::function<void(const std::function<void()>&)>;
+  using Action = std::function<void()>;
+
+  PageBuilder(TForm1& form1, ControlBinding& binding, DesignLayout& layout, EventHooks& hooks,
+              Forward forward);
+
+  Form& form() { return form1_.form; }
+  TForm1& form1() { return form1_; }
+  const Forward& forward() const { return forward_; }
+
+  QLabel* label(QWidget* parent, const Label& control, const QRect& rect,
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+  // A label that opens something when clicked: blue, with the pointing hand.
+  QLabel* linkLabel(QWidget* parent, const Label& control, const QRect& rect, Action click);
+  // A flat button with an arrow or an icon.
+  QToolButton* speedButton(QWidget* parent, const Button& control, const QRect& rect, Action click);
+  QPushButton* button(QWidget* parent, const Button& control, const QRect& rect, Action click);
+  QSpinBox* upDown(QWidget* parent, UpDown& control, const QRect& rect, const char* editName);
+  QCheckBox* checkBox(QWidget* parent, CheckBox& control, const QRect& rect);
+  QLineEdit* edit(QWidget* parent, Edit& control, const QRect& rect);
+  QPlainTextEdit* memo(QWidget* parent, Memo& control, const QRect& rect);
+  QComboBox* comboBox(QWidget* parent, ComboBox& control, const QRect& rect);
+  // A list whose selection the user moves; the model's item index follows, then `selected`.
+  QListWidget* listBox(QWidget* parent, ListBox& control, const QRect& rect,
+                       std::function<void(int)> selected);
+  // A group of radio buttons, one per item, stacked in rows of `columns`; a click on another
+  // item sets the item index and runs `click`.
+  QGroupBox* radioGroup(QWidget* parent, RadioGroup& control, const QRect& rect, int columns,
+                        Action click);
+  QDateEdit* datePicker(QWidget* parent, DatePicker& control, const QRect& rect);
+  // A coloured panel without a control of its own.
+  QFrame* panel(QWidget* parent, const char* name, const QRect& rect, const QColor& colour);
+
+  void place(QWidget* widget, const QRect& rect) { layout_.place(widget, rect); }
+  void setFont(QWidget* widget, const QFont& font) { layout_.setFont(widget, font); }
+  void onClick(QWidget* widget, Action click);
+
+ private:
+  // After a user's change of a value: the control's change handler, when TForm1 has one.
+  void runChangeHandler(const Control& control, const char* event);
+  void bind(const Control& control, QWidget* widget);
+
+  TForm1& form1_;
+  ControlBinding& binding_;
+  DesignLayout& layout_;
+  EventHooks& hooks_;
+  Forward forward_;
+};
+
+}  // namespace numora

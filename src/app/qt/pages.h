@@ -1,0 +1,20 @@
+// The tab pages of the main window, each filled with its widgets at their designed places.
+#pragma once
+
+class QWidget;
+
+namespace numora {
+
+class PageBuilder;
+
+// "Keno-Tips": lottery, current draw, tip list and hit list with their settings, banner, close.
+// `close` closes the main window.
+void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window);
+// "Chart": the start date of the statistics window.
+void buildChartPage(QWidget* page, PageBuilder& build);
+// "Database": the picked date, the draw caption, the update buttons and the memo.
+void buildDatabasePage(QWidget* page, PageBuilder& build);
+// "Internet-Options": the proxy and the web-address labels.
+void buildInternetPage(QWidget* page, PageBuilder& build);
+
+}  // namespace numora

@@ -1,0 +1,26 @@
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/qt/page_builder.h"
+#include "app/qt/pages.h"
+
+namespace numora {
+
+void buildDatabasePage(QWidget* page, PageBuilder& build) {
+  TForm1& form1 = build.form1();
+  Form& form = build.form();
+
+  build.datePicker(page, form.DateTimePicker1, QRect(8, 8, 120, 24));
+  QToolButton* show = build.speedButton(page, form.SpeedButton5, QRect(132, 7, 26, 26),
+                                        [&form1] { form1.SpeedButton5Click(); });
+  show->setIcon(page->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  build.label(page, form.Label29, QRect(8, 40, 560, 22));
+
+  // The update run arrives with the results import; until then the buttons only show.
+  build.button(page, form.BitBtn1, QRect(8, 72, 150, 28), [] {});
+  build.button(page, form.SpeedButton8, QRect(166, 72, 120, 28), [] {});
+  build.memo(page, form.Memo1, QRect(8, 110, 280, 90));
+}
+
+}  // namespace numora

@@ -1,0 +1,104 @@
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/qt/page_builder.h"
+#include "app/qt/pages.h"
+
+namespace numora {
+namespace {
+
+QFont boldFont(int pixelSize) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(true);
+  return font;
+}
+
+void colour(QWidget* widget, QPalette::ColorRole role, const QColor& value) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, value);
+  widget->setPalette(palette);
+}
+
+// A banner: a label centred on a coloured panel; a click on either opens the product's page.
+void banner(PageBuilder& build, QWidget* page, const Label& control, const char* panelName,
+            const QRect& rect, const QColor& background, const QColor& text) {
+  QFrame* panel = build.panel(page, panelName, rect, background);
+  QLabel* label = build.label(panel, control, QRect(2, 2, rect.width() - 4, rect.height() - 4),
+                              Qt::AlignCenter);
+  build.setFont(label, boldFont(13));
+  colour(label, QPalette::WindowText, text);
+  label->setCursor(Qt::PointingHandCursor);
+  panel->setCursor(Qt::PointingHandCursor);
+  TForm1& form1 = build.form1();
+  build.onClick(label, [&form1] { form1.Label43Click(); });
+  build.onClick(panel, [&form1] { form1.Label43Click(); });
+}
+
+}  // namespace
+
+void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
+  TForm1& form1 = build.form1();
+  Form& form = build.form();
+
+  // Lottery choice, update button and cross sum.
+  build.radioGroup(page, form.RadioGroup1, QRect(8, 4, 262, 44), 2,
+                   [&form1] { form1.RadioGroup1Click(); });
+  QToolButton* update = build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), [] {});
+  update->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
+  update->setIconSize(QSize(22, 22));
+  build.label(page, form.Label13, QRect(330, 18, 200, 22));
+
+  // The current draw between the two step buttons.
+  QToolButton* previous = build.speedButton(page, form.SpeedButton6, QRect(8, 56, 24, 26),
+                                            [&form1] { form1.SpeedButton6Click(); });
+  previous->setArrowType(Qt::LeftArrow);
+  QLabel* draw = build.label(page, form.Label35, QRect(34, 56, 508, 26));
+  build.setFont(draw, boldFont(12));
+  draw->setAutoFillBackground(true);
+  draw->setFrameShape(QFrame::Panel);
+  draw->setFrameShadow(QFrame::Sunken);
+  draw->setIndent(4);
+  colour(draw, QPalette::Window, draw->palette().color(QPalette::ToolTipBase));
+  colour(draw, QPalette::WindowText, draw->palette().color(QPalette::ToolTipText));
+  QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 56, 24, 26),
+                                        [&form1] { form1.SpeedButton7Click(); });
+  next->setArrowType(Qt::RightArrow);
+
+  // Tip list and hit list: the same line is selected in both.
+  build.label(page, form.Label25, QRect(8, 90, 150, 18));
+  build.label(page, form.Label26, QRect(150, 90, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
+  build.listBox(page, form.ListBox1, QRect(8, 110, 256, 296),
+                [&form](int row) { form.ListBox2.setItemIndex(row); });
+  build.listBox(page, form.ListBox2, QRect(266, 110, 48, 296),
+                [&form](int row) { form.ListBox1.setItemIndex(row); });
+
+  // Settings of the tip list.
+  build.label(page, form.Label61, QRect(326, 112, 150, 22));
+  build.upDown(page, form.UpDown18, QRect(488, 112, 80, 24), "Edit5");
+  build.label(page, form.Label16, QRect(326, 144, 150, 22));
+  build.upDown(page, form.UpDown8, QRect(488, 144, 80, 24), "Edit80");
+  build.label(page, form.Label22, QRect(326, 176, 150, 22));
+  build.upDown(page, form.UpDown9, QRect(488, 176, 80, 24), "Edit1");
+  build.label(page, form.Label30, QRect(326, 208, 150, 22));
+  build.comboBox(page, form.ComboBox1, QRect(488, 208, 80, 24));
+  build.checkBox(page, form.CheckBox28, QRect(326, 242, 242, 22));
+  build.label(page, form.Label23, QRect(326, 280, 110, 20));
+  build.label(page, form.Label24, QRect(446, 280, 110, 20));
+
+  // Banner and close button.
+  banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),
+         Qt::white);
+  banner(build, page, form.Label43, "Panel43", QRect(8, 444, 440, 26), QColor(0, 128, 128),
+         Qt::yellow);
+  QPushButton* close = build.button(page, form.CloseButton, QRect(456, 444, 112, 26), [] {});
+  QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+}
+
+}  // namespace numora

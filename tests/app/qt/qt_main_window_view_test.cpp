@@ -1,0 +1,582 @@
+// The main window's widgets: every control of this stage exists under its designed name with its
+// designed state, the user's clicks and changes reach the form model and its handlers, the hint
+// line follows the mouse, and a taller window scales the tab contents.
+
+// First: it declares a member named like Qt's "emit" macro.
+#include "form/scripted_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEnterEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "app/daruvizo.h"
+#include "app/qt/date_conversion.h"
+#include "app/qt/main_window_view.h"
+#include "app/settings_store.h"
+#include "draws/draw_caption.h"
+#include "support/draw_fixtures.h"
+#include "support/temp_home.h"
+
+namespace numora {
+namespace {
+
+const DayCount kToday = encodeDate(2023, 5, 20) + 0.5;
+constexpr const char* kNoDrawFile = "First read the data of draws";
+
+// A Daily Keno history of three draws: an evening draw, then the midday and the evening draw of
+// the next date.
+std::vector<DrawRecord> dailyKenoDraws() {
+  std::vector<DrawRecord> records;
+  const DayCount first = encodeDate(2023, 5, 4);
+  records.push_back(test::makeDraw(
+      first, {3, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 48, 51, 54, 57, 60, 63}));
+  records.push_back(test::makeDraw(
+      first + 1, {1, 2, 4, 5, 7, 8, 10, 11, 13, 14, 16, 17, 19, 20, 22, 23, 25, 26, 28, 29}, true));
+  records.push_back(test::makeDraw(
+      first + 1, {70, 69, 68, 67, 66, 65, 64, 62, 61, 59, 58, 56, 55, 53, 52, 50, 49, 47, 46, 44}));
+  return records;
+}
+
+// A window on a fresh Home with a scripted platform and an empty settings store, created and
+// shown as the program does it.
+struct Window {
+  explicit Window(const std::vector<DrawRecord>& draws = {}) {
+    if (!draws.empty()) home.writeDraws("Vuduro.dat", draws);
+    platform.fixClock(kToday);
+    form1 = std::make_unique<TForm1>(platform, settings, home.home());
+    form1->handle([this] { form1->FormCreate(TForm1::kClientHeight); });
+    view = std::make_unique<MainWindowView>(*form1);
+  }
+
+  // Shows the window and lets the first activation run.
+  bool show() {
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view.get())) return false;
+    QCoreApplication::processEvents();
+    return true;
+  }
+
+  template <typename T = QWidget>
+  T* widget(const char* name) const {
+    return view->findChild<T*>(QString::fromLatin1(name));
+  }
+
+  QString panel(int index) const {
+    return widget<QLabel>(("StatusBar1Panel" + std::to_string(index)).c_str())->text();
+  }
+
+  void showPage(const char* pageName) {
+    auto* tabs = widget<QTabWidget>("PageControl1");
+    tabs->setCurrentWidget(widget(pageName));
+  }
+
+  test::TempHome home;
+  ScriptedPlatform platform;
+  MemorySettingsStore settings;
+  std::unique_ptr<TForm1> form1;
+  std::unique_ptr<MainWindowView> view;
+};
+
+// The text a widget shows as its caption.
+QString shownText(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) return memo->toPlainText();
+  return {};
+}
+
+QString caption(const DrawRecord& record, CaptionGap gap) {
+  ScriptedPlatform names;
+  return QString::fromStdString(drawCaption(record, gap, names.shortDayNames()));
+}
+
+void enter(QWidget* widget) {
+  QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class MainWindowViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowHasDesignedFrame();
+  void controlsShowDesignedCaptions_data();
+  void controlsShowDesignedCaptions();
+  void controlsHaveDesignedState();
+  void firstActivationRunsOnce();
+  void drawButtonsReachTheirHandlers();
+  void lotteryClickSwitchesTheLottery();
+  void hintLineFollowsTheMouse_data();
+  void hintLineFollowsTheMouse();
+  void userChangesReachTheModel();
+  void refusedDateShowsTheModelsDate();
+  void tipAndHitListSelectTogether();
+  void addressLabelsOpenTheirAddress_data();
+  void addressLabelsOpenTheirAddress();
+  void tallerWindowScalesTheTabContents();
+  void closeButtonSavesTheSettings();
+};
+
+void MainWindowViewTest::windowHasDesignedFrame() {
+  Window window;
+  QVERIFY(window.show());
+  QCOMPARE(window.view->windowTitle(), QStringLiteral("Veltrin's Numora  Canada  2-10 of 70"));
+  QCOMPARE(window.view->size(), QSize(582, 534));
+  QCOMPARE(window.view->font().family(), QStringLiteral("Arial"));
+  QCOMPARE(window.view->font().pixelSize(), 13);
+
+  auto* tabs = window.widget<QTabWidget>("PageControl1");
+  QVERIFY(tabs);
+  const QStringList captions = {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"};
+  const QStringList names = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2", "TabSheet3"};
+  QCOMPARE(tabs->count(), captions.size());
+  for (int i = 0; i < tabs->count(); ++i) {
+    QCOMPARE(tabs->tabText(i), captions[i]);
+    QCOMPARE(tabs->widget(i)->objectName(), names[i]);
+  }
+  QCOMPARE(tabs->currentIndex(), 0);
+
+  // The page control fills the window above the status bar.
+  auto* bar = window.widget<QStatusBar>("StatusBar1");
+  QVERIFY(bar);
+  QCOMPARE(window.view->statusBar(), bar);
+  QCOMPARE(tabs->geometry().bottom() + 1, bar->geometry().top());
+  auto* panel0 = window.widget<QLabel>("StatusBar1Panel0");
+  auto* panel1 = window.widget<QLabel>("StatusBar1Panel1");
+  QVERIFY(panel0 && panel1);
+  QCOMPARE(panel0->width(), 150);
+  QCOMPARE(panel1->minimumWidth(), 50);
+  QVERIFY(panel1->geometry().left() > panel0->geometry().left());
+}
+
+void MainWindowViewTest::controlsShowDesignedCaptions_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("text");
+  const std::pair<const char*, const char*> rows[] = {
+      {"RadioGroup1", "Keno Lottery"},
+      {"RadioGroup1Item0", "Keno Atlantic"},
+      {"RadioGroup1Item1", "Daily Keno"},
+      {"Label13", "Summer cross"},
+      {"Label25", "Tip series"},
+      {"Label26", "properly             "},
+      {"Label61", "Numbers per Tip"},
+      {"Label16", "Tips per ticket"},
+      {"Label22", "Total Tips"},
+      {"Label30", "Cost per Tip"},
+      {"CheckBox28", "Delete before calculating"},
+      {"Label23", "1. ticket"},
+      {"Label24", "1. tip"},
+      {"Label43", "w w w . v e l t r i n . e x a m p l e"},
+      {"Label44", "    N U M O R A   C a n a d a     V  2 . 2"},
+      {"CloseButton", "close"},
+      {"BitBtn1", "update database"},
+      {"SpeedButton8", "Stop reading"},
+      {"Label29", ""},
+      {"Memo1", ""},
+      {"Label50", "Proxy-Server"},
+      {"ProxyHostEdit", ""},
+      {"Label51", "Porxy-Port"},
+      {"ProxyPortEdit", "80"},
+      {"Label45", "For updates and the latest version is available from:"},
+      {"Label46", "The current draws and rates from Ontario Daily Keno see:"},
+      {"Label47", "The current draws and rates from Atlantic Keno see:"},
+      {"Label49", "More programs by Veltrin software can be found at:"},
+      {"Label52", "https://www.veltrin.example/numora-canada"},
+      {"Label55", "https://www.veltrin.example"},
+  };
+  for (const auto& [name, text] : rows) QTest::newRow(name) << name << text;
+}
+
+void MainWindowViewTest::controlsShowDesignedCaptions() {
+  QFETCH(QString, name);
+  QFETCH(QString, text);
+  Window window;
+  QVERIFY(window.show());
+  QWidget* widget = window.view->findChild<QWidget*>(name);
+  QVERIFY2(widget, qPrintable(name));
+  QCOMPARE(shownText(widget), text);
+}
+
+void MainWindowViewTest::controlsHaveDesignedState() {
+  Window window;
+  QVERIFY(window.show());
+
+  // Every control of the model that has a widget shows its hint as tooltip.
+  for (const Control* control : window.form1->form.registry.all()) {
+    QWidget* widget = window.view->controlWidget(control->name());
+    if (!widget) continue;
+    QCOMPARE(widget->objectName(), QString::fromStdString(control->name()));
+    QCOMPARE(widget->toolTip(), QString::fromStdString(control->hint()));
+  }
+  QCOMPARE(window.widget("SpeedButton10")->toolTip(),
+           QStringLiteral("Updating the lottery numbers from the Internet"));
+
+  QVERIFY(window.widget<QRadioButton>("RadioGroup1Item1")->isChecked());
+  QVERIFY(!window.widget<QRadioButton>("RadioGroup1Item0")->isChecked());
+  QCOMPARE(window.widget<QToolButton>("SpeedButton6")->arrowType(), Qt::LeftArrow);
+  QCOMPARE(window.widget<QToolButton>("SpeedButton7")->arrowType(), Qt::RightArrow);
+  auto* draw = window.widget<QLabel>("Label35");
+  QVERIFY(draw->font().bold());
+  QCOMPARE(draw->palette().color(QPalette::Window), draw->palette().color(QPalette::ToolTipBase));
+  QCOMPARE(window.widget<QLabel>("Label26")->alignment() & Qt::AlignHorizontal_Mask,
+           Qt::AlignRight);
+  QVERIFY(window.widget<QListWidget>("ListBox1"));
+  QVERIFY(window.widget<QListWidget>("ListBox2")->width() <
+          window.widget<QListWidget>("ListBox1")->width());
+
+  struct SpinState {
+    const char* name;
+    const char* edit;
+    int min, max, value;
+  };
+  for (const auto& spin :
+       {SpinState{"UpDown18", "Edit5", 2, 10, 10}, SpinState{"UpDown8", "Edit80", 1, 5, 5},
+        SpinState{"UpDown9", "Edit1", 1, 120, 5}}) {
+    auto* box = window.widget<QSpinBox>(spin.name);
+    QVERIFY2(box, spin.name);
+    QCOMPARE(box->minimum(), spin.min);
+    QCOMPARE(box->maximum(), spin.max);
+    QCOMPARE(box->value(), spin.value);
+    QVERIFY2(box->findChild<QLineEdit*>(spin.edit), spin.edit);
+  }
+
+  auto* cost = window.widget<QComboBox>("ComboBox1");
+  QVERIFY(!cost->isEditable());
+  QCOMPARE(cost->count(), 4);
+  const QStringList items = {"1", "2", "5", "10"};
+  for (int i = 0; i < 4; ++i) QCOMPARE(cost->itemText(i), items[i]);
+  QVERIFY(window.widget<QCheckBox>("CheckBox28")->isChecked());
+
+  for (const char* name : {"DateTimePicker1", "DateTimePicker2"}) {
+    auto* picker = window.widget<QDateEdit>(name);
+    QVERIFY2(picker, name);
+    QCOMPARE(picker->displayFormat(), QStringLiteral("dd.MM.yyyy"));
+    QVERIFY(picker->calendarPopup());
+    QCOMPARE(picker->minimumDate(), QDate(2001, 10, 22));
+  }
+  // The picked date starts as today.
+  QCOMPARE(window.widget<QDateEdit>("DateTimePicker1")->date(), QDate(2023, 5, 20));
+
+  // Hidden controls: checked against the page they sit on, as their page may not be shown.
+  auto* stop = window.widget("SpeedButton8");
+  QVERIFY(stop->isHidden());
+  QVERIFY(!window.widget("BitBtn1")->isHidden());
+  auto* url = window.widget<QLineEdit>("URLEdit");
+  QVERIFY(url->isHidden());
+  QVERIFY(!url->isEnabled());
+  QVERIFY(window.widget<QPlainTextEdit>("Memo1")->isReadOnly());
+
+  for (const char* name : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
+    auto* label = window.widget<QLabel>(name);
+    QVERIFY2(label, name);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+  }
+  QVERIFY(window.widget<QFrame>("Panel43"));
+  QVERIFY(window.widget<QFrame>("Panel44"));
+}
+
+void MainWindowViewTest::firstActivationRunsOnce() {
+  Window window;
+  QVERIFY(window.show());
+  // Without a draw file the activation's show-by-date reports the missing file, once.
+  QCOMPARE(window.platform.messages(), std::vector<std::string>{kNoDrawFile});
+
+  // Window-system activations and repaints do not start the sequence again.
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(window.view.get(), &activate);
+  window.view->hide();
+  window.view->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window.view.get()));
+  QCoreApplication::processEvents();
+  QCOMPARE(window.platform.messages().size(), std::size_t{1});
+}
+
+void MainWindowViewTest::drawButtonsReachTheirHandlers() {
+  const auto draws = dailyKenoDraws();
+  Window window(draws);
+  QVERIFY(window.show());
+  QVERIFY(window.platform.messages().empty());
+  auto* shown = window.widget<QLabel>("Label35");
+  auto* database = window.widget<QLabel>("Label29");
+  auto* crossSum = window.widget<QLabel>("Label13");
+  auto* picked = window.widget<QDateEdit>("DateTimePicker1");
+
+  // The first activation shows the latest draw: today lies after it.
+  QCOMPARE(shown->text(), caption(draws[2], CaptionGap::Normal));
+  QCOMPARE(database->text(), shown->text());
+  QCOMPARE(crossSum->text(), QStringLiteral("cross sum: %1").arg(draws[2].crossSum()));
+
+  struct Step {
+    const char* button;
+    std::size_t draw;
+  };
+  // Back to the first draw and past it, then forward again.
+  for (const Step& step : {Step{"SpeedButton6", 1}, Step{"SpeedButton6", 0},
+                           Step{"SpeedButton6", 0}, Step{"SpeedButton7", 1}}) {
+    QTest::mouseClick(window.widget(step.button), Qt::LeftButton);
+    QCOMPARE(shown->text(), caption(draws[step.draw], CaptionGap::Normal));
+    QCOMPARE(database->text(), shown->text());
+    QCOMPARE(crossSum->text(), QStringLiteral("cross sum: %1").arg(draws[step.draw].crossSum()));
+    QCOMPARE(picked->date(), toQDate(draws[step.draw].date));
+  }
+
+  // Show by date on the "Database" tab: a date before the first draw shows the first draw, with
+  // the wider gap of the file's first record.
+  window.showPage("TabSheet2");
+  picked->setDate(QDate(2023, 5, 1));
+  QCOMPARE(window.form1->form.DateTimePicker1.date(), encodeDate(2023, 5, 1));
+  QTest::mouseClick(window.widget("SpeedButton5"), Qt::LeftButton);
+  QCOMPARE(database->text(), caption(draws[0], CaptionGap::Wide));
+  QCOMPARE(shown->text(), database->text());
+  QCOMPARE(picked->date(), QDate(2023, 5, 4));
+  QVERIFY(window.platform.messages().empty());
+}
+
+void MainWindowViewTest::lotteryClickSwitchesTheLottery() {
+  Window window(dailyKenoDraws());
+  QVERIFY(window.show());
+  Form& form = window.form1->form;
+  auto* picked = window.widget<QDateEdit>("DateTimePicker1");
+  auto* statsStart = window.widget<QDateEdit>("DateTimePicker2");
+
+  QTest::mouseClick(window.widget("RadioGroup1Item0"), Qt::LeftButton);
+  QCOMPARE(form.RadioGroup1.itemIndex(), 0);
+  QCOMPARE(form.ZahlenFile, std::string("Kenoal.dat"));
+  QCOMPARE(window.platform.messages(), std::vector<std::string>{kNoDrawFile});
+  QCOMPARE(statsStart->date(), QDate(2001, 10, 22));
+  QCOMPARE(picked->minimumDate(), QDate(2001, 10, 22));
+
+  QTest::mouseClick(window.widget("RadioGroup1Item1"), Qt::LeftButton);
+  QCOMPARE(form.RadioGroup1.itemIndex(), 1);
+  QCOMPARE(form.ZahlenFile, std::string("Vuduro.dat"));
+  QCOMPARE(picked->minimumDate(), QDate(1996, 4, 29));
+  QCOMPARE(statsStart->minimumDate(), QDate(1996, 4, 29));
+  QCOMPARE(statsStart->date(), QDate(1996, 4, 29));
+  QCOMPARE(window.widget<QLabel>("Label35")->text(),
+           caption(dailyKenoDraws()[2], CaptionGap::Normal));
+
+  // A click on the item already chosen switches nothing.
+  QTest::mouseClick(window.widget("RadioGroup1Item1"), Qt::LeftButton);
+  QCOMPARE(window.platform.messages().size(), std::size_t{1});
+  QVERIFY(window.widget<QRadioButton>("RadioGroup1Item1")->isChecked());
+}
+
+void MainWindowViewTest::hintLineFollowsTheMouse_data() {
+  QTest::addColumn<QString>("page");
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("hint");
+  QTest::newRow("update button") << "TabSheet1"
+                                 << "SpeedButton10"
+                                 << "Updating the lottery numbers from the Internet";
+  QTest::newRow("update database") << "TabSheet2"
+                                   << "BitBtn1"
+                                   << "update database";
+  QTest::newRow("statistics start date") << "TabSheet5"
+                                         << "DateTimePicker2"
+                                         << "With the chosen date starts the evaluation";
+}
+
+void MainWindowViewTest::hintLineFollowsTheMouse() {
+  QFETCH(QString, page);
+  QFETCH(QString, control);
+  QFETCH(QString, hint);
+  Window window;
+  QVERIFY(window.show());
+  window.showPage(qPrintable(page));
+  enter(window.widget(qPrintable(control)));
+  QCOMPARE(window.panel(1), hint);
+  // The panel shows the whole hint, not the first 50 pixels of it.
+  auto* panel = window.widget<QLabel>("StatusBar1Panel1");
+  QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(hint));
+
+  // Controls without a hint handler leave the line alone.
+  window.showPage("TabSheet1");
+  enter(window.widget("SpeedButton6"));
+  enter(window.widget("ListBox1"));
+  QCOMPARE(window.panel(1), hint);
+}
+
+void MainWindowViewTest::userChangesReachTheModel() {
+  Window window;
+  QVERIFY(window.show());
+  Form& form = window.form1->form;
+
+  window.widget<QSpinBox>("UpDown18")->setValue(7);
+  QCOMPARE(form.UpDown18.position(), 7);
+  auto* tips = window.widget<QSpinBox>("UpDown9");
+  tips->setFocus();
+  QTest::keyClick(tips, Qt::Key_Up);
+  QCOMPARE(form.UpDown9.position(), 6);
+
+  auto* cost = window.widget<QComboBox>("ComboBox1");
+  cost->setFocus();
+  QTest::keyClick(cost, Qt::Key_Down);
+  QCOMPARE(form.ComboBox1.itemIndex(), cost->currentIndex());
+  QVERIFY(form.ComboBox1.itemIndex() >= 0);
+
+  QTest::mouseClick(window.widget("CheckBox28"), Qt::LeftButton);
+  QVERIFY(!form.CheckBox28.checked());
+
+  window.showPage("TabSheet3");
+  auto* host = window.widget<QLineEdit>("ProxyHostEdit");
+  QTest::keyClicks(host, "proxy.lan");
+  QCOMPARE(form.ProxyHostEdit.text(), std::string("proxy.lan"));
+  // Showing the model's text again does not throw the user's cursor back.
+  QCOMPARE(host->cursorPosition(), 9);
+  auto* port = window.widget<QLineEdit>("ProxyPortEdit");
+  port->selectAll();
+  QTest::keyClicks(port, "3128");
+  QCOMPARE(form.ProxyPortEdit.text(), std::string("3128"));
+
+  // And the other way: what a handler changes in the model shows in the widgets.
+  form.UpDown18.setPosition(3);
+  form.StatusBar1.setPanel(0, "Max Win:  3x");
+  form.SpeedButton8.setVisible(true);
+  window.view->refresh();
+  QCOMPARE(window.widget<QSpinBox>("UpDown18")->value(), 3);
+  QCOMPARE(window.panel(0), QStringLiteral("Max Win:  3x"));
+  QVERIFY(!window.widget("SpeedButton8")->isHidden());
+}
+
+void MainWindowViewTest::refusedDateShowsTheModelsDate() {
+  Window window;
+  QVERIFY(window.show());
+  window.showPage("TabSheet2");
+  auto* picked = window.widget<QDateEdit>("DateTimePicker1");
+  const DayCount before = window.form1->form.DateTimePicker1.date();
+  // A widget that lets a date through below the model's limit: the model refuses it and the
+  // widget goes back to the model's date.
+  picked->setMinimumDate(QDate(1990, 1, 1));
+  picked->setDate(QDate(1995, 6, 1));
+  QCOMPARE(window.form1->form.DateTimePicker1.date(), before);
+  QCOMPARE(picked->date(), toQDate(before));
+}
+
+void MainWindowViewTest::tipAndHitListSelectTogether() {
+  Window window;
+  QVERIFY(window.show());
+  Form& form = window.form1->form;
+  form.ListBox1.setLines({"01,02,03", "04,05,06", "07,08,09"});
+  form.ListBox2.setLines({"0", "1", "2"});
+  window.view->refresh();
+  auto* tips = window.widget<QListWidget>("ListBox1");
+  auto* hits = window.widget<QListWidget>("ListBox2");
+  QCOMPARE(tips->count(), 3);
+
+  QTest::mouseClick(tips->viewport(), Qt::LeftButton, {},
+                    tips->visualItemRect(tips->item(1)).center());
+  QCOMPARE(form.ListBox1.itemIndex(), 1);
+  QCOMPARE(form.ListBox2.itemIndex(), 1);
+  QCOMPARE(hits->currentRow(), 1);
+
+  QTest::mouseClick(hits->viewport(), Qt::LeftButton, {},
+                    hits->visualItemRect(hits->item(2)).center());
+  QCOMPARE(form.ListBox1.itemIndex(), 2);
+  QCOMPARE(tips->currentRow(), 2);
+}
+
+void MainWindowViewTest::addressLabelsOpenTheirAddress_data() {
+  QTest::addColumn<QString>("page");
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("opened");
+  const QString product = QStringLiteral("https://www.veltrin.example/numora-canada");
+  QTest::newRow("product page") << "TabSheet3"
+                                << "Label52" << product;
+  QTest::newRow("maker") << "TabSheet3"
+                         << "Label55"
+                         << "https://www.veltrin.example";
+  QTest::newRow("other product") << "TabSheet3"
+                                 << "Label59"
+                                 << "https://www.veltrin.example/numora-euro";
+  QTest::newRow("banner address") << "TabSheet1"
+                                  << "Label43" << product;
+  QTest::newRow("banner name") << "TabSheet1"
+                               << "Label44" << product;
+  QTest::newRow("banner panel") << "TabSheet1"
+                                << "Panel44" << product;
+}
+
+void MainWindowViewTest::addressLabelsOpenTheirAddress() {
+  QFETCH(QString, page);
+  QFETCH(QString, control);
+  QFETCH(QString, opened);
+  Window window;
+  QVERIFY(window.show());
+  window.showPage(qPrintable(page));
+  QWidget* widget = window.widget(qPrintable(control));
+  QVERIFY(widget);
+  // On a banner panel the click lands beside its label, on the panel's frame.
+  const QPoint where = control.startsWith("Panel") ? QPoint(1, 1) : widget->rect().center();
+  QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+  QCOMPARE(window.platform.opened(), std::vector<std::string>{opened.toStdString()});
+}
+
+void MainWindowViewTest::tallerWindowScalesTheTabContents() {
+  Window window;
+  QVERIFY(window.show());
+  auto* header = window.widget<QLabel>("Label25");
+  auto* draw = window.widget<QLabel>("Label35");
+  const QRect designed = header->geometry();
+  QCOMPARE(header->font().pixelSize(), 13);
+  const int drawFont = draw->font().pixelSize();
+
+  // A third taller: positions, sizes and fonts a third larger.
+  window.view->resize(582, 712);
+  QTRY_COMPARE(window.view->height(), 712);
+  QCOMPARE(header->font().pixelSize(), 17);
+  QCOMPARE(draw->font().pixelSize(), qRound(drawFont * 4.0 / 3.0));
+  QCOMPARE(header->geometry(),
+           QRect(qRound(designed.x() * 4.0 / 3.0), qRound(designed.y() * 4.0 / 3.0),
+                 qRound(designed.width() * 4.0 / 3.0), qRound(designed.height() * 4.0 / 3.0)));
+  const QRect scaled = header->geometry();
+
+  // Wider alone: nothing changes.
+  window.view->resize(800, 712);
+  QTRY_COMPARE(window.view->width(), 800);
+  QCOMPARE(header->font().pixelSize(), 17);
+  QCOMPARE(header->geometry(), scaled);
+
+  // Back to the designed height: the designed geometry again, without rounding drift.
+  window.view->resize(800, 534);
+  QTRY_COMPARE(window.view->height(), 534);
+  QCOMPARE(header->font().pixelSize(), 13);
+  QCOMPARE(header->geometry(), designed);
+}
+
+void MainWindowViewTest::closeButtonSavesTheSettings() {
+  Window window;
+  QVERIFY(window.show());
+  QTest::mouseClick(window.widget<QRadioButton>("RadioGroup1Item0"), Qt::LeftButton);
+  QVERIFY(!window.settings.contains("Radio1"));
+  QTest::mouseClick(window.widget("CloseButton"), Qt::LeftButton);
+  QVERIFY(!window.view->isVisible());
+  QCOMPARE(window.settings.readInteger("Radio1"), std::optional<int>(0));
+  QCOMPARE(window.settings.readString("ProxyPortEdit"), std::optional<std::string>("80"));
+}
+
+}  // namespace numora
+
+QTEST_MAIN(numora::MainWindowViewTest)
+#include "qt_main_window_view_test.moc"
