@@ -150,6 +150,10 @@ QPlainTextEdit* PageBuilder::memo(QWidget* parent, Memo& control, const QRect& r
 QComboBox* PageBuilder::comboBox(QWidget* parent, ComboBox& control, const QRect& rect) {
   auto* widget = new QComboBox(parent);
   widget->setEditable(false);
+  // The text shown before any choice is the box's text, not a greyed-out hint.
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::Text));
+  widget->setPalette(palette);
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QComboBox::activated, [this, &control](int index) {

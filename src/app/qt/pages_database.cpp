@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -15,12 +16,13 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   QToolButton* show = build.speedButton(page, form.SpeedButton5, QRect(132, 7, 26, 26),
                                         [&form1] { form1.SpeedButton5Click(); });
   show->setIcon(page->style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  build.label(page, form.Label29, QRect(8, 40, 560, 22));
+  // Two lines high, as the caption of a midday draw may not fit one.
+  build.label(page, form.Label29, QRect(8, 38, 560, 36))->setWordWrap(true);
 
   // The update run arrives with the results import; until then the buttons only show.
-  build.button(page, form.BitBtn1, QRect(8, 72, 150, 28), [] {});
-  build.button(page, form.SpeedButton8, QRect(166, 72, 120, 28), [] {});
-  build.memo(page, form.Memo1, QRect(8, 110, 280, 90));
+  build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), [] {});
+  build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), [] {});
+  build.memo(page, form.Memo1, QRect(8, 118, 280, 90));
 }
 
 }  // namespace numora

@@ -56,10 +56,12 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.label(page, form.Label13, QRect(330, 18, 200, 22));
 
   // The current draw between the two step buttons.
-  QToolButton* previous = build.speedButton(page, form.SpeedButton6, QRect(8, 56, 24, 26),
+  QToolButton* previous = build.speedButton(page, form.SpeedButton6, QRect(8, 61, 24, 26),
                                             [&form1] { form1.SpeedButton6Click(); });
   previous->setArrowType(Qt::LeftArrow);
-  QLabel* draw = build.label(page, form.Label35, QRect(34, 56, 508, 26));
+  // Two lines high: a midday caption with twenty two-digit numbers is wider than the page.
+  QLabel* draw = build.label(page, form.Label35, QRect(34, 54, 508, 40));
+  draw->setWordWrap(true);
   build.setFont(draw, boldFont(12));
   draw->setAutoFillBackground(true);
   draw->setFrameShape(QFrame::Panel);
@@ -67,30 +69,30 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   draw->setIndent(4);
   colour(draw, QPalette::Window, draw->palette().color(QPalette::ToolTipBase));
   colour(draw, QPalette::WindowText, draw->palette().color(QPalette::ToolTipText));
-  QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 56, 24, 26),
+  QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 61, 24, 26),
                                         [&form1] { form1.SpeedButton7Click(); });
   next->setArrowType(Qt::RightArrow);
 
   // Tip list and hit list: the same line is selected in both.
-  build.label(page, form.Label25, QRect(8, 90, 150, 18));
-  build.label(page, form.Label26, QRect(150, 90, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
-  build.listBox(page, form.ListBox1, QRect(8, 110, 256, 296),
+  build.label(page, form.Label25, QRect(8, 100, 150, 18));
+  build.label(page, form.Label26, QRect(150, 100, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
+  build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286),
                 [&form](int row) { form.ListBox2.setItemIndex(row); });
-  build.listBox(page, form.ListBox2, QRect(266, 110, 48, 296),
+  build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286),
                 [&form](int row) { form.ListBox1.setItemIndex(row); });
 
   // Settings of the tip list.
-  build.label(page, form.Label61, QRect(326, 112, 150, 22));
-  build.upDown(page, form.UpDown18, QRect(488, 112, 80, 24), "Edit5");
-  build.label(page, form.Label16, QRect(326, 144, 150, 22));
-  build.upDown(page, form.UpDown8, QRect(488, 144, 80, 24), "Edit80");
-  build.label(page, form.Label22, QRect(326, 176, 150, 22));
-  build.upDown(page, form.UpDown9, QRect(488, 176, 80, 24), "Edit1");
-  build.label(page, form.Label30, QRect(326, 208, 150, 22));
-  build.comboBox(page, form.ComboBox1, QRect(488, 208, 80, 24));
-  build.checkBox(page, form.CheckBox28, QRect(326, 242, 242, 22));
-  build.label(page, form.Label23, QRect(326, 280, 110, 20));
-  build.label(page, form.Label24, QRect(446, 280, 110, 20));
+  build.label(page, form.Label61, QRect(326, 122, 150, 22));
+  build.upDown(page, form.UpDown18, QRect(488, 122, 80, 24), "Edit5");
+  build.label(page, form.Label16, QRect(326, 154, 150, 22));
+  build.upDown(page, form.UpDown8, QRect(488, 154, 80, 24), "Edit80");
+  build.label(page, form.Label22, QRect(326, 186, 150, 22));
+  build.upDown(page, form.UpDown9, QRect(488, 186, 80, 24), "Edit1");
+  build.label(page, form.Label30, QRect(326, 218, 150, 22));
+  build.comboBox(page, form.ComboBox1, QRect(488, 218, 80, 24));
+  build.checkBox(page, form.CheckBox28, QRect(326, 252, 242, 22));
+  build.label(page, form.Label23, QRect(326, 290, 110, 20));
+  build.label(page, form.Label24, QRect(446, 290, 110, 20));
 
   // Banner and close button.
   banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),
