@@ -1,6 +1,7 @@
 // "set NAME VALUE" on a control, as a user would change it: an up-down takes a position (and
 // clamps it), a check box 1 or 0, a date picker a date (and may refuse it), a combo box, radio
-// group or page control an item index, an edit its text. No change handler runs.
+// group or page control an item index, an edit its text. Running the control's change handler
+// is left to the caller.
 #pragma once
 
 #include <string_view>

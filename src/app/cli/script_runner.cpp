@@ -15,13 +15,6 @@
 namespace numora {
 namespace {
 
-// Lists whose selections move together: a tip and its hit count sit on the same line.
-struct LinkedLists {
-  std::string_view list;
-  std::string_view partner;
-};
-constexpr LinkedLists kLinkedLists[] = {{"ListBox1", "ListBox2"}, {"ListBox2", "ListBox1"}};
-
 bool isBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -107,7 +100,11 @@ void ScriptRunner::set(std::string_view rest) {
   }
   if (setControl(control(name), value) == SetOutcome::Refused) {
     out_ << "refused: " << name << '\n';
+    return;
   }
+  // As after a user's change, the control's change handler runs (Edit1Change, ComboBox1Change);
+  // RadioGroup1 has only a click handler, which a script calls itself.
+  form1_.controlChanged(std::string(name));
 }
 
 void ScriptRunner::add(std::string_view rest) {
@@ -127,9 +124,8 @@ void ScriptRunner::select(std::string_view rest) {
     throw ScriptError(std::string(name) + " has no line " + std::to_string(index));
   }
   list.setItemIndex(index);
-  for (const auto& linked : kLinkedLists) {
-    if (linked.list == name) listBox(linked.partner).setItemIndex(index);
-  }
+  // The list's click handler moves the selection of its partner list.
+  form1_.controlChanged(std::string(name));
 }
 
 void ScriptRunner::answer(std::string_view rest) {

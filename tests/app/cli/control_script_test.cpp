@@ -77,6 +77,23 @@ print ComboBox1.index
 print ComboBox1.text
 = ComboBox1.text: 5
 )"},
+      {"an edit's change handler runs after the change", R"(set Edit1 7
+print Edit1
+= Edit1: 7
+print UpDown9
+= UpDown9: 7
+set Edit1 abc
+print Edit1
+= Edit1: 120
+print UpDown9
+= UpDown9: 120
+)"},
+      {"a combo box's change handler runs after the change", R"(print Preis
+= Preis: 0
+set ComboBox1 2
+print Preis
+= Preis: 125
+)"},
       {"a radio group takes an item index without running its click handler",
        R"(print RadioGroup1
 = RadioGroup1: 1
@@ -136,6 +153,10 @@ print ListBox1.index
 = ListBox1.index: 1
 print ListBox2.index
 = ListBox2.index: 1
+print Label23
+= Label23: 1. ticket
+print Label24
+= Label24: 2. tip
 select ListBox2 0
 print ListBox1.index
 = ListBox1.index: 0
