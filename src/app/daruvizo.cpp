@@ -45,6 +45,10 @@ void TForm1::registerHandlers() {
       {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
       {"SpeedEditClick", [this] { SpeedEditClick(); }},
       {"auswertungClick", [this] { auswertungClick(); }},
+      {"ZentorClick", [this] { ZentorClick(); }},
+      {"BitBtn1Click", [this] { ZentorClick(); }},
+      {"SpeedButton10Click", [this] { ZentorClick(); }},
+      {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
   };
   for (const char* name : kHintControls) {
     if (!form.registry.find(name)) continue;
@@ -88,6 +92,15 @@ int TForm1::Komplettcheck() {
   return numora::Komplettcheck(form, platform_);
 }
 
+void TForm1::ZentorClick(UpdateTrigger trigger) {
+  if (!http_) http_ = makeCurlHttpClient();
+  numora::ZentorClick(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+}
+
+void TForm1::SpeedButton8Click() {
+  numora::SpeedButton8Click(form);
+}
+
 void TForm1::ListBox1Click() {
   numora::ListBox1Click(form);
 }
@@ -110,7 +123,7 @@ void TForm1::SpeedEditClick() {
   numora::SpeedEditClick(form, platform_, Form6);
 }
 void TForm1::auswertungClick() {
-  numora::auswertungClick(form, platform_, stakePerTip(form));
+  numora::auswertungClick(form, platform_);
 }
 
 void TForm1::controlChanged(const std::string& controlName) {

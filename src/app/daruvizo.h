@@ -14,6 +14,8 @@
 #include "form/form.h"
 #include "form/platform.h"
 #include "generator/zahlenwahl.h"
+#include "import/http_client.h"
+#include "import/update_run.h"
 
 namespace numora {
 
@@ -48,6 +50,12 @@ class TForm1 {
   // Tip matching.
   void Zettelcheck(const std::string& tipText);
   int Komplettcheck();
+
+  // The update run, from a button (BitBtn1, SpeedButton10) or the activation sequence.
+  void ZentorClick(UpdateTrigger trigger = UpdateTrigger::Button);
+  void SpeedButton8Click();
+  // The web client of the update run (libcurl unless a test puts another one in).
+  void setHttpClient(std::unique_ptr<HttpClient> http) { http_ = std::move(http); }
 
   // The tip list, its settings and the evaluation report.
   void ListBox1Click();
@@ -86,6 +94,8 @@ class TForm1 {
   Platform& platform_;
   SettingsStore& settings_;
   DrawFileReader reader_;
+  std::unique_ptr<HttpClient> http_;
+  UpdateRunState updateState_;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

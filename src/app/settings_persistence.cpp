@@ -50,6 +50,8 @@ int loadSettings(Form& form, Platform& platform, SettingsStore& store) {
   if (auto v = store.readString("URLEdit")) form.URLEdit.setText(*v);
   if (auto v = store.readString("ProxyHostEdit")) form.ProxyHostEdit.setText(*v);
   if (auto v = store.readString("ProxyPortEdit")) form.ProxyPortEdit.setText(*v);
+  if (auto v = store.readString("ResultsSite")) form.ResultsSiteEdit.setText(*v);
+  if (auto v = store.readBool("AnyCertificate")) form.AnyCertificateCheckBox.setChecked(*v);
   const auto start = store.readDouble("DateTimePicker2");
   if (!start || !form.DateTimePicker2.setDate(*start)) {
     (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
@@ -79,6 +81,8 @@ void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
     store.writeString("URLEdit", form.URLEdit.text());
     store.writeString("ProxyHostEdit", form.ProxyHostEdit.text());
     store.writeString("ProxyPortEdit", form.ProxyPortEdit.text());
+    store.writeString("ResultsSite", form.ResultsSiteEdit.text());
+    store.writeBool("AnyCertificate", form.AnyCertificateCheckBox.checked());
     // A start date in the last days would leave the next run a window of almost no draws.
     if (form.DateTimePicker2.date() > platform.today() - kSaveMarginDays) {
       (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());

@@ -33,6 +33,7 @@ void TForm1::FormActivate() {
     SpeedButton5Click();
     form.ComboBox1.setItemIndex(form.System);
     ComboBox1Change();
+    ZentorClick(UpdateTrigger::Activation);
   } catch (const std::exception& error) {
     platform_.setWaitCursor(false);
     platform_.showMessage(error.what());

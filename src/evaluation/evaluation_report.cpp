@@ -17,6 +17,13 @@ const char* classLabel(int hits) {
 
 }  // namespace
 
+int stakePerTip(const Form& form) {
+  static constexpr int kStakes[] = {1, 2, 5, 10};
+  const int index = form.ComboBox1.itemIndex();
+  // The list accepts no typed text; before any choice it shows "1".
+  return index >= 0 && index < 4 ? kStakes[index] : 1;
+}
+
 std::string evaluationReport(const Form& form, int stakePerTip) {
   std::array<long long, 11> count{};
   for (const auto& line : form.ListBox2.lines()) {
@@ -36,8 +43,8 @@ std::string evaluationReport(const Form& form, int stakePerTip) {
   return text;
 }
 
-void auswertungClick(Form& form, Platform& platform, int stakePerTip) {
-  platform.showMessage(evaluationReport(form, stakePerTip));
+void auswertungClick(Form& form, Platform& platform) {
+  platform.showMessage(evaluationReport(form, stakePerTip(form)));
 }
 
 }  // namespace numora

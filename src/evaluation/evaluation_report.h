@@ -9,9 +9,12 @@
 
 namespace numora {
 
+// The stake per tip of the cost-per-tip choice (1, 2, 5 or 10).
+int stakePerTip(const Form& form);
+
 // The report's text for the hit list and the stake per tip.
 std::string evaluationReport(const Form& form, int stakePerTip);
 
-void auswertungClick(Form& form, Platform& platform, int stakePerTip);
+void auswertungClick(Form& form, Platform& platform);
 
 }  // namespace numora

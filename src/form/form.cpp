@@ -43,6 +43,10 @@ Form::Form() {
 
   Label50.setCaption("Proxy-Server");
   Label51.setCaption("Porxy-Port");
+  Label60.setCaption("Results site");
+  ResultsSiteEdit.setHint("The address of the results site, for example https://results.example");
+  AnyCertificateCheckBox.setCaption("Accept any certificate");
+  AnyCertificateCheckBox.setHint("Only for a results site you trust that has no valid certificate");
   URLEdit.setText(kProductPage);
   URLEdit.setVisible(false);
   URLEdit.setEnabled(false);

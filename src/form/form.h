@@ -135,6 +135,9 @@ struct Form {
   Label Label51{&registry, "Label51"};  // "Porxy-Port"
   Edit ProxyPortEdit{&registry, "ProxyPortEdit", "80"};
   Edit URLEdit{&registry, "URLEdit"};
+  Label Label60{&registry, "Label60"};  // "Results site"
+  Edit ResultsSiteEdit{&registry, "ResultsSiteEdit"};
+  CheckBox AnyCertificateCheckBox{&registry, "AnyCertificateCheckBox", false};
   Label Label45{&registry, "Label45"};  // explanatory texts of the address labels
   Label Label46{&registry, "Label46"};
   Label Label47{&registry, "Label47"};

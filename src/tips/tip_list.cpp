@@ -1,13 +1,13 @@
 #include "tips/tip_list.h"
 
 #include "common/text.h"
+#include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 
 namespace numora {
 namespace {
 
 constexpr int kMostTips = 120;
-constexpr int kStakes[] = {1, 2, 5, 10};
 
 void followSelection(ListBox& other, int index, Form& form) {
   other.setItemIndex(index < static_cast<int>(other.count()) ? index : -1);
@@ -41,12 +41,6 @@ void Edit1Change(Form& form) {
 
 void Edit1Exit(Form& form, Platform& platform) {
   if (form.sortieren) Komplettcheck(form, platform);
-}
-
-int stakePerTip(const Form& form) {
-  const int index = form.ComboBox1.itemIndex();
-  // The list accepts no typed text; before any choice it shows "1".
-  return index >= 0 && index < 4 ? kStakes[index] : 1;
 }
 
 void ComboBox1Change(Form& form) {

@@ -24,8 +24,6 @@ void Edit1Change(Form& form);
 // Leaving the total-tips field scores the list again.
 void Edit1Exit(Form& form, Platform& platform);
 
-// The stake per tip of the cost-per-tip choice (1, 2, 5 or 10).
-int stakePerTip(const Form& form);
 // A new cost per tip: the stored price becomes stake x tips per ticket x total tips.
 void ComboBox1Change(Form& form);
 

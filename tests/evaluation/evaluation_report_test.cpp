@@ -71,7 +71,8 @@ TEST(EvaluationReport, ShowsOneMessageBox) {
   ScriptedPlatform platform;
   form.UpDown18.setPosition(3);
   form.ListBox2.setLines({"3"});
-  auswertungClick(form, platform, 5);
+  form.ComboBox1.setItemIndex(2);
+  auswertungClick(form, platform);
   EXPECT_EQ(platform.messages(),
             (std::vector<std::string>{"you have \n1 x  3er \t125\n\nwithout guarantee"}));
 }

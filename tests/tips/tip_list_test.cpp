@@ -1,5 +1,7 @@
 #include "tips/tip_list.h"
 
+#include "evaluation/evaluation_report.h"
+
 #include <gtest/gtest.h>
 
 #include "form/scripted_platform.h"

@@ -1,0 +1,63 @@
+#include "import/month_request.h"
+
+#include <chrono>
+#include <future>
+
+#include "common/text.h"
+#include "draws/lottery.h"
+
+namespace numora {
+namespace {
+
+constexpr auto kEventInterval = std::chrono::milliseconds(20);
+
+std::string siteAddress(const std::string& text) {
+  std::string site(trim(text));
+  while (!site.empty() && site.back() == '/') site.pop_back();
+  if (site.empty()) throw NoResultsSiteError();
+  if (site.find("://") == std::string::npos) site = "https://" + site;
+  return site;
+}
+
+}  // namespace
+
+HttpRequest monthRequest(const Form& form, DayCount day) {
+  const auto port = parseStrictInt(form.ProxyPortEdit.text());
+  if (!port) {
+    throw std::runtime_error("'" + form.ProxyPortEdit.text() + "' is not a valid integer value");
+  }
+  HttpRequest request;
+  request.url = siteAddress(form.ResultsSiteEdit.text()) + kResultsPath;
+  const CivilDate date = decodeDate(day);
+  char year[8];
+  std::snprintf(year, sizeof year, "%04d", date.year);
+  request.fields = {
+      {"data_r", year},
+      {"tryb", "xmiesiac"},
+      {"data_m", std::to_string(date.month)},
+      {"ig", form.RadioGroup1.itemIndex() == kKenoAtlantic ? "Keno Atlantic" : "dailykeno-numbers"},
+      {"sb", "\" Search \""},
+  };
+  request.headers = {"Accept: text/html, */*",
+                     "User-Agent: Mozilla/3.0 (compatible; Indy Library)"};
+  request.proxyHost = form.ProxyHostEdit.text();
+  request.proxyPort = *port;
+  request.verifyCertificate = !form.AnyCertificateCheckBox.checked();
+  return request;
+}
+
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, DayCount day) {
+  const HttpRequest request = monthRequest(form, day);
+  form.StatusBar1.setPanel(0, "Loading");
+  platform.repaint();
+  // The request runs beside the window, which keeps painting and answering meanwhile.
+  auto answer = std::async(std::launch::async, [&] { return http.post(request); });
+  while (answer.wait_for(kEventInterval) != std::future_status::ready) platform.processEvents();
+  const HttpResponse response = answer.get();
+  form.Memo1.setText("");
+  form.Memo1.setText(response.body);
+  form.StatusBar1.setPanel(0, formatIsoDate(day) + "  " + response.statusLine);
+  form.StatusBar1.setPanel(1, "Not guarantee the accuracy of the figures!");
+}
+
+}  // namespace numora

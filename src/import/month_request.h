@@ -1,0 +1,31 @@
+// The request of one month's results page for the selected lottery, sent to the results site
+// the user set on the "Internet-Options" tab. The page text goes into Memo1.
+#pragma once
+
+#include "common/day_date.h"
+#include "form/form.h"
+#include "form/platform.h"
+#include "import/http_client.h"
+
+namespace numora {
+
+constexpr const char* kResultsPath = "/canada/keno-results";
+constexpr const char* kNoResultsSite =
+    "Please enter the address of the results site on the Internet-Options tab.";
+
+// Thrown when no results site is set; the update run tells the user where to set it.
+class NoResultsSiteError : public std::runtime_error {
+ public:
+  NoResultsSiteError() : std::runtime_error(kNoResultsSite) {}
+};
+
+// The request for the month of day, from the form's lottery, site and proxy fields. Throws for
+// a missing site and for a proxy port that is no integer, before anything is sent.
+HttpRequest monthRequest(const Form& form, DayCount day);
+
+// Sends the request, keeps the page in Memo1 and sets the status texts. The window keeps
+// processing events while the request runs. A failed request throws HttpError and leaves Memo1
+// as it was.
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, DayCount day);
+
+}  // namespace numora

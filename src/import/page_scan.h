@@ -1,0 +1,37 @@
+// Scanning a month's results page for one draw: the date key "(yyyy-mm-dd" locates the date,
+// "E&nbsp" marks the evening draw of Daily Keno, and the numbers are the texts of the first
+// twenty table cells after the next "<tr><td>".
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/day_date.h"
+
+namespace numora {
+
+enum class DrawSought { First, Evening };
+
+// "(2023-05-05" for 5 May 2023.
+std::string dateKey(DayCount day);
+
+// The rest of the page from the draw sought on; nothing when the date is not on the page.
+// An empty rest means the evening draw is not on the page.
+std::optional<std::string_view> locateDraw(std::string_view page, DayCount day, DrawSought which);
+
+struct ReadNumbers {
+  enum class Result { Numbers, Failed, NoDraw };
+  Result result = Result::Failed;
+  std::array<int, 20> numbers{};
+};
+
+// The twenty cell texts as read; a cell that is no integer fails the row, a first number 0
+// means no draw.
+ReadNumbers readNumbers(std::string_view rest);
+
+// True for 20 distinct numbers 1..70, the only rows the draw file takes.
+bool isValidDraw(const std::array<int, 20>& numbers);
+
+}  // namespace numora

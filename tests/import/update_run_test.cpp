@@ -1,0 +1,342 @@
+#include "import/update_run.h"
+
+#include <gtest/gtest.h>
+
+#include "draws/lottery.h"
+#include "form/scripted_platform.h"
+#include "import/month_request.h"
+#include "support/draw_fixtures.h"
+#include "support/results_pages.h"
+#include "support/temp_home.h"
+
+namespace numora {
+namespace {
+
+DayCount at(int year, int month, int day, int hour, int minute) {
+  return encodeDate(year, month, day) + (hour * 60 + minute) / 1440.0;
+}
+
+class UpdateRunTest : public ::testing::Test {
+ protected:
+  void useLottery(int index) {
+    form.Home = home.home();
+    form.RadioGroup1.setItemIndex(index);
+    form.ZahlenFile = lottery(index).drawFile;
+    const DayCount first = lottery(index).firstDrawDate;
+    form.DateTimePicker1.setMinDate(first);
+    form.DateTimePicker2.setMinDate(first);
+    form.ResultsSiteEdit.setText("https://results.test");
+    form.sortieren = true;
+    daily = index == kDailyKeno;
+  }
+  // The site lists these draws; the draw file holds those up to and including the stored one.
+  void history(DayCount from, DayCount to, std::size_t stored) {
+    draws = test::generateHistory(from, to, daily);
+    site.publish(daily, draws);
+    home.writeDraws(lottery(form.RadioGroup1.itemIndex()).drawFile,
+                    std::vector<DrawRecord>(draws.begin(), draws.begin() + stored));
+  }
+  // As the activation does: show the latest stored draw, then update.
+  void showAndRun(DayCount now, UpdateTrigger trigger = UpdateTrigger::Button) {
+    platform.fixClock(now);
+    (void)form.DateTimePicker1.setDate(platform.today());
+    SpeedButton5Click(DrawContext{form, platform, reader});
+    run(trigger);
+  }
+  void run(UpdateTrigger trigger = UpdateTrigger::Button) {
+    ZentorClick(UpdateContext{form, platform, reader, site, state}, trigger);
+  }
+  std::vector<DrawRecord> stored() {
+    return reader.load(drawFilePath(form.Home, form.ZahlenFile))->records;
+  }
+  std::vector<DrawRecord> drawsUpTo(DayCount last, bool withLastEvening = true) {
+    std::vector<DrawRecord> upTo;
+    for (const auto& draw : draws) {
+      if (draw.date < last || (draw.date == last && (withLastEvening || draw.isMidday()))) {
+        upTo.push_back(draw);
+      }
+    }
+    return upTo;
+  }
+  void expectIdle() {
+    EXPECT_FALSE(form.SpeedButton8.visible());
+    EXPECT_TRUE(form.BitBtn1.enabled());
+    EXPECT_TRUE(form.SpeedButton10.enabled());
+    EXPECT_FALSE(platform.waitCursor());
+  }
+
+  test::TempHome home;
+  Form form;
+  ScriptedPlatform platform;
+  DrawFileReader reader;
+  test::FakeResultsSite site;
+  UpdateRunState state;
+  std::vector<DrawRecord> draws;
+  bool daily = false;
+};
+
+TEST_F(UpdateRunTest, FillsAnEmptyFileMonthByMonthAndEndsWithTheReport) {
+  useLottery(kKenoAtlantic);
+  draws = test::generateHistory(encodeDate(2001, 10, 22), encodeDate(2001, 12, 5), false);
+  site.publish(false, draws);
+  platform.fixClock(at(2001, 12, 5, 20, 0));
+  form.ListBox1.setLines({"01,02,03"});
+  run();
+  EXPECT_EQ(stored(), draws);
+  EXPECT_EQ(site.requests().size(), 3u);
+  // Written into an empty file: the bytes without meaning are zeros.
+  for (const auto& record : stored()) {
+    EXPECT_EQ(record.extra, (std::array<std::uint8_t, 5>{}));
+    EXPECT_EQ(record.reserved, (std::array<std::uint8_t, 7>{}));
+  }
+  EXPECT_EQ(form.Datum1, encodeDate(2001, 12, 5));
+  EXPECT_EQ(form.ListBox2.count(), 1u);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(platform.messages()[0].rfind("you have \n", 0), 0u);
+  EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
+  EXPECT_EQ(form.Memo1.text(), test::monthPage(false, 2001, 12, draws));
+  expectIdle();
+}
+
+TEST_F(UpdateRunTest, DailyKenoStartsWithTheDueEveningDrawAndRepeatsTheLastRecordsBytes) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 12), 19);  // ends with 10.05. midday
+  auto withBytes = test::generateHistory(encodeDate(2023, 5, 1), encodeDate(2023, 5, 10), true);
+  withBytes.resize(19);
+  for (std::size_t i = 0; i < withBytes.size(); ++i) withBytes[i] = draws[i];
+  withBytes.back().extra = {1, 4, 3, 2, 1};
+  withBytes.back().reserved = {9, 9, 9, 9, 9, 9, 9};
+  home.writeDraws("Vuduro.dat", withBytes);
+  showAndRun(at(2023, 5, 12, 21, 30));
+  const auto records = stored();
+  ASSERT_EQ(records.size(), 24u);
+  EXPECT_EQ(records[19].date, encodeDate(2023, 5, 10));
+  EXPECT_FALSE(records[19].isMidday());
+  for (std::size_t i = 19; i < records.size(); ++i) {
+    EXPECT_EQ(records[i].numbers, draws[i].numbers) << i;
+    EXPECT_EQ(records[i].isMidday(), draws[i].isMidday()) << i;
+    EXPECT_EQ(records[i].extra[1], 4) << i;
+    EXPECT_EQ(records[i].reserved[0], 9) << i;
+  }
+}
+
+TEST_F(UpdateRunTest, TodaysDrawsOnlyFromSevenInTheEvening) {
+  struct Case {
+    int hour;
+    int minute;
+    std::size_t records;
+    std::size_t requests;
+  };
+  const Case cases[] = {{18, 59, 18, 0}, {19, 0, 20, 1}, {23, 59, 20, 1}};
+  useLottery(kDailyKeno);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hour * 100 + c.minute);
+    site = test::FakeResultsSite();
+    history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 10), 18);  // up to 09.05. evening
+    showAndRun(at(2023, 5, 10, c.hour, c.minute));
+    EXPECT_EQ(stored().size(), c.records);
+    EXPECT_EQ(site.requests().size(), c.requests);
+    EXPECT_EQ(form.Datum1, encodeDate(2023, 5, c.records == 18 ? 9 : 10));
+  }
+}
+
+TEST_F(UpdateRunTest, OneRequestPerCalendarMonth) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 20), encodeDate(2023, 6, 2), 10);  // up to 29.05.
+  showAndRun(at(2023, 6, 3, 8, 0));
+  EXPECT_EQ(stored(), draws);
+  EXPECT_EQ(site.requestsFor(2023, 5), 1);
+  EXPECT_EQ(site.requestsFor(2023, 6), 1);
+  EXPECT_EQ(site.requests().size(), 2u);
+}
+
+TEST_F(UpdateRunTest, DatesMissingFromThePageAreSkipped) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 8), 4);  // up to 02.05. evening
+  std::vector<DrawRecord> listed;
+  for (const auto& draw : draws) {
+    if (draw.date != encodeDate(2023, 5, 5)) listed.push_back(draw);
+  }
+  site.setPage("dailykeno-numbers", 2023, 5, test::monthPage(true, 2023, 5, listed));
+  showAndRun(at(2023, 5, 9, 8, 0));
+  EXPECT_EQ(stored(), listed);
+}
+
+TEST_F(UpdateRunTest, AnUnreadableOrInvalidRowIsSkippedAndTheNextDrawStillTaken) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 6), 4);
+  std::string page = test::monthPage(true, 2023, 5, draws);
+  // The midday row of 04.05. has a tag in its first cell; the evening row of 05.05. a 71.
+  const auto spoil = [&](const std::string& marker, const std::string& from,
+                         const std::string& to) {
+    const auto at = page.find(marker);
+    ASSERT_NE(at, std::string::npos);
+    const auto cell = page.find(from, at + marker.size());
+    page.replace(cell, from.size(), to);
+  };
+  spoil("(2023-05-04) M&nbsp;", "<tr><td>", "<tr><td><b>");
+  spoil("(2023-05-05) E&nbsp;", "</td><td>", "</td><td>71</td><td>");
+  site.setPage("dailykeno-numbers", 2023, 5, page);
+  showAndRun(at(2023, 5, 7, 8, 0));
+  std::vector<DrawRecord> expected;
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    if (i == 6 || i == 9) continue;  // 04.05. midday, 05.05. evening
+    expected.push_back(draws[i]);
+  }
+  EXPECT_EQ(stored(), expected);
+}
+
+TEST_F(UpdateRunTest, StopReadingEndsTheRunAfterTheCurrentPass) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 31), 1);
+  platform.onProcessEvents = [&] {
+    if (form.aktDatum == encodeDate(2023, 5, 10)) SpeedButton8Click(form);
+  };
+  form.ListBox1.setLines({"01,02"});
+  showAndRun(at(2023, 6, 1, 8, 0));
+  EXPECT_EQ(stored(), drawsUpTo(encodeDate(2023, 5, 11)));
+  EXPECT_EQ(form.Datum1, encodeDate(2023, 5, 11));
+  EXPECT_EQ(platform.messages().size(), 1u) << "the report still ends the run";
+  expectIdle();
+}
+
+TEST_F(UpdateRunTest, AFailedRequestEndsTheRunAndKeepsWhatWasStored) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 4, 1), encodeDate(2023, 6, 10), 1);
+  site.failMonth(2023, 5, "Connection timed out after 5001 milliseconds");
+  try {
+    showAndRun(at(2023, 6, 10, 20, 0));
+    FAIL() << "no error";
+  } catch (const HttpError& error) {
+    EXPECT_STREQ(error.what(), "Connection timed out after 5001 milliseconds");
+  }
+  EXPECT_EQ(stored(), drawsUpTo(encodeDate(2023, 4, 30)));
+  EXPECT_TRUE(platform.messages().empty()) << "no end steps after a failure";
+  expectIdle();
+  // The next run goes on from there.
+  site.failMonth(2023, 5, "");
+  site = test::FakeResultsSite();
+  site.publish(false, draws);
+  showAndRun(at(2023, 6, 10, 20, 0));
+  EXPECT_EQ(stored(), draws);
+}
+
+TEST_F(UpdateRunTest, ADrawIsNeverStoredTwice) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 13), 24);  // up to 12.05. evening
+  platform.fixClock(at(2023, 5, 13, 20, 0));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 2)));
+  run();
+  EXPECT_EQ(stored(), draws);
+}
+
+TEST_F(UpdateRunTest, ASecondRunNeverStartsWhileOneIsGoingOn) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 6, 5), 1);
+  int nested = 0;
+  platform.onProcessEvents = [&] {
+    ++nested;
+    run();  // a click on the update button while the run goes on
+  };
+  showAndRun(at(2023, 6, 5, 20, 0));
+  EXPECT_GT(nested, 0);
+  EXPECT_EQ(site.requests().size(), 2u);
+  EXPECT_EQ(stored(), draws);
+}
+
+TEST_F(UpdateRunTest, WithoutAResultsSiteTheUserIsToldWhereToSetIt) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 5), 1);
+  form.ResultsSiteEdit.setText("  ");
+  EXPECT_THROW(showAndRun(at(2023, 5, 6, 8, 0)), NoResultsSiteError);
+  showAndRun(at(2023, 5, 6, 8, 0), UpdateTrigger::Activation);
+  EXPECT_EQ(form.StatusBar1.panel(1),
+            "Please enter the address of the results site on the Internet-Options tab.");
+  EXPECT_TRUE(site.requests().empty());
+  expectIdle();
+}
+
+TEST_F(UpdateRunTest, AtActivationAFailureIsShownOncePerProgramRun) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 5), 1);
+  site.failMonth(2023, 5, "Could not resolve host: results.test");
+  EXPECT_THROW(showAndRun(at(2023, 5, 6, 8, 0), UpdateTrigger::Activation), HttpError);
+  form.StatusBar1.setPanel(1, "");
+  EXPECT_NO_THROW(showAndRun(at(2023, 5, 6, 8, 0), UpdateTrigger::Activation));
+  EXPECT_EQ(form.StatusBar1.panel(1), "Could not resolve host: results.test");
+  // A click on the button still shows every failure.
+  EXPECT_THROW(showAndRun(at(2023, 5, 6, 8, 0)), HttpError);
+}
+
+TEST_F(UpdateRunTest, AProxyPortThatIsNoNumberEndsTheRunBeforeAnythingIsSent) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 5), 1);
+  form.ProxyPortEdit.setText("80a");
+  try {
+    showAndRun(at(2023, 5, 6, 8, 0));
+    FAIL() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "'80a' is not a valid integer value");
+  }
+  EXPECT_TRUE(site.requests().empty());
+  expectIdle();
+}
+
+TEST_F(UpdateRunTest, FetchingAMonthKeepsThePageAndTellsTheStatus) {
+  useLottery(kKenoAtlantic);
+  site.setPage("Keno Atlantic", 2023, 5, "<html>May</html>");
+  form.Memo1.setText("old page");
+  fetchMonth(form, platform, site, encodeDate(2023, 5, 7));
+  EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
+  EXPECT_EQ(form.StatusBar1.panel(0), "2023-05-07  HTTP/1.1 200 OK");
+  EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
+  // A failed request leaves the page text as it was.
+  site.failMonth(2023, 6, "The requested URL returned error: 500");
+  EXPECT_THROW(fetchMonth(form, platform, site, encodeDate(2023, 6, 1)), HttpError);
+  EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
+  EXPECT_EQ(form.StatusBar1.panel(0), "Loading");
+}
+
+TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
+  Form form;
+  form.ResultsSiteEdit.setText("https://results.test:8443/");
+  form.RadioGroup1.setItemIndex(kDailyKeno);
+  HttpRequest request = monthRequest(form, encodeDate(2023, 5, 5));
+  EXPECT_EQ(request.url, "https://results.test:8443/canada/keno-results");
+  const std::vector<std::pair<std::string, std::string>> expected = {{"data_r", "2023"},
+                                                                     {"tryb", "xmiesiac"},
+                                                                     {"data_m", "5"},
+                                                                     {"ig", "dailykeno-numbers"},
+                                                                     {"sb", "\" Search \""}};
+  ASSERT_EQ(request.fields.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(request.fields[i].name, expected[i].first);
+    EXPECT_EQ(request.fields[i].value, expected[i].second);
+  }
+  EXPECT_EQ(request.fields[4].value.size(), 10u);
+  EXPECT_EQ(request.headers,
+            (std::vector<std::string>{"Accept: text/html, */*",
+                                      "User-Agent: Mozilla/3.0 (compatible; Indy Library)"}));
+  EXPECT_EQ(request.proxyHost, "");
+  EXPECT_TRUE(request.verifyCertificate);
+  EXPECT_EQ(request.connectTimeoutMs, 5000);
+  EXPECT_EQ(request.readTimeoutMs, 5000);
+  EXPECT_EQ(request.maxRedirects, 15);
+
+  form.RadioGroup1.setItemIndex(kKenoAtlantic);
+  form.ResultsSiteEdit.setText("results.test");
+  form.ProxyHostEdit.setText("proxy.local");
+  form.ProxyPortEdit.setText("3128");
+  form.AnyCertificateCheckBox.setChecked(true);
+  request = monthRequest(form, encodeDate(2023, 12, 31));
+  EXPECT_EQ(request.url, "https://results.test/canada/keno-results");
+  EXPECT_EQ(request.fields[0].value, "2023");
+  EXPECT_EQ(request.fields[2].value, "12");
+  EXPECT_EQ(request.fields[3].value, "Keno Atlantic");
+  EXPECT_EQ(request.proxyHost, "proxy.local");
+  EXPECT_EQ(request.proxyPort, 3128);
+  EXPECT_FALSE(request.verifyCertificate);
+}
+
+}  // namespace
+}  // namespace numora
