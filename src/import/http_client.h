@@ -21,15 +21,15 @@ struct FormField {
 };
 
 struct HttpRequest {
-  std::string url;                  // "https://host[:port]/path"
-  std::vector<FormField> fields;    // sent as multipart/form-data, in this order
+  std::string url;                   // "https://host[:port]/path"
+  std::vector<FormField> fields;     // sent as multipart/form-data, in this order
   std::vector<std::string> headers;  // "Name: value"
-  std::string proxyHost;            // empty: no proxy (not even one from the environment)
+  std::string proxyHost;             // empty: no proxy (not even one from the environment)
   int proxyPort = 80;
-  bool verifyCertificate = true;    // against the system's CA store
-  std::string caFile;               // an extra CA bundle to trust (tests); empty: system only
+  bool verifyCertificate = true;  // against the system's CA store
+  std::string caFile;             // an extra CA bundle to trust (tests); empty: system only
   long connectTimeoutMs = 5000;
-  long readTimeoutMs = 5000;        // no byte for this long ends the request
+  long readTimeoutMs = 5000;  // no byte for this long ends the request
   long maxRedirects = 15;
 };
 
