@@ -41,12 +41,6 @@ void PageBuilder::bind(const Control& control, QWidget* widget) {
   binding_.bind(control, widget);
 }
 
-void PageBuilder::runChangeHandler(const Control& control, const char* event) {
-  const auto& handlers = form1_.handlers();
-  const auto found = handlers.find(control.name() + event);
-  if (found != handlers.end()) found->second();
-}
-
 void PageBuilder::onClick(QWidget* widget, Action click) {
   hooks_.onClick(widget, [forward = forward_, click = std::move(click)] { forward(click); });
 }
@@ -100,16 +94,29 @@ QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rec
   widget->setLocale(QLocale(QLocale::German, QLocale::Germany));
   widget->setGroupSeparatorShown(true);
   widget->setRange(control.min(), control.max());
-  if (auto* line = widget->findChild<QLineEdit*>())
+  if (auto* line = widget->findChild<QLineEdit*>()) {
     line->setObjectName(QString::fromLatin1(editName));
+  }
   bind(control, widget);
   place(widget, rect);
-  QObject::connect(widget, &QSpinBox::valueChanged, [this, &control](int value) {
-    forward_([this, &control, value] {
+  auto* edit = dynamic_cast<Edit*>(form().registry.find(editName));
+  QObject::connect(widget, &QSpinBox::valueChanged, [this, &control, edit](int value) {
+    forward_([this, &control, edit, value] {
       control.setPosition(value);
-      runChangeHandler(control, "Click");
+      form1_.controlChanged(control.name());
+      if (!edit) return;
+      edit->setText(std::to_string(value));
+      form1_.controlChanged(edit->name());
     });
   });
+  if (edit) {
+    const std::string exitHandler = edit->name() + "Exit";
+    QObject::connect(widget, &QSpinBox::editingFinished, [this, exitHandler] {
+      const auto& handlers = form1_.handlers();
+      const auto found = handlers.find(exitHandler);
+      if (found != handlers.end()) forward_(found->second);
+    });
+  }
   return widget;
 }
 
@@ -120,7 +127,7 @@ QCheckBox* PageBuilder::checkBox(QWidget* parent, CheckBox& control, const QRect
   QObject::connect(widget, &QCheckBox::clicked, [this, &control](bool checked) {
     forward_([this, &control, checked] {
       control.setChecked(checked);
-      runChangeHandler(control, "Click");
+      form1_.controlChanged(control.name());
     });
   });
   return widget;
@@ -133,7 +140,7 @@ QLineEdit* PageBuilder::edit(QWidget* parent, Edit& control, const QRect& rect) 
   QObject::connect(widget, &QLineEdit::textEdited, [this, &control](const QString& text) {
     forward_([this, &control, value = text.toStdString()] {
       control.setText(value);
-      runChangeHandler(control, "Change");
+      form1_.controlChanged(control.name());
     });
   });
   return widget;
@@ -159,26 +166,23 @@ QComboBox* PageBuilder::comboBox(QWidget* parent, ComboBox& control, const QRect
   QObject::connect(widget, &QComboBox::activated, [this, &control](int index) {
     forward_([this, &control, index] {
       control.setItemIndex(index);
-      runChangeHandler(control, "Change");
+      form1_.controlChanged(control.name());
     });
   });
   return widget;
 }
 
-QListWidget* PageBuilder::listBox(QWidget* parent, ListBox& control, const QRect& rect,
-                                  std::function<void(int)> selected) {
+QListWidget* PageBuilder::listBox(QWidget* parent, ListBox& control, const QRect& rect) {
   auto* widget = new QListWidget(parent);
   widget->setSelectionMode(QAbstractItemView::SingleSelection);
   bind(control, widget);
   place(widget, rect);
-  QObject::connect(widget, &QListWidget::currentRowChanged,
-                   [this, &control, selected = std::move(selected)](int row) {
-                     forward_([this, &control, &selected, row] {
-                       control.setItemIndex(row);
-                       if (selected) selected(row);
-                       runChangeHandler(control, "Click");
-                     });
-                   });
+  QObject::connect(widget, &QListWidget::currentRowChanged, [this, &control](int row) {
+    forward_([this, &control, row] {
+      control.setItemIndex(row);
+      form1_.controlChanged(control.name());
+    });
+  });
   return widget;
 }
 
@@ -228,7 +232,7 @@ QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const Q
         binding_.show(control);
         return;
       }
-      runChangeHandler(control, "Change");
+      form1_.controlChanged(control.name());
     });
   });
   return widget;

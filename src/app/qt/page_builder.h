@@ -49,14 +49,16 @@ class PageBuilder {
   // A flat button with an arrow or an icon.
   QToolButton* speedButton(QWidget* parent, const Button& control, const QRect& rect, Action click);
   QPushButton* button(QWidget* parent, const Button& control, const QRect& rect, Action click);
+  // An up-down with its edit field. When the form has the edit as a control of its own, a
+  // change also writes the edit's text and runs its change handler, and leaving the field runs
+  // its exit handler.
   QSpinBox* upDown(QWidget* parent, UpDown& control, const QRect& rect, const char* editName);
   QCheckBox* checkBox(QWidget* parent, CheckBox& control, const QRect& rect);
   QLineEdit* edit(QWidget* parent, Edit& control, const QRect& rect);
   QPlainTextEdit* memo(QWidget* parent, Memo& control, const QRect& rect);
   QComboBox* comboBox(QWidget* parent, ComboBox& control, const QRect& rect);
-  // A list whose selection the user moves; the model's item index follows, then `selected`.
-  QListWidget* listBox(QWidget* parent, ListBox& control, const QRect& rect,
-                       std::function<void(int)> selected);
+  // A list whose selection the user moves; the model's item index follows.
+  QListWidget* listBox(QWidget* parent, ListBox& control, const QRect& rect);
   // A group of radio buttons, one per item, stacked in rows of `columns`; a click on another
   // item sets the item index and runs `click`.
   QGroupBox* radioGroup(QWidget* parent, RadioGroup& control, const QRect& rect, int columns,
@@ -70,8 +72,6 @@ class PageBuilder {
   void onClick(QWidget* widget, Action click);
 
  private:
-  // After a user's change of a value: the control's change handler, when TForm1 has one.
-  void runChangeHandler(const Control& control, const char* event);
   void bind(const Control& control, QWidget* widget);
 
   TForm1& form1_;

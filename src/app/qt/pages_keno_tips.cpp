@@ -73,13 +73,11 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
                                         [&form1] { form1.SpeedButton7Click(); });
   next->setArrowType(Qt::RightArrow);
 
-  // Tip list and hit list: the same line is selected in both.
+  // Tip list and hit list; their handlers keep the same line selected in both.
   build.label(page, form.Label25, QRect(8, 100, 150, 18));
   build.label(page, form.Label26, QRect(150, 100, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
-  build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286),
-                [&form](int row) { form.ListBox2.setItemIndex(row); });
-  build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286),
-                [&form](int row) { form.ListBox1.setItemIndex(row); });
+  build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286));
+  build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286));
 
   // Settings of the tip list.
   build.label(page, form.Label61, QRect(326, 122, 150, 22));

@@ -429,12 +429,17 @@ void MainWindowViewTest::userChangesReachTheModel() {
   tips->setFocus();
   QTest::keyClick(tips, Qt::Key_Up);
   QCOMPARE(form.UpDown9.position(), 6);
+  // The up-down's edit field is a control of its own: its text follows.
+  QCOMPARE(form.Edit1.text(), std::string("6"));
 
   auto* cost = window.widget<QComboBox>("ComboBox1");
   cost->setFocus();
+  // The activation put the stored choice (the first item) back.
+  QCOMPARE(cost->currentIndex(), 0);
   QTest::keyClick(cost, Qt::Key_Down);
-  QCOMPARE(form.ComboBox1.itemIndex(), cost->currentIndex());
-  QVERIFY(form.ComboBox1.itemIndex() >= 0);
+  QCOMPARE(form.ComboBox1.itemIndex(), 1);
+  // Its change handler ran: the price is stake 2 x 5 tips per ticket x 6 tips.
+  QCOMPARE(form.Preis, 60.0);
 
   QTest::mouseClick(window.widget("CheckBox28"), Qt::LeftButton);
   QVERIFY(!form.CheckBox28.checked());
@@ -490,11 +495,14 @@ void MainWindowViewTest::tipAndHitListSelectTogether() {
   QCOMPARE(form.ListBox1.itemIndex(), 1);
   QCOMPARE(form.ListBox2.itemIndex(), 1);
   QCOMPARE(hits->currentRow(), 1);
+  QCOMPARE(window.widget<QLabel>("Label23")->text(), QStringLiteral("1. ticket"));
+  QCOMPARE(window.widget<QLabel>("Label24")->text(), QStringLiteral("2. tip"));
 
   QTest::mouseClick(hits->viewport(), Qt::LeftButton, {},
                     hits->visualItemRect(hits->item(2)).center());
   QCOMPARE(form.ListBox1.itemIndex(), 2);
   QCOMPARE(tips->currentRow(), 2);
+  QCOMPARE(window.widget<QLabel>("Label24")->text(), QStringLiteral("3. tip"));
 }
 
 void MainWindowViewTest::addressLabelsOpenTheirAddress_data() {
