@@ -41,6 +41,16 @@ void PageBuilder::bind(const Control& control, QWidget* widget) {
   binding_.bind(control, widget);
 }
 
+PageBuilder::Action PageBuilder::clickAction(const Control& control, Action click) {
+  if (click) return click;
+  // Looked up at click time: a handler registered later is found too.
+  return [this, handler = control.name() + "Click"] {
+    const auto& handlers = form1_.handlers();
+    const auto found = handlers.find(handler);
+    if (found != handlers.end()) found->second();
+  };
+}
+
 void PageBuilder::onClick(QWidget* widget, Action click) {
   hooks_.onClick(widget, [forward = forward_, click = std::move(click)] { forward(click); });
 }
@@ -72,8 +82,9 @@ QToolButton* PageBuilder::speedButton(QWidget* parent, const Button& control, co
   widget->setAutoRaise(true);
   bind(control, widget);
   place(widget, rect);
-  QObject::connect(widget, &QToolButton::clicked,
-                   [forward = forward_, click = std::move(click)] { forward(click); });
+  QObject::connect(
+      widget, &QToolButton::clicked,
+      [forward = forward_, click = clickAction(control, std::move(click))] { forward(click); });
   return widget;
 }
 
@@ -82,8 +93,9 @@ QPushButton* PageBuilder::button(QWidget* parent, const Button& control, const Q
   auto* widget = new QPushButton(parent);
   bind(control, widget);
   place(widget, rect);
-  QObject::connect(widget, &QPushButton::clicked,
-                   [forward = forward_, click = std::move(click)] { forward(click); });
+  QObject::connect(
+      widget, &QPushButton::clicked,
+      [forward = forward_, click = clickAction(control, std::move(click))] { forward(click); });
   return widget;
 }
 

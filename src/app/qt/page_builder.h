@@ -46,7 +46,8 @@ class PageBuilder {
                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
   // A label that opens something when clicked: blue, with the pointing hand.
   QLabel* linkLabel(QWidget* parent, const Label& control, const QRect& rect, Action click);
-  // A flat button with an arrow or an icon.
+  // Buttons run `click`; without one they run the TForm1 handler "<Name>Click" when there is
+  // one. A flat button shows an arrow or an icon.
   QToolButton* speedButton(QWidget* parent, const Button& control, const QRect& rect, Action click);
   QPushButton* button(QWidget* parent, const Button& control, const QRect& rect, Action click);
   // An up-down with its edit field. When the form has the edit as a control of its own, a
@@ -72,6 +73,9 @@ class PageBuilder {
   void onClick(QWidget* widget, Action click);
 
  private:
+  // The click action, or the handler registered under the control's name.
+  Action clickAction(const Control& control, Action click);
+
   void bind(const Control& control, QWidget* widget);
 
   TForm1& form1_;

@@ -19,9 +19,9 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   // Two lines high, as the caption of a midday draw may not fit one.
   build.label(page, form.Label29, QRect(8, 38, 560, 36))->setWordWrap(true);
 
-  // The update run arrives with the results import; until then the buttons only show.
-  build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), [] {});
-  build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), [] {});
+  // The update run and its stop button.
+  build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);
+  build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), nullptr);
   build.memo(page, form.Memo1, QRect(8, 118, 280, 90));
 }
 

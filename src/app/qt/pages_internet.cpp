@@ -14,6 +14,9 @@ void buildInternetPage(QWidget* page, PageBuilder& build) {
   build.label(page, form.Label51, QRect(16, 50, 110, 22));
   build.edit(page, form.ProxyPortEdit, QRect(130, 48, 80, 24));
   build.edit(page, form.URLEdit, QRect(220, 48, 170, 24));
+  build.label(page, form.Label60, QRect(16, 82, 110, 22));
+  build.edit(page, form.ResultsSiteEdit, QRect(130, 80, 430, 24));
+  build.checkBox(page, form.AnyCertificateCheckBox, QRect(130, 110, 430, 22));
 
   // Explanatory texts, each followed by the addresses it explains.
   const auto address = [&](const Label& control, int top) {
@@ -21,16 +24,16 @@ void buildInternetPage(QWidget* page, PageBuilder& build) {
     build.linkLabel(page, control, QRect(40, top, 520, 20),
                     [&form1, name] { form1.Label52Click(name); });
   };
-  build.label(page, form.Label45, QRect(16, 92, 550, 20));
-  address(form.Label52, 112);
-  build.label(page, form.Label46, QRect(16, 144, 550, 20));
-  address(form.Label53, 164);
-  build.label(page, form.Label47, QRect(16, 196, 550, 20));
-  address(form.Label54, 216);
-  build.label(page, form.Label49, QRect(16, 248, 550, 20));
-  address(form.Label55, 268);
-  address(form.Label56, 288);
-  address(form.Label59, 308);
+  build.label(page, form.Label45, QRect(16, 150, 550, 20));
+  address(form.Label52, 170);
+  build.label(page, form.Label46, QRect(16, 202, 550, 20));
+  address(form.Label53, 222);
+  build.label(page, form.Label47, QRect(16, 254, 550, 20));
+  address(form.Label54, 274);
+  build.label(page, form.Label49, QRect(16, 306, 550, 20));
+  address(form.Label55, 326);
+  address(form.Label56, 346);
+  address(form.Label59, 366);
 }
 
 }  // namespace numora

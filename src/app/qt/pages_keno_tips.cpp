@@ -50,7 +50,8 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   // Lottery choice, update button and cross sum.
   build.radioGroup(page, form.RadioGroup1, QRect(8, 4, 262, 44), 2,
                    [&form1] { form1.RadioGroup1Click(); });
-  QToolButton* update = build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), [] {});
+  QToolButton* update =
+      build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), nullptr);
   update->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
   update->setIconSize(QSize(22, 22));
   build.label(page, form.Label13, QRect(330, 18, 200, 22));
@@ -91,6 +92,16 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.checkBox(page, form.CheckBox28, QRect(326, 252, 242, 22));
   build.label(page, form.Label23, QRect(326, 290, 110, 20));
   build.label(page, form.Label24, QRect(446, 290, 110, 20));
+
+  // Editing the selected tip, deleting all tips, the evaluation of the list.
+  const auto tipButton = [&](const Button& control, int left, QStyle::StandardPixmap icon) {
+    QToolButton* button = build.speedButton(page, control, QRect(left, 322, 34, 34), nullptr);
+    button->setIcon(page->style()->standardIcon(icon));
+    button->setIconSize(QSize(24, 24));
+  };
+  tipButton(form.SpeedEdit, 326, QStyle::SP_FileDialogDetailedView);
+  tipButton(form.SpeedButton11, 366, QStyle::SP_TrashIcon);
+  tipButton(form.auswertung, 406, QStyle::SP_DialogApplyButton);
 
   // Banner and close button.
   banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),

@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "app/daruvizo.h"
@@ -31,14 +32,31 @@
 #include "app/qt/main_window_view.h"
 #include "app/settings_store.h"
 #include "draws/draw_caption.h"
+#include "import/http_client.h"
 #include "support/draw_fixtures.h"
 #include "support/temp_home.h"
 
 namespace numora {
 namespace {
 
-const DayCount kToday = encodeDate(2023, 5, 20) + 0.5;
+// Noon of the last draw's date: the activation's update run finds no draw due.
+const DayCount kToday = encodeDate(2023, 5, 5) + 0.5;
 constexpr const char* kNoDrawFile = "First read the data of draws";
+constexpr const char* kOffline = "Could not resolve host";
+
+// A web client without a network: every request fails at once, and is counted.
+class OfflineSite : public HttpClient {
+ public:
+  HttpResponse post(const HttpRequest&) override {
+    ++requests;
+    throw HttpError(kOffline);
+  }
+  int requests = 0;
+};
+
+int count(const std::vector<std::string>& messages, const std::string& text) {
+  return static_cast<int>(std::count(messages.begin(), messages.end(), text));
+}
 
 // A Daily Keno history of three draws: an evening draw, then the midday and the evening draw of
 // the next date.
@@ -61,7 +79,11 @@ struct Window {
     if (!draws.empty()) home.writeDraws("Vuduro.dat", draws);
     platform.fixClock(kToday);
     form1 = std::make_unique<TForm1>(platform, settings, home.home());
+    auto offline = std::make_unique<OfflineSite>();
+    site = offline.get();
+    form1->setHttpClient(std::move(offline));
     form1->handle([this] { form1->FormCreate(TForm1::kClientHeight); });
+    form1->form.ResultsSiteEdit.setText("https://results.invalid");
     view = std::make_unique<MainWindowView>(*form1);
   }
 
@@ -91,6 +113,7 @@ struct Window {
   ScriptedPlatform platform;
   MemorySettingsStore settings;
   std::unique_ptr<TForm1> form1;
+  OfflineSite* site = nullptr;
   std::unique_ptr<MainWindowView> view;
 };
 
@@ -126,6 +149,7 @@ class MainWindowViewTest : public QObject {
   void controlsHaveDesignedState();
   void firstActivationRunsOnce();
   void drawButtonsReachTheirHandlers();
+  void updateButtonsStartTheUpdateRun();
   void lotteryClickSwitchesTheLottery();
   void hintLineFollowsTheMouse_data();
   void hintLineFollowsTheMouse();
@@ -202,6 +226,8 @@ void MainWindowViewTest::controlsShowDesignedCaptions_data() {
       {"Label46", "The current draws and rates from Ontario Daily Keno see:"},
       {"Label47", "The current draws and rates from Atlantic Keno see:"},
       {"Label49", "More programs by Veltrin software can be found at:"},
+      {"Label60", "Results site"},
+      {"AnyCertificateCheckBox", "Accept any certificate"},
       {"Label52", "https://www.veltrin.example/numora-canada"},
       {"Label55", "https://www.veltrin.example"},
   };
@@ -220,6 +246,8 @@ void MainWindowViewTest::controlsShowDesignedCaptions() {
 
 void MainWindowViewTest::controlsHaveDesignedState() {
   Window window;
+  // Before the first activation the picked date is today, as the window's creation set it.
+  QCOMPARE(window.widget<QDateEdit>("DateTimePicker1")->date(), QDate(2023, 5, 5));
   QVERIFY(window.show());
 
   // Every control of the model that has a widget shows its hint as tooltip.
@@ -275,8 +303,6 @@ void MainWindowViewTest::controlsHaveDesignedState() {
     QVERIFY(picker->calendarPopup());
     QCOMPARE(picker->minimumDate(), QDate(2001, 10, 22));
   }
-  // The picked date starts as today.
-  QCOMPARE(window.widget<QDateEdit>("DateTimePicker1")->date(), QDate(2023, 5, 20));
 
   // Hidden controls: checked against the page they sit on, as their page may not be shown.
   auto* stop = window.widget("SpeedButton8");
@@ -300,24 +326,28 @@ void MainWindowViewTest::controlsHaveDesignedState() {
 void MainWindowViewTest::firstActivationRunsOnce() {
   Window window;
   QVERIFY(window.show());
-  // Without a draw file the activation's show-by-date reports the missing file, once.
-  QCOMPARE(window.platform.messages(), std::vector<std::string>{kNoDrawFile});
+  // Without a draw file the activation's show-by-date reports the missing file, and its update
+  // run asks the results site once and reports the failure.
+  QCOMPARE(window.platform.messages(), (std::vector<std::string>{kNoDrawFile, kOffline}));
+  QCOMPARE(window.site->requests, 1);
 
-  // Window-system activations and repaints do not start the sequence again.
+  // Window-system activations and showing the window again do not start the sequence again.
   QEvent activate(QEvent::WindowActivate);
   QApplication::sendEvent(window.view.get(), &activate);
   window.view->hide();
   window.view->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.view.get()));
   QCoreApplication::processEvents();
-  QCOMPARE(window.platform.messages().size(), std::size_t{1});
+  QCOMPARE(window.site->requests, 1);
+  QCOMPARE(window.platform.messages().size(), std::size_t{2});
 }
 
 void MainWindowViewTest::drawButtonsReachTheirHandlers() {
   const auto draws = dailyKenoDraws();
   Window window(draws);
   QVERIFY(window.show());
-  QVERIFY(window.platform.messages().empty());
+  QCOMPARE(count(window.platform.messages(), kNoDrawFile), 0);
+  QCOMPARE(window.site->requests, 0);
   auto* shown = window.widget<QLabel>("Label35");
   auto* database = window.widget<QLabel>("Label29");
   auto* crossSum = window.widget<QLabel>("Label13");
@@ -351,7 +381,28 @@ void MainWindowViewTest::drawButtonsReachTheirHandlers() {
   QCOMPARE(database->text(), caption(draws[0], CaptionGap::Wide));
   QCOMPARE(shown->text(), database->text());
   QCOMPARE(picked->date(), QDate(2023, 5, 4));
-  QVERIFY(window.platform.messages().empty());
+  QCOMPARE(count(window.platform.messages(), kNoDrawFile), 0);
+}
+
+void MainWindowViewTest::updateButtonsStartTheUpdateRun() {
+  Window window(dailyKenoDraws());
+  QVERIFY(window.show());
+  // Days later draws are due: each update button asks the results site, and the failure
+  // reaches the user.
+  window.platform.fixClock(kToday + 5);
+  const std::size_t before = window.platform.messages().size();
+  QTest::mouseClick(window.widget("SpeedButton10"), Qt::LeftButton);
+  QCOMPARE(window.site->requests, 1);
+  QCOMPARE(window.platform.messages().size(), before + 1);
+  QCOMPARE(window.platform.messages().back(), std::string(kOffline));
+
+  window.showPage("TabSheet2");
+  QTest::mouseClick(window.widget("BitBtn1"), Qt::LeftButton);
+  QCOMPARE(window.site->requests, 2);
+  // The run is over: its stop button is hidden again and the buttons enabled.
+  QVERIFY(window.widget("SpeedButton8")->isHidden());
+  QVERIFY(window.widget("BitBtn1")->isEnabled());
+  QVERIFY(window.widget("SpeedButton10")->isEnabled());
 }
 
 void MainWindowViewTest::lotteryClickSwitchesTheLottery() {
@@ -364,7 +415,8 @@ void MainWindowViewTest::lotteryClickSwitchesTheLottery() {
   QTest::mouseClick(window.widget("RadioGroup1Item0"), Qt::LeftButton);
   QCOMPARE(form.RadioGroup1.itemIndex(), 0);
   QCOMPARE(form.ZahlenFile, std::string("Kenoal.dat"));
-  QCOMPARE(window.platform.messages(), std::vector<std::string>{kNoDrawFile});
+  QCOMPARE(window.platform.messages().back(), std::string(kNoDrawFile));
+  const std::size_t messages = window.platform.messages().size();
   QCOMPARE(statsStart->date(), QDate(2001, 10, 22));
   QCOMPARE(picked->minimumDate(), QDate(2001, 10, 22));
 
@@ -374,12 +426,13 @@ void MainWindowViewTest::lotteryClickSwitchesTheLottery() {
   QCOMPARE(picked->minimumDate(), QDate(1996, 4, 29));
   QCOMPARE(statsStart->minimumDate(), QDate(1996, 4, 29));
   QCOMPARE(statsStart->date(), QDate(1996, 4, 29));
+  // Today's first draw: the midday draw.
   QCOMPARE(window.widget<QLabel>("Label35")->text(),
-           caption(dailyKenoDraws()[2], CaptionGap::Normal));
+           caption(dailyKenoDraws()[1], CaptionGap::Normal));
 
   // A click on the item already chosen switches nothing.
   QTest::mouseClick(window.widget("RadioGroup1Item1"), Qt::LeftButton);
-  QCOMPARE(window.platform.messages().size(), std::size_t{1});
+  QCOMPARE(window.platform.messages().size(), messages);
   QVERIFY(window.widget<QRadioButton>("RadioGroup1Item1")->isChecked());
 }
 
