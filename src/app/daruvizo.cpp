@@ -6,6 +6,9 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "stats/group_search.h"
+#include "stats/number_distribution.h"
+#include "stats/overdue_numbers.h"
 #include "tips/tip_editing.h"
 #include "tips/tip_list.h"
 
@@ -45,6 +48,17 @@ void TForm1::registerHandlers() {
       {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
       {"SpeedEditClick", [this] { SpeedEditClick(); }},
       {"auswertungClick", [this] { auswertungClick(); }},
+      {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
+      {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
+      {"Button2Click", [this] { Button2Click(); }},
+      {"Button3Click", [this] { Button3Click(); }},
+      {"Button4Click", [this] { Button4Click(); }},
+      {"Button5Click", [this] { Button5Click(); }},
+      // The "Chart" tab's buttons run the searches of the "Database" tab.
+      {"SpeedButton1Click", [this] { Button2Click(); }},
+      {"SpeedButton3Click", [this] { Button3Click(); }},
+      {"SpeedButton17Click", [this] { Button4Click(); }},
+      {"SpeedButton19Click", [this] { Button5Click(); }},
       {"ZentorClick", [this] { ZentorClick(); }},
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
@@ -90,6 +104,25 @@ void TForm1::Zettelcheck(const std::string& tipText) {
 }
 int TForm1::Komplettcheck() {
   return numora::Komplettcheck(form, platform_);
+}
+
+void TForm1::SpeedButton2Click() {
+  numora::SpeedButton2Click(drawContext());
+}
+void TForm1::SpeedButton9Click() {
+  numora::SpeedButton9Click(drawContext());
+}
+void TForm1::Button2Click() {
+  numora::Button2Click(drawContext());
+}
+void TForm1::Button3Click() {
+  numora::Button3Click(drawContext());
+}
+void TForm1::Button4Click() {
+  numora::Button4Click(drawContext());
+}
+void TForm1::Button5Click() {
+  numora::Button5Click(drawContext());
 }
 
 void TForm1::ZentorClick(UpdateTrigger trigger) {

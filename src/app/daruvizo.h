@@ -51,6 +51,14 @@ class TForm1 {
   void Zettelcheck(const std::string& tipText);
   int Komplettcheck();
 
+  // Statistics, charted in Chart1.
+  void SpeedButton2Click();  // number distribution
+  void SpeedButton9Click();  // cross-sum distribution
+  void Button2Click();       // pairs
+  void Button3Click();       // triples
+  void Button4Click();       // four-groups
+  void Button5Click();       // overdue numbers
+
   // The update run, from a button (BitBtn1, SpeedButton10) or the activation sequence.
   void ZentorClick(UpdateTrigger trigger = UpdateTrigger::Button);
   void SpeedButton8Click();

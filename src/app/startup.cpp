@@ -1,5 +1,6 @@
 // Start-up, activation, resizing and closing of the main window.
 #include <cmath>
+#include <filesystem>
 
 #include "app/daruvizo.h"
 #include "app/settings_persistence.h"
@@ -31,6 +32,8 @@ void TForm1::FormActivate() {
   ++handlerDepth_;
   try {
     SpeedButton5Click();
+    // Show by date has just reported a missing draw file; the chart waits for the draws.
+    if (std::filesystem::exists(currentDrawFile(drawContext()))) SpeedButton2Click();
     form.ComboBox1.setItemIndex(form.System);
     ComboBox1Change();
     ZentorClick(UpdateTrigger::Activation);

@@ -35,6 +35,10 @@ class NumberSet {
     return std::popcount(low_ & other.low_) + std::popcount(high_ & other.high_);
   }
 
+  // Bit n-1 stands for number n.
+  __extension__ using Bits = unsigned __int128;
+  Bits bits() const { return (static_cast<Bits>(high_) << 64) | low_; }
+
   bool operator==(const NumberSet&) const = default;
 
  private:

@@ -215,8 +215,20 @@ void Chart::setLeftAxisAutomatic() {
   markChanged();
 }
 
-void Chart::setLeftAxisRange(double min, double max) {
-  leftAxis_ = Axis{false, min, max};
+void Chart::setLeftAxisMinimum(double min) {
+  if (min > leftAxis_.max) return;
+  leftAxis_.min = min;
+  markChanged();
+}
+
+void Chart::setLeftAxisMaximum(double max) {
+  if (max < leftAxis_.min) return;
+  leftAxis_.max = max;
+  markChanged();
+}
+
+void Chart::setLeftAxisFixed() {
+  leftAxis_.automatic = false;
   markChanged();
 }
 

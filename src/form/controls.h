@@ -217,7 +217,10 @@ class Chart : public Control {
   };
   const Axis& leftAxis() const { return leftAxis_; }
   void setLeftAxisAutomatic();
-  void setLeftAxisRange(double min, double max);
+  // A fixed value axis refuses a minimum above its maximum and a maximum below its minimum.
+  void setLeftAxisMinimum(double min);
+  void setLeftAxisMaximum(double max);
+  void setLeftAxisFixed();
   const std::string& bottomTitle() const { return bottomTitle_; }
   void setBottomTitle(std::string title);
 

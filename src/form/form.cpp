@@ -40,6 +40,21 @@ Form::Form() {
   SpeedButton8.setVisible(false);
   Label29.setCaption("");
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
+  SpeedButton2.setHint("Distribution of numbers drawn");
+  SpeedButton9.setCaption("Cross sum ");
+  SpeedButton9.setHint("Distribution of cross sums");
+  SpeedButton1.setCaption("pairs");
+  SpeedButton1.setHint("How many pairs of which was drawn. Below is the first number of the pair");
+  SpeedButton3.setCaption("three");
+  SpeedButton3.setHint("How often triple what was drawn. Below is the first number of the three");
+  SpeedButton17.setCaption("four");
+  SpeedButton17.setHint("How often which of four was drawn. Below is the first number of the four");
+  SpeedButton19.setCaption("pending");
+  SpeedButton19.setHint("Which number was not drawn the longest?");
+  Button2.setCaption("pairs seeking");
+  Button3.setCaption("three search");
+  Button4.setCaption("four search");
+  Button5.setCaption("pending");
 
   Label50.setCaption("Proxy-Server");
   Label51.setCaption("Porxy-Port");

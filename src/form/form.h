@@ -15,6 +15,13 @@ namespace numora {
 // Design date of the date pickers and their lower limit until the lottery is switched.
 inline const DayCount kDesignPickerDate = encodeDate(2001, 10, 22);
 
+// The tab pages of PageControl1 by index.
+constexpr int kKenoTipsPage = 0;
+constexpr int kOptionsPage = 1;
+constexpr int kChartPage = 2;
+constexpr int kDatabasePage = 3;
+constexpr int kInternetOptionsPage = 4;
+
 struct Form {
   Form();
   Form(const Form&) = delete;
@@ -117,7 +124,13 @@ struct Form {
   ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};
   DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};
 
-  // "Chart" tab.
+  // "Chart" tab: the row of statistics buttons above the chart.
+  Button SpeedButton2{&registry, "SpeedButton2"};
+  Button SpeedButton9{&registry, "SpeedButton9"};
+  Button SpeedButton1{&registry, "SpeedButton1"};
+  Button SpeedButton3{&registry, "SpeedButton3"};
+  Button SpeedButton17{&registry, "SpeedButton17"};
+  Button SpeedButton19{&registry, "SpeedButton19"};
   Chart Chart1{&registry, "Chart1"};
   DatePicker DateTimePicker2{&registry, "DateTimePicker2", kDesignPickerDate, kDesignPickerDate};
 
@@ -128,6 +141,10 @@ struct Form {
   Button BitBtn1{&registry, "BitBtn1"};
   Button SpeedButton8{&registry, "SpeedButton8"};
   Memo Memo1{&registry, "Memo1"};
+  Button Button2{&registry, "Button2"};
+  Button Button3{&registry, "Button3"};
+  Button Button4{&registry, "Button4"};
+  Button Button5{&registry, "Button5"};
 
   // "Internet-Options" tab.
   Label Label50{&registry, "Label50"};  // "Proxy-Server"

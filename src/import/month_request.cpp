@@ -40,7 +40,8 @@ HttpRequest monthRequest(const Form& form, DayCount day) {
   };
   request.headers = {"Accept: text/html, */*",
                      "User-Agent: Mozilla/3.0 (compatible; Indy Library)"};
-  request.proxyHost = form.ProxyHostEdit.text();
+  // A field of blanks means no proxy, as an empty one does.
+  request.proxyHost = std::string(trim(form.ProxyHostEdit.text()));
   request.proxyPort = *port;
   request.verifyCertificate = !form.AnyCertificateCheckBox.checked();
   return request;

@@ -1,6 +1,6 @@
 #include "draws/current_draw.h"
 
-#include "draw_test_fixture.h"
+#include "support/draw_test_fixture.h"
 
 namespace numora {
 namespace {

@@ -1,0 +1,115 @@
+#include "stats/group_search.h"
+
+#include <algorithm>
+#include <bit>
+#include <span>
+#include <string>
+
+#include "evaluation/zettelcheck.h"
+#include "form/wait_cursor.h"
+#include "stats/statistics_chart.h"
+
+namespace numora {
+namespace {
+
+constexpr int kProbeFields = 6;
+
+struct GroupSearchKind {
+  int size;
+  int lastFirst;
+  int bars;
+  bool fixedAxis;
+  const char* drawsWasFound;
+  const char* titleEnd;
+};
+
+constexpr GroupSearchKind kPairs{2, 69, 69, true, " draws was found ", " pairs !"};
+constexpr GroupSearchKind kTriples{3, 68, 68, true, " draws was found  ", " three!"};
+constexpr GroupSearchKind kFours{4, 68, 70, false, "  draws was found ", " four!"};
+
+// The probe tip of the group starting at first, as the tip matching reads it.
+std::string probeTip(int first, int size) {
+  std::string tip;
+  for (int i = 0; i < kProbeFields; ++i) {
+    if (i) tip += ',';
+    tip += std::to_string(i < size ? first + i : 0);
+  }
+  return tip;
+}
+
+void search(DrawContext context, const GroupSearchKind& kind) {
+  const auto window = openStatisticsWindow(context, false);
+  if (!window) return;
+  WaitCursor wait(context.platform);
+  Form& form = context.form;
+  Chart& chart = form.Chart1;
+  startStatisticsChart(chart);
+  const GroupCounts counts =
+      countGroups(*window, kind.size, kind.lastFirst, form.UpDown18.position());
+
+  const auto bars =
+      std::span<const int>(counts.counters).first(static_cast<std::size_t>(kind.bars) + 1);
+  addCountBars(chart, bars, false);
+  if (kind.fixedAxis) {
+    fixValueAxis(chart, bars.subspan(1));
+  } else {
+    chart.setLeftAxisAutomatic();
+  }
+  chart.setBottomTitle("at " + std::to_string(counts.draws) + kind.drawsWasFound +
+                       std::to_string(counts.found) + kind.titleEnd);
+
+  // As after the literal search: the window's last draw in Zahl, the last probe's hits.
+  const DrawRecord* last = nullptr;
+  for (const auto& record : window->history->records) {
+    if (window->contains(record)) last = &record;
+  }
+  if (last) {
+    for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = last->numbers[i];
+    Zettelcheck(form, probeTip(kind.lastFirst, kind.size));
+  }
+  form.PageControl1.setActivePage(kChartPage);
+}
+
+}  // namespace
+
+GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
+                        int numbersPerTip) {
+  GroupCounts counts;
+  // Only the compared numbers of the probe can be hits: a group longer than that is never found.
+  const bool findable = groupSize <= std::min(kProbeFields, numbersPerTip);
+  const NumberSet::Bits firstNumbers =
+      (NumberSet::Bits{1} << lastFirst) - 1;  // bits of the first numbers 1..lastFirst
+  for (const auto& record : window.history->records) {
+    if (!window.contains(record)) continue;
+    ++counts.draws;
+    if (!findable) continue;
+    NumberSet drawn;
+    for (const auto number : record.numbers) drawn.add(number);
+    const NumberSet::Bits bits = drawn.bits();
+    // Bit n-1 set when n..n+groupSize-1 are all drawn.
+    NumberSet::Bits starts = bits;
+    for (int i = 1; i < groupSize; ++i) starts &= bits >> i;
+    starts &= firstNumbers;
+    while (starts != 0) {
+      const auto low = static_cast<std::uint64_t>(starts);
+      const int bit = low != 0 ? std::countr_zero(low)
+                               : 64 + std::countr_zero(static_cast<std::uint64_t>(starts >> 64));
+      ++counts.counters[static_cast<std::size_t>(bit + 1)];
+      ++counts.found;
+      starts &= starts - 1;
+    }
+  }
+  return counts;
+}
+
+void Button2Click(DrawContext context) {
+  search(context, kPairs);
+}
+void Button3Click(DrawContext context) {
+  search(context, kTriples);
+}
+void Button4Click(DrawContext context) {
+  search(context, kFours);
+}
+
+}  // namespace numora

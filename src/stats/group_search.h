@@ -1,0 +1,28 @@
+// Pairs, triples and four-groups of consecutive numbers drawn together in the statistics window:
+// one bar per group at its first number.
+#pragma once
+
+#include <array>
+
+#include "draws/current_draw.h"
+#include "stats/statistics_window.h"
+
+namespace numora {
+
+struct GroupCounts {
+  std::array<int, 71> counters{};  // counters[n]: draws holding the group that starts at n
+  int draws = 0;                   // N
+  int found = 0;                   // M
+};
+
+// Counts the groups of groupSize consecutive numbers whose first number lies in 1..lastFirst.
+// A group is found in a draw when the tip matching, comparing at most numbersPerTip numbers of
+// the six-field probe "n,n+1,..,0,0", counts all of its numbers as hits.
+GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
+                        int numbersPerTip);
+
+void Button2Click(DrawContext context);  // pairs
+void Button3Click(DrawContext context);  // triples
+void Button4Click(DrawContext context);  // four-groups
+
+}  // namespace numora

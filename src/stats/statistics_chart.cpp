@@ -1,0 +1,35 @@
+#include "stats/statistics_chart.h"
+
+#include <algorithm>
+
+namespace numora {
+
+bool isPrimeColoured(int number) {
+  static constexpr int kPrimes[] = {1,  2,  3,  5,  7,  11, 13, 17, 19, 23,
+                                    29, 31, 37, 41, 43, 47, 53, 59, 61, 67};
+  return std::find(std::begin(kPrimes), std::end(kPrimes), number) != std::end(kPrimes);
+}
+
+void startStatisticsChart(Chart& chart) {
+  chart.setSeriesActive(2, true);
+  chart.setSeriesActive(1, false);
+  chart.clearSeries(2);
+}
+
+void addCountBars(Chart& chart, std::span<const int> counts, bool primeColouring) {
+  for (std::size_t x = 1; x < counts.size(); ++x) {
+    std::optional<std::uint32_t> colour;
+    if (primeColouring) colour = isPrimeColoured(static_cast<int>(x)) ? kPrimeRed : kOtherGreen;
+    chart.addBar(2, static_cast<double>(x), counts[x], colour);
+  }
+}
+
+void fixValueAxis(Chart& chart, std::span<const int> values) {
+  const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
+  chart.setLeftAxisMinimum(0);
+  chart.setLeftAxisMaximum(*largest);
+  chart.setLeftAxisMinimum(*smallest);
+  chart.setLeftAxisFixed();
+}
+
+}  // namespace numora

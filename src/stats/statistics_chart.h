@@ -1,0 +1,24 @@
+// How every statistic leaves its result in Chart1: Series2 active and cleared, Series1 hidden,
+// bars in the prime colouring or the series' colour, a fixed or automatic value axis.
+#pragma once
+
+#include <span>
+
+#include "form/form.h"
+
+namespace numora {
+
+constexpr std::uint32_t kPrimeRed = 0xFF0000;
+constexpr std::uint32_t kOtherGreen = 0x008000;
+
+// 1 and the primes up to 70.
+bool isPrimeColoured(int number);
+
+void startStatisticsChart(Chart& chart);
+// Bars x = 1..counts.size()-1 with y = counts[x]; coloured by prime or in the series' colour.
+void addCountBars(Chart& chart, std::span<const int> counts, bool primeColouring);
+// The value axis fixed from the smallest to the largest of the values, set as a chart axis
+// wants it: minimum 0 first, then the maximum, then the minimum.
+void fixValueAxis(Chart& chart, std::span<const int> values);
+
+}  // namespace numora

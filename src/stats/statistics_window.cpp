@@ -1,0 +1,42 @@
+#include "stats/statistics_window.h"
+
+#include <filesystem>
+
+namespace numora {
+namespace {
+constexpr DayCount kFallbackDays = 365;
+}
+
+std::vector<const DrawRecord*> StatisticsWindow::draws() const {
+  std::vector<const DrawRecord*> inWindow;
+  for (const auto& record : history->records) {
+    if (contains(record)) inWindow.push_back(&record);
+  }
+  return inWindow;
+}
+
+std::optional<StatisticsWindow> openStatisticsWindow(DrawContext context, bool includesStart) {
+  Form& form = context.form;
+  const auto path = currentDrawFile(context);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    context.platform.showMessage("First read the data of draws");
+    return std::nullopt;
+  }
+  const DayCount end = form.DateTimePicker1.date();
+  if (end < form.DateTimePicker2.date()) {
+    // A year back, but never before the first date the picker takes.
+    if (!form.DateTimePicker2.setDate(end - kFallbackDays)) {
+      (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
+    }
+  }
+  StatisticsWindow window;
+  window.start = form.DateTimePicker2.date();
+  window.end = end;
+  window.includesStart = includesStart;
+  form.aktDatum = window.start;
+  window.history = context.reader.load(path);
+  return window;
+}
+
+}  // namespace numora
