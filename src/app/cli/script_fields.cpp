@@ -1,4 +1,4 @@
-#include "app/cli/form_fields.h"
+#include "app/cli/script_fields.h"
 
 #include <charconv>
 #include <cstdint>
@@ -35,7 +35,7 @@ void setNumbers(std::array<int, 21>& zahl, std::string_view text) {
   zahl = numbers;
 }
 
-std::vector<FormField> makeFields() {
+std::vector<ScriptField> makeFields() {
   auto integer = [](auto member) {
     return [member](const Form& form) { return std::to_string(form.*member); };
   };
@@ -78,13 +78,13 @@ std::vector<FormField> makeFields() {
 
 }  // namespace
 
-const std::vector<FormField>& formFields() {
-  static const std::vector<FormField> fields = makeFields();
+const std::vector<ScriptField>& scriptFields() {
+  static const std::vector<ScriptField> fields = makeFields();
   return fields;
 }
 
-const FormField* findFormField(std::string_view name) {
-  for (const auto& field : formFields()) {
+const ScriptField* findScriptField(std::string_view name) {
+  for (const auto& field : scriptFields()) {
     if (field.name == name) return &field;
   }
   return nullptr;

@@ -11,7 +11,7 @@
 
 namespace numora {
 
-struct FormField {
+struct ScriptField {
   std::string_view name;
   // The printed value, already escaped.
   std::function<std::string(const Form&)> print;
@@ -19,8 +19,8 @@ struct FormField {
   std::function<void(Form&, std::string_view)> set;
 };
 
-const std::vector<FormField>& formFields();
+const std::vector<ScriptField>& scriptFields();
 // Nothing for a name that is no field.
-const FormField* findFormField(std::string_view name);
+const ScriptField* findScriptField(std::string_view name);
 
 }  // namespace numora

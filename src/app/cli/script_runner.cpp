@@ -6,8 +6,8 @@
 
 #include "app/cli/control_printer.h"
 #include "app/cli/control_setter.h"
-#include "app/cli/form_fields.h"
 #include "app/cli/script_error.h"
+#include "app/cli/script_fields.h"
 #include "app/cli/script_line.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
@@ -93,7 +93,7 @@ ListBox& ScriptRunner::listBox(std::string_view name) {
 
 void ScriptRunner::set(std::string_view rest) {
   const auto [name, value] = splitWord(rest);
-  if (const FormField* field = findFormField(name)) {
+  if (const ScriptField* field = findScriptField(name)) {
     if (!field->set) throw ScriptError(std::string(name) + " can only be printed");
     field->set(form1_.form, value);
     return;
@@ -160,7 +160,7 @@ void ScriptRunner::call(std::string_view rest) {
 void ScriptRunner::print(std::string_view rest) {
   const auto reference = parseNameReference(rest);
   if (!reference) throw ScriptError("unknown name '" + escapeText(rest) + "'");
-  if (const FormField* field = findFormField(reference->name)) {
+  if (const ScriptField* field = findScriptField(reference->name)) {
     if (!reference->property.empty() || reference->item) {
       throw ScriptError("unknown name '" + escapeText(rest) + "'");
     }

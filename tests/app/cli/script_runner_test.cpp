@@ -15,9 +15,9 @@
 namespace numora {
 namespace {
 
-class ScriptRunnerTest : public ::testing::Test {
- protected:
-  ScriptRunnerTest() : form1(platform, settings, home.home()), runner(form1, platform, out, err) {
+// A started main window with a runner on it, in a Home of its own.
+struct Session {
+  Session() {
     platform.fixClock(*parseDateTime("15.06.2023 12:00"));
     form1.FormCreate(TForm1::kClientHeight);
   }
@@ -30,13 +30,13 @@ class ScriptRunnerTest : public ::testing::Test {
   test::TempHome home;
   ScriptedPlatform platform;
   MemorySettingsStore settings;
-  TForm1 form1;
+  TForm1 form1{platform, settings, home.home()};
   std::ostringstream out;
   std::ostringstream err;
-  ScriptRunner runner;
+  ScriptRunner runner{form1, platform, out, err};
 };
 
-TEST_F(ScriptRunnerTest, AnswersReachInputBoxesInTheirOrder) {
+TEST(ScriptRunner, AnswersReachInputBoxesInTheirOrder) {
   struct Case {
     const char* answers;
     std::vector<std::string> replies;  // to two input boxes with the preset "7"
@@ -50,52 +50,55 @@ TEST_F(ScriptRunnerTest, AnswersReachInputBoxesInTheirOrder) {
       // A file answer does not reply to an input box.
       {"answer file /tmp/tips.hlt\nanswer 9\n", {"9", "7"}},
   };
-  std::vector<std::string> replies;
-  runner.addHandler("AskTwiceStub", [&] {
-    replies.push_back(platform.inputBox("Lucky number", "Which number?", "7"));
-    replies.push_back(platform.inputBox("Lucky number", "Which number?", "7"));
-  });
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answers);
-    replies.clear();
-    out.str("");
-    run(std::string(c.answers) + "call AskTwiceStub\n");
+    Session session;
+    std::vector<std::string> replies;
+    session.runner.addHandler("AskTwiceStub", [&] {
+      replies.push_back(session.platform.inputBox("Lucky number", "Which number?", "7"));
+      replies.push_back(session.platform.inputBox("Lucky number", "Which number?", "7"));
+    });
+    session.run(std::string(c.answers) + "set ComboBox1 3\ncall AskTwiceStub\n");
     EXPECT_EQ(replies, c.replies);
-    // The input boxes are reported; afterwards the main window is active again, and the
-    // activation sequence shows the draw of the picked date (there is no draw file).
-    EXPECT_EQ(out.str(),
-              "input: Lucky number\ninput: Lucky number\nmessage: First read the data of draws\n");
-    // Left-over file answers do not leak into the next case.
-    while (platform.openFileDialog({})) {
-    }
+    EXPECT_TRUE(session.out.str().starts_with("input: Lucky number\ninput: Lucky number\n"))
+        << session.out.str();
+    // Afterwards the main window is active again: the activation sequence has put the
+    // cost-per-tip choice back to its start-up item.
+    EXPECT_EQ(session.form1.form.ComboBox1.itemIndex(), 0);
   }
 }
 
-TEST_F(ScriptRunnerTest, FileAnswersReachFileDialogsWithoutReactivation) {
+TEST(ScriptRunner, FileAnswersReachFileDialogsWithoutReactivation) {
+  Session session;
   std::vector<std::optional<std::string>> paths;
-  runner.addHandler("PickFilesStub", [&] {
-    paths.push_back(platform.openFileDialog({"Tipfile|*.hlt", "hlt", ""}));
-    paths.push_back(platform.saveFileDialog({"Tipfile|*.hlt", "hlt", "Tipp.hlt"}));
-    paths.push_back(platform.openFileDialog({"Tipfile|*.hlt", "hlt", ""}));
+  session.runner.addHandler("PickFilesStub", [&] {
+    paths.push_back(session.platform.openFileDialog({"Tipfile|*.hlt", "hlt", ""}));
+    paths.push_back(session.platform.saveFileDialog({"Tipfile|*.hlt", "hlt", "Tipp.hlt"}));
+    paths.push_back(session.platform.openFileDialog({"Tipfile|*.hlt", "hlt", ""}));
   });
-  run("answer file /tmp/my tips.hlt\nanswer file cancel\ncall PickFilesStub\n");
+  session.run(
+      "answer file /tmp/my tips.hlt\nanswer file cancel\nset ComboBox1 3\n"
+      "call PickFilesStub\n");
   const std::vector<std::optional<std::string>> expected = {"/tmp/my tips.hlt", std::nullopt,
                                                             std::nullopt};
   EXPECT_EQ(paths, expected);
-  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(session.out.str(), "");
+  EXPECT_EQ(session.form1.form.ComboBox1.itemIndex(), 3);
 }
 
-TEST_F(ScriptRunnerTest, AHandlerErrorBecomesAMessageAndTheScriptGoesOn) {
-  runner.addHandler("FailingStub", [] { throw std::runtime_error("disk\tfull"); });
-  run("call FailingStub\nprint UpDown18\n");
-  EXPECT_EQ(out.str(), "message: disk\\tfull\nUpDown18: 10\n");
+TEST(ScriptRunner, AHandlerErrorBecomesAMessageAndTheScriptGoesOn) {
+  Session session;
+  session.runner.addHandler("FailingStub", [] { throw std::runtime_error("disk\tfull"); });
+  session.run("call FailingStub\nprint UpDown18\n");
+  EXPECT_EQ(session.out.str(), "message: disk\\tfull\nUpDown18: 10\n");
 }
 
-TEST_F(ScriptRunnerTest, LinesAreCountedAcrossRunsForErrorMessages) {
-  EXPECT_TRUE(runner.runLine("# first"));
-  EXPECT_TRUE(runner.runLine(""));
-  EXPECT_FALSE(runner.runLine("bogus"));
-  EXPECT_EQ(err.str(), "error: line 3: unknown command 'bogus'\n");
+TEST(ScriptRunner, LinesAreCountedAcrossCallsForErrorMessages) {
+  Session session;
+  EXPECT_TRUE(session.runner.runLine("# first"));
+  EXPECT_TRUE(session.runner.runLine(""));
+  EXPECT_FALSE(session.runner.runLine("bogus"));
+  EXPECT_EQ(session.err.str(), "error: line 3: unknown command 'bogus'\n");
 }
 
 }  // namespace
