@@ -1,6 +1,18 @@
 // The script runner of numora-cli: one command a line, run against TForm1 and its form model.
 // Output (printed values, message boxes, input boxes) goes to one stream, errors to another;
-// the first failing line stops the script.
+// the first failing line stops the script. Empty lines and lines starting with "#" are skipped.
+//
+//   set NAME VALUE        a control as the user changes it (then its change handler), or a field
+//   add LIST TEXT         append a line;  clear LIST;  select LIST INDEX (then its click handler)
+//   answer TEXT|cancel    the reply to the next input box
+//   answer file PATH|cancel   the reply to the next file dialog
+//   now dd.mm.yyyy hh:nn  move the clock
+//   call NAME             a handler of TForm1::handlers(), run as the event loop runs it
+//   print NAME[.PROPERTY|[INDEX]]   a control, a property, a list line or status panel, a field
+//
+// TEXT and VALUE are the rest of the line after the single blank behind the name, verbatim.
+// Controls are found in the form's registry and handlers in TForm1, so new ones need no change
+// here; fields are listed in script_fields.cpp.
 #pragma once
 
 #include <functional>
