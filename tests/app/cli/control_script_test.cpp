@@ -17,7 +17,7 @@ struct ControlCase {
   std::string transcript;
 };
 
-TEST(ControlScript, SetAndPrintEachKindOfControl) {
+TEST(CliControls, SetAndPrintEachKindOfControl) {
   const std::vector<ControlCase> cases = {
       {"an up-down takes a position and clamps it into its range", R"(set UpDown18 6
 print UpDown18
@@ -195,7 +195,7 @@ print PageControl1.index
   }
 }
 
-TEST(ControlScript, FieldsAfterStartUp) {
+TEST(CliControls, FieldsAfterStartUp) {
   TempHome home;
   expectTranscript(home, R"(print Home
 = Home: {HOME}
@@ -222,7 +222,7 @@ print ComboBox3.text
 )");
 }
 
-TEST(ControlScript, RandSeedIsSignedAndTakesAnyThirtyTwoBitPattern) {
+TEST(CliControls, RandSeedIsSignedAndTakesAnyThirtyTwoBitPattern) {
   TempHome home;
   expectTranscript(home, R"(set RandSeed -5
 print RandSeed
@@ -239,7 +239,7 @@ print RandSeed
 )");
 }
 
-TEST(ControlScript, AHomeWithALineBreakPrintsOnOneLine) {
+TEST(CliControls, AHomeWithALineBreakPrintsOnOneLine) {
   TempHome parent;
   const auto folder = parent.path() / "two\nlines";
   std::filesystem::create_directory(folder);

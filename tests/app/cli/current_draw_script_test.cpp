@@ -47,7 +47,7 @@ std::string singleBlanks(std::string numbers) {
   return numbers;
 }
 
-class CurrentDrawScript : public ::testing::Test {
+class CliCurrentDraw : public ::testing::Test {
  protected:
   void SetUp() override {
     copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat");
@@ -56,7 +56,7 @@ class CurrentDrawScript : public ::testing::Test {
   TempHome home;
 };
 
-TEST_F(CurrentDrawScript, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
+TEST_F(CliCurrentDraw, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
   struct Case {
     const char* what;
     const char* setup;
@@ -104,7 +104,7 @@ TEST_F(CurrentDrawScript, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
   }
 }
 
-TEST_F(CurrentDrawScript, StepsStopAtBothEndsOfTheHistory) {
+TEST_F(CliCurrentDraw, StepsStopAtBothEndsOfTheHistory) {
   struct Case {
     const char* what;
     const char* picked;
@@ -165,7 +165,7 @@ TEST_F(CurrentDrawScript, StepsStopAtBothEndsOfTheHistory) {
   }
 }
 
-TEST_F(CurrentDrawScript, NextStepPullsTheStatisticsStartBeforeThePickedDate) {
+TEST_F(CliCurrentDraw, NextStepPullsTheStatisticsStartBeforeThePickedDate) {
   expectTranscript(home, R"(set DateTimePicker2 01.06.2023
 set DateTimePicker1 20.04.2023
 call SpeedButton5Click
@@ -178,7 +178,7 @@ print DateTimePicker2
 )");
 }
 
-TEST_F(CurrentDrawScript, LotterySwitchMovesTheLowerLimitsAndTheStatisticsStart) {
+TEST_F(CliCurrentDraw, LotterySwitchMovesTheLowerLimitsAndTheStatisticsStart) {
   const std::string transcript = std::string(R"(print ZahlenFile
 = ZahlenFile: VuduRO.dat
 print DateTimePicker1.min
@@ -228,7 +228,7 @@ print DateTimePicker1
   expectTranscript(home, transcript);
 }
 
-TEST(CurrentDrawScriptWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
+TEST(CliCurrentDrawWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
   TempHome home;
   const CliResult result = runScript(home,
                                      "call SpeedButton5Click\n"
@@ -246,7 +246,7 @@ TEST(CurrentDrawScriptWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
   EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 6) << result.out;
 }
 
-TEST(CurrentDrawScriptWithoutFile, AnEmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
+TEST(CliCurrentDrawWithoutFile, AnEmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
   TempHome home;
   home.writeBytes("Kenoal.dat", "");
   expectTranscript(home, std::string(kSwitchToKenoAtlantic) + R"(print DateTimePicker1

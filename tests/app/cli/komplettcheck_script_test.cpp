@@ -11,7 +11,7 @@
 namespace numora::test {
 namespace {
 
-class KomplettcheckScript : public ::testing::Test {
+class CliKomplettcheck : public ::testing::Test {
  protected:
   void SetUp() override { copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
   TempHome home;
@@ -31,7 +31,7 @@ const std::string kTips =
     "add ListBox1 26,26\n"
     "add ListBox1 59,32 \n";
 
-TEST_F(KomplettcheckScript, ShowingADrawScoresEveryTipAndDropsBlankLines) {
+TEST_F(CliKomplettcheck, ShowingADrawScoresEveryTipAndDropsBlankLines) {
   expectTranscript(home, kTips + R"(set DateTimePicker1 05.05.2023
 call SpeedButton5Click
 print ListBox1
@@ -61,7 +61,7 @@ print Gewinn
 )");
 }
 
-TEST_F(KomplettcheckScript, NumbersPerTipLimitsTheComparedNumbers) {
+TEST_F(CliKomplettcheck, NumbersPerTipLimitsTheComparedNumbers) {
   expectTranscript(home, kTips + R"(set DateTimePicker1 05.05.2023
 call SpeedButton5Click
 set UpDown18 2
@@ -82,7 +82,7 @@ print Statistik
 )");
 }
 
-TEST_F(KomplettcheckScript, EmptyListAndSuspendedCheck) {
+TEST_F(CliKomplettcheck, EmptyListAndSuspendedCheck) {
   expectTranscript(home, kTips + R"(set DateTimePicker1 05.05.2023
 call SpeedButton5Click
 clear ListBox1
@@ -106,7 +106,7 @@ print StatusBar1
 )");
 }
 
-TEST_F(KomplettcheckScript, TipsScoreAgainstNumbersSetByTheScript) {
+TEST_F(CliKomplettcheck, TipsScoreAgainstNumbersSetByTheScript) {
   // Zahl can be set directly, so a tip can be scored against a draw that is in no file.
   expectTranscript(home, R"(set Zahl 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
 print Zahl

@@ -11,7 +11,7 @@
 namespace numora::test {
 namespace {
 
-TEST(ScriptErrors, AFailingLineStopsTheScriptWithAnErrorOnStandardError) {
+TEST(CliErrors, AFailingLineStopsTheScriptWithAnErrorOnStandardError) {
   struct Case {
     const char* line;
     const char* message;  // after "error: line 2: "
@@ -62,7 +62,7 @@ TEST(ScriptErrors, AFailingLineStopsTheScriptWithAnErrorOnStandardError) {
   }
 }
 
-TEST(ScriptErrors, AWrongCommandLineShowsTheUsage) {
+TEST(CliErrors, AWrongCommandLineShowsTheUsage) {
   TempHome home;
   const std::string folder = home.path().string();
   const std::vector<std::vector<std::string>> commandLines = {
@@ -85,7 +85,7 @@ TEST(ScriptErrors, AWrongCommandLineShowsTheUsage) {
   }
 }
 
-TEST(ScriptErrors, AMissingScriptFileIsReported) {
+TEST(CliErrors, AMissingScriptFileIsReported) {
   TempHome home;
   const std::string missing = home.file("missing.txt").string();
   const CliResult result =
@@ -95,7 +95,7 @@ TEST(ScriptErrors, AMissingScriptFileIsReported) {
   EXPECT_EQ(result.err, "error: cannot open the script '" + missing + "'\n");
 }
 
-TEST(ScriptSource, TheScriptComesFromAFileOrStandardInput) {
+TEST(CliScriptSource, TheScriptComesFromAFileOrStandardInput) {
   TempHome home;
   const std::string script = "print UpDown18\nset UpDown18 4\nprint UpDown18\n";
   const std::string expected = "UpDown18: 10\nUpDown18: 4\n";
@@ -117,7 +117,7 @@ TEST(ScriptSource, TheScriptComesFromAFileOrStandardInput) {
   }
 }
 
-TEST(ScriptSource, CommentsBlankLinesAndWindowsLineEndsAreSkipped) {
+TEST(CliScriptSource, CommentsBlankLinesAndWindowsLineEndsAreSkipped) {
   TempHome home;
   const CliResult result = runScript(home,
                                      "# a comment\r\n"
@@ -131,7 +131,7 @@ TEST(ScriptSource, CommentsBlankLinesAndWindowsLineEndsAreSkipped) {
   EXPECT_EQ(result.out, "ProxyHostEdit: host\nUpDown18: 10\n");
 }
 
-TEST(ScriptSource, TheClockMovesWithNow) {
+TEST(CliScriptSource, TheClockMovesWithNow) {
   TempHome home;
   expectTranscript(home, R"(now 01.03.2024 08:30
 set RadioGroup1 0

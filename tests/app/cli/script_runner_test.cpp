@@ -36,7 +36,7 @@ struct Session {
   ScriptRunner runner{form1, platform, out, err};
 };
 
-TEST(ScriptRunner, AnswersReachInputBoxesInTheirOrder) {
+TEST(CliScriptRunner, AnswersReachInputBoxesInTheirOrder) {
   struct Case {
     const char* answers;
     std::vector<std::string> replies;  // to two input boxes with the preset "7"
@@ -68,7 +68,7 @@ TEST(ScriptRunner, AnswersReachInputBoxesInTheirOrder) {
   }
 }
 
-TEST(ScriptRunner, FileAnswersReachFileDialogsWithoutReactivation) {
+TEST(CliScriptRunner, FileAnswersReachFileDialogsWithoutReactivation) {
   Session session;
   std::vector<std::optional<std::string>> paths;
   session.runner.addHandler("PickFilesStub", [&] {
@@ -86,14 +86,14 @@ TEST(ScriptRunner, FileAnswersReachFileDialogsWithoutReactivation) {
   EXPECT_EQ(session.form1.form.ComboBox1.itemIndex(), 3);
 }
 
-TEST(ScriptRunner, AHandlerErrorBecomesAMessageAndTheScriptGoesOn) {
+TEST(CliScriptRunner, AHandlerErrorBecomesAMessageAndTheScriptGoesOn) {
   Session session;
   session.runner.addHandler("FailingStub", [] { throw std::runtime_error("disk\tfull"); });
   session.run("call FailingStub\nprint UpDown18\n");
   EXPECT_EQ(session.out.str(), "message: disk\\tfull\nUpDown18: 10\n");
 }
 
-TEST(ScriptRunner, LinesAreCountedAcrossCallsForErrorMessages) {
+TEST(CliScriptRunner, LinesAreCountedAcrossCallsForErrorMessages) {
   Session session;
   EXPECT_TRUE(session.runner.runLine("# first"));
   EXPECT_TRUE(session.runner.runLine(""));

@@ -11,7 +11,7 @@
 namespace numora {
 namespace {
 
-TEST(TextEscape, KeepsEveryPrintedValueOnOneLine) {
+TEST(CliTextEscape, KeepsEveryPrintedValueOnOneLine) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"plain text", "plain text"},
       {"a\\b", "a\\\\b"},
@@ -24,7 +24,7 @@ TEST(TextEscape, KeepsEveryPrintedValueOnOneLine) {
   for (const auto& [text, escaped] : cases) EXPECT_EQ(escapeText(text), escaped) << text;
 }
 
-TEST(ScriptLine, TheRestFollowsTheSingleBlankAfterTheWord) {
+TEST(CliScriptLine, TheRestFollowsTheSingleBlankAfterTheWord) {
   struct Case {
     const char* line;
     const char* word;
@@ -45,7 +45,7 @@ TEST(ScriptLine, TheRestFollowsTheSingleBlankAfterTheWord) {
   }
 }
 
-TEST(ScriptLine, NameReferences) {
+TEST(CliScriptLine, NameReferences) {
   struct Case {
     const char* text;
     bool valid;

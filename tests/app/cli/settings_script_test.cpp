@@ -10,7 +10,7 @@
 namespace numora::test {
 namespace {
 
-TEST(SettingsScript, FormCloseWritesWhatTheNextRunReads) {
+TEST(CliSettings, FormCloseWritesWhatTheNextRunReads) {
   TempHome home;
   TempHome user;
   const std::string settings = user.file("VuduRo.ini").string();
@@ -50,7 +50,7 @@ print ListBox1
                    {"--settings", settings});
 }
 
-TEST(SettingsScript, WithoutASettingsFileEveryRunStartsFromTheDesignState) {
+TEST(CliSettings, WithoutASettingsFileEveryRunStartsFromTheDesignState) {
   TempHome home;
   expectTranscript(home, "set UpDown18 6\nadd ListBox1 07,08\ncall FormClose\n");
   // The tip list lives in Home, not in the settings store, so it still comes back.
