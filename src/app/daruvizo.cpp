@@ -6,6 +6,7 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "import/month_request.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
 #include "stats/overdue_numbers.h"
@@ -15,6 +16,8 @@
 namespace numora {
 namespace {
 constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
+constexpr const char* kDailyKenoResultsPath = "/canada/dailykeno-numbers";
+constexpr const char* kAtlanticResultsPath = "/canada/atlantic-keno-numbers";
 // The controls whose hint shows in the hint line when the mouse enters them.
 constexpr const char* kHintControls[] = {
     "SpeedButton10", "SpeedButton15", "SpeedButton16",  "SpeedButton4", "SpeedButton13",
@@ -40,6 +43,7 @@ void TForm1::registerHandlers() {
       {"RadioGroup1Click", [this] { RadioGroup1Click(); }},
       {"Komplettcheck", [this] { Komplettcheck(); }},
       {"Label43Click", [this] { Label43Click(); }},
+      {"ResultsSiteEditChange", [this] { ResultsSiteEditChange(); }},
       {"ListBox1Click", [this] { ListBox1Click(); }},
       {"ListBox2Click", [this] { ListBox2Click(); }},
       {"Edit1Change", [this] { Edit1Change(); }},
@@ -170,8 +174,24 @@ void TForm1::MouseEnter(const std::string& controlName) {
   form.StatusBar1.setPanel(1, control ? control->hint() : std::string());
 }
 
+void TForm1::ResultsSiteEditChange() {
+  // The results pages of the two lotteries lie on the results site the user set.
+  const std::pair<Control*, const char*> pages[] = {{&form.Label53, kDailyKenoResultsPath},
+                                                    {&form.Label54, kAtlanticResultsPath}};
+  for (const auto& [label, path] : pages) {
+    label->setCaption(resultsSiteAddress(form, path).value_or(path));
+  }
+}
+
 void TForm1::Label52Click(const std::string& labelName) {
-  if (const Control* label = form.registry.find(labelName)) platform_.shellOpen(label->caption());
+  const Control* label = form.registry.find(labelName);
+  if (!label) return;
+  // A results page without a site has no address to open yet.
+  if (label->caption().starts_with('/')) {
+    platform_.showMessage(kNoResultsSite);
+    return;
+  }
+  platform_.shellOpen(label->caption());
 }
 
 void TForm1::Label43Click() {

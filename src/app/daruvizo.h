@@ -81,6 +81,8 @@ class TForm1 {
 
   // Hint line: the hint of the control the mouse entered goes to status panel 1.
   void MouseEnter(const std::string& controlName);
+  // A new results site address also changes the addresses of the two results pages.
+  void ResultsSiteEditChange();
   // Web-address labels and the banner.
   void Label52Click(const std::string& labelName);
   void Label43Click();

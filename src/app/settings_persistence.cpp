@@ -91,8 +91,10 @@ void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
     store.writeInteger("Land", form.Land);
     store.flush();
     saveTipList(form);
-  } catch (const std::exception&) {
-    // Saving ends quietly at the first error; what was written stays.
+  } catch (const std::exception& error) {
+    // Saving ends at the first error; what was written stays. The user is told, so a setting
+    // or the tip list is not lost unnoticed.
+    platform.showMessage(std::string("The settings could not be saved: ") + error.what());
   }
 }
 

@@ -13,7 +13,7 @@ namespace numora {
 // Returns the stored lottery index (Daily Keno when none is stored).
 int loadSettings(Form& form, Platform& platform, SettingsStore& store);
 
-// Writes every value; an error ends the saving silently, keeping what was written.
+// Writes every value; an error ends the saving with a message, keeping what was written.
 void saveSettings(Form& form, Platform& platform, SettingsStore& store);
 
 // The tip list file in Home: loaded when it exists, rewritten whole at closing (CR LF).

@@ -23,6 +23,7 @@ void TForm1::FormCreate(int windowHeight) {
   form.ZahlenFile = lotteryIndex == kKenoAtlantic ? "KenoAl.dat" : "VuduRO.dat";
   form.RadioGroup1.setItemIndex(lotteryIndex == kKenoAtlantic ? kKenoAtlantic : kDailyKeno);
   form.SoundName = form.Home + "yippee.wav";
+  ResultsSiteEditChange();
   (void)form.DateTimePicker1.setDate(platform_.today());
 }
 
@@ -55,6 +56,8 @@ std::optional<double> TForm1::FormResize(int windowHeight) {
 }
 
 void TForm1::FormClose() {
+  form.closing = true;
+  SpeedButton8Click();  // a running update stops after its current pass
   saveSettings(form, platform_, settings_);
 }
 

@@ -94,7 +94,7 @@ void SpeedButton7Click(DrawContext context) {
   if (picked < form.DateTimePicker2.date()) {
     (void)form.DateTimePicker2.setDate(picked - kStatisticsYear);
   }
-  form.Position = form.Position + 1;
+  form.Position = records.empty() ? 0 : form.Position + 1;
   if (!records.empty()) {
     const std::size_t index =
         std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);

@@ -88,11 +88,9 @@ ComboBox::ComboBox(ControlRegistry* registry, std::string name, std::vector<std:
       text_(std::move(text)) {}
 
 void ComboBox::setItemIndex(int index) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) {
-    index = -1;
-  } else {
-    text_ = items_[static_cast<std::size_t>(index)];
-  }
+  if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == itemIndex_) return;
+  if (index >= 0) text_ = items_[static_cast<std::size_t>(index)];
   itemIndex_ = index;
   markChanged();
 }

@@ -97,7 +97,11 @@ class Edit : public Control {
   std::string text_;
 };
 
-using Memo = Edit;
+// A multi-line text; the results import keeps the page text of a month in one.
+class Memo : public Edit {
+ public:
+  using Edit::Edit;
+};
 
 class ComboBox : public Control {
  public:

@@ -178,6 +178,9 @@ struct Form {
   std::array<int, 21> Statistik{};
   bool sortieren = false;
 
+  // Set when the main window closes: long operations still running end without further output.
+  bool closing = false;
+
   // Start-up state.
   std::string Home;
   std::string ZahlenFile;

@@ -5,18 +5,18 @@
 
 namespace numora {
 
-void ScriptedPlatform::emit(const std::string& line) {
+void ScriptedPlatform::reportLine(const std::string& line) {
   if (report) report(line);
 }
 
 void ScriptedPlatform::showMessage(const std::string& text) {
   messages_.push_back(text);
-  emit("message: " + text);
+  reportLine("message: " + text);
 }
 
 std::string ScriptedPlatform::inputBox(const std::string& caption, const std::string& prompt,
                                        const std::string& preset) {
-  emit("input: " + caption);
+  reportLine("input: " + caption);
   reactivationPending = true;
   if (inputs_.empty()) return preset;
   auto answer = std::move(inputs_.front());

@@ -58,7 +58,7 @@ class ScriptedPlatform : public Platform {
   WeekdayNames longDayNames() override;
 
  private:
-  void emit(const std::string& line);
+  void reportLine(const std::string& line);
   std::optional<std::string> nextFile();
 
   std::deque<std::optional<std::string>> inputs_;

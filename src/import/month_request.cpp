@@ -21,6 +21,14 @@ std::string siteAddress(const std::string& text) {
 
 }  // namespace
 
+std::optional<std::string> resultsSiteAddress(const Form& form, const std::string& path) {
+  try {
+    return siteAddress(form.ResultsSiteEdit.text()) + path;
+  } catch (const NoResultsSiteError&) {
+    return std::nullopt;
+  }
+}
+
 HttpRequest monthRequest(const Form& form, DayCount day) {
   const auto port = parseStrictInt(form.ProxyPortEdit.text());
   if (!port) {

@@ -2,6 +2,9 @@
 // the user set on the "Internet-Options" tab. The page text goes into Memo1.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "common/day_date.h"
 #include "form/form.h"
 #include "form/platform.h"
@@ -18,6 +21,9 @@ class NoResultsSiteError : public std::runtime_error {
  public:
   NoResultsSiteError() : std::runtime_error(kNoResultsSite) {}
 };
+
+// The results site's address with a path, or nothing while no site is set.
+std::optional<std::string> resultsSiteAddress(const Form& form, const std::string& path);
 
 // The request for the month of day, from the form's lottery, site and proxy fields. Throws for
 // a missing site and for a proxy port that is no integer, before anything is sent.

@@ -48,6 +48,17 @@ class UpdateRun {
       : c_(context), form_(context.form), lottery_(lottery(form_.RadioGroup1.itemIndex())) {}
 
   void run() {
+    try {
+      walk();
+    } catch (...) {
+      // The failed day is due again: the next run starts right after the last stored draw.
+      if (last_) (void)form_.DateTimePicker1.setDate(last_->date);
+      throw;
+    }
+  }
+
+ private:
+  void walk() {
     RunningState running(form_, c_.platform);
     const auto path = currentDrawFile(DrawContext{form_, c_.platform, c_.reader});
     DrawFileAppender appender(path, c_.reader);  // creates a missing file
@@ -100,13 +111,14 @@ class UpdateRun {
 
     appender.close();
     running.end();
+    // A window that closed during the run shows nothing more.
+    if (form_.closing) return;
     form_.Label35.setCaption(form_.Label29.caption());
     form_.sortieren = true;
     SpeedButton5Click(DrawContext{form_, c_.platform, c_.reader});
     auswertungClick(form_, c_.platform);
   }
 
- private:
   DayCount day() const { return form_.DateTimePicker1.date(); }
 
   bool isDue(DayCount date) {

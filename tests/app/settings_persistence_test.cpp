@@ -93,5 +93,26 @@ TEST_F(SettingsTest, EmptyTipListIsSavedAsAnEmptyFile) {
   EXPECT_TRUE(form().ListBox1.lines().empty());
 }
 
+// A store that breaks down half-way through the saving.
+class BrokenStore : public MemorySettingsStore {
+ public:
+  void writeDouble(const std::string& name, double value) override {
+    if (name == "Preis") throw std::runtime_error("disk full");
+    MemorySettingsStore::writeDouble(name, value);
+  }
+};
+
+TEST_F(SettingsTest, AFailedSavingIsReportedAndKeepsWhatWasWritten) {
+  BrokenStore store;
+  TForm1 form1(platform, store, home.home());
+  form1.FormCreate(TForm1::kClientHeight);
+  form1.form.UpDown18.setPosition(4);
+  form1.FormClose();
+  EXPECT_EQ(platform.messages(),
+            (std::vector<std::string>{"The settings could not be saved: disk full"}));
+  EXPECT_EQ(store.readInteger("UpDown18"), 4);
+  EXPECT_FALSE(store.contains("ProxyHostEdit"));
+}
+
 }  // namespace
 }  // namespace numora

@@ -137,6 +137,9 @@ TEST_F(EmptyOrMissingFileTest, EmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
   SpeedButton5Click(context());
   EXPECT_EQ(form.Position, 0);
   EXPECT_EQ(form.Label29.caption(), "before");
+  SpeedButton7Click(context());
+  SpeedButton7Click(context());
+  EXPECT_EQ(form.Position, 0);
   EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
   EXPECT_TRUE(platform.messages().empty());
 }

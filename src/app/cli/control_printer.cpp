@@ -20,9 +20,8 @@ Value ifKind(const Control& control, Read read) {
   return std::nullopt;
 }
 
-// Memo and Edit are one type; a memo is known by its designed name.
 bool isMemo(const Control& control) {
-  return control.name().starts_with("Memo");
+  return dynamic_cast<const Memo*>(&control) != nullptr;
 }
 
 std::string formatReal(double value) {
