@@ -1,6 +1,5 @@
 #include "import/update_run.h"
 
-#include <cmath>
 
 #include "draws/draw_caption.h"
 #include "draws/lottery.h"
