@@ -1,10 +1,9 @@
 #include "app/cli/control_printer.h"
 
-#include <charconv>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "app/cli/chart_printer.h"
 #include "app/cli/script_error.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
@@ -22,18 +21,6 @@ Value ifKind(const Control& control, Read read) {
 
 bool isMemo(const Control& control) {
   return dynamic_cast<const Memo*>(&control) != nullptr;
-}
-
-std::string formatReal(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
-std::string formatColour(std::uint32_t colour) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "#%06X", static_cast<unsigned>(colour & 0xFFFFFFu));
-  return buffer;
 }
 
 struct Property {
@@ -117,36 +104,12 @@ const std::vector<Property>& properties() {
          return ifKind<PageControl>(
              c, [](const PageControl& p) { return std::to_string(p.activePage()); });
        }},
-      {"bottomTitle",
-       [](const Control& c) {
-         return ifKind<Chart>(c, [](const Chart& ch) { return escapeText(ch.bottomTitle()); });
-       }},
   };
   return table;
 }
 
 void printLine(std::ostream& out, std::string_view name, std::string_view value) {
   out << name << ": " << value << '\n';
-}
-
-void printChart(std::ostream& out, const Chart& chart) {
-  for (int number = 1; number <= 2; ++number) {
-    const ChartSeries& series = chart.series(number);
-    const std::string prefix = chart.name() + ".Series" + std::to_string(number);
-    printLine(out, prefix + ".active", formatFlag(series.active));
-    printLine(out, prefix + ".count", std::to_string(series.bars.size()));
-    for (std::size_t i = 0; i < series.bars.size(); ++i) {
-      const ChartBar& bar = series.bars[i];
-      std::string value = formatReal(bar.x) + " " + formatReal(bar.y);
-      if (bar.colour) value += " " + formatColour(*bar.colour);
-      printLine(out, prefix + "[" + std::to_string(i) + "]", value);
-    }
-  }
-  const Chart::Axis& axis = chart.leftAxis();
-  printLine(
-      out, chart.name() + ".leftAxis",
-      axis.automatic ? std::string("auto") : formatReal(axis.min) + " " + formatReal(axis.max));
-  printLine(out, chart.name() + ".bottomTitle", escapeText(chart.bottomTitle()));
 }
 
 // Lists and the status bar print their count, then one line per item.
@@ -201,6 +164,9 @@ void printControl(std::ostream& out, const Control& control) {
 }
 
 std::optional<std::string> controlProperty(const Control& control, std::string_view property) {
+  if (const auto* chart = dynamic_cast<const Chart*>(&control)) {
+    if (auto value = chartProperty(*chart, property)) return value;
+  }
   for (const auto& entry : properties()) {
     if (entry.name == property) return entry.read(control);
   }

@@ -12,7 +12,8 @@
 namespace numora {
 
 // The lines of "print NAME": one "NAME: VALUE" line, or for lists and the status bar
-// "NAME.count: N" followed by "NAME[i]: VALUE" per line or panel.
+// "NAME.count: N" followed by "NAME[i]: VALUE" per line or panel; a memo its length; a chart
+// its series and axes (chart_printer.h).
 void printControl(std::ostream& out, const Control& control);
 
 // The value of "NAME.PROPERTY"; nothing when the control has no such property.
