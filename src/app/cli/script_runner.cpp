@@ -4,8 +4,10 @@
 #include <exception>
 #include <string>
 
+#include "app/cli/choice_answer.h"
 #include "app/cli/control_printer.h"
 #include "app/cli/control_setter.h"
+#include "app/cli/number_choice_printer.h"
 #include "app/cli/script_error.h"
 #include "app/cli/script_fields.h"
 #include "app/cli/script_line.h"
@@ -25,11 +27,15 @@ ScriptRunner::ScriptRunner(TForm1& form1, ScriptedPlatform& platform, std::ostre
                            std::ostream& err)
     : form1_(form1), platform_(platform), out_(out), err_(err) {
   platform_.report = [this](const std::string& line) { out_ << escapeText(line) << '\n'; };
+  platform_.applyChoiceSteps = [this](const std::vector<std::string>& steps) {
+    applyChoiceSteps(form1_.Form6, steps);
+  };
 }
 
-// The platform may outlive the runner; it must not report into a stream that is gone.
+// The platform may outlive the runner; it must not call back into a runner that is gone.
 ScriptRunner::~ScriptRunner() {
   platform_.report = nullptr;
+  platform_.applyChoiceSteps = nullptr;
 }
 
 const std::map<std::string_view, ScriptRunner::Command>& ScriptRunner::commands() {
@@ -130,7 +136,10 @@ void ScriptRunner::select(std::string_view rest) {
 
 void ScriptRunner::answer(std::string_view rest) {
   constexpr std::string_view kFile = "file ";
-  if (rest.starts_with(kFile)) {
+  constexpr std::string_view kChoice = "choice";
+  if (rest == kChoice || rest.starts_with("choice ")) {
+    platform_.queueChoice(parseChoiceAnswer(rest.substr(kChoice.size())));
+  } else if (rest.starts_with(kFile)) {
     const std::string_view path = rest.substr(kFile.size());
     platform_.queueFile(path == "cancel" ? std::nullopt : std::optional<std::string>(path));
   } else {
@@ -167,6 +176,10 @@ void ScriptRunner::print(std::string_view rest) {
     out_ << field->name << ": " << field->print(form1_.form) << '\n';
     return;
   }
+  if (reference->name == kNumberChoiceName) {
+    printDialog(rest, *reference);
+    return;
+  }
   const Control& shown = control(reference->name);
   if (reference->item) {
     // Read before writing, so a missing item prints no half line.
@@ -178,6 +191,20 @@ void ScriptRunner::print(std::string_view rest) {
     out_ << rest << ": " << *value << '\n';
   } else {
     printControl(out_, shown);
+  }
+}
+
+void ScriptRunner::printDialog(std::string_view rest, const NameReference& reference) {
+  const TForm6& dialog = form1_.Form6;
+  if (reference.item) {
+    const std::string value = numberChoiceBox(dialog, *reference.item);
+    out_ << rest << ": " << value << '\n';
+  } else if (!reference.property.empty()) {
+    const auto value = numberChoiceProperty(dialog, reference.property);
+    if (!value) throw ScriptError("unknown name '" + escapeText(rest) + "'");
+    out_ << rest << ": " << *value << '\n';
+  } else {
+    printNumberChoice(out_, dialog);
   }
 }
 

@@ -6,9 +6,12 @@
 //   add LIST TEXT         append a line;  clear LIST;  select LIST INDEX (then its click handler)
 //   answer TEXT|cancel    the reply to the next input box
 //   answer file PATH|cancel   the reply to the next file dialog
+//   answer choice RESULT [OP ...]   the reply to the next number-choice dialog (choice_answer.h);
+//                         a dialog without a reply is closed with its close box (cancel)
 //   now dd.mm.yyyy hh:nn  move the clock
 //   call NAME             a handler of TForm1::handlers(), run as the event loop runs it
-//   print NAME[.PROPERTY|[INDEX]]   a control, a property, a list line or status panel, a field
+//   print NAME[.PROPERTY|[INDEX]]   a control, a property, a list line or status panel, a field,
+//                         or the number-choice dialog TForm6 (number_choice_printer.h)
 //
 // TEXT and VALUE are the rest of the line after the single blank behind the name, verbatim.
 // Controls are found in the form's registry and handlers in TForm1, so new ones need no change
@@ -22,6 +25,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/cli/script_line.h"
 #include "app/daruvizo.h"
 #include "form/scripted_platform.h"
 
@@ -55,6 +59,8 @@ class ScriptRunner {
   void now(std::string_view rest);
   void call(std::string_view rest);
   void print(std::string_view rest);
+
+  void printDialog(std::string_view rest, const NameReference& reference);
 
   Control& control(std::string_view name);
   ListBox& listBox(std::string_view name);
