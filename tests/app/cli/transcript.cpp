@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cli_process.h"
 
 namespace numora::test {
@@ -24,6 +26,34 @@ Transcript parseTranscript(std::string_view text, const std::string& home) {
     }
   }
   return transcript;
+}
+
+namespace {
+
+std::vector<std::string_view> lines(std::string_view text) {
+  std::vector<std::string_view> result;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    result.push_back(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+  return result;
+}
+
+}  // namespace
+
+void expectLines(std::string_view actual, std::string_view expected) {
+  const auto got = lines(actual);
+  const auto wanted = lines(expected);
+  for (std::size_t i = 0; i < std::min(got.size(), wanted.size()); ++i) {
+    if (got[i] != wanted[i]) {
+      ADD_FAILURE() << "line " << i + 1 << " differs\n  printed:  " << got[i]
+                    << "\n  expected: " << wanted[i];
+      return;
+    }
+  }
+  EXPECT_EQ(got.size(), wanted.size()) << "the output has another number of lines";
+  EXPECT_EQ(actual.ends_with('\n'), expected.ends_with('\n'));
 }
 
 void expectTranscript(const TempHome& home, std::string_view text,

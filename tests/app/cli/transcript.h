@@ -18,6 +18,10 @@ struct Transcript {
 
 Transcript parseTranscript(std::string_view text, const std::string& home);
 
+// Long outputs (charts of 70 bars) compared line by line: a difference is reported with its
+// line number and the two lines, not as two screens of text.
+void expectLines(std::string_view actual, std::string_view expected);
+
 // Runs the script through numora-cli and expects exactly the output, exit code 0 and nothing on
 // standard error.
 void expectTranscript(const TempHome& home, std::string_view transcript,
