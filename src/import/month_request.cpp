@@ -62,7 +62,13 @@ void fetchMonth(Form& form, Platform& platform, HttpClient& http, DayCount day) 
   // The request runs beside the window, which keeps painting and answering meanwhile.
   auto answer = std::async(std::launch::async, [&] { return http.post(request); });
   while (answer.wait_for(kEventInterval) != std::future_status::ready) platform.processEvents();
-  const HttpResponse response = answer.get();
+  HttpResponse response;
+  try {
+    response = answer.get();
+  } catch (...) {
+    form.StatusBar1.setPanel(0, "");  // no longer loading; the error itself is reported
+    throw;
+  }
   form.Memo1.setText("");
   form.Memo1.setText(response.body);
   form.StatusBar1.setPanel(0, formatIsoDate(day) + "  " + response.statusLine);

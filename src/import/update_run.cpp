@@ -1,6 +1,5 @@
 #include "import/update_run.h"
 
-
 #include "draws/draw_caption.h"
 #include "draws/lottery.h"
 #include "evaluation/evaluation_report.h"
@@ -47,11 +46,14 @@ class UpdateRun {
       : c_(context), form_(context.form), lottery_(lottery(form_.RadioGroup1.itemIndex())) {}
 
   void run() {
+    // Without a results site or with a proxy port that is no number nothing is touched.
+    (void)monthRequest(form_, day());
+    const DayCount picked = day();
     try {
       walk();
     } catch (...) {
       // The failed day is due again: the next run starts right after the last stored draw.
-      if (last_) (void)form_.DateTimePicker1.setDate(last_->date);
+      (void)form_.DateTimePicker1.setDate(last_ ? last_->date : picked);
       throw;
     }
   }

@@ -256,6 +256,21 @@ TEST_F(UpdateRunTest, WithoutAResultsSiteTheUserIsToldWhereToSetIt) {
   expectIdle();
 }
 
+TEST_F(UpdateRunTest, WithoutAResultsSiteAHomeWithoutDrawsStaysAsItWas) {
+  useLottery(kDailyKeno);
+  form.ResultsSiteEdit.setText("");
+  platform.fixClock(at(2023, 5, 6, 8, 0));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 6)));
+  EXPECT_THROW(run(), NoResultsSiteError);
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 5, 6));
+  // A failed request into a new file also gives the picked date back.
+  form.ResultsSiteEdit.setText("https://results.test");
+  site.failMonth(1996, 4, "Could not connect");
+  EXPECT_THROW(run(), HttpError);
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 5, 6));
+}
+
 TEST_F(UpdateRunTest, AtActivationAFailureIsShownOncePerProgramRun) {
   useLottery(kKenoAtlantic);
   history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 5), 1);
@@ -294,7 +309,7 @@ TEST_F(UpdateRunTest, FetchingAMonthKeepsThePageAndTellsTheStatus) {
   site.failMonth(2023, 6, "The requested URL returned error: 500");
   EXPECT_THROW(fetchMonth(form, platform, site, encodeDate(2023, 6, 1)), HttpError);
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
-  EXPECT_EQ(form.StatusBar1.panel(0), "Loading");
+  EXPECT_EQ(form.StatusBar1.panel(0), "");
 }
 
 TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
