@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
 
   numora::MainWindowView view(form1);
   platform.setDialogParent(&view);
+  platform.setNumberChoiceDialog(&form1.Form6);
   platform.setRepaintHandler([&view] {
     view.refresh();
     view.repaint();

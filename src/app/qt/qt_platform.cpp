@@ -14,6 +14,7 @@
 #include "app/qt/date_conversion.h"
 #include "app/qt/desktop_url.h"
 #include "app/qt/file_filter.h"
+#include "app/qt/zahlenwahl_dialog.h"
 
 namespace numora {
 namespace {
@@ -76,9 +77,20 @@ std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& r
 }
 
 ModalResult QtPlatform::showNumberChoiceDialog() {
-  // The number-choice dialog is not built yet; closing it would make the window active again.
+  // However it closes, the main window becomes active again afterwards.
   reactivationPending = true;
-  return ModalResult::Cancel;
+  if (!numberChoice_) return ModalResult::Cancel;
+  ZahlenwahlDialog dialog(*numberChoice_, *this, dialogParent_);
+  // The value lists' file dialogs and messages belong to the dialog while it is open.
+  const QPointer<QWidget> owner = dialogParent_;
+  dialogParent_ = &dialog;
+  // A caller's wait cursor would hide that the dialog waits for the user.
+  const bool waiting = waitCursor_;
+  setWaitCursor(false);
+  dialog.exec();
+  setWaitCursor(waiting);
+  dialogParent_ = owner;
+  return dialog.modalResult();
 }
 
 void QtPlatform::processEvents() {

@@ -1,5 +1,6 @@
-// The Platform port on Qt: real message boxes, input boxes and file dialogs, the event loop,
-// the wait cursor, the desktop's "open" action, sound and the system clock and locale.
+// The Platform port on Qt: real message boxes, input boxes, file dialogs and the number-choice
+// dialog, the event loop, the wait cursor, the desktop's "open" action, sound and the system
+// clock and locale.
 #pragma once
 
 #include <QPointer>
@@ -11,6 +12,8 @@
 
 namespace numora {
 
+class TForm6;
+
 class QtPlatform : public Platform {
  public:
   QtPlatform();
@@ -18,6 +21,9 @@ class QtPlatform : public Platform {
 
   // The window the dialogs belong to (the main window once it exists).
   void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+  // The model of the number-choice dialog (the main window's Form6); without one the dialog
+  // cannot be shown and counts as cancelled.
+  void setNumberChoiceDialog(TForm6* model) { numberChoice_ = model; }
   // How a repaint request reaches the view: it shows the form model again and repaints.
   void setRepaintHandler(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
 
@@ -41,6 +47,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
 
   QPointer<QWidget> dialogParent_;
+  TForm6* numberChoice_ = nullptr;
   std::function<void()> repaintHandler_;
   SoundPlayer sound_;
   bool waitCursor_ = false;

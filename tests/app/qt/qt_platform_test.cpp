@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +23,8 @@
 #include "app/qt/file_filter.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/sound_player.h"
+#include "app/qt/zahlenwahl_dialog.h"
+#include "generator/zahlenwahl.h"
 
 namespace numora {
 namespace {
@@ -57,6 +60,8 @@ class QtPlatformTest : public QObject {
   void fileDialogUsesFilterAndDefaultExtension();
   void cancelledFileDialogGivesNoPath();
   void numberChoiceDialogAsksForReactivation();
+  void numberChoiceDialogReportsHowItClosed_data();
+  void numberChoiceDialogReportsHowItClosed();
   void repaintAndProcessEventsReachTheirTargets();
   void soundIsSkippedWithoutFileOrDevice();
 };
@@ -233,9 +238,66 @@ void QtPlatformTest::cancelledFileDialogGivesNoPath() {
 }
 
 void QtPlatformTest::numberChoiceDialogAsksForReactivation() {
+  // Without the dialog's model nothing can be chosen: cancelled.
   QtPlatform platform;
   QCOMPARE(platform.showNumberChoiceDialog(), ModalResult::Cancel);
   QVERIFY(platform.reactivationPending);
+}
+
+void QtPlatformTest::numberChoiceDialogReportsHowItClosed_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<bool>("editButtons");
+  QTest::addColumn<int>("result");
+  QTest::newRow("OK") << "BitBtn1" << true << static_cast<int>(ModalResult::Ok);
+  QTest::newRow("Enter under Calculate") << "Enter" << false << static_cast<int>(ModalResult::Ok);
+  QTest::newRow("Abort") << "BitBtn2" << false << static_cast<int>(ModalResult::Abort);
+  QTest::newRow("Calculate") << "BitBtn3" << false << static_cast<int>(ModalResult::Retry);
+  QTest::newRow("close box") << "close" << false << static_cast<int>(ModalResult::Cancel);
+}
+
+void QtPlatformTest::numberChoiceDialogReportsHowItClosed() {
+  QFETCH(QString, how);
+  QFETCH(bool, editButtons);
+  QFETCH(int, result);
+  QWidget window;
+  window.show();
+  TForm6 model;
+  model.useEditButtons(editButtons);
+  QtPlatform platform;
+  platform.setDialogParent(&window);
+  platform.setNumberChoiceDialog(&model);
+  // A caller's wait cursor gives way to the normal one while the dialog waits for the user.
+  platform.setWaitCursor(true);
+
+  // What the open dialog shows is noted first and compared after it closed: a failed check
+  // inside would leave the modal loop running.
+  bool answered = false;
+  QWidget* parent = nullptr;
+  bool normalCursor = false;
+  bool randomHidden = false;
+  answerNextDialog<ZahlenwahlDialog>([&](ZahlenwahlDialog* dialog) {
+    answered = true;
+    parent = dialog->parentWidget();
+    normalCursor = QApplication::overrideCursor() == nullptr;
+    randomHidden = dialog->findChild<QPushButton*>("BitBtn4")->isHidden();
+    if (how == "close") {
+      dialog->close();
+    } else if (how == "Enter") {
+      QTest::keyClick(dialog, Qt::Key_Return);
+    } else {
+      QTest::mouseClick(dialog->findChild<QPushButton*>(how), Qt::LeftButton);
+    }
+  });
+  QCOMPARE(static_cast<int>(platform.showNumberChoiceDialog()), result);
+  QVERIFY(answered);
+  QCOMPARE(parent, &window);
+  QVERIFY(normalCursor);
+  QCOMPARE(randomHidden, !editButtons);
+  QVERIFY(platform.reactivationPending);
+  QVERIFY(QApplication::overrideCursor());
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  platform.setWaitCursor(false);
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 void QtPlatformTest::repaintAndProcessEventsReachTheirTargets() {
