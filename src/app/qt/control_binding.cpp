@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include "app/qt/date_conversion.h"
+#include "app/qt/statistics_chart_view.h"
 
 namespace numora {
 namespace {
@@ -168,6 +169,8 @@ void showControl(const Control& control, QWidget* widget) {
     showDatePicker(*picker, widget);
   } else if (const auto* pages = dynamic_cast<const PageControl*>(&control)) {
     showPageControl(*pages, widget);
+  } else if (const auto* chart = dynamic_cast<const Chart*>(&control)) {
+    if (auto* view = qobject_cast<StatisticsChartView*>(widget)) view->showChart(*chart);
   }
 }
 

@@ -33,6 +33,11 @@ void DesignLayout::setFont(QWidget* widget, const QFont& font) {
   widget->setFont(scaledFont(font, scale_));
 }
 
+void DesignLayout::fixHeight(QWidget* widget, int height) {
+  heights_.push_back({widget, height});
+  widget->setFixedHeight(scaled(height, scale_));
+}
+
 void DesignLayout::scaleBy(double factor) {
   if (!(factor > 0)) return;
   scale_ *= factor;
@@ -43,6 +48,9 @@ void DesignLayout::apply() {
   if (root_) root_->setFont(scaledFont(rootFont_, scale_));
   for (const OwnFont& own : fonts_) {
     if (own.widget) own.widget->setFont(scaledFont(own.font, scale_));
+  }
+  for (const OwnHeight& own : heights_) {
+    if (own.widget) own.widget->setFixedHeight(scaled(own.height, scale_));
   }
   for (const Placed& placed : placed_) {
     if (!placed.widget) continue;

@@ -20,6 +20,9 @@ class DesignLayout {
   // Gives a widget a font of its own (bold, larger); its pixel size scales too.
   void setFont(QWidget* widget, const QFont& font);
 
+  // Gives a widget that a layout places a fixed height; the height scales too.
+  void fixHeight(QWidget* widget, int height);
+
   // Scales by a factor relative to the current size (new height / old height).
   void scaleBy(double factor);
   double scale() const { return scale_; }
@@ -35,10 +38,15 @@ class DesignLayout {
     QPointer<QWidget> widget;
     QFont font;
   };
+  struct OwnHeight {
+    QPointer<QWidget> widget;
+    int height;
+  };
   QPointer<QWidget> root_;
   QFont rootFont_;
   std::vector<Placed> placed_;
   std::vector<OwnFont> fonts_;
+  std::vector<OwnHeight> heights_;
   double scale_ = 1.0;
 };
 

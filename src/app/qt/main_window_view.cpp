@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/qt/event_hooks.h"
+#include "app/qt/hint_panel.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
 
@@ -81,11 +82,8 @@ void MainWindowView::buildStatusBar() {
   bar->setObjectName(QStringLiteral("StatusBar1"));
   setStatusBar(bar);
   for (int i = 0; i < 2; ++i) {
-    auto* panel = new QLabel(bar);
+    auto* panel = new HintPanel(bar);
     panel->setObjectName(QStringLiteral("StatusBar1Panel") + QString::number(i));
-    panel->setTextFormat(Qt::PlainText);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
     // The last panel reaches to the window's edge, as a status bar's last panel does, so the
     // hint line is not cut to its designed 50 pixels.
     if (i == 0) {

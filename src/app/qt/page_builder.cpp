@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/qt/date_conversion.h"
+#include "app/qt/statistics_chart_view.h"
 
 namespace numora {
 namespace {
@@ -247,6 +248,12 @@ QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const Q
       form1_.controlChanged(control.name());
     });
   });
+  return widget;
+}
+
+StatisticsChartView* PageBuilder::chart(QWidget* parent, const Chart& control) {
+  auto* widget = new StatisticsChartView(parent);
+  bind(control, widget);
   return widget;
 }
 

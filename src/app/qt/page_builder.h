@@ -29,6 +29,8 @@ class QWidget;
 
 namespace numora {
 
+class StatisticsChartView;
+
 class PageBuilder {
  public:
   // Runs a user action as the event loop would (errors become messages) and shows the result.
@@ -65,11 +67,14 @@ class PageBuilder {
   QGroupBox* radioGroup(QWidget* parent, RadioGroup& control, const QRect& rect, int columns,
                         Action click);
   QDateEdit* datePicker(QWidget* parent, DatePicker& control, const QRect& rect);
+  // The statistics chart; the page places it, as it fills what the button row leaves.
+  StatisticsChartView* chart(QWidget* parent, const Chart& control);
   // A coloured panel without a control of its own.
   QFrame* panel(QWidget* parent, const char* name, const QRect& rect, const QColor& colour);
 
   void place(QWidget* widget, const QRect& rect) { layout_.place(widget, rect); }
   void setFont(QWidget* widget, const QFont& font) { layout_.setFont(widget, font); }
+  void fixHeight(QWidget* widget, int height) { layout_.fixHeight(widget, height); }
   void onClick(QWidget* widget, Action click);
 
  private:

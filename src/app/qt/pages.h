@@ -10,9 +10,10 @@ class PageBuilder;
 // "Keno-Tips": lottery, current draw, tip list and hit list with their settings, banner, close.
 // `close` closes the main window.
 void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window);
-// "Chart": the start date of the statistics window.
+// "Chart": the statistics buttons and the start date of their window above the chart.
 void buildChartPage(QWidget* page, PageBuilder& build);
-// "Database": the picked date, the draw caption, the update buttons and the memo.
+// "Database": the picked date, the draw caption, the update buttons, the memo and the
+// group searches.
 void buildDatabasePage(QWidget* page, PageBuilder& build);
 // "Internet-Options": the proxy and the web-address labels.
 void buildInternetPage(QWidget* page, PageBuilder& build);

@@ -23,6 +23,13 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);
   build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), nullptr);
   build.memo(page, form.Memo1, QRect(8, 118, 280, 90));
+
+  // The group searches and the overdue numbers; their results show on the "Chart" tab.
+  int top = 118;
+  for (const Button* search : {&form.Button2, &form.Button3, &form.Button4, &form.Button5}) {
+    build.button(page, *search, QRect(300, top, 130, 24), nullptr);
+    top += 28;
+  }
 }
 
 }  // namespace numora

@@ -2,17 +2,17 @@
 // designed state, the user's clicks and changes reach the form model and its handlers, the hint
 // line follows the mouse, and a taller window scales the tab contents.
 
-// First: it declares a member named like Qt's "emit" macro.
-#include "form/scripted_platform.h"
+// First: the fixture includes the scripted platform before any Qt header.
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEnterEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,98 +24,28 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 #include <memory>
 
-#include "app/daruvizo.h"
 #include "app/qt/date_conversion.h"
-#include "app/qt/main_window_view.h"
-#include "app/settings_store.h"
+#include "app/qt/hint_panel.h"
 #include "draws/draw_caption.h"
-#include "import/http_client.h"
-#include "support/draw_fixtures.h"
-#include "support/temp_home.h"
 
 namespace numora {
 namespace {
 
-// Noon of the last draw's date: the activation's update run finds no draw due.
-const DayCount kToday = encodeDate(2023, 5, 5) + 0.5;
-constexpr const char* kNoDrawFile = "First read the data of draws";
-constexpr const char* kOffline = "Could not resolve host";
+using test::dailyKenoDraws;
+using test::enter;
+using test::Window;
 
-// A web client without a network: every request fails at once, and is counted.
-class OfflineSite : public HttpClient {
- public:
-  HttpResponse post(const HttpRequest&) override {
-    ++requests;
-    throw HttpError(kOffline);
-  }
-  int requests = 0;
-};
+const DayCount kToday = test::kWindowToday;
+constexpr const char* kNoDrawFile = "First read the data of draws";
+constexpr const char* kOffline = test::OfflineSite::kError;
 
 int count(const std::vector<std::string>& messages, const std::string& text) {
   return static_cast<int>(std::count(messages.begin(), messages.end(), text));
 }
-
-// A Daily Keno history of three draws: an evening draw, then the midday and the evening draw of
-// the next date.
-std::vector<DrawRecord> dailyKenoDraws() {
-  std::vector<DrawRecord> records;
-  const DayCount first = encodeDate(2023, 5, 4);
-  records.push_back(test::makeDraw(
-      first, {3, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 48, 51, 54, 57, 60, 63}));
-  records.push_back(test::makeDraw(
-      first + 1, {1, 2, 4, 5, 7, 8, 10, 11, 13, 14, 16, 17, 19, 20, 22, 23, 25, 26, 28, 29}, true));
-  records.push_back(test::makeDraw(
-      first + 1, {70, 69, 68, 67, 66, 65, 64, 62, 61, 59, 58, 56, 55, 53, 52, 50, 49, 47, 46, 44}));
-  return records;
-}
-
-// A window on a fresh Home with a scripted platform and an empty settings store, created and
-// shown as the program does it.
-struct Window {
-  explicit Window(const std::vector<DrawRecord>& draws = {}) {
-    if (!draws.empty()) home.writeDraws("Vuduro.dat", draws);
-    platform.fixClock(kToday);
-    form1 = std::make_unique<TForm1>(platform, settings, home.home());
-    auto offline = std::make_unique<OfflineSite>();
-    site = offline.get();
-    form1->setHttpClient(std::move(offline));
-    form1->handle([this] { form1->FormCreate(TForm1::kClientHeight); });
-    form1->form.ResultsSiteEdit.setText("https://results.invalid");
-    view = std::make_unique<MainWindowView>(*form1);
-  }
-
-  // Shows the window and lets the first activation run.
-  bool show() {
-    view->show();
-    if (!QTest::qWaitForWindowExposed(view.get())) return false;
-    QCoreApplication::processEvents();
-    return true;
-  }
-
-  template <typename T = QWidget>
-  T* widget(const char* name) const {
-    return view->findChild<T*>(QString::fromLatin1(name));
-  }
-
-  QString panel(int index) const {
-    return widget<QLabel>(("StatusBar1Panel" + std::to_string(index)).c_str())->text();
-  }
-
-  void showPage(const char* pageName) {
-    auto* tabs = widget<QTabWidget>("PageControl1");
-    tabs->setCurrentWidget(widget(pageName));
-  }
-
-  test::TempHome home;
-  ScriptedPlatform platform;
-  MemorySettingsStore settings;
-  std::unique_ptr<TForm1> form1;
-  OfflineSite* site = nullptr;
-  std::unique_ptr<MainWindowView> view;
-};
 
 // The text a widget shows as its caption.
 QString shownText(QWidget* widget) {
@@ -130,11 +60,6 @@ QString shownText(QWidget* widget) {
 QString caption(const DrawRecord& record, CaptionGap gap) {
   ScriptedPlatform names;
   return QString::fromStdString(drawCaption(record, gap, names.shortDayNames()));
-}
-
-void enter(QWidget* widget) {
-  QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-  QApplication::sendEvent(widget, &event);
 }
 
 }  // namespace
@@ -217,6 +142,16 @@ void MainWindowViewTest::controlsShowDesignedCaptions_data() {
       {"BitBtn1", "update database"},
       {"SpeedButton8", "Stop reading"},
       {"Label29", ""},
+      {"SpeedButton2", ""},
+      {"SpeedButton9", "Cross sum "},
+      {"SpeedButton1", "pairs"},
+      {"SpeedButton3", "three"},
+      {"SpeedButton17", "four"},
+      {"SpeedButton19", "pending"},
+      {"Button2", "pairs seeking"},
+      {"Button3", "three search"},
+      {"Button4", "four search"},
+      {"Button5", "pending"},
       {"Memo1", ""},
       {"Label50", "Proxy-Server"},
       {"ProxyHostEdit", ""},
@@ -449,6 +384,22 @@ void MainWindowViewTest::hintLineFollowsTheMouse_data() {
   QTest::newRow("statistics start date") << "TabSheet5"
                                          << "DateTimePicker2"
                                          << "With the chosen date starts the evaluation";
+  const std::pair<const char*, const char*> chartButtons[] = {
+      {"SpeedButton2", "Distribution of numbers drawn"},
+      {"SpeedButton9", "Distribution of cross sums"},
+      {"SpeedButton1", "How many pairs of which was drawn. Below is the first number of the pair"},
+      {"SpeedButton3", "How often triple what was drawn. Below is the first number of the three"},
+      {"SpeedButton17", "How often which of four was drawn. Below is the first number of the four"},
+      {"SpeedButton19", "Which number was not drawn the longest?"}};
+  for (const auto& [button, hint] : chartButtons) {
+    QTest::newRow(button) << "TabSheet5" << button << hint;
+  }
+  QTest::newRow("edit tip") << "TabSheet1"
+                            << "SpeedEdit"
+                            << "numbers of the selected editing tips";
+  QTest::newRow("delete tips") << "TabSheet1"
+                               << "SpeedButton11"
+                               << "Delete all tips";
 }
 
 void MainWindowViewTest::hintLineFollowsTheMouse() {
@@ -460,9 +411,23 @@ void MainWindowViewTest::hintLineFollowsTheMouse() {
   window.showPage(qPrintable(page));
   enter(window.widget(qPrintable(control)));
   QCOMPARE(window.panel(1), hint);
-  // The panel shows the whole hint, not the first 50 pixels of it.
-  auto* panel = window.widget<QLabel>("StatusBar1Panel1");
-  QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(hint));
+  // The panel reaches to the window's edge, not its designed 50 pixels. A hint that still does
+  // not fit ends in "…", and the panel's tooltip holds all of it.
+  auto* panel = window.widget<HintPanel>("StatusBar1Panel1");
+  QVERIFY(panel->contentsRect().width() > 350);
+  if (panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(hint) + 6) {
+    QCOMPARE(panel->shownText(), hint);
+  } else {
+    QVERIFY(panel->shownText().endsWith(QChar(0x2026)));
+    QVERIFY(hint.startsWith(panel->shownText().chopped(1)));
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), panel->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(panel, &help);
+    QTRY_COMPARE(QToolTip::text(), hint);
+    QToolTip::hideText();
+    // Wide enough, the window shows the whole hint.
+    window.view->resize(900, window.view->height());
+    QTRY_COMPARE(panel->shownText(), hint);
+  }
 
   // Controls without a hint handler leave the line alone.
   window.showPage("TabSheet1");

@@ -1,0 +1,47 @@
+#include "app/qt/hint_panel.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+#include <algorithm>
+
+namespace numora {
+namespace {
+constexpr int kTextMargin = 3;
+}
+
+HintPanel::HintPanel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setFrameShape(QFrame::Panel);
+  setFrameShadow(QFrame::Sunken);
+  // Any width will do: the text is shortened to fit, so the panel never widens the window.
+  setMinimumWidth(0);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+QString HintPanel::shownText() const {
+  const int width = contentsRect().width() - 2 * kTextMargin;
+  return fontMetrics().elidedText(text(), Qt::ElideRight, std::max(width, 0));
+}
+
+void HintPanel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  const QRect area = contentsRect().adjusted(kTextMargin, 0, -kTextMargin, 0);
+  style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                        shownText(), foregroundRole());
+}
+
+bool HintPanel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QLabel::event(event);
+  if (shownText() != text()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
+}
+
+}  // namespace numora

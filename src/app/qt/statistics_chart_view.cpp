@@ -1,0 +1,162 @@
+#include "app/qt/statistics_chart_view.h"
+
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCursor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <cmath>
+#include <map>
+
+#include "app/qt/chart_scale.h"
+
+namespace numora {
+namespace {
+
+// Above this many bars the bars touch: there is no room for gaps.
+constexpr std::size_t kManyBars = 100;
+
+QFont pixelFont(int pixels, bool bold = false) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QColor rgb(std::uint32_t value) {
+  return QColor::fromRgb((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+// An axis title is shown as rich text: blanks are kept as they are, markup is not read.
+QString richTitle(const QString& title) {
+  return title.toHtmlEscaped().replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+}
+
+QString xLabel(double x) {
+  return QString::number(x, 'g', 10);
+}
+
+// One stacked series whose sets hold the bars of one colour each (zero elsewhere), so every bar
+// shows in its own colour.
+QStackedBarSeries* barSeries(const ChartSeries& model, std::uint32_t ownColour) {
+  auto* series = new QStackedBarSeries;
+  const std::size_t count = model.bars.size();
+  std::map<std::uint32_t, QBarSet*> sets;
+  std::vector<QBarSet*> ordered;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t colour = model.bars[i].colour.value_or(ownColour);
+    QBarSet*& set = sets[colour];
+    if (!set) {
+      set = new QBarSet(QString::number(colour, 16));
+      set->setColor(rgb(colour));
+      // Without a pen a bar keeps the colour of its neighbour set as its outline.
+      set->setPen(Qt::NoPen);
+      for (std::size_t j = 0; j < count; ++j) set->append(0.0);
+      ordered.push_back(set);
+    }
+    set->replace(static_cast<qsizetype>(i), model.bars[i].y);
+  }
+  series->append(QList<QBarSet*>(ordered.begin(), ordered.end()));
+  series->setBarWidth(count > kManyBars ? 1.0 : 0.8);
+  series->setLabelsVisible(false);
+  return series;
+}
+
+}  // namespace
+
+StatisticsChartView::StatisticsChartView(QWidget* parent)
+    : QChartView(parent),
+      chart_(new QChart),
+      categoryAxis_(new QCategoryAxis),
+      valueAxis_(new QValueAxis) {
+  chart_->legend()->hide();
+  chart_->setTitle(QString());
+  chart_->setBackgroundRoundness(0);
+  chart_->setMargins(QMargins(2, 6, 8, 2));
+  chart_->layout()->setContentsMargins(0, 0, 0, 0);
+
+  categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  categoryAxis_->setLabelsFont(pixelFont(8));
+  categoryAxis_->setTruncateLabels(false);
+  categoryAxis_->setGridLineVisible(false);
+  categoryAxis_->setTitleFont(pixelFont(11, true));
+  categoryAxis_->setRange(-0.5, 0.5);
+  chart_->addAxis(categoryAxis_, Qt::AlignBottom);
+
+  valueAxis_->setLabelsFont(pixelFont(10));
+  valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  valueAxis_->setTickType(QValueAxis::TicksDynamic);
+  valueAxis_->setTickAnchor(0);
+  valueAxis_->setRange(0, 1);
+  chart_->addAxis(valueAxis_, Qt::AlignLeft);
+
+  setChart(chart_);
+  setRenderHint(QPainter::Antialiasing, false);
+  // A wider or narrower plot area fits more or fewer labels.
+  connect(chart_, &QChart::plotAreaChanged, this, [this] { relabel(); });
+}
+
+void StatisticsChartView::showChart(const Chart& chart) {
+  chart_->removeAllSeries();
+  xValues_.clear();
+  for (int number : {1, 2}) {
+    const ChartSeries& model = chart.series(number);
+    if (!model.active || model.bars.empty()) continue;
+    QStackedBarSeries* series = barSeries(model, kSeriesColours[number - 1]);
+    chart_->addSeries(series);
+    series->attachAxis(categoryAxis_);
+    series->attachAxis(valueAxis_);
+    connect(series, &QStackedBarSeries::hovered, this,
+            [this](bool entered, int index, QBarSet* set) {
+              if (!entered || index < 0 || static_cast<std::size_t>(index) >= xValues_.size()) {
+                QToolTip::hideText();
+                return;
+              }
+              QToolTip::showText(QCursor::pos(), xLabel(xValues_[index]) + QStringLiteral(": ") +
+                                                     QString::number(set->at(index)));
+            });
+    if (xValues_.size() < model.bars.size()) {
+      xValues_.clear();
+      for (const ChartBar& bar : model.bars) xValues_.push_back(bar.x);
+    }
+  }
+  const double bars = static_cast<double>(std::max<std::size_t>(xValues_.size(), 1));
+  categoryAxis_->setRange(-0.5, bars - 0.5);
+
+  const ValueRange range = shownValueRange(chart);
+  valueAxis_->setRange(range.min, range.max);
+  valueAxis_->setTickInterval(tickInterval(range.max - range.min));
+
+  title_ = QString::fromStdString(chart.bottomTitle());
+  categoryAxis_->setTitleText(richTitle(title_));
+  labelStep_ = 0;
+  relabel();
+}
+
+void StatisticsChartView::relabel() {
+  const double width = chart_->plotArea().width();
+  const double pixelsPerBar = xValues_.empty() ? width : width / xValues_.size();
+  double labelWidth = 0;
+  const QFontMetricsF metrics(categoryAxis_->labelsFont());
+  for (double x : xValues_) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(xLabel(x)));
+  const int step = numora::labelStep(pixelsPerBar, labelWidth);
+  if (step == labelStep_) return;
+  labelStep_ = step;
+
+  for (const QString& label : categoryAxis_->categoriesLabels()) categoryAxis_->remove(label);
+  for (std::size_t i = 0; i < xValues_.size(); ++i) {
+    const double x = xValues_[i];
+    // Whole x values are labelled at multiples of the step, so the labels read 5, 10, 15, ...
+    const bool whole = x == std::floor(x);
+    const auto position = whole ? static_cast<long long>(x) : static_cast<long long>(i);
+    if (position % step != 0) continue;
+    categoryAxis_->append(xLabel(x), static_cast<double>(i));
+  }
+}
+
+}  // namespace numora
