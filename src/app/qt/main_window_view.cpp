@@ -46,7 +46,12 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
   centreOnScreen();
 }
 
-MainWindowView::~MainWindowView() = default;
+MainWindowView::~MainWindowView() {
+  // The widgets outlive this object's members while the base class closes the window; a field
+  // that loses the focus then must not reach a handler through the page builder.
+  delete hooks_;
+  for (QWidget* child : findChildren<QWidget*>()) child->blockSignals(true);
+}
 
 void MainWindowView::buildPages() {
   pages_ = new QTabWidget(this);

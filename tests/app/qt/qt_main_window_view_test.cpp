@@ -85,6 +85,7 @@ class MainWindowViewTest : public QObject {
   void addressLabelsOpenTheirAddress();
   void tallerWindowScalesTheTabContents();
   void closeButtonSavesTheSettings();
+  void windowGoesWithTheFocusInAField();
 };
 
 void MainWindowViewTest::windowHasDesignedFrame() {
@@ -600,6 +601,22 @@ void MainWindowViewTest::closeButtonSavesTheSettings() {
   QVERIFY(!window.view->isVisible());
   QCOMPARE(window.settings.readInteger("Radio1"), std::optional<int>(0));
   QCOMPARE(window.settings.readString("ProxyPortEdit"), std::optional<std::string>("80"));
+}
+
+void MainWindowViewTest::windowGoesWithTheFocusInAField() {
+  // The focus leaves the total-tips field only as the window is destroyed: no handler runs any
+  // more (the full check would rebuild the hit list).
+  Window window(dailyKenoDraws());
+  QVERIFY(window.show());
+  Form& form = window.form();
+  form.ListBox1.setLines({"44,46,47"});
+  form.ListBox2.setLines({"kept"});
+  window.view->refresh();
+  auto* total = window.widget<QSpinBox>("UpDown9");
+  total->setFocus();
+  QVERIFY(total->hasFocus());
+  window.view.reset();
+  QCOMPARE(form.ListBox2.lines(), std::vector<std::string>{"kept"});
 }
 
 }  // namespace numora
