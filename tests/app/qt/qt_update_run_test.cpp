@@ -1,0 +1,102 @@
+// The update run from the window against the local HTTPS results site: the user sets the site
+// and the certificate choice, picks Keno Atlantic and clicks "update database"; the draw file
+// receives the draws of the site's May and June pages and the evaluation report comes last.
+
+// First: the fixture includes the scripted platform before any Qt header.
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <fstream>
+#include <iterator>
+
+#include "evaluation/evaluation_report.h"
+#include "support/results_site.h"
+
+namespace numora {
+namespace {
+
+constexpr const char* kFixture = "kenoatlantic-2023-04-20_2023-06-10.dat";
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The records of the fixture before a date, as bytes.
+std::string recordsBefore(const std::string& bytes, DayCount date) {
+  std::string kept;
+  for (std::size_t at = 0; at + DrawRecord::kSize <= bytes.size(); at += DrawRecord::kSize) {
+    std::array<std::uint8_t, DrawRecord::kSize> record{};
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), DrawRecord::kSize, record.begin());
+    if (DrawRecord::decode(record).date < date) kept.append(bytes, at, DrawRecord::kSize);
+  }
+  return kept;
+}
+
+}  // namespace
+
+class UpdateRunWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void updateButtonReadsTheSitesMonths();
+};
+
+void UpdateRunWindowTest::updateButtonReadsTheSitesMonths() {
+  test::ResultsSite site;
+  const std::string fixture = readFile(test::sharedFixture(kFixture));
+  const std::string april = recordsBefore(fixture, encodeDate(2023, 5, 1));
+  QVERIFY(!april.empty());
+  QVERIFY(april.size() < fixture.size());
+
+  // Shown first as the scripted tests show it: Daily Keno, nothing due, no network.
+  test::Window window(test::dailyKenoDraws());
+  window.home.writeBytes("Kenoal.dat", april);
+  QVERIFY(window.show());
+  window.form1->setHttpClient(nullptr);  // the program's own libcurl client from now on
+  window.platform.fixClock(encodeDate(2023, 6, 11) + 20.0 / 24);
+
+  window.showPage("TabSheet3");
+  auto* address = window.widget<QLineEdit>("ResultsSiteEdit");
+  address->selectAll();
+  QTest::keyClicks(address, QString::fromStdString(site.url()));
+  QCOMPARE(window.form().ResultsSiteEdit.text(), site.url());
+  auto* anyCertificate = window.widget<QCheckBox>("AnyCertificateCheckBox");
+  // On its box: a click beyond the caption's end does not reach a check box.
+  QTest::mouseClick(anyCertificate, Qt::LeftButton, {}, QPoint(8, anyCertificate->height() / 2));
+  QVERIFY(window.form().AnyCertificateCheckBox.checked());
+
+  window.showPage("TabSheet1");
+  QTest::mouseClick(window.widget<QRadioButton>("RadioGroup1Item0"), Qt::LeftButton);
+  QCOMPARE(window.form().ZahlenFile, std::string("Kenoal.dat"));
+  QCOMPARE(window.widget<QDateEdit>("DateTimePicker1")->date(), QDate(2023, 4, 30));
+
+  window.showPage("TabSheet2");
+  const std::size_t messages = window.platform.messages().size();
+  QTest::mouseClick(window.widget("BitBtn1"), Qt::LeftButton);
+
+  // April as it was, then every draw the May and June pages list, up to 10.06.2023.
+  QCOMPARE(window.home.readBytes("Kenoal.dat").size(), fixture.size());
+  QVERIFY(window.home.readBytes("Kenoal.dat") == fixture);
+  QCOMPARE(site.requestsFor(2023, 5), 1);
+  QCOMPARE(site.requestsFor(2023, 6), 1);
+  QCOMPARE(site.requests().size(), std::size_t{2});
+
+  // The latest draw is shown, the run's buttons are back, and the report is the last message.
+  QCOMPARE(window.widget<QDateEdit>("DateTimePicker1")->date(), QDate(2023, 6, 10));
+  QVERIFY(window.widget<QLabel>("Label35")->text().contains("10.06.23"));
+  QVERIFY(window.widget("SpeedButton8")->isHidden());
+  QVERIFY(window.widget("BitBtn1")->isEnabled());
+  QCOMPARE(window.platform.messages().size(), messages + 1);
+  QCOMPARE(window.platform.messages().back(),
+           evaluationReport(window.form(), stakePerTip(window.form())));
+}
+
+}  // namespace numora
+
+QTEST_MAIN(numora::UpdateRunWindowTest)
+#include "qt_update_run_test.moc"
