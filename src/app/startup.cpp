@@ -20,8 +20,10 @@ void TForm1::FormCreate(int windowHeight) {
   loadTipList(form);
   // The stored lottery is selected without the lottery switch: the pickers keep their design
   // lower limit until the user switches.
-  form.ZahlenFile = lotteryIndex == kKenoAtlantic ? "KenoAl.dat" : "VuduRO.dat";
-  form.RadioGroup1.setItemIndex(lotteryIndex == kKenoAtlantic ? kKenoAtlantic : kDailyKeno);
+  // Daily Keno for the stored index 1 (the default); any other index selects Keno Atlantic.
+  const bool daily = lotteryIndex == kDailyKeno;
+  form.ZahlenFile = daily ? "VuduRO.dat" : "KenoAl.dat";
+  form.RadioGroup1.setItemIndex(daily ? kDailyKeno : kKenoAtlantic);
   form.SoundName = form.Home + "yippee.wav";
   ResultsSiteEditChange();
   (void)form.DateTimePicker1.setDate(platform_.today());

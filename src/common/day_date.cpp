@@ -1,5 +1,6 @@
 #include "common/day_date.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -61,17 +62,29 @@ DayCount encodeDate(int year, int month, int day) {
       kUnixEpochDay);
 }
 
+bool isValidDayCount(DayCount date) {
+  return std::isfinite(date) && date >= kFirstDayCount && date < kLastDayCount + 1;
+}
+
 DayCount dateOnly(DayCount dateTime) {
   return std::floor(dateTime);
 }
 
+namespace {
+// Whole days, held within the dates the program handles (a damaged value never overflows).
+long long wholeDays(DayCount date) {
+  if (!std::isfinite(date)) return 0;
+  return static_cast<long long>(std::clamp(dateOnly(date), kFirstDayCount, kLastDayCount));
+}
+}  // namespace
+
 CivilDate decodeDate(DayCount date) {
-  return civilFromDays(static_cast<long long>(dateOnly(date)) - kUnixEpochDay);
+  return civilFromDays(wholeDays(date) - kUnixEpochDay);
 }
 
 int weekdayIndex(DayCount date) {
   // Day 0 (30.12.1899) was a Saturday.
-  const long long day = static_cast<long long>(dateOnly(date));
+  const long long day = wholeDays(date);
   return static_cast<int>(((day + 6) % 7 + 7) % 7);
 }
 

@@ -21,6 +21,12 @@ struct CivilDate {
 // Short or long weekday names, Sunday first (index 0 = Sunday), as the user's locale gives them.
 using WeekdayNames = std::array<std::string, 7>;
 
+// The day counts of 01.01.0001 and 31.12.9999, the dates the program handles.
+constexpr DayCount kFirstDayCount = -693593;
+constexpr DayCount kLastDayCount = 2958465;
+// A finite day count within those dates.
+bool isValidDayCount(DayCount date);
+
 DayCount encodeDate(int year, int month, int day);
 CivilDate decodeDate(DayCount date);
 bool isValidDate(int year, int month, int day);

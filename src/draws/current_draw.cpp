@@ -65,7 +65,8 @@ void SpeedButton5Click(DrawContext context) {
     for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
   }
 
-  if (!form.DateTimePicker1.setDate(form.Datum1)) {
+  // An empty file has no draw to show: the picker goes to the first draw date.
+  if (records.empty() || !form.DateTimePicker1.setDate(form.Datum1)) {
     (void)form.DateTimePicker1.setDate(lottery(form.RadioGroup1.itemIndex()).firstDrawDate);
   }
   finishChange(context);

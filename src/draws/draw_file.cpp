@@ -49,10 +49,12 @@ std::filesystem::path DrawFileReader::locate(const std::string& home,
 
 std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
-  std::error_code error;
-  const auto size = fs::file_size(path, error);
-  const auto modified = fs::last_write_time(path, error);
-  if (error) {
+  std::error_code sizeError;
+  std::error_code timeError;
+  const auto size = fs::file_size(path, sizeError);
+  const auto modified = fs::last_write_time(path, timeError);
+  if (sizeError || timeError) {
+    const std::error_code& error = sizeError ? sizeError : timeError;
     throw DrawFileError("Cannot open file \"" + path.string() + "\". " + error.message());
   }
   if (history_ && path == path_ && size == size_ && modified == modified_) return history_;

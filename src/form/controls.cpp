@@ -157,6 +157,7 @@ DatePicker::DatePicker(ControlRegistry* registry, std::string name, DayCount dat
     : Control(registry, std::move(name)), date_(dateOnly(date)), minDate_(minDate) {}
 
 bool DatePicker::setDate(DayCount date) {
+  if (!isValidDayCount(date)) return false;
   date = dateOnly(date);
   if (date < minDate_) return false;
   if (date_ != date) {

@@ -168,7 +168,7 @@ class DatePicker : public Control {
  public:
   DatePicker(ControlRegistry* registry, std::string name, DayCount date, DayCount minDate);
   DayCount date() const { return date_; }
-  // False, and nothing changes, when the date lies before the lower limit.
+  // False, and nothing changes, when the date lies before the lower limit (or is no date).
   [[nodiscard]] bool setDate(DayCount date);
   DayCount minDate() const { return minDate_; }
   // Raising the limit above the shown date moves the date up to it.

@@ -172,8 +172,9 @@ class CurlHttpClient : public HttpClient {
 
     CURL* h = handle_;
     curl_easy_setopt(h, CURLOPT_URL, request.url.c_str());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // The draws travel over TLS only: no plain request, no redirect to one.
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "https");
     curl_easy_setopt(h, CURLOPT_MIMEPOST, resources.mime);
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, resources.headers);
     curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));

@@ -16,6 +16,10 @@ std::string siteAddress(const std::string& text) {
   while (!site.empty() && site.back() == '/') site.pop_back();
   if (site.empty()) throw NoResultsSiteError();
   if (site.find("://") == std::string::npos) site = "https://" + site;
+  // The draws must come over TLS, so that nobody on the way can change them.
+  if (site.rfind("https://", 0) != 0) {
+    throw std::runtime_error("The results site must be an https:// address: " + site);
+  }
   return site;
 }
 
@@ -24,12 +28,12 @@ std::string siteAddress(const std::string& text) {
 std::optional<std::string> resultsSiteAddress(const Form& form, const std::string& path) {
   try {
     return siteAddress(form.ResultsSiteEdit.text()) + path;
-  } catch (const NoResultsSiteError&) {
+  } catch (const std::exception&) {
     return std::nullopt;
   }
 }
 
-HttpRequest monthRequest(const Form& form, DayCount day) {
+HttpRequest monthRequest(const Form& form, int lotteryIndex, DayCount day) {
   const auto port = parseStrictInt(form.ProxyPortEdit.text());
   if (!port) {
     throw std::runtime_error("'" + form.ProxyPortEdit.text() + "' is not a valid integer value");
@@ -43,7 +47,7 @@ HttpRequest monthRequest(const Form& form, DayCount day) {
       {"data_r", year},
       {"tryb", "xmiesiac"},
       {"data_m", std::to_string(date.month)},
-      {"ig", form.RadioGroup1.itemIndex() == kKenoAtlantic ? "Keno Atlantic" : "dailykeno-numbers"},
+      {"ig", lotteryIndex == kKenoAtlantic ? "Keno Atlantic" : "dailykeno-numbers"},
       {"sb", "\" Search \""},
   };
   request.headers = {"Accept: text/html, */*",
@@ -55,8 +59,8 @@ HttpRequest monthRequest(const Form& form, DayCount day) {
   return request;
 }
 
-void fetchMonth(Form& form, Platform& platform, HttpClient& http, DayCount day) {
-  const HttpRequest request = monthRequest(form, day);
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day) {
+  const HttpRequest request = monthRequest(form, lotteryIndex, day);
   form.StatusBar1.setPanel(0, "Loading");
   platform.repaint();
   // The request runs beside the window, which keeps painting and answering meanwhile.

@@ -25,13 +25,14 @@ class NoResultsSiteError : public std::runtime_error {
 // The results site's address with a path, or nothing while no site is set.
 std::optional<std::string> resultsSiteAddress(const Form& form, const std::string& path);
 
-// The request for the month of day, from the form's lottery, site and proxy fields. Throws for
-// a missing site and for a proxy port that is no integer, before anything is sent.
-HttpRequest monthRequest(const Form& form, DayCount day);
+// The request for the month of day and the lottery, from the form's site and proxy fields.
+// Throws for a missing or plain-http site and for a proxy port that is no integer, before
+// anything is sent.
+HttpRequest monthRequest(const Form& form, int lotteryIndex, DayCount day);
 
 // Sends the request, keeps the page in Memo1 and sets the status texts. The window keeps
 // processing events while the request runs. A failed request throws HttpError and leaves Memo1
 // as it was.
-void fetchMonth(Form& form, Platform& platform, HttpClient& http, DayCount day);
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day);
 
 }  // namespace numora

@@ -31,6 +31,11 @@ std::optional<std::string_view> locateDraw(std::string_view page, DayCount day, 
   // From the last character of the key on: the second digit of the day.
   std::string_view rest = fromPosition(page, p + 10);
   if (which == DrawSought::First) return rest;
+  if (which == DrawSought::Midday) {
+    // The first row after the date is the evening one: the midday draw is not on the page.
+    const std::size_t marker = pos(kEveningMarker, rest);
+    return marker != 0 && marker <= kEveningReach ? std::string_view() : rest;
+  }
 
   const std::size_t e = pos(kEveningMarker, rest);
   // No evening marker after the date: the evening draw is not on the page yet, and the first

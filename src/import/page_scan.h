@@ -12,7 +12,9 @@
 
 namespace numora {
 
-enum class DrawSought { First, Evening };
+// First: the one draw of a Keno Atlantic date. Midday and Evening: the two draws of a Daily Keno
+// date, told apart by the evening marker after the date.
+enum class DrawSought { First, Midday, Evening };
 
 // "(2023-05-05" for 5 May 2023.
 std::string dateKey(DayCount day);

@@ -1,5 +1,7 @@
 #include "import/update_run.h"
 
+#include <algorithm>
+
 #include "draws/draw_caption.h"
 #include "draws/lottery.h"
 #include "evaluation/evaluation_report.h"
@@ -43,23 +45,30 @@ bool isLaterThan(const DrawRecord& candidate, const std::optional<DrawRecord>& l
 class UpdateRun {
  public:
   explicit UpdateRun(UpdateContext context)
-      : c_(context), form_(context.form), lottery_(lottery(form_.RadioGroup1.itemIndex())) {}
+      : c_(context),
+        form_(context.form),
+        lotteryIndex_(form_.RadioGroup1.itemIndex() == kKenoAtlantic ? kKenoAtlantic : kDailyKeno),
+        lottery_(lottery(lotteryIndex_)) {}
 
   void run() {
+    const DayCount picked = form_.DateTimePicker1.date();
     // Without a results site or with a proxy port that is no number nothing is touched.
-    (void)monthRequest(form_, day());
-    const DayCount picked = day();
+    (void)monthRequest(form_, lotteryIndex_, picked);
     try {
-      walk();
+      walk(picked);
     } catch (...) {
-      // The failed day is due again: the next run starts right after the last stored draw.
-      (void)form_.DateTimePicker1.setDate(last_ ? last_->date : picked);
+      // The picker stays on the day that failed (the picked date when the run never got past
+      // it), so show by date still finds the latest stored draw; the next run takes its start
+      // from the file and fetches that day again.
+      (void)form_.DateTimePicker1.setDate(std::max(picked, day_));
       throw;
     }
   }
 
  private:
-  void walk() {
+  // The run keeps the lottery and the day it started with, whatever the user changes in the
+  // window meanwhile; the picker only shows the day in progress.
+  void walk(DayCount picked) {
     RunningState running(form_, c_.platform);
     const auto path = currentDrawFile(DrawContext{form_, c_.platform, c_.reader});
     DrawFileAppender appender(path, c_.reader);  // creates a missing file
@@ -71,23 +80,17 @@ class UpdateRun {
       template_.reserved = last_->reserved;
     }
     bool eveningDue = last_ && last_->isMidday();
-    if (!last_) {
-      // Nothing stored yet: the whole history is due, from the earliest date the picker takes.
-      if (!form_.DateTimePicker1.setDate(lottery_.firstDrawDate)) {
-        (void)form_.DateTimePicker1.setDate(form_.DateTimePicker1.minDate());
-      }
-    } else if (!eveningDue) {
-      advance();
-    }
+    day_ = firstDay(picked, eveningDue);
+    showDay();
     int lastMonth = 0;
-    const bool daily = form_.RadioGroup1.itemIndex() == kDailyKeno;
+    const bool daily = lotteryIndex_ == kDailyKeno;
 
-    while (isDue(day()) && form_.SpeedButton8.visible()) {
-      const DayCount today = day();
+    while (isDue(day_) && form_.SpeedButton8.visible()) {
+      const DayCount today = day_;
       const int month = decodeDate(today).month;
       if (month != lastMonth) {
         lastMonth = month;
-        fetchMonth(form_, c_.platform, c_.http, today);
+        fetchMonth(form_, c_.platform, c_.http, lotteryIndex_, today);
       }
       c_.platform.processEvents();
       const std::string_view page = form_.Memo1.text();
@@ -99,7 +102,7 @@ class UpdateRun {
           take(appender, page, today, DrawSought::Evening, false);
         } else {
           eveningDue = true;
-          take(appender, page, today, DrawSought::First, true);
+          take(appender, page, today, DrawSought::Midday, true);
         }
       } else {
         eveningDue = false;
@@ -120,19 +123,27 @@ class UpdateRun {
     auswertungClick(form_, c_.platform);
   }
 
-  DayCount day() const { return form_.DateTimePicker1.date(); }
+  // The day after the picked date (the picked date itself when the evening draw of a stored
+  // midday draw is due), but never after the first draw not stored yet, which would leave a gap
+  // no later run fills, and never before the lottery's first draw date. An empty file has its
+  // whole history due.
+  DayCount firstDay(DayCount picked, bool eveningDue) const {
+    if (!last_) return lottery_.firstDrawDate;
+    const DayCount afterLast = eveningDue ? last_->date : last_->date + 1;
+    const DayCount start = std::min(eveningDue ? picked : picked + 1, afterLast);
+    return std::max(start, lottery_.firstDrawDate);
+  }
+
+  void showDay() { (void)form_.DateTimePicker1.setDate(day_); }
 
   bool isDue(DayCount date) {
     const DayCount today = c_.platform.today();
     return date < today || (date == today && c_.platform.currentHour() >= kEveningHour);
   }
 
-  // The next day, never before the lottery's first draw date.
   void advance() {
-    (void)form_.DateTimePicker1.setDate(day() + 1);
-    if (day() < lottery_.firstDrawDate) {
-      (void)form_.DateTimePicker1.setDate(lottery_.firstDrawDate);
-    }
+    day_ = std::max(day_ + 1, lottery_.firstDrawDate);
+    showDay();
   }
 
   void take(DrawFileAppender& appender, std::string_view page, DayCount date, DrawSought which,
@@ -165,7 +176,9 @@ class UpdateRun {
 
   UpdateContext c_;
   Form& form_;
+  const int lotteryIndex_;
   const Lottery& lottery_;
+  DayCount day_ = 0;
   std::optional<DrawRecord> last_;
   DrawRecord template_;
 };

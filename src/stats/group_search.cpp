@@ -37,6 +37,27 @@ std::string probeTip(int first, int size) {
   return tip;
 }
 
+// A draw with a repeated number counts as the tip matching counts it: every equal number is a
+// hit, so a group is found when its compared numbers are drawn groupSize times in all. Numbers
+// outside 1..70 are left out.
+void countInDamagedDraw(const DrawRecord& record, int groupSize, int lastFirst, int compared,
+                        GroupCounts& counts) {
+  std::array<int, 71> times{};
+  for (const auto number : record.numbers) {
+    if (number >= 1 && number <= 70) ++times[number];
+  }
+  for (int first = 1; first <= lastFirst; ++first) {
+    int hits = 0;
+    for (int i = 0; i < std::min(groupSize, compared) && first + i <= 70; ++i) {
+      hits += times[first + i];
+    }
+    if (hits == groupSize) {
+      ++counts.counters[static_cast<std::size_t>(first)];
+      ++counts.found;
+    }
+  }
+}
+
 void search(DrawContext context, const GroupSearchKind& kind) {
   const auto window = openStatisticsWindow(context, false);
   if (!window) return;
@@ -75,16 +96,22 @@ void search(DrawContext context, const GroupSearchKind& kind) {
 GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
                         int numbersPerTip) {
   GroupCounts counts;
-  // Only the compared numbers of the probe can be hits: a group longer than that is never found.
-  const bool findable = groupSize <= std::min(kProbeFields, numbersPerTip);
+  // Only the compared numbers of the probe can be hits: in a draw of 20 distinct numbers a group
+  // longer than that is never found.
+  const int compared = std::min(kProbeFields, numbersPerTip);
+  const bool findable = groupSize <= compared;
   const NumberSet::Bits firstNumbers =
       (NumberSet::Bits{1} << lastFirst) - 1;  // bits of the first numbers 1..lastFirst
   for (const auto& record : window.history->records) {
     if (!window.contains(record)) continue;
     ++counts.draws;
-    if (!findable) continue;
     NumberSet drawn;
     for (const auto number : record.numbers) drawn.add(number);
+    if (drawn.size() != static_cast<int>(DrawRecord::kNumbers)) {
+      countInDamagedDraw(record, groupSize, lastFirst, compared, counts);
+      continue;
+    }
+    if (!findable) continue;
     const NumberSet::Bits bits = drawn.bits();
     // Bit n-1 set when n..n+groupSize-1 are all drawn.
     NumberSet::Bits starts = bits;

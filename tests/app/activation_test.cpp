@@ -16,6 +16,11 @@ TEST_F(ActivationTest, FirstActivationShowsTheLatestDrawAndScoresTheTips) {
   EXPECT_EQ(form().Position, 19);
   EXPECT_EQ(form().ListBox2.count(), 1u);
   EXPECT_FALSE(form().Label35.caption().empty());
+  // The number distribution is charted, the cost choice restored and the price recomputed.
+  EXPECT_EQ(form().Chart1.series(2).bars.size(), 70u);
+  EXPECT_EQ(form().Chart1.bottomTitle().rfind("number distribution     draw: ", 0), 0u);
+  EXPECT_EQ(form().ComboBox1.itemIndex(), 0);
+  EXPECT_EQ(form().Preis, 1.0 * 5 * 5);
 }
 
 TEST_F(ActivationTest, ItsOwnMessageBoxDoesNotStartItAgain) {

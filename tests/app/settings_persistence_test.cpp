@@ -1,5 +1,7 @@
 #include "app/settings_persistence.h"
 
+#include <cmath>
+
 #include "support/app_fixture.h"
 
 namespace numora {
@@ -19,6 +21,21 @@ TEST_F(SettingsTest, StatisticsStartBelowTheLimitLoadsAsTheLimit) {
   settings.writeDouble("DateTimePicker2", encodeDate(2000, 1, 1));
   create();
   EXPECT_EQ(form().DateTimePicker2.date(), encodeDate(2001, 10, 22));
+}
+
+TEST_F(SettingsTest, AStatisticsStartThatIsNoDateLoadsAsTheLimit) {
+  settings.writeDouble("DateTimePicker2", std::nan(""));
+  create();
+  EXPECT_EQ(form().DateTimePicker2.date(), encodeDate(2001, 10, 22));
+}
+
+TEST_F(SettingsTest, ValuesOnlyTheStoreKeepsAreWrittenAsTheyAre) {
+  create();
+  form1->FormClose();
+  EXPECT_EQ(settings.readBool("Plus5"), false);  // an option of a dialog never shown
+  EXPECT_EQ(settings.readInteger("TippTop"), 39);
+  EXPECT_EQ(settings.readInteger("Land"), 1);
+  EXPECT_EQ(settings.readInteger("System"), -1);
 }
 
 TEST_F(SettingsTest, ValueOfAnotherKindReadsAsMissing) {

@@ -36,6 +36,13 @@ TEST_F(StartupTest, StoredKenoAtlanticUsesTheStartUpSpellingAndKeepsTheDesignLim
   EXPECT_EQ(form().DateTimePicker1.minDate(), encodeDate(2001, 10, 22));
 }
 
+TEST_F(StartupTest, AStoredLotteryIndexOtherThanDailyKenoSelectsKenoAtlantic) {
+  settings.writeInteger("Radio1", 5);
+  create();
+  EXPECT_EQ(form().ZahlenFile, "KenoAl.dat");
+  EXPECT_EQ(form().RadioGroup1.itemIndex(), 0);
+}
+
 TEST_F(StartupTest, LoadsTheSavedTipList) {
   home.writeBytes("tipps.txt", "01,02,03\r\n04,05,06\r\n");
   create();

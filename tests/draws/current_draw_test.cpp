@@ -132,16 +132,44 @@ TEST_F(EmptyOrMissingFileTest, EmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
   home.writeDraws("Vuduro.dat", {});
   form.Label29.setCaption("before");
   form.Position = 7;
+  form.Datum1 = encodeDate(2023, 5, 20);  // a draw of the other lottery was shown
   form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 6, 1)));
   SpeedButton5Click(context());
   EXPECT_EQ(form.Position, 0);
   EXPECT_EQ(form.Label29.caption(), "before");
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
   SpeedButton7Click(context());
   SpeedButton7Click(context());
   EXPECT_EQ(form.Position, 0);
-  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
   EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(EmptyOrMissingFileTest, OnlyTheFirstRecordOfALongerFileGetsTheWideGap) {
+  const auto one = test::generateHistory(encodeDate(2023, 5, 3), encodeDate(2023, 5, 3), false);
+  home.writeDraws("Vuduro.dat", one);
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 3)));
+  SpeedButton5Click(context());
+  EXPECT_EQ(form.Label29.caption().rfind("Wed 03.05.23    " + std::to_string(one[0].numbers[0]), 0),
+            0u)
+      << form.Label29.caption();
+}
+
+TEST_F(EmptyOrMissingFileTest, AFolderInPlaceOfTheDrawFileIsAReadError) {
+  std::filesystem::create_directory(home.file("Vuduro.dat"));
+  EXPECT_THROW(SpeedButton6Click(context()), DrawFileError);
+}
+
+TEST_F(EmptyOrMissingFileTest, ADamagedDateNeverBreaksTheCaption) {
+  auto damaged = test::generateHistory(encodeDate(2023, 5, 3), encodeDate(2023, 5, 4), false);
+  damaged[1].date = 1e300;
+  home.writeDraws("Vuduro.dat", damaged);
+  form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 4)));
+  SpeedButton5Click(context());
+  EXPECT_EQ(form.Position, 1);
+  EXPECT_FALSE(form.Label29.caption().empty());
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));  // no date to show
 }
 
 TEST_F(EmptyOrMissingFileTest, NumbersOutsideTheGameNeverBreakTheShow) {

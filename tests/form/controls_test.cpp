@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "form/form.h"
 
 namespace numora {
@@ -31,6 +33,10 @@ TEST(Controls, DatePickerRefusesDatesBelowItsLimit) {
   picker.setMinDate(limit - 2000);
   EXPECT_TRUE(picker.setDate(limit - 1000));
   picker.setMinDate(limit);  // raising the limit moves the date up to it
+  EXPECT_EQ(picker.date(), limit);
+  for (double noDate : {std::nan(""), HUGE_VAL, 1e300, -1e9}) {
+    EXPECT_FALSE(picker.setDate(noDate)) << noDate;
+  }
   EXPECT_EQ(picker.date(), limit);
 }
 

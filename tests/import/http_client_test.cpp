@@ -338,7 +338,7 @@ TEST_F(HttpClientTest, UnreachableProxyFails) {
 }
 
 TEST_F(HttpClientTest, EmptyProxyHostIgnoresTheProxyEnvironment) {
-  const std::string dead = "http://127.0.0.1:" + std::to_string(test::unusedLocalPort());
+  const std::string dead = "https://127.0.0.1:" + std::to_string(test::unusedLocalPort());
   ScopedEnv httpsProxy("https_proxy", dead);
   ScopedEnv httpsProxyUpper("HTTPS_PROXY", dead);
   ScopedEnv allProxy("all_proxy", dead);

@@ -213,8 +213,8 @@ TEST_F(UpdateRunTest, AFailedRequestEndsTheRunAndKeepsWhatWasStored) {
   EXPECT_EQ(stored(), drawsUpTo(encodeDate(2023, 4, 30)));
   EXPECT_TRUE(platform.messages().empty()) << "no end steps after a failure";
   expectIdle();
-  // The next click goes on right after the last stored draw: 01.05. is not skipped.
-  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 4, 30));
+  // The picker shows the day that failed; the next click fetches it again.
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 5, 1));
   site = test::FakeResultsSite();
   site.publish(false, draws);
   run();
@@ -301,22 +301,104 @@ TEST_F(UpdateRunTest, FetchingAMonthKeepsThePageAndTellsTheStatus) {
   useLottery(kKenoAtlantic);
   site.setPage("Keno Atlantic", 2023, 5, "<html>May</html>");
   form.Memo1.setText("old page");
-  fetchMonth(form, platform, site, encodeDate(2023, 5, 7));
+  fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 5, 7));
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
   EXPECT_EQ(form.StatusBar1.panel(0), "2023-05-07  HTTP/1.1 200 OK");
   EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
   // A failed request leaves the page text as it was.
   site.failMonth(2023, 6, "The requested URL returned error: 500");
-  EXPECT_THROW(fetchMonth(form, platform, site, encodeDate(2023, 6, 1)), HttpError);
+  EXPECT_THROW(fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 6, 1)), HttpError);
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
   EXPECT_EQ(form.StatusBar1.panel(0), "");
+}
+
+TEST_F(UpdateRunTest, TheRunKeepsItsLotteryAndDayWhateverTheWindowDoesMeanwhile) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 6, 19), 10);
+  site.publish(true,
+               test::generateHistory(encodeDate(2023, 5, 1), encodeDate(2023, 6, 19), true, 77));
+  int events = 0;
+  platform.onProcessEvents = [&] {
+    // The user switches to Daily Keno and picks another date while the run goes on.
+    if (++events == 3) {
+      form.RadioGroup1.setItemIndex(kDailyKeno);
+      form.ZahlenFile = "Vuduro.dat";
+      (void)form.DateTimePicker1.setDate(encodeDate(2023, 6, 1));
+    }
+  };
+  showAndRun(at(2023, 6, 20, 8, 0));
+  EXPECT_EQ(reader.load(home.file("Kenoal.dat"))->records, draws);
+  for (const auto& request : site.requests()) EXPECT_EQ(request.ig, "Keno Atlantic");
+}
+
+TEST_F(UpdateRunTest, APickedDateAfterTheLastStoredDrawLeavesNoGap) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 6, 9), 1);
+  platform.fixClock(at(2023, 6, 10, 8, 0));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 6, 1)));
+  run();
+  EXPECT_EQ(stored(), draws);
+}
+
+TEST_F(UpdateRunTest, ADateWithoutItsMiddayRowStoresOnlyTheEveningDraw) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 4), 4);  // up to 02.05. evening
+  std::vector<DrawRecord> listed;
+  for (const auto& draw : draws) {
+    if (!(draw.date == encodeDate(2023, 5, 3) && draw.isMidday())) listed.push_back(draw);
+  }
+  site.setPage("dailykeno-numbers", 2023, 5, test::monthPage(true, 2023, 5, listed));
+  showAndRun(at(2023, 5, 5, 8, 0));
+  EXPECT_EQ(stored(), listed);
+}
+
+TEST_F(UpdateRunTest, AFirstDailyKenoRunStartsAtItsFirstDrawDateDespiteThePickersLimit) {
+  useLottery(kDailyKeno);
+  form.DateTimePicker1.setMinDate(encodeDate(2001, 10, 22));  // the limit at start-up
+  platform.fixClock(at(2023, 5, 6, 8, 0));
+  site.failMonth(1996, 4, "stop here");
+  EXPECT_THROW(run(), HttpError);
+  ASSERT_EQ(site.requests().size(), 1u);
+  EXPECT_EQ(site.requests()[0].year, 1996);
+  EXPECT_EQ(site.requests()[0].month, 4);
+}
+
+TEST_F(UpdateRunTest, AfterAFailedDailyKenoRunTheLatestDrawIsStillShown) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 25), encodeDate(2023, 6, 5), 14);  // up to 31.05. evening
+  site.failMonth(2023, 6, "offline");
+  EXPECT_THROW(showAndRun(at(2023, 6, 6, 8, 0)), HttpError);
+  SpeedButton5Click(DrawContext{form, platform, reader});
+  EXPECT_EQ(form.Position, 13);
+  EXPECT_EQ(form.Label29.caption().find("Midday"), std::string::npos);
+}
+
+TEST_F(UpdateRunTest, EachDrawIsShownWhileTheRunTakesIt) {
+  useLottery(kDailyKeno);
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 2), 0);
+  home.writeDraws("Vuduro.dat", {draws[0]});  // 01.05. midday
+  std::vector<std::string> captions;
+  platform.onProcessEvents = [&] {
+    if (captions.empty() || captions.back() != form.Label29.caption()) {
+      captions.push_back(form.Label29.caption());
+    }
+  };
+  form.sortieren = false;
+  showAndRun(at(2023, 5, 3, 8, 0));
+  ASSERT_GE(captions.size(), 3u);
+  // Taken: 01.05. evening, then 02.05. midday; the caption has three blanks after the date.
+  EXPECT_EQ(captions[1].rfind("Mon 01.05.23     " + std::to_string(draws[1].numbers[0]) + "  ", 0),
+            0u)
+      << captions[1];
+  EXPECT_EQ(captions[2].rfind("Tue 02.05.23    (Midday)   ", 0), 0u) << captions[2];
+  EXPECT_TRUE(form.sortieren) << "the run leaves scoring on";
 }
 
 TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
   Form form;
   form.ResultsSiteEdit.setText("https://results.test:8443/");
   form.RadioGroup1.setItemIndex(kDailyKeno);
-  HttpRequest request = monthRequest(form, encodeDate(2023, 5, 5));
+  HttpRequest request = monthRequest(form, kDailyKeno, encodeDate(2023, 5, 5));
   EXPECT_EQ(request.url, "https://results.test:8443/canada/keno-results");
   const std::vector<std::pair<std::string, std::string>> expected = {{"data_r", "2023"},
                                                                      {"tryb", "xmiesiac"},
@@ -343,7 +425,7 @@ TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
   form.ProxyHostEdit.setText("proxy.local");
   form.ProxyPortEdit.setText("3128");
   form.AnyCertificateCheckBox.setChecked(true);
-  request = monthRequest(form, encodeDate(2023, 12, 31));
+  request = monthRequest(form, kKenoAtlantic, encodeDate(2023, 12, 31));
   EXPECT_EQ(request.url, "https://results.test/canada/keno-results");
   EXPECT_EQ(request.fields[0].value, "2023");
   EXPECT_EQ(request.fields[2].value, "12");
@@ -351,6 +433,10 @@ TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
   EXPECT_EQ(request.proxyHost, "proxy.local");
   EXPECT_EQ(request.proxyPort, 3128);
   EXPECT_FALSE(request.verifyCertificate);
+
+  // Draws come over TLS only.
+  form.ResultsSiteEdit.setText("http://results.test");
+  EXPECT_THROW(monthRequest(form, kKenoAtlantic, encodeDate(2023, 12, 31)), std::runtime_error);
 }
 
 }  // namespace
