@@ -15,9 +15,14 @@ HintPanel::HintPanel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Sunken);
-  // Any width will do: the text is shortened to fit, so the panel never widens the window.
-  setMinimumWidth(0);
-  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+QSize HintPanel::sizeHint() const {
+  return minimumSizeHint();
+}
+
+QSize HintPanel::minimumSizeHint() const {
+  return {2 * (frameWidth() + kTextMargin), QLabel::minimumSizeHint().height()};
 }
 
 QString HintPanel::shownText() const {

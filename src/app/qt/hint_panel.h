@@ -14,6 +14,9 @@ class HintPanel : public QLabel {
 
   // The text as the panel shows it at its current width.
   QString shownText() const;
+  // Any width will do: the text is shortened to fit, so a long text never widens the window.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

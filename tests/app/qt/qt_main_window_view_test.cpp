@@ -415,7 +415,11 @@ void MainWindowViewTest::hintLineFollowsTheMouse() {
   // The panel reaches to the window's edge, not its designed 50 pixels. A hint that still does
   // not fit ends in "…", and the panel's tooltip holds all of it.
   auto* panel = window.widget<HintPanel>("StatusBar1Panel1");
+  QCoreApplication::processEvents();
   QVERIFY(panel->contentsRect().width() > 350);
+  // Beside the first panel, not over it, however long the hint.
+  QVERIFY(panel->geometry().left() > window.widget("StatusBar1Panel0")->geometry().right());
+  QVERIFY(window.view->width() <= 582);
   if (panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(hint) + 6) {
     QCOMPARE(panel->shownText(), hint);
   } else {
