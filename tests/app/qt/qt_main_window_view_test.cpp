@@ -583,9 +583,20 @@ void MainWindowViewTest::tallerWindowScalesTheTabContents() {
                  qRound(designed.width() * 4.0 / 3.0), qRound(designed.height() * 4.0 / 3.0)));
   const QRect scaled = header->geometry();
 
-  // Wider alone: nothing changes.
+  // On the "Chart" tab the button row grows with the rest, and the chart fills what it leaves.
+  window.showPage("TabSheet5");
+  auto* row = window.widget("Panel16");
+  auto* chart = window.widget("Chart1");
+  QWidget* page = window.widget("TabSheet5");
+  QTRY_COMPARE(row->height(), 48);
+  QTRY_COMPARE(chart->geometry(), QRect(0, row->geometry().bottom() + 1, page->width(),
+                                        page->height() - row->height()));
+
+  // Wider alone: nothing changes but the chart's width.
   window.view->resize(800, 712);
   QTRY_COMPARE(window.view->width(), 800);
+  QTRY_COMPARE(chart->width(), page->width());
+  QCOMPARE(row->height(), 48);
   QCOMPARE(header->font().pixelSize(), 17);
   QCOMPARE(header->geometry(), scaled);
 
