@@ -39,6 +39,7 @@ Form::Form() {
   SpeedButton8.setHint("Stop reading");
   SpeedButton8.setVisible(false);
   Label29.setCaption("");
+  Memo1.setVisible(false);  // the page text of the update run is kept, not shown
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");
   SpeedButton9.setCaption("Cross sum ");
