@@ -77,7 +77,7 @@ void TForm1::registerHandlers() {
   }
 }
 
-void TForm1::handle(const std::function<void()>& handler) {
+void TForm1::runReportingErrors(const std::function<void()>& handler) {
   ++handlerDepth_;
   try {
     handler();
@@ -86,6 +86,10 @@ void TForm1::handle(const std::function<void()>& handler) {
     platform_.showMessage(error.what());
   }
   --handlerDepth_;
+}
+
+void TForm1::handle(const std::function<void()>& handler) {
+  runReportingErrors(handler);
   // The main window is active again after an input box or dialog of its own.
   if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
 }

@@ -99,6 +99,8 @@ class TForm1 {
 
  private:
   DrawContext drawContext() { return DrawContext{form, platform_, reader_}; }
+  // Runs a handler; an error it does not catch becomes a message box with the error's text.
+  void runReportingErrors(const std::function<void()>& handler);
   void registerHandlers();
 
   Platform& platform_;

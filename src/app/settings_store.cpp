@@ -28,28 +28,6 @@ std::optional<QString> untyped(const QVariant& value, const char* kind) {
 
 }  // namespace
 
-std::optional<int> MemorySettingsStore::readInteger(const std::string& name) {
-  const auto found = values_.find(name);
-  if (found == values_.end() || !std::holds_alternative<int>(found->second)) return std::nullopt;
-  return std::get<int>(found->second);
-}
-
-std::optional<std::string> MemorySettingsStore::readString(const std::string& name) {
-  const auto found = values_.find(name);
-  if (found == values_.end() || !std::holds_alternative<std::string>(found->second)) {
-    return std::nullopt;
-  }
-  return std::get<std::string>(found->second);
-}
-
-std::optional<double> MemorySettingsStore::readDouble(const std::string& name) {
-  const auto found = values_.find(name);
-  if (found == values_.end() || !std::holds_alternative<double>(found->second)) {
-    return std::nullopt;
-  }
-  return std::get<double>(found->second);
-}
-
 FileSettingsStore::FileSettingsStore(const std::string& path)
     : settings_(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)) {}
 

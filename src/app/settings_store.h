@@ -38,9 +38,11 @@ class SettingsStore {
 // A store that lives only in memory: the empty store of a first start, and the tests' store.
 class MemorySettingsStore : public SettingsStore {
  public:
-  std::optional<int> readInteger(const std::string& name) override;
-  std::optional<std::string> readString(const std::string& name) override;
-  std::optional<double> readDouble(const std::string& name) override;
+  std::optional<int> readInteger(const std::string& name) override { return read<int>(name); }
+  std::optional<std::string> readString(const std::string& name) override {
+    return read<std::string>(name);
+  }
+  std::optional<double> readDouble(const std::string& name) override { return read<double>(name); }
   void writeInteger(const std::string& name, int value) override { values_[name] = value; }
   void writeString(const std::string& name, const std::string& value) override {
     values_[name] = value;
@@ -49,6 +51,13 @@ class MemorySettingsStore : public SettingsStore {
   bool contains(const std::string& name) const { return values_.count(name) != 0; }
 
  private:
+  template <typename T>
+  std::optional<T> read(const std::string& name) const {
+    const auto found = values_.find(name);
+    if (found == values_.end() || !std::holds_alternative<T>(found->second)) return std::nullopt;
+    return std::get<T>(found->second);
+  }
+
   std::map<std::string, std::variant<int, std::string, double>> values_;
 };
 

@@ -32,19 +32,14 @@ void TForm1::FormCreate(int windowHeight) {
 void TForm1::FormActivate() {
   if (activating_) return;
   activating_ = true;
-  ++handlerDepth_;
-  try {
+  runReportingErrors([this] {
     SpeedButton5Click();
     // Show by date has just reported a missing draw file; the chart waits for the draws.
     if (std::filesystem::exists(currentDrawFile(drawContext()))) SpeedButton2Click();
     form.ComboBox1.setItemIndex(form.System);
     ComboBox1Change();
     ZentorClick(UpdateTrigger::Activation);
-  } catch (const std::exception& error) {
-    platform_.setWaitCursor(false);
-    platform_.showMessage(error.what());
-  }
-  --handlerDepth_;
+  });
   activating_ = false;
   // Dialogs closed while the sequence ran do not start it again.
   platform_.reactivationPending = false;

@@ -10,7 +10,6 @@
 namespace numora {
 namespace {
 
-constexpr const char* kNoDrawFile = "First read the data of draws";
 constexpr DayCount kStatisticsYear = 365;
 
 void finishChange(DrawContext context) {
@@ -43,7 +42,7 @@ void SpeedButton5Click(DrawContext context) {
   const auto path = currentDrawFile(context);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    context.platform.showMessage(kNoDrawFile);
+    context.platform.showMessage(kNoDrawFileMessage);
     return;
   }
   const auto history = loadHistory(context);

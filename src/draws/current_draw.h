@@ -9,6 +9,9 @@
 
 namespace numora {
 
+// What show by date and the statistics say when the lottery has no draw file yet.
+constexpr const char* kNoDrawFileMessage = "First read the data of draws";
+
 struct DrawContext {
   Form& form;
   Platform& platform;

@@ -15,12 +15,8 @@ namespace numora {
 // Design date of the date pickers and their lower limit until the lottery is switched.
 inline const DayCount kDesignPickerDate = encodeDate(2001, 10, 22);
 
-// The tab pages of PageControl1 by index.
-constexpr int kKenoTipsPage = 0;
-constexpr int kOptionsPage = 1;
+// The index of the "Chart" tab in PageControl1, which the statistics show.
 constexpr int kChartPage = 2;
-constexpr int kDatabasePage = 3;
-constexpr int kInternetOptionsPage = 4;
 
 struct Form {
   Form();

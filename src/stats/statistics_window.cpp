@@ -7,20 +7,12 @@ namespace {
 constexpr DayCount kFallbackDays = 365;
 }
 
-std::vector<const DrawRecord*> StatisticsWindow::draws() const {
-  std::vector<const DrawRecord*> inWindow;
-  for (const auto& record : history->records) {
-    if (contains(record)) inWindow.push_back(&record);
-  }
-  return inWindow;
-}
-
 std::optional<StatisticsWindow> openStatisticsWindow(DrawContext context, bool includesStart) {
   Form& form = context.form;
   const auto path = currentDrawFile(context);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    context.platform.showMessage("First read the data of draws");
+    context.platform.showMessage(kNoDrawFileMessage);
     return std::nullopt;
   }
   const DayCount end = form.DateTimePicker1.date();

@@ -19,8 +19,6 @@ struct StatisticsWindow {
   bool contains(const DrawRecord& record) const {
     return (includesStart ? record.date >= start : record.date > start) && record.date <= end;
   }
-  // The window's draws in file order.
-  std::vector<const DrawRecord*> draws() const;
 };
 
 // Sets up the window for a statistic: a start after the picked date falls back to one year

@@ -60,7 +60,6 @@ void FakeResultsSite::failMonth(int year, int month, std::string error) {
 
 HttpResponse FakeResultsSite::post(const HttpRequest& request) {
   if (onRequest) onRequest();
-  last_ = request;
   Request seen{};
   for (const auto& field : request.fields) {
     if (field.name == "ig") seen.ig = field.value;

@@ -34,7 +34,6 @@ class FakeResultsSite : public HttpClient {
   HttpResponse post(const HttpRequest& request) override;
 
   const std::vector<Request>& requests() const { return requests_; }
-  const HttpRequest& lastRequest() const { return last_; }
   int requestsFor(int year, int month) const;
   // Called at the start of every request, e.g. to act "during" it.
   std::function<void()> onRequest;
@@ -43,7 +42,6 @@ class FakeResultsSite : public HttpClient {
   std::map<std::tuple<std::string, int, int>, std::string> pages_;
   std::map<std::pair<int, int>, std::string> failures_;
   std::vector<Request> requests_;
-  HttpRequest last_;
 };
 
 }  // namespace numora::test
