@@ -27,8 +27,8 @@ void BM_ShowLatestThenTenThousandStepsBack(benchmark::State& state) {
   form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
   for (auto _ : state) {
     (void)form.DateTimePicker1.setDate(kToday);
-    SpeedButton5Click({form, platform, reader});
-    for (int i = 0; i < 10000; ++i) SpeedButton6Click({form, platform, reader});
+    showDrawByDate({form, platform, reader});
+    for (int i = 0; i < 10000; ++i) stepToPreviousDraw({form, platform, reader});
     benchmark::DoNotOptimize(form.Position);
   }
   state.counters["records"] = static_cast<double>(history.size());

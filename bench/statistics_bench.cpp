@@ -38,18 +38,18 @@ void BM_Statistic(benchmark::State& state) {
   Statistic(history.context());  // the first run loads the file
   for (auto _ : state) Statistic(history.context());
 }
-BENCHMARK_TEMPLATE(BM_Statistic, SpeedButton2Click)
+BENCHMARK_TEMPLATE(BM_Statistic, chartNumberDistribution)
     ->Name("NumberDistribution")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Statistic, SpeedButton9Click)
+BENCHMARK_TEMPLATE(BM_Statistic, chartCrossSumDistribution)
     ->Name("CrossSumDistribution")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Statistic, Button2Click)->Name("PairSearch")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Statistic, Button3Click)->Name("TripleSearch")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Statistic, Button4Click)
+BENCHMARK_TEMPLATE(BM_Statistic, countPairs)->Name("PairSearch")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Statistic, countTriples)->Name("TripleSearch")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Statistic, countFourGroups)
     ->Name("FourGroupSearch")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Statistic, Button5Click)
+BENCHMARK_TEMPLATE(BM_Statistic, chartOverdueNumbers)
     ->Name("OverdueNumbers")
     ->Unit(benchmark::kMillisecond);
 

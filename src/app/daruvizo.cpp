@@ -15,15 +15,11 @@
 
 namespace numora {
 namespace {
-constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
-constexpr const char* kDailyKenoResultsPath = "/canada/dailykeno-numbers";
-constexpr const char* kAtlanticResultsPath = "/canada/atlantic-keno-numbers";
 // The controls whose hint shows in the hint line when the mouse enters them.
 constexpr const char* kHintControls[] = {
-    "SpeedButton10", "SpeedButton15", "SpeedButton16",  "SpeedButton4", "SpeedButton13",
-    "SpeedEdit",     "SpeedButton11", "SpeedButton2",   "SpeedButton9", "SpeedButton1",
-    "SpeedButton3",  "SpeedButton17", "SpeedButton19",  "SpeedButton8", "BitBtn4",
-    "BitBtn7",       "BitBtn1",       "DateTimePicker2"};
+    "SpeedButton10", "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",
+    "SpeedButton1",  "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",
+    "BitBtn1",       "DateTimePicker2"};
 }  // namespace
 
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
@@ -69,7 +65,6 @@ void TForm1::registerHandlers() {
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
   };
   for (const char* name : kHintControls) {
-    if (!form.registry.find(name)) continue;
     handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
   }
   for (const char* label : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
@@ -95,16 +90,16 @@ void TForm1::handle(const std::function<void()>& handler) {
 }
 
 void TForm1::SpeedButton5Click() {
-  numora::SpeedButton5Click(drawContext());
+  showDrawByDate(drawContext());
 }
 void TForm1::SpeedButton6Click() {
-  numora::SpeedButton6Click(drawContext());
+  stepToPreviousDraw(drawContext());
 }
 void TForm1::SpeedButton7Click() {
-  numora::SpeedButton7Click(drawContext());
+  stepToNextDraw(drawContext());
 }
 void TForm1::RadioGroup1Click() {
-  numora::RadioGroup1Click(drawContext());
+  switchLottery(drawContext());
 }
 
 void TForm1::Zettelcheck(const std::string& tipText) {
@@ -115,56 +110,56 @@ int TForm1::Komplettcheck() {
 }
 
 void TForm1::SpeedButton2Click() {
-  numora::SpeedButton2Click(drawContext());
+  chartNumberDistribution(drawContext());
 }
 void TForm1::SpeedButton9Click() {
-  numora::SpeedButton9Click(drawContext());
+  chartCrossSumDistribution(drawContext());
 }
 void TForm1::Button2Click() {
-  numora::Button2Click(drawContext());
+  countPairs(drawContext());
 }
 void TForm1::Button3Click() {
-  numora::Button3Click(drawContext());
+  countTriples(drawContext());
 }
 void TForm1::Button4Click() {
-  numora::Button4Click(drawContext());
+  countFourGroups(drawContext());
 }
 void TForm1::Button5Click() {
-  numora::Button5Click(drawContext());
+  chartOverdueNumbers(drawContext());
 }
 
 void TForm1::ZentorClick(UpdateTrigger trigger) {
   if (!http_) http_ = makeCurlHttpClient();
-  numora::ZentorClick(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+  runUpdate(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
 }
 
 void TForm1::SpeedButton8Click() {
-  numora::SpeedButton8Click(form);
+  requestUpdateStop(form);
 }
 
 void TForm1::ListBox1Click() {
-  numora::ListBox1Click(form);
+  followTipSelection(form);
 }
 void TForm1::ListBox2Click() {
-  numora::ListBox2Click(form);
+  followHitSelection(form);
 }
 void TForm1::Edit1Change() {
-  numora::Edit1Change(form);
+  keepTotalTipsNumeric(form);
 }
 void TForm1::Edit1Exit() {
-  numora::Edit1Exit(form, platform_);
+  leaveTotalTips(form, platform_);
 }
 void TForm1::ComboBox1Change() {
-  numora::ComboBox1Change(form);
+  applyCostPerTip(form);
 }
 void TForm1::SpeedButton11Click() {
-  numora::SpeedButton11Click(form);
+  deleteAllTips(form);
 }
 void TForm1::SpeedEditClick() {
-  numora::SpeedEditClick(form, platform_, Form6);
+  editSelectedTip(form, platform_, Form6);
 }
 void TForm1::auswertungClick() {
-  numora::auswertungClick(form, platform_);
+  showEvaluationReport(form, platform_);
 }
 
 void TForm1::controlChanged(const std::string& controlName) {

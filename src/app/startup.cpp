@@ -12,7 +12,6 @@ void TForm1::FormCreate(int windowHeight) {
   // The fixed date and number formats live in the conversion functions themselves.
   form.random.setSeed(platform_.tickCount());
   form.groesse = windowHeight;
-  form.LaufMax = 100000;
   form.sortieren = false;
   const int lotteryIndex = loadSettings(form, platform_, settings_);
   form.LaufMax = form.UpDown7.position() * 1000;

@@ -37,7 +37,25 @@ void showRecord(DrawContext context, const DrawRecord& record, std::size_t index
   form.Label13.setCaption(crossSumCaption(record));
 }
 
-void SpeedButton5Click(DrawContext context) {
+namespace {
+
+// The end of a step: the draw at Position (the last one past the end) becomes current, and the
+// picker and aktDatum follow it.
+void showStepTarget(DrawContext context, const std::vector<DrawRecord>& records) {
+  Form& form = context.form;
+  if (!records.empty()) {
+    const std::size_t index =
+        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
+    showRecord(context, records[index], index, CaptionGap::Normal);
+  }
+  form.aktDatum = form.Datum1;
+  (void)form.DateTimePicker1.setDate(form.Datum1);
+  finishChange(context);
+}
+
+}  // namespace
+
+void showDrawByDate(DrawContext context) {
   Form& form = context.form;
   const auto path = currentDrawFile(context);
   std::error_code error;
@@ -66,27 +84,19 @@ void SpeedButton5Click(DrawContext context) {
 
   // An empty file has no draw to show: the picker goes to the first draw date.
   if (records.empty() || !form.DateTimePicker1.setDate(form.Datum1)) {
-    (void)form.DateTimePicker1.setDate(lottery(form.RadioGroup1.itemIndex()).firstDrawDate);
+    (void)form.DateTimePicker1.setDate(lottery(form.lotteryIndex()).firstDrawDate);
   }
   finishChange(context);
 }
 
-void SpeedButton6Click(DrawContext context) {
+void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
-  const auto& records = history->records;
   form.Position = std::max(form.Position - 1, 0);
-  if (!records.empty()) {
-    const std::size_t index =
-        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
-    showRecord(context, records[index], index, CaptionGap::Normal);
-  }
-  form.aktDatum = form.Datum1;
-  (void)form.DateTimePicker1.setDate(form.Datum1);
-  finishChange(context);
+  showStepTarget(context, history->records);
 }
 
-void SpeedButton7Click(DrawContext context) {
+void stepToNextDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
   const auto& records = history->records;
@@ -95,19 +105,12 @@ void SpeedButton7Click(DrawContext context) {
     (void)form.DateTimePicker2.setDate(picked - kStatisticsYear);
   }
   form.Position = records.empty() ? 0 : form.Position + 1;
-  if (!records.empty()) {
-    const std::size_t index =
-        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
-    showRecord(context, records[index], index, CaptionGap::Normal);
-  }
-  form.aktDatum = form.Datum1;
-  (void)form.DateTimePicker1.setDate(form.Datum1);
-  finishChange(context);
+  showStepTarget(context, records);
 }
 
-void RadioGroup1Click(DrawContext context) {
+void switchLottery(DrawContext context) {
   Form& form = context.form;
-  if (form.RadioGroup1.itemIndex() == kDailyKeno) {
+  if (form.lotteryIndex() == kDailyKeno) {
     const Lottery& daily = lottery(kDailyKeno);
     form.ZahlenFile = daily.drawFile;
     form.DateTimePicker1.setMinDate(daily.firstDrawDate);
@@ -122,7 +125,7 @@ void RadioGroup1Click(DrawContext context) {
     form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
   }
   (void)form.DateTimePicker1.setDate(context.platform.today());
-  SpeedButton5Click(context);
+  showDrawByDate(context);
 }
 
 }  // namespace numora

@@ -25,9 +25,11 @@ std::filesystem::path currentDrawFile(DrawContext context);
 // Zahl5 is left to the caller.
 void showRecord(DrawContext context, const DrawRecord& record, std::size_t index, CaptionGap gap);
 
-void SpeedButton5Click(DrawContext context);  // show by date
-void SpeedButton6Click(DrawContext context);  // previous draw
-void SpeedButton7Click(DrawContext context);  // next draw
-void RadioGroup1Click(DrawContext context);   // lottery switch
+// Makes the first draw on or after the picked date current (the last draw when none is).
+void showDrawByDate(DrawContext context);
+void stepToPreviousDraw(DrawContext context);
+void stepToNextDraw(DrawContext context);
+// Selects the other lottery: its draw file, its picker limits and its latest draw.
+void switchLottery(DrawContext context);
 
 }  // namespace numora

@@ -33,7 +33,7 @@ std::string evaluationReport(const Form& form, int stakePerTip) {
   }
   std::string text = "you have \n";
   for (const PrizeClass& prize :
-       prizeClasses(form.RadioGroup1.itemIndex(), form.UpDown18.position())) {
+       prizeClasses(form.lotteryIndex(), form.numbersPerTip())) {
     const long long tips = count[static_cast<std::size_t>(prize.hits)];
     if (tips < 1) continue;
     text += std::to_string(tips) + classLabel(prize.hits) + "\t" +
@@ -43,7 +43,7 @@ std::string evaluationReport(const Form& form, int stakePerTip) {
   return text;
 }
 
-void auswertungClick(Form& form, Platform& platform) {
+void showEvaluationReport(Form& form, Platform& platform) {
   platform.showMessage(evaluationReport(form, stakePerTip(form)));
 }
 

@@ -15,6 +15,6 @@ int stakePerTip(const Form& form);
 // The report's text for the hit list and the stake per tip.
 std::string evaluationReport(const Form& form, int stakePerTip);
 
-void auswertungClick(Form& form, Platform& platform);
+void showEvaluationReport(Form& form, Platform& platform);
 
 }  // namespace numora

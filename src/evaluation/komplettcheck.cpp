@@ -16,7 +16,7 @@ int Komplettcheck(Form& form, Platform& platform) {
 
   form.ListBox2.clear();
   const DrawMatcher matcher(form.Zahl);
-  const int numbersPerTip = form.UpDown18.position();
+  const int numbersPerTip = form.numbersPerTip();
   int best = 0;
   std::size_t line = 0;
   while (line < form.ListBox1.count()) {

@@ -14,7 +14,7 @@ int countHits(const TipNumbers& tip, const std::array<int, 21>& zahl) {
 }
 
 void Zettelcheck(Form& form, std::string_view tipText) {
-  const TipNumbers tip = readTipNumbers(tipText, form.UpDown18.position());
+  const TipNumbers tip = readTipNumbers(tipText, form.numbersPerTip());
   form.Gewinn = static_cast<std::uint8_t>(countHits(tip, form.Zahl));
 }
 

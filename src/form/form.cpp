@@ -1,10 +1,6 @@
 #include "form/form.h"
 
 namespace numora {
-namespace {
-constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
-}
-
 Form::Form() {
   RadioGroup1.setCaption("Keno Lottery");
   Label35.setCaption("");
@@ -69,9 +65,9 @@ Form::Form() {
   Label45.setCaption("For updates and the latest version is available from:");
   Label52.setCaption(kProductPage);
   Label46.setCaption("The current draws and rates from Ontario Daily Keno see:");
-  Label53.setCaption("/canada/dailykeno-numbers");
+  Label53.setCaption(kDailyKenoResultsPath);
   Label47.setCaption("The current draws and rates from Atlantic Keno see:");
-  Label54.setCaption("/canada/atlantic-keno-numbers");
+  Label54.setCaption(kAtlanticResultsPath);
   Label49.setCaption("More programs by Veltrin software can be found at:");
   Label55.setCaption("https://www.veltrin.example");
   Label56.setCaption("https://www.veltrin.example/numora-lotto");

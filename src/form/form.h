@@ -15,6 +15,11 @@ namespace numora {
 // Design date of the date pickers and their lower limit until the lottery is switched.
 inline const DayCount kDesignPickerDate = encodeDate(2001, 10, 22);
 
+// The product's page, and the paths of the two lotteries' results pages on the results site.
+constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada";
+constexpr const char* kDailyKenoResultsPath = "/canada/dailykeno-numbers";
+constexpr const char* kAtlanticResultsPath = "/canada/atlantic-keno-numbers";
+
 // The index of the "Chart" tab in PageControl1, which the statistics show.
 constexpr int kChartPage = 2;
 
@@ -26,130 +31,145 @@ struct Form {
   // Declared first: every control below registers itself here.
   ControlRegistry registry;
 
+  // ---- The window frame ----
+  // The five tabs: "Keno-Tips", "Options", "Chart", "Database", "Internet-Options".
   PageControl PageControl1{
       &registry, "PageControl1", {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
+  // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
 
-  // "Keno-Tips" tab: lottery and current draw.
+  // ---- "Keno-Tips" tab: lottery and current draw ----
+  // The lottery: 0 = Keno Atlantic, 1 = Daily Keno (the default).
   RadioGroup RadioGroup1{&registry, "RadioGroup1", {"Keno Atlantic", "Daily Keno"}, 1};
-  Label Label35{&registry, "Label35"};
-  Label Label13{&registry, "Label13"};
-  Button SpeedButton6{&registry, "SpeedButton6"};
-  Button SpeedButton7{&registry, "SpeedButton7"};
-  Button SpeedButton10{&registry, "SpeedButton10"};
+  Label Label35{&registry, "Label35"};  // the current draw's caption, copied from Label29
+  Label Label13{&registry, "Label13"};  // the current draw's cross sum
+  Button SpeedButton6{&registry, "SpeedButton6"};    // step to the previous draw
+  Button SpeedButton7{&registry, "SpeedButton7"};    // step to the next draw
+  Button SpeedButton10{&registry, "SpeedButton10"};  // update run
 
-  // "Keno-Tips" tab: tip list, hit list and their settings.
+  // ---- "Keno-Tips" tab: tip list, hit list and their settings ----
   Label Label25{&registry, "Label25"};  // "Tip series"
   Label Label26{&registry, "Label26"};  // "properly             "
-  ListBox ListBox1{&registry, "ListBox1"};
-  ListBox ListBox2{&registry, "ListBox2"};
-  Label Label61{&registry, "Label61"};
-  UpDown UpDown18{&registry, "UpDown18", 2, 10, 10};
-  Label Label16{&registry, "Label16"};
-  UpDown UpDown8{&registry, "UpDown8", 1, 5, 5};
-  Label Label22{&registry, "Label22"};
-  UpDown UpDown9{&registry, "UpDown9", 1, 120, 5};
-  Edit Edit1{&registry, "Edit1", "5"};  // the total-tips field of UpDown9
-  Label Label30{&registry, "Label30"};
+  ListBox ListBox1{&registry, "ListBox1"};  // the tip list: one tip text a line
+  ListBox ListBox2{&registry, "ListBox2"};  // the hit list: line i = hits of tip i
+  Label Label61{&registry, "Label61"};      // "Numbers per Tip"
+  UpDown UpDown18{&registry, "UpDown18", 2, 10, 10};  // numbers per tip, 2..10
+  Label Label16{&registry, "Label16"};                // "Tips per ticket"
+  UpDown UpDown8{&registry, "UpDown8", 1, 5, 5};      // tips per ticket, 1..5
+  Label Label22{&registry, "Label22"};                // "Total Tips"
+  UpDown UpDown9{&registry, "UpDown9", 1, 120, 5};    // total tips, 1..120
+  Edit Edit1{&registry, "Edit1", "5"};                // the total-tips field of UpDown9
+  Label Label30{&registry, "Label30"};                // "Cost per Tip"
+  // Stake per tip: items "1", "2", "5", "10"; no item chosen = stake 1.
   ComboBox ComboBox1{&registry, "ComboBox1", {"1", "2", "5", "10"}, -1, "1"};
-  CheckBox CheckBox28{&registry, "CheckBox28", true};
-  Label Label23{&registry, "Label23"};
-  Label Label24{&registry, "Label24"};
+  CheckBox CheckBox28{&registry, "CheckBox28", true};  // delete the tip list before calculating
+  Label Label23{&registry, "Label23"};  // ticket of the selected tip ("1. ticket")
+  Label Label24{&registry, "Label24"};  // place of the selected tip in its ticket ("1. tip")
   Label Label43{&registry, "Label43"};  // banner: the maker's address, spaced out
   Label Label44{&registry, "Label44"};  // banner: the product name and version
   Button CloseButton{&registry, "CloseButton"};
-  Button SpeedEdit{&registry, "SpeedEdit"};
-  Button SpeedButton11{&registry, "SpeedButton11"};
-  Button auswertung{&registry, "auswertung"};
+  Button SpeedEdit{&registry, "SpeedEdit"};          // edit the selected tip
+  Button SpeedButton11{&registry, "SpeedButton11"};  // delete all tips
+  Button auswertung{&registry, "auswertung"};        // evaluation report of the hit list
 
-  // "Options" tab: the generator options with their design states.
-  UpDown UpDown1{&registry, "UpDown1", 0, 9, 1};
-  UpDown UpDown2{&registry, "UpDown2", 1, 750, 100};
-  UpDown UpDown3{&registry, "UpDown3", 0, 9, 4};
-  UpDown UpDown4{&registry, "UpDown4", 0, 10, 0};
-  UpDown UpDown5{&registry, "UpDown5", 0, 10, 1};
-  UpDown UpDown6{&registry, "UpDown6", 1, 10, 8};
-  UpDown UpDown7{&registry, "UpDown7", 1, 10000, 10};
-  UpDown UpDown10{&registry, "UpDown10", 0, 6, 2};
-  UpDown UpDown11{&registry, "UpDown11", 0, 10, 2};
-  UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};
-  UpDown UpDown13{&registry, "UpDown13", 5, 75, 30};
-  UpDown UpDown14{&registry, "UpDown14", 5, 75, 30};
-  UpDown UpDown15{&registry, "UpDown15", 750, 1400, 1200};
-  UpDown UpDown16{&registry, "UpDown16", 0, 6, 2};
-  UpDown UpDown17{&registry, "UpDown17", 0, 6, 2};
-  UpDown UpDown19{&registry, "UpDown19", 1, 10, 5};
-  UpDown UpDown20{&registry, "UpDown20", 1, 356, 12};
-  UpDown UpDown21{&registry, "UpDown21", 0, 10, 0};
-  UpDown UpDown22{&registry, "UpDown22", 0, 10, 0};
-  UpDown UpDown23{&registry, "UpDown23", 0, 10, 0};
-  CheckBox CheckBox1{&registry, "CheckBox1", false};
-  CheckBox CheckBox2{&registry, "CheckBox2", false};
-  CheckBox CheckBox3{&registry, "CheckBox3", true};
-  CheckBox CheckBox4{&registry, "CheckBox4", true};
-  CheckBox CheckBox5{&registry, "CheckBox5", true};
-  CheckBox CheckBox6{&registry, "CheckBox6", false};
-  CheckBox CheckBox7{&registry, "CheckBox7", false};
-  CheckBox CheckBox8{&registry, "CheckBox8", false};
-  CheckBox CheckBox9{&registry, "CheckBox9", true};
-  CheckBox CheckBox10{&registry, "CheckBox10", true};
-  CheckBox CheckBox11{&registry, "CheckBox11", false};
-  CheckBox CheckBox12{&registry, "CheckBox12", false};
-  CheckBox CheckBox13{&registry, "CheckBox13", false};
-  CheckBox CheckBox14{&registry, "CheckBox14", true};
-  CheckBox CheckBox15{&registry, "CheckBox15", false};
-  CheckBox CheckBox17{&registry, "CheckBox17", true};
-  CheckBox CheckBox18{&registry, "CheckBox18", true};
-  CheckBox CheckBox19{&registry, "CheckBox19", false};
-  CheckBox CheckBox20{&registry, "CheckBox20", false};
-  CheckBox CheckBox22{&registry, "CheckBox22", false};
-  CheckBox CheckBox23{&registry, "CheckBox23", true};
-  CheckBox CheckBox24{&registry, "CheckBox24", true};
-  CheckBox CheckBox25{&registry, "CheckBox25", false};
-  CheckBox CheckBox26{&registry, "CheckBox26", false};
-  CheckBox CheckBox27{&registry, "CheckBox27", true};
-  CheckBox CheckBox30{&registry, "CheckBox30", false};
-  CheckBox CheckBox31{&registry, "CheckBox31", false};
-
+  // ---- "Options" tab, page "statistical": pool preferences and history filters ----
+  CheckBox CheckBox2{&registry, "CheckBox2", false};   // prefer frequently drawn numbers
+  UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};   // frequent-numbers band, percent
+  CheckBox CheckBox10{&registry, "CheckBox10", true};  // prefer the longest overdue numbers
+  UpDown UpDown13{&registry, "UpDown13", 5, 75, 30};   // overdue band, percent
+  CheckBox CheckBox14{&registry, "CheckBox14", true};  // prefer rarely drawn numbers
+  UpDown UpDown14{&registry, "UpDown14", 5, 75, 30};   // rare-numbers band, percent
+  CheckBox CheckBox9{&registry, "CheckBox9", true};    // history filter on
+  UpDown UpDown6{&registry, "UpDown6", 1, 10, 8};      // history filter: hits that reject
+  CheckBox CheckBox17{&registry, "CheckBox17", true};  // recent-draws filter on
+  UpDown UpDown19{&registry, "UpDown19", 1, 10, 5};    // recent-draws filter: hits that reject
+  UpDown UpDown20{&registry, "UpDown20", 1, 356, 12};  // recent-draws filter: draws looked at
+  CheckBox CheckBox4{&registry, "CheckBox4", true};    // hit range against the last draw
+  UpDown UpDown4{&registry, "UpDown4", 0, 10, 0};      // last draw: most hits (0 = none)
+  UpDown UpDown21{&registry, "UpDown21", 0, 10, 0};    // last draw: fewest hits
+  CheckBox CheckBox5{&registry, "CheckBox5", true};    // hit range against the second-last draw
+  UpDown UpDown5{&registry, "UpDown5", 0, 10, 1};      // second-last draw: most hits
+  UpDown UpDown22{&registry, "UpDown22", 0, 10, 0};    // second-last draw: fewest hits
+  CheckBox CheckBox23{&registry, "CheckBox23", true};  // hit range against the third-last draw
+  UpDown UpDown11{&registry, "UpDown11", 0, 10, 2};    // third-last draw: most hits
+  UpDown UpDown23{&registry, "UpDown23", 0, 10, 0};    // third-last draw: fewest hits
+  CheckBox CheckBox19{&registry, "CheckBox19", false};  // prefer neighbours of the last draw
+  CheckBox CheckBox31{&registry, "CheckBox31", false};  // start the pool with the last draws
+  ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};  // how many last draws
+  CheckBox CheckBox30{&registry, "CheckBox30", false};  // add the draws of one date in all years
+  DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};  // that date
+  // Hidden weekday choice: saved and restored, read by nothing else.
   ComboBox ComboBox2{&registry,
                      "ComboBox2",
                      {"alle Tage verwenden", "Montag", "Dienstag", "Mittwoch", "Donnerstag",
                       "Freitag", "Sonnabend", "Sonntag"},
                      -1,
                      "Nein alle Tage verwenden"};
-  ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};
-  DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};
 
-  // "Chart" tab: the row of statistics buttons above the chart.
-  Button SpeedButton2{&registry, "SpeedButton2"};
-  Button SpeedButton9{&registry, "SpeedButton9"};
-  Button SpeedButton1{&registry, "SpeedButton1"};
-  Button SpeedButton3{&registry, "SpeedButton3"};
-  Button SpeedButton17{&registry, "SpeedButton17"};
-  Button SpeedButton19{&registry, "SpeedButton19"};
+  // ---- "Options" tab, page "ticket optimization": matches between tips, runs, groups ----
+  CheckBox CheckBox3{&registry, "CheckBox3", true};    // at most N matches with other tips
+  UpDown UpDown3{&registry, "UpDown3", 0, 9, 4};       // that maximum
+  CheckBox CheckBox24{&registry, "CheckBox24", true};  // at least N matches with other tips
+  UpDown UpDown1{&registry, "UpDown1", 0, 9, 1};       // that minimum
+  CheckBox CheckBox27{&registry, "CheckBox27", true};  // both bounds apply to every tip
+  CheckBox CheckBox8{&registry, "CheckBox8", false};   // a tip must hold a consecutive pair
+  CheckBox CheckBox18{&registry, "CheckBox18", true};  // no three consecutive numbers
+  CheckBox CheckBox1{&registry, "CheckBox1", false};   // prefer frequent pairs
+  CheckBox CheckBox11{&registry, "CheckBox11", false};  // prefer rare pairs
+  CheckBox CheckBox6{&registry, "CheckBox6", false};    // prefer frequent triples
+  CheckBox CheckBox12{&registry, "CheckBox12", false};  // prefer rare triples
+  CheckBox CheckBox7{&registry, "CheckBox7", false};    // prefer frequent four-groups
+  CheckBox CheckBox13{&registry, "CheckBox13", false};  // prefer rare four-groups
+
+  // ---- "Options" tab, page "mathematically": cross sum, primes, even and odd ----
+  UpDown UpDown2{&registry, "UpDown2", 1, 750, 100};       // scaled cross sum: minimum
+  UpDown UpDown15{&registry, "UpDown15", 750, 1400, 1200};  // scaled cross sum: maximum
+  CheckBox CheckBox22{&registry, "CheckBox22", false};     // at least N primes (1 counts)
+  UpDown UpDown10{&registry, "UpDown10", 0, 6, 2};         // that N
+  CheckBox CheckBox25{&registry, "CheckBox25", false};     // at least N even numbers
+  UpDown UpDown16{&registry, "UpDown16", 0, 6, 2};         // that N
+  CheckBox CheckBox26{&registry, "CheckBox26", false};     // at least N odd numbers
+  UpDown UpDown17{&registry, "UpDown17", 0, 6, 2};         // that N
+
+  // ---- "Options" tab, page "general" ----
+  CheckBox CheckBox20{&registry, "CheckBox20", false};  // show the pool for editing
+  CheckBox CheckBox15{&registry, "CheckBox15", false};  // only preferred numbers in the pool
+  UpDown UpDown7{&registry, "UpDown7", 1, 10000, 10};    // candidates per tip, in thousands
+
+  // ---- "Chart" tab: the statistics buttons above the chart ----
+  Button SpeedButton2{&registry, "SpeedButton2"};    // number distribution
+  Button SpeedButton9{&registry, "SpeedButton9"};    // cross-sum distribution
+  Button SpeedButton1{&registry, "SpeedButton1"};    // pair search
+  Button SpeedButton3{&registry, "SpeedButton3"};    // triple search
+  Button SpeedButton17{&registry, "SpeedButton17"};  // four-group search
+  Button SpeedButton19{&registry, "SpeedButton19"};  // overdue numbers
+  // The statistics chart; later readers take its bars and value-axis range as data.
   Chart Chart1{&registry, "Chart1"};
+  // The statistics start date: the window runs from it to the picked date.
   DatePicker DateTimePicker2{&registry, "DateTimePicker2", kDesignPickerDate, kDesignPickerDate};
 
-  // "Database" tab.
+  // ---- "Database" tab: the picked date, the update run, group searches ----
+  // The picked date: normally the current draw's date.
   DatePicker DateTimePicker1{&registry, "DateTimePicker1", kDesignPickerDate, kDesignPickerDate};
-  Button SpeedButton5{&registry, "SpeedButton5"};
-  Label Label29{&registry, "Label29"};
-  Button BitBtn1{&registry, "BitBtn1"};
-  Button SpeedButton8{&registry, "SpeedButton8"};
-  Memo Memo1{&registry, "Memo1"};
-  Button Button2{&registry, "Button2"};
-  Button Button3{&registry, "Button3"};
-  Button Button4{&registry, "Button4"};
-  Button Button5{&registry, "Button5"};
+  Button SpeedButton5{&registry, "SpeedButton5"};  // show the draw of the picked date
+  Label Label29{&registry, "Label29"};              // the draw caption
+  Button BitBtn1{&registry, "BitBtn1"};              // update run
+  Button SpeedButton8{&registry, "SpeedButton8"};  // "Stop reading", shown during a run
+  Memo Memo1{&registry, "Memo1"};  // the update run's page text, never shown
+  Button Button2{&registry, "Button2"};  // pair search
+  Button Button3{&registry, "Button3"};  // triple search
+  Button Button4{&registry, "Button4"};  // four-group search
+  Button Button5{&registry, "Button5"};  // overdue numbers
 
-  // "Internet-Options" tab.
+  // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"
   Edit ProxyHostEdit{&registry, "ProxyHostEdit"};
   Label Label51{&registry, "Label51"};  // "Porxy-Port"
   Edit ProxyPortEdit{&registry, "ProxyPortEdit", "80"};
-  Edit URLEdit{&registry, "URLEdit"};
+  Edit URLEdit{&registry, "URLEdit"};  // hidden: the product page
   Label Label60{&registry, "Label60"};  // "Results site"
-  Edit ResultsSiteEdit{&registry, "ResultsSiteEdit"};
+  Edit ResultsSiteEdit{&registry, "ResultsSiteEdit"};  // https address of the results site
+  // Accept a results site whose certificate does not verify.
   CheckBox AnyCertificateCheckBox{&registry, "AnyCertificateCheckBox", false};
   Label Label45{&registry, "Label45"};  // explanatory texts of the address labels
   Label Label46{&registry, "Label46"};
@@ -162,30 +182,30 @@ struct Form {
   Label Label56{&registry, "Label56"};
   Label Label59{&registry, "Label59"};
 
-  // The current draw.
-  DayCount Datum1 = 0;
-  std::array<int, 21> Zahl{};  // Zahl[1..20]; [0] unused
-  std::array<int, 6> Zahl5{};  // Zahl5[1..5]; [0] unused
-  int Position = 0;
-  DayCount aktDatum = 0;
+  // ---- Fields: the current draw ----
+  DayCount Datum1 = 0;         // its date
+  std::array<int, 21> Zahl{};  // its numbers, Zahl[1..20]; [0] unused
+  std::array<int, 6> Zahl5{};  // its record's five extra bytes (midday flag first); [0] unused
+  int Position = 0;            // its record index in the draw file
+  DayCount aktDatum = 0;       // working date of show by date and the statistics
 
-  // Tip matching.
-  std::uint8_t Gewinn = 0;
-  std::array<int, 21> Statistik{};
-  bool sortieren = false;
+  // ---- Fields: tip matching ----
+  std::uint8_t Gewinn = 0;           // hits of the last Zettelcheck
+  std::array<int, 21> Statistik{};   // tips per hit count of the last full check
+  bool sortieren = false;            // the hit list is to be sorted
 
   // Set when the main window closes: long operations still running end without further output.
   bool closing = false;
 
-  // Start-up state.
-  std::string Home;
-  std::string ZahlenFile;
-  std::string SoundName;
-  int LaufMax = 100000;
-  int groesse = 0;
-  Random random;
+  // ---- Fields: start-up state ----
+  std::string Home;        // the folder of the program's files, with a trailing separator
+  std::string ZahlenFile;  // the draw file name of the selected lottery
+  std::string SoundName;   // the hit sound, Home + "yippee.wav"
+  int LaufMax = 100000;    // candidates per tip before a calculation gives up
+  int groesse = 0;         // the window height the page contents are scaled for
+  Random random;           // the program's one random generator
 
-  // Values only the settings store keeps.
+  // ---- Fields: values only the settings store keeps ----
   int System = 0;
   double Preis = 0;
   int Neuerschein = 0;
@@ -193,6 +213,12 @@ struct Form {
   int Land = 1;
   int TippTop = 39;
   int TippLeft = 47;
+
+  // Readable names for the settings core code reads most.
+  int numbersPerTip() const { return UpDown18.position(); }
+  int tipsPerTicket() const { return UpDown8.position(); }
+  int totalTips() const { return UpDown9.position(); }
+  int lotteryIndex() const { return RadioGroup1.itemIndex(); }
 
   // The up-down controls 1..23 by number (the settings store walks them in this order).
   UpDown* upDown(int number);

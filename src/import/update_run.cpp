@@ -47,7 +47,7 @@ class UpdateRun {
   explicit UpdateRun(UpdateContext context)
       : c_(context),
         form_(context.form),
-        lotteryIndex_(form_.RadioGroup1.itemIndex() == kKenoAtlantic ? kKenoAtlantic : kDailyKeno),
+        lotteryIndex_(form_.lotteryIndex() == kKenoAtlantic ? kKenoAtlantic : kDailyKeno),
         lottery_(lottery(lotteryIndex_)) {}
 
   void run() {
@@ -119,8 +119,8 @@ class UpdateRun {
     if (form_.closing) return;
     form_.Label35.setCaption(form_.Label29.caption());
     form_.sortieren = true;
-    SpeedButton5Click(DrawContext{form_, c_.platform, c_.reader});
-    auswertungClick(form_, c_.platform);
+    showDrawByDate(DrawContext{form_, c_.platform, c_.reader});
+    showEvaluationReport(form_, c_.platform);
   }
 
   // The day after the picked date (the picked date itself when the evening draw of a stored
@@ -185,7 +185,7 @@ class UpdateRun {
 
 }  // namespace
 
-void ZentorClick(UpdateContext context, UpdateTrigger trigger) {
+void runUpdate(UpdateContext context, UpdateTrigger trigger) {
   // One run at a time: a click or an activation during a run does not start another.
   if (context.form.SpeedButton8.visible()) return;
   try {
@@ -202,7 +202,7 @@ void ZentorClick(UpdateContext context, UpdateTrigger trigger) {
   }
 }
 
-void SpeedButton8Click(Form& form) {
+void requestUpdateStop(Form& form) {
   form.SpeedButton8.setVisible(false);
 }
 

@@ -25,9 +25,9 @@ struct UpdateContext {
   UpdateRunState& state;
 };
 
-void ZentorClick(UpdateContext context, UpdateTrigger trigger);
+void runUpdate(UpdateContext context, UpdateTrigger trigger);
 
 // "Stop reading": the running update ends after its current pass.
-void SpeedButton8Click(Form& form);
+void requestUpdateStop(Form& form);
 
 }  // namespace numora

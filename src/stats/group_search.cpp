@@ -66,7 +66,7 @@ void search(DrawContext context, const GroupSearchKind& kind) {
   Chart& chart = form.Chart1;
   startStatisticsChart(chart);
   const GroupCounts counts =
-      countGroups(*window, kind.size, kind.lastFirst, form.UpDown18.position());
+      countGroups(*window, kind.size, kind.lastFirst, form.numbersPerTip());
 
   const auto bars =
       std::span<const int>(counts.counters).first(static_cast<std::size_t>(kind.bars) + 1);
@@ -129,13 +129,13 @@ GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastF
   return counts;
 }
 
-void Button2Click(DrawContext context) {
+void countPairs(DrawContext context) {
   search(context, kPairs);
 }
-void Button3Click(DrawContext context) {
+void countTriples(DrawContext context) {
   search(context, kTriples);
 }
-void Button4Click(DrawContext context) {
+void countFourGroups(DrawContext context) {
   search(context, kFours);
 }
 

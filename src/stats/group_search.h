@@ -21,8 +21,9 @@ struct GroupCounts {
 GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
                         int numbersPerTip);
 
-void Button2Click(DrawContext context);  // pairs
-void Button3Click(DrawContext context);  // triples
-void Button4Click(DrawContext context);  // four-groups
+// Each search charts its counts and reports the totals in a message box.
+void countPairs(DrawContext context);
+void countTriples(DrawContext context);
+void countFourGroups(DrawContext context);
 
 }  // namespace numora

@@ -36,7 +36,7 @@ std::string averageText(double sum, double count) {
 
 }  // namespace
 
-void SpeedButton2Click(DrawContext context) {
+void chartNumberDistribution(DrawContext context) {
   const auto window = openStatisticsWindow(context, true);
   if (!window) return;
   WaitCursor wait(context.platform);
@@ -62,7 +62,7 @@ void SpeedButton2Click(DrawContext context) {
   }
 }
 
-void SpeedButton9Click(DrawContext context) {
+void chartCrossSumDistribution(DrawContext context) {
   const auto window = openStatisticsWindow(context, false);
   if (!window) return;
   WaitCursor wait(context.platform);

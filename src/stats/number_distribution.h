@@ -5,7 +5,7 @@
 
 namespace numora {
 
-void SpeedButton2Click(DrawContext context);  // number distribution
-void SpeedButton9Click(DrawContext context);  // cross-sum distribution
+void chartNumberDistribution(DrawContext context);
+void chartCrossSumDistribution(DrawContext context);
 
 }  // namespace numora

@@ -9,7 +9,7 @@
 
 namespace numora {
 
-void Button5Click(DrawContext context) {
+void chartOverdueNumbers(DrawContext context) {
   const auto window = openStatisticsWindow(context, false);
   if (!window) return;
   WaitCursor wait(context.platform);

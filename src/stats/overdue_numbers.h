@@ -5,6 +5,6 @@
 
 namespace numora {
 
-void Button5Click(DrawContext context);
+void chartOverdueNumbers(DrawContext context);
 
 }  // namespace numora

@@ -48,7 +48,7 @@ std::string tipText(const NumberChoiceDialog& dialog, int numbersPerTip) {
 
 }  // namespace
 
-void SpeedEditClick(Form& form, Platform& platform, NumberChoiceDialog& dialog) {
+void editSelectedTip(Form& form, Platform& platform, NumberChoiceDialog& dialog) {
   if (form.ListBox1.count() == 0) {
     form.ListBox1.add("");
     form.ListBox1.setItemIndex(0);
@@ -59,7 +59,7 @@ void SpeedEditClick(Form& form, Platform& platform, NumberChoiceDialog& dialog) 
     return;
   }
 
-  const int numbersPerTip = form.UpDown18.position();
+  const int numbersPerTip = form.numbersPerTip();
   dialog.useEditButtons(true);
   dialog.setMaxTipp(numbersPerTip);
   dialog.clearChoices();

@@ -7,6 +7,6 @@
 
 namespace numora {
 
-void SpeedEditClick(Form& form, Platform& platform, NumberChoiceDialog& dialog);
+void editSelectedTip(Form& form, Platform& platform, NumberChoiceDialog& dialog);
 
 }  // namespace numora

@@ -14,7 +14,7 @@ void followSelection(ListBox& other, int index, Form& form) {
   const int selected = form.ListBox1.itemIndex();
   // Without a selected tip there is no ticket to show; the labels keep their texts.
   if (selected < 0) return;
-  const TicketPlace place = ticketPlace(selected, form.UpDown8.position());
+  const TicketPlace place = ticketPlace(selected, form.tipsPerTicket());
   form.Label23.setCaption(std::to_string(place.ticket) + ". ticket");
   form.Label24.setCaption(std::to_string(place.tip) + ". tip");
 }
@@ -25,30 +25,30 @@ TicketPlace ticketPlace(int index, int tipsPerTicket) {
   return TicketPlace{index / tipsPerTicket + 1, index % tipsPerTicket + 1};
 }
 
-void ListBox1Click(Form& form) {
+void followTipSelection(Form& form) {
   followSelection(form.ListBox2, form.ListBox1.itemIndex(), form);
 }
-void ListBox2Click(Form& form) {
+void followHitSelection(Form& form) {
   followSelection(form.ListBox1, form.ListBox2.itemIndex(), form);
 }
 
-void Edit1Change(Form& form) {
+void keepTotalTipsNumeric(Form& form) {
   const auto value = parseStrictInt(form.Edit1.text());
   const int total = value && *value >= 1 && *value <= kMostTips ? *value : kMostTips;
   form.Edit1.setText(std::to_string(total));
   form.UpDown9.setPosition(total);
 }
 
-void Edit1Exit(Form& form, Platform& platform) {
+void leaveTotalTips(Form& form, Platform& platform) {
   if (form.sortieren) Komplettcheck(form, platform);
 }
 
-void ComboBox1Change(Form& form) {
+void applyCostPerTip(Form& form) {
   form.Preis =
-      static_cast<double>(stakePerTip(form)) * form.UpDown8.position() * form.UpDown9.position();
+      static_cast<double>(stakePerTip(form)) * form.tipsPerTicket() * form.totalTips();
 }
 
-void SpeedButton11Click(Form& form) {
+void deleteAllTips(Form& form) {
   form.ListBox1.clear();
   form.ListBox2.clear();
 }

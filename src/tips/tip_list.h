@@ -16,18 +16,18 @@ struct TicketPlace {
 TicketPlace ticketPlace(int index, int tipsPerTicket);
 
 // A line of one list was selected: the other list follows, the labels show ticket and tip.
-void ListBox1Click(Form& form);
-void ListBox2Click(Form& form);
+void followTipSelection(Form& form);
+void followHitSelection(Form& form);
 
 // The total-tips text is kept a plain number 1..120; anything else becomes "120".
-void Edit1Change(Form& form);
+void keepTotalTipsNumeric(Form& form);
 // Leaving the total-tips field scores the list again.
-void Edit1Exit(Form& form, Platform& platform);
+void leaveTotalTips(Form& form, Platform& platform);
 
 // A new cost per tip: the stored price becomes stake x tips per ticket x total tips.
-void ComboBox1Change(Form& form);
+void applyCostPerTip(Form& form);
 
 // "Delete all tips": both lists emptied; the labels keep their texts.
-void SpeedButton11Click(Form& form);
+void deleteAllTips(Form& form);
 
 }  // namespace numora

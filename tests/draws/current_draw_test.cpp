@@ -48,7 +48,7 @@ TEST_F(CurrentDrawTest, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
   for (const auto& c : cases) {
     SCOPED_TRACE(formatDate(c.picked));
     pick(c.picked);
-    SpeedButton5Click(context());
+    showDrawByDate(context());
     expectCurrent(c.index);
     EXPECT_EQ(form.aktDatum, c.picked);
     EXPECT_EQ(form.Label29.caption().rfind(c.captionStart, 0), 0u) << form.Label29.caption();
@@ -58,59 +58,59 @@ TEST_F(CurrentDrawTest, ShowByDateFindsTheFirstDrawOnOrAfterThePickedDate) {
 
 TEST_F(CurrentDrawTest, ShowByDateTakesTheExtraBytesIntoZahl5) {
   pick(kDay1 + 1);
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(form.Zahl5, (std::array<int, 6>{0, 1, 9, 8, 7, 6}));
-  SpeedButton7Click(context());  // the steps leave Zahl5 alone
+  stepToNextDraw(context());  // the steps leave Zahl5 alone
   EXPECT_EQ(form.Zahl5, (std::array<int, 6>{0, 1, 9, 8, 7, 6}));
 }
 
 TEST_F(CurrentDrawTest, StepsStopAtBothEnds) {
   pick(kDay1);
-  SpeedButton5Click(context());
-  SpeedButton6Click(context());
+  showDrawByDate(context());
+  stepToPreviousDraw(context());
   expectCurrent(0);
   EXPECT_EQ(form.aktDatum, records[0].date);
-  SpeedButton7Click(context());
+  stepToNextDraw(context());
   expectCurrent(1);
   EXPECT_EQ(form.Label29.caption().find("Midday"), std::string::npos);
 
   pick(kDay1 + 2);
-  SpeedButton5Click(context());
-  SpeedButton7Click(context());
+  showDrawByDate(context());
+  stepToNextDraw(context());
   expectCurrent(5);
-  SpeedButton7Click(context());
+  stepToNextDraw(context());
   expectCurrent(5);
-  SpeedButton6Click(context());
+  stepToPreviousDraw(context());
   expectCurrent(4);
   EXPECT_NE(form.Label29.caption().find(" (Midday) "), std::string::npos);
 }
 
 TEST_F(CurrentDrawTest, StepBackShowsTheCrossSumOfTheDrawItShows) {
   pick(kDay1 + 2);
-  SpeedButton5Click(context());
-  SpeedButton6Click(context());
+  showDrawByDate(context());
+  stepToPreviousDraw(context());
   EXPECT_EQ(form.Label13.caption(), "cross sum: " + std::to_string(records[3].crossSum()));
 }
 
 TEST_F(CurrentDrawTest, StepForwardMovesAStatisticsStartAfterThePickedDateAYearBack) {
   pick(kDay1 + 1);
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   ASSERT_TRUE(form.DateTimePicker2.setDate(kDay1 + 100));
-  SpeedButton7Click(context());
+  stepToNextDraw(context());
   EXPECT_EQ(form.DateTimePicker2.date(), kDay1 + 1 - 365);
 
   // Below the picker's limit the start date keeps its value.
   ASSERT_TRUE(form.DateTimePicker2.setDate(kDay1 + 100));
   form.DateTimePicker2.setMinDate(kDay1 - 10);
-  SpeedButton7Click(context());
+  stepToNextDraw(context());
   EXPECT_EQ(form.DateTimePicker2.date(), kDay1 + 100);
 }
 
 TEST_F(CurrentDrawTest, StepsThroughTheWholeHistoryReadTheFileOnce) {
   pick(kDay1 + 2);
-  SpeedButton5Click(context());
-  for (int i = 0; i < 50; ++i) SpeedButton6Click(context());
-  for (int i = 0; i < 50; ++i) SpeedButton7Click(context());
+  showDrawByDate(context());
+  for (int i = 0; i < 50; ++i) stepToPreviousDraw(context());
+  for (int i = 0; i < 50; ++i) stepToNextDraw(context());
   EXPECT_EQ(reader.readsFromDisk(), 1);
 }
 
@@ -119,12 +119,12 @@ class EmptyOrMissingFileTest : public test::DrawTest {};
 TEST_F(EmptyOrMissingFileTest, MissingFileShowsTheMessageAndChangesNothing) {
   form.Label29.setCaption("before");
   form.Position = 7;
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
   EXPECT_EQ(form.Label29.caption(), "before");
   EXPECT_EQ(form.Position, 7);
-  EXPECT_THROW(SpeedButton6Click(context()), DrawFileError);
-  EXPECT_THROW(SpeedButton7Click(context()), DrawFileError);
+  EXPECT_THROW(stepToPreviousDraw(context()), DrawFileError);
+  EXPECT_THROW(stepToNextDraw(context()), DrawFileError);
   EXPECT_EQ(form.Position, 7);
 }
 
@@ -135,12 +135,12 @@ TEST_F(EmptyOrMissingFileTest, EmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
   form.Datum1 = encodeDate(2023, 5, 20);  // a draw of the other lottery was shown
   form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 6, 1)));
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(form.Position, 0);
   EXPECT_EQ(form.Label29.caption(), "before");
   EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
-  SpeedButton7Click(context());
-  SpeedButton7Click(context());
+  stepToNextDraw(context());
+  stepToNextDraw(context());
   EXPECT_EQ(form.Position, 0);
   EXPECT_TRUE(platform.messages().empty());
 }
@@ -149,7 +149,7 @@ TEST_F(EmptyOrMissingFileTest, OnlyTheFirstRecordOfALongerFileGetsTheWideGap) {
   const auto one = test::generateHistory(encodeDate(2023, 5, 3), encodeDate(2023, 5, 3), false);
   home.writeDraws("Vuduro.dat", one);
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 3)));
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(form.Label29.caption().rfind("Wed 03.05.23    " + std::to_string(one[0].numbers[0]), 0),
             0u)
       << form.Label29.caption();
@@ -157,7 +157,7 @@ TEST_F(EmptyOrMissingFileTest, OnlyTheFirstRecordOfALongerFileGetsTheWideGap) {
 
 TEST_F(EmptyOrMissingFileTest, AFolderInPlaceOfTheDrawFileIsAReadError) {
   std::filesystem::create_directory(home.file("Vuduro.dat"));
-  EXPECT_THROW(SpeedButton6Click(context()), DrawFileError);
+  EXPECT_THROW(stepToPreviousDraw(context()), DrawFileError);
 }
 
 TEST_F(EmptyOrMissingFileTest, ADamagedDateNeverBreaksTheCaption) {
@@ -166,7 +166,7 @@ TEST_F(EmptyOrMissingFileTest, ADamagedDateNeverBreaksTheCaption) {
   home.writeDraws("Vuduro.dat", damaged);
   form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 4)));
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(form.Position, 1);
   EXPECT_FALSE(form.Label29.caption().empty());
   EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));  // no date to show
@@ -180,7 +180,7 @@ TEST_F(EmptyOrMissingFileTest, NumbersOutsideTheGameNeverBreakTheShow) {
   home.writeDraws("Vuduro.dat", damaged);
   form.ListBox1.setLines({"00,71", "255"});
   ASSERT_TRUE(form.DateTimePicker1.setDate(kDay1));
-  SpeedButton5Click(context());
+  showDrawByDate(context());
   EXPECT_EQ(form.Zahl[2], 255);
   EXPECT_EQ(form.ListBox2.lines(), (std::vector<std::string>{"2", "1"}));
 }

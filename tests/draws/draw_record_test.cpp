@@ -37,8 +37,8 @@ TEST(DrawRecord, OnlyOneMarksMidday) {
 }
 
 TEST(DrawRecord, ReadsTheSharedSampleFile) {
-  std::ifstream in(test::sharedFixture("dailykeno-2023-04-20_2023-06-10.dat"), std::ios::binary);
-  ASSERT_TRUE(in) << "the shared fixtures lie beside the repository";
+  std::ifstream in(test::testData("dailykeno-2023-04-20_2023-06-10.dat"), std::ios::binary);
+  ASSERT_TRUE(in) << "the fixtures lie in tests/data";
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
   ASSERT_EQ(bytes.size(), 102u * 40);
   const auto first = DrawRecord::decode(std::span<const std::uint8_t, 40>(bytes.data(), 40));

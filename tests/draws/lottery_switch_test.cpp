@@ -11,7 +11,7 @@ TEST_F(LotterySwitchTest, DailyKenoLowersBothLimitsAndTheStatisticsStart) {
   home.writeDraws("Vuduro.dat",
                   test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 10), true));
   form.RadioGroup1.setItemIndex(kDailyKeno);
-  RadioGroup1Click(context());
+  switchLottery(context());
   EXPECT_EQ(form.ZahlenFile, "Vuduro.dat");
   EXPECT_EQ(form.DateTimePicker1.minDate(), encodeDate(1996, 4, 29));
   EXPECT_EQ(form.DateTimePicker2.minDate(), encodeDate(1996, 4, 29));
@@ -26,9 +26,9 @@ TEST_F(LotterySwitchTest, KenoAtlanticRaisesTheLimitsAfterSettingTheStart) {
   home.writeDraws("Kenoal.dat",
                   test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 25), false));
   form.RadioGroup1.setItemIndex(kDailyKeno);
-  RadioGroup1Click(context());
+  switchLottery(context());
   form.RadioGroup1.setItemIndex(kKenoAtlantic);
-  RadioGroup1Click(context());
+  switchLottery(context());
   EXPECT_EQ(form.ZahlenFile, "Kenoal.dat");
   EXPECT_EQ(form.DateTimePicker1.minDate(), encodeDate(2001, 10, 22));
   EXPECT_EQ(form.DateTimePicker2.minDate(), encodeDate(2001, 10, 22));
@@ -40,7 +40,7 @@ TEST_F(LotterySwitchTest, KenoAtlanticRaisesTheLimitsAfterSettingTheStart) {
 
 TEST_F(LotterySwitchTest, SwitchToALotteryWithoutFileSaysSo) {
   form.RadioGroup1.setItemIndex(kKenoAtlantic);
-  RadioGroup1Click(context());
+  switchLottery(context());
   EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
 }
 

@@ -72,7 +72,7 @@ TEST(EvaluationReport, ShowsOneMessageBox) {
   form.UpDown18.setPosition(3);
   form.ListBox2.setLines({"3"});
   form.ComboBox1.setItemIndex(2);
-  auswertungClick(form, platform);
+  showEvaluationReport(form, platform);
   EXPECT_EQ(platform.messages(),
             (std::vector<std::string>{"you have \n1 x  3er \t125\n\nwithout guarantee"}));
 }

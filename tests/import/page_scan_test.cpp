@@ -38,14 +38,14 @@ TEST(PageScan, SamplePagesGiveTheStoredDraws) {
       {"dailykeno-2023-04-20_2023-06-10.dat", "dailykeno-2023-%02d.html", true}};
   for (const auto& sample : samples) {
     DrawFileReader reader;
-    const auto history = reader.load(test::sharedFixture(sample.drawFile));
+    const auto history = reader.load(test::testData(sample.drawFile));
     int checked = 0;
     for (const auto& record : history->records) {
       const int month = decodeDate(record.date).month;
       if (month < 5) continue;
       char name[64];
       std::snprintf(name, sizeof name, sample.pagePattern, month);
-      const std::string page = readText(test::sharedFixture(name));
+      const std::string page = readText(test::testData(name));
       const bool evening = sample.daily && !record.isMidday();
       const auto rest =
           locateDraw(page, record.date, evening ? DrawSought::Evening : DrawSought::First);

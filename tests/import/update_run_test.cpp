@@ -40,11 +40,11 @@ class UpdateRunTest : public ::testing::Test {
   void showAndRun(DayCount now, UpdateTrigger trigger = UpdateTrigger::Button) {
     platform.fixClock(now);
     (void)form.DateTimePicker1.setDate(platform.today());
-    SpeedButton5Click(DrawContext{form, platform, reader});
+    showDrawByDate(DrawContext{form, platform, reader});
     run(trigger);
   }
   void run(UpdateTrigger trigger = UpdateTrigger::Button) {
-    ZentorClick(UpdateContext{form, platform, reader, site, state}, trigger);
+    runUpdate(UpdateContext{form, platform, reader, site, state}, trigger);
   }
   std::vector<DrawRecord> stored() {
     return reader.load(drawFilePath(form.Home, form.ZahlenFile))->records;
@@ -190,7 +190,7 @@ TEST_F(UpdateRunTest, StopReadingEndsTheRunAfterTheCurrentPass) {
   useLottery(kKenoAtlantic);
   history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 31), 1);
   platform.onProcessEvents = [&] {
-    if (form.aktDatum == encodeDate(2023, 5, 10)) SpeedButton8Click(form);
+    if (form.aktDatum == encodeDate(2023, 5, 10)) requestUpdateStop(form);
   };
   form.ListBox1.setLines({"01,02"});
   showAndRun(at(2023, 6, 1, 8, 0));
@@ -368,7 +368,7 @@ TEST_F(UpdateRunTest, AfterAFailedDailyKenoRunTheLatestDrawIsStillShown) {
   history(encodeDate(2023, 5, 25), encodeDate(2023, 6, 5), 14);  // up to 31.05. evening
   site.failMonth(2023, 6, "offline");
   EXPECT_THROW(showAndRun(at(2023, 6, 6, 8, 0)), HttpError);
-  SpeedButton5Click(DrawContext{form, platform, reader});
+  showDrawByDate(DrawContext{form, platform, reader});
   EXPECT_EQ(form.Position, 13);
   EXPECT_EQ(form.Label29.caption().find("Midday"), std::string::npos);
 }

@@ -26,21 +26,21 @@ class GroupSearchTest : public test::StatisticsTest {
 
 TEST_F(GroupSearchTest, ADrawWithARunCountsEveryGroupInsideIt) {
   window({drawWith(kDay, {1, 2, 3, 4})}, kDay - 1, kDay);
-  Button2Click(context());
+  countPairs(context());
   ASSERT_EQ(form.Chart1.series(2).bars.size(), 69u);
   for (int x = 1; x <= 69; ++x) EXPECT_EQ(bar(x), x <= 3 ? 1 : 0) << x;
   EXPECT_EQ(title(), "at 1 draws was found 3 pairs !");
   EXPECT_EQ(axis(), std::make_pair(0.0, 1.0));
   EXPECT_EQ(form.PageControl1.activePage(), kChartPage);
 
-  Button3Click(context());
+  countTriples(context());
   ASSERT_EQ(form.Chart1.series(2).bars.size(), 68u);
   EXPECT_EQ(bar(1), 1);
   EXPECT_EQ(bar(2), 1);
   EXPECT_EQ(bar(3), 0);
   EXPECT_EQ(title(), "at 1 draws was found  2 three!");
 
-  Button4Click(context());
+  countFourGroups(context());
   ASSERT_EQ(form.Chart1.series(2).bars.size(), 70u);
   EXPECT_EQ(bar(1), 1);
   EXPECT_EQ(bar(2), 0);
@@ -50,9 +50,9 @@ TEST_F(GroupSearchTest, ADrawWithARunCountsEveryGroupInsideIt) {
 
 TEST_F(GroupSearchTest, GroupsAtTheTopOfTheRange) {
   window({drawWith(kDay, {67, 68, 69, 70})}, kDay - 1, kDay);
-  Button2Click(context());
+  countPairs(context());
   EXPECT_EQ(bar(69), 1);
-  Button4Click(context());
+  countFourGroups(context());
   EXPECT_EQ(bar(67), 1);
   EXPECT_EQ(bar(68), 0);
   EXPECT_EQ(bar(69), 0);
@@ -78,18 +78,18 @@ TEST_F(GroupSearchTest, NumbersPerTipLimitWhatTheProbesCanFind) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.numbersPerTip);
     form.UpDown18.setPosition(c.numbersPerTip);
-    Button2Click(context());
+    countPairs(context());
     EXPECT_EQ(title(), c.pairs);
-    Button3Click(context());
+    countTriples(context());
     EXPECT_EQ(title(), c.triples);
-    Button4Click(context());
+    countFourGroups(context());
     EXPECT_EQ(title(), c.fours);
   }
 }
 
 TEST_F(GroupSearchTest, AnEmptyWindowGivesZeroBarsAndAZeroAxis) {
   window({drawWith(kDay, {1, 2})}, kDay + 1, kDay + 2);
-  Button2Click(context());
+  countPairs(context());
   EXPECT_EQ(barHeights(), std::vector<double>(69, 0));
   EXPECT_EQ(axis(), std::make_pair(0.0, 0.0));
   EXPECT_EQ(title(), "at 0 draws was found 0 pairs !");
@@ -100,9 +100,9 @@ TEST_F(GroupSearchTest, ZahlHoldsTheWindowsLastDrawAfterwards) {
   const auto evening = drawWith(kDay, {7, 8});
   window({drawWith(kDay - 1, {1, 2}), midday, evening, drawWith(kDay + 1, {9, 10})}, kDay - 5,
          kDay);
-  SpeedButton5Click(context());  // the midday draw is the current draw
+  showDrawByDate(context());  // the midday draw is the current draw
   const std::string caption = form.Label29.caption();
-  Button2Click(context());
+  countPairs(context());
   for (int i = 0; i < 20; ++i) EXPECT_EQ(form.Zahl[i + 1], evening.numbers[i]);
   EXPECT_EQ(form.Label29.caption(), caption);
   EXPECT_EQ(form.Position, 1);

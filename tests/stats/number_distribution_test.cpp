@@ -14,7 +14,7 @@ TEST_F(NumberDistributionTest, CountsEachNumberWithPrimeColoursAndAFixedAxis) {
   window({test::makeDraw(kDay - 1, range(1, 20)), test::makeDraw(kDay, range(11, 30)),
           test::makeDraw(kDay + 1, range(51, 70))},
          kDay - 1, kDay);
-  SpeedButton2Click(context());
+  chartNumberDistribution(context());
   const auto& series = form.Chart1.series(2);
   EXPECT_TRUE(series.active);
   EXPECT_FALSE(form.Chart1.series(1).active);
@@ -43,7 +43,7 @@ TEST_F(NumberDistributionTest, AverageCrossSumRoundsHalfToEven) {
   for (const auto& [first, second, average] : cases) {
     SCOPED_TRACE(average);
     window({drawWithSum(kDay, first), drawWithSum(kDay + 1, second)}, kDay, kDay + 1);
-    SpeedButton2Click(context());
+    chartNumberDistribution(context());
     EXPECT_EQ(title(), std::string("number distribution     draw: 2    cross sum: ") + average);
   }
 }
@@ -51,9 +51,9 @@ TEST_F(NumberDistributionTest, AverageCrossSumRoundsHalfToEven) {
 TEST_F(NumberDistributionTest, ADayAsStartAndEndCountsInOneDistributionOnly) {
   window({test::makeDraw(kDay, range(1, 20), true), test::makeDraw(kDay, range(2, 21))}, kDay,
          kDay);
-  SpeedButton2Click(context());
+  chartNumberDistribution(context());
   EXPECT_EQ(title(), "number distribution     draw: 2    cross sum: 220");
-  SpeedButton9Click(context());
+  chartCrossSumDistribution(context());
   EXPECT_TRUE(form.Chart1.series(2).bars.empty());
   EXPECT_TRUE(form.Chart1.leftAxis().automatic);
   EXPECT_EQ(title(), "Cross-sum distribution     Draws: 0    Cross-sum: 0");
@@ -62,7 +62,7 @@ TEST_F(NumberDistributionTest, ADayAsStartAndEndCountsInOneDistributionOnly) {
 TEST_F(NumberDistributionTest, EqualCountsGiveAnAxisOfOneValueAndEmptyWindowsKeepTheTitle) {
   window({test::makeDraw(kDay, range(1, 20))}, kDay + 5, kDay + 6);
   form.Chart1.setBottomTitle("earlier");
-  SpeedButton2Click(context());
+  chartNumberDistribution(context());
   EXPECT_EQ(barHeights(), std::vector<double>(70, 0));
   EXPECT_EQ(axis(), std::make_pair(0.0, 0.0));
   EXPECT_EQ(title(), "earlier");
@@ -76,7 +76,7 @@ TEST_F(NumberDistributionTest, CrossSumBarsRunFromTheSmallestToTheLargestSum) {
   };
   window({drawWithSum(kDay, 230), drawWithSum(kDay + 1, 250), drawWithSum(kDay + 2, 230)}, kDay - 1,
          kDay + 2);
-  SpeedButton9Click(context());
+  chartCrossSumDistribution(context());
   const auto& bars = form.Chart1.series(2).bars;
   ASSERT_EQ(bars.size(), 21u);
   EXPECT_EQ(bars.front().x, 230);
@@ -89,7 +89,7 @@ TEST_F(NumberDistributionTest, CrossSumBarsRunFromTheSmallestToTheLargestSum) {
 
   window({test::makeDraw(kDay, range(1, 20)), test::makeDraw(kDay + 1, range(51, 70))}, kDay - 1,
          kDay + 1);
-  SpeedButton9Click(context());
+  chartCrossSumDistribution(context());
   EXPECT_EQ(form.Chart1.series(2).bars.front().x, 210);
   EXPECT_EQ(form.Chart1.series(2).bars.back().x, 1210);
 }
@@ -97,7 +97,7 @@ TEST_F(NumberDistributionTest, CrossSumBarsRunFromTheSmallestToTheLargestSum) {
 TEST_F(NumberDistributionTest, AStartAfterThePickedDateFallsBackAYear) {
   window({test::makeDraw(kDay - 300, range(1, 20)), test::makeDraw(kDay - 400, range(1, 20))},
          kDay + 10, kDay);
-  SpeedButton2Click(context());
+  chartNumberDistribution(context());
   EXPECT_EQ(form.DateTimePicker2.date(), kDay - 365);
   EXPECT_EQ(form.aktDatum, kDay - 365);
   EXPECT_EQ(title(), "number distribution     draw: 1    cross sum: 210");
@@ -107,7 +107,7 @@ TEST_F(NumberDistributionTest, AFallbackBeforeTheFirstDrawDateStartsAtTheLimit) 
   const DayCount limit = encodeDate(2001, 10, 22);
   window({test::makeDraw(limit + 10, range(1, 20))}, limit + 200, limit + 100);
   form.DateTimePicker2.setMinDate(limit);
-  for (auto run : {SpeedButton2Click, SpeedButton9Click}) {
+  for (auto run : {chartNumberDistribution, chartCrossSumDistribution}) {
     ASSERT_TRUE(form.DateTimePicker2.setDate(limit + 200));
     form.aktDatum = 0;
     run(context());
@@ -120,8 +120,8 @@ TEST_F(NumberDistributionTest, AFallbackBeforeTheFirstDrawDateStartsAtTheLimit) 
 TEST_F(NumberDistributionTest, MissingDrawFileLeavesTheChartAsItWas) {
   form.Chart1.addBar(2, 1, 5);
   form.Chart1.setBottomTitle("before");
-  SpeedButton2Click(context());
-  SpeedButton9Click(context());
+  chartNumberDistribution(context());
+  chartCrossSumDistribution(context());
   EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws",
                                                            "First read the data of draws"}));
   EXPECT_EQ(form.Chart1.series(2).bars.size(), 1u);
@@ -133,7 +133,7 @@ TEST_F(NumberDistributionTest, NumbersOutsideTheGameAreNotCounted) {
   damaged.numbers[0] = 0;
   damaged.numbers[1] = 200;
   window({damaged}, kDay - 1, kDay);
-  SpeedButton2Click(context());
+  chartNumberDistribution(context());
   EXPECT_EQ(bar(1), 0);
   EXPECT_EQ(bar(2), 0);
   EXPECT_EQ(bar(3), 1);

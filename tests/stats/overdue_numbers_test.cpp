@@ -15,7 +15,7 @@ TEST_F(OverdueNumbersTest, GapSinceTheLastDraw) {
   auto second = test::makeDraw(kDay - 1, range(21, 40));
   auto third = test::makeDraw(kDay, range(41, 60));
   window({first, second, third}, kDay - 3, kDay);
-  Button5Click(context());
+  chartOverdueNumbers(context());
   EXPECT_EQ(bar(9), 3);
   EXPECT_EQ(bar(30), 2);
   EXPECT_EQ(bar(50), 1);
@@ -30,13 +30,13 @@ TEST_F(OverdueNumbersTest, GapSinceTheLastDraw) {
 
 TEST_F(OverdueNumbersTest, OneDrawAndNoDraw) {
   window({test::makeDraw(kDay, range(1, 20))}, kDay - 1, kDay);
-  Button5Click(context());
+  chartOverdueNumbers(context());
   EXPECT_EQ(bar(20), 1);
   EXPECT_EQ(bar(21), 2);
   EXPECT_EQ(axis(), std::make_pair(1.0, 2.0));
 
   window({test::makeDraw(kDay, range(1, 20))}, kDay, kDay);  // the start date is left out
-  Button5Click(context());
+  chartOverdueNumbers(context());
   EXPECT_EQ(barHeights(), std::vector<double>(70, 1));
   EXPECT_EQ(axis(), std::make_pair(1.0, 1.0));
 }
@@ -45,7 +45,7 @@ TEST_F(OverdueNumbersTest, AFallbackBelowTheLimitStartsAtTheLimitInsteadOfFailin
   const DayCount limit = encodeDate(2001, 10, 22);
   window({test::makeDraw(limit + 5, range(1, 20))}, limit + 100, limit + 50);
   form.DateTimePicker2.setMinDate(limit);
-  Button5Click(context());
+  chartOverdueNumbers(context());
   EXPECT_EQ(form.DateTimePicker2.date(), limit);
   EXPECT_EQ(form.aktDatum, limit);
   EXPECT_EQ(bar(1), 1);

@@ -33,8 +33,8 @@ std::vector<DrawRecord> generateHistory(DayCount first, DayCount last, bool twoP
   return records;
 }
 
-std::string sharedFixture(const std::string& name) {
-  return std::string(NUMORA_SHARED_FIXTURES) + "/" + name;
+std::string testData(const std::string& name) {
+  return std::string(NUMORA_TEST_DATA) + "/" + name;
 }
 
 }  // namespace numora::test

@@ -17,7 +17,7 @@ DrawRecord makeDraw(DayCount date, std::vector<int> numbers, bool midday = false
 std::vector<DrawRecord> generateHistory(DayCount first, DayCount last, bool twoPerDay,
                                         unsigned seed = 1);
 
-// The path of a file in the shared fixtures folder.
-std::string sharedFixture(const std::string& name);
+// The path of a file in the test data folder.
+std::string testData(const std::string& name);
 
 }  // namespace numora::test

@@ -36,8 +36,8 @@ std::string python() {
 }
 
 std::filesystem::path defaultPages() {
-#ifdef NUMORA_SHARED_FIXTURES
-  return NUMORA_SHARED_FIXTURES;
+#ifdef NUMORA_TEST_DATA
+  return NUMORA_TEST_DATA;
 #else
   throw std::runtime_error("ResultsSite: no pages folder given");
 #endif

@@ -26,7 +26,7 @@ struct SiteRequest {
 
 class ResultsSite {
  public:
-  // Serves the month pages of pagesFolder (default: the shared fixtures).
+  // Serves the month pages of pagesFolder (default: the test data folder).
   explicit ResultsSite(std::filesystem::path pagesFolder = {});
   ~ResultsSite();
   ResultsSite(const ResultsSite&) = delete;

@@ -30,14 +30,14 @@ TEST(TipList, SelectionKeepsBothListsInStepAndShowsTheTicket) {
   form.ListBox1.setLines({"1", "2", "3", "4", "5", "6", "7", "8"});
   form.ListBox2.setLines({"0", "0", "0", "0", "0", "0", "0", "0"});
   form.ListBox1.setItemIndex(6);  // the 7th line
-  ListBox1Click(form);
+  followTipSelection(form);
   EXPECT_EQ(form.ListBox2.itemIndex(), 6);
   EXPECT_EQ(form.Label23.caption(), "2. ticket");
   EXPECT_EQ(form.Label24.caption(), "2. tip");
 
   form.UpDown8.setPosition(3);
   form.ListBox2.setItemIndex(6);
-  ListBox2Click(form);
+  followHitSelection(form);
   EXPECT_EQ(form.ListBox1.itemIndex(), 6);
   EXPECT_EQ(form.Label23.caption(), "3. ticket");
   EXPECT_EQ(form.Label24.caption(), "1. tip");
@@ -48,7 +48,7 @@ TEST(TipList, SelectionBeyondAShorterHitListSelectsNothingThere) {
   form.ListBox1.setLines({"1", "2", "3"});
   form.ListBox2.setLines({"0"});
   form.ListBox1.setItemIndex(2);
-  ListBox1Click(form);
+  followTipSelection(form);
   EXPECT_EQ(form.ListBox2.itemIndex(), -1);
   EXPECT_EQ(form.Label24.caption(), "3. tip");
 }
@@ -60,7 +60,7 @@ TEST(TipList, TotalTipsTextIsKeptANumberFrom1To120) {
   Form form;
   for (const auto& [typed, shown] : cases) {
     form.Edit1.setText(typed);
-    Edit1Change(form);
+    keepTotalTipsNumeric(form);
     EXPECT_EQ(form.Edit1.text(), shown) << typed;
     EXPECT_EQ(form.UpDown9.position(), std::stoi(shown)) << typed;
   }
@@ -72,11 +72,11 @@ TEST(TipList, LeavingTheTotalTipsFieldScoresTheList) {
   form.ListBox1.setLines({"01,02", ""});
   form.Zahl[1] = 1;
   form.sortieren = true;
-  Edit1Exit(form, platform);
+  leaveTotalTips(form, platform);
   EXPECT_EQ(form.ListBox2.lines(), (std::vector<std::string>{"1"}));
   form.sortieren = false;
   form.ListBox1.add("");
-  Edit1Exit(form, platform);
+  leaveTotalTips(form, platform);
   EXPECT_EQ(form.ListBox1.count(), 2u);
 }
 
@@ -85,7 +85,7 @@ TEST(TipList, DeleteAllEmptiesBothListsAndKeepsTheLabels) {
   form.ListBox1.setLines({"01,02"});
   form.ListBox2.setLines({"1"});
   form.Label23.setCaption("4. ticket");
-  SpeedButton11Click(form);
+  deleteAllTips(form);
   EXPECT_TRUE(form.ListBox1.lines().empty());
   EXPECT_TRUE(form.ListBox2.lines().empty());
   EXPECT_EQ(form.Label23.caption(), "4. ticket");
@@ -101,7 +101,7 @@ TEST(TipList, CostPerTipGivesTheStakeAndThePrice) {
   }
   form.UpDown8.setPosition(4);
   form.UpDown9.setPosition(12);
-  ComboBox1Change(form);
+  applyCostPerTip(form);
   EXPECT_EQ(form.Preis, 10.0 * 4 * 12);
 }
 

@@ -71,11 +71,11 @@ CliResult runScript(const TempHome& home, const std::string& script,
   return runNumoraCli(arguments, script);
 }
 
-void copySharedFixture(const TempHome& home, const std::string& fixture, const std::string& name) {
+void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name) {
   const auto target = home.file(name);
-  std::filesystem::copy_file(sharedFixture(fixture), target,
+  std::filesystem::copy_file(testData(fixture), target,
                              std::filesystem::copy_options::overwrite_existing);
-  // The shared fixtures are read-only; the copy belongs to the test.
+  // The copy belongs to the test and must be writable.
   std::filesystem::permissions(target, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
 }

@@ -24,8 +24,8 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
 CliResult runScript(const TempHome& home, const std::string& script,
                     const std::vector<std::string>& options = {});
 
-// Copies one of the shared draw fixtures into Home under the given name.
-void copySharedFixture(const TempHome& home, const std::string& fixture, const std::string& name);
+// Copies one of the draw fixtures into Home under the given name.
+void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name);
 
 inline constexpr const char* kDailyKenoFixture = "dailykeno-2023-04-20_2023-06-10.dat";
 inline constexpr const char* kKenoAtlanticFixture = "kenoatlantic-2023-04-20_2023-06-10.dat";

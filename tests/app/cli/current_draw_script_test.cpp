@@ -1,5 +1,5 @@
 // The current draw through numora-cli: show by date, the steps at both ends of the history, the
-// lottery switch and a missing or empty draw file, on the shared fixture histories
+// lottery switch and a missing or empty draw file, on the fixture histories
 // (20.04.2023 to 10.06.2023; Daily Keno with a midday and an evening draw a day).
 #include <gtest/gtest.h>
 
@@ -50,8 +50,8 @@ std::string singleBlanks(std::string numbers) {
 class CliCurrentDraw : public ::testing::Test {
  protected:
   void SetUp() override {
-    copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat");
-    copySharedFixture(home, kKenoAtlanticFixture, "Kenoal.dat");
+    copyFixture(home, kDailyKenoFixture, "Vuduro.dat");
+    copyFixture(home, kKenoAtlanticFixture, "Kenoal.dat");
   }
   TempHome home;
 };

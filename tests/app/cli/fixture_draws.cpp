@@ -46,7 +46,7 @@ std::string fixtureDate(int day) {
 }
 
 std::string fixtureBytes(const std::string& fixture) {
-  std::ifstream in(sharedFixture(fixture), std::ios::binary);
+  std::ifstream in(testData(fixture), std::ios::binary);
   if (!in) throw std::runtime_error("no fixture " + fixture);
   std::ostringstream bytes;
   bytes << in.rdbuf();

@@ -1,4 +1,4 @@
-// The shared fixture histories read straight from their 40-byte records, so a test can work out
+// The fixture histories read straight from their 40-byte records, so a test can work out
 // what a statistic or an update run must show without going through the program's own reader.
 #pragma once
 
@@ -23,7 +23,7 @@ int fixtureDay(int year, unsigned month, unsigned day);
 // "dd.mm.yyyy" for such a day.
 std::string fixtureDate(int day);
 
-// The bytes of a shared fixture file.
+// The bytes of a fixture file.
 std::string fixtureBytes(const std::string& fixture);
 std::vector<FixtureDraw> readFixtureDraws(const std::string& fixture);
 

@@ -13,7 +13,7 @@ namespace {
 
 class CliKomplettcheck : public ::testing::Test {
  protected:
-  void SetUp() override { copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
+  void SetUp() override { copyFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
   TempHome home;
 };
 

@@ -18,7 +18,7 @@ namespace {
 
 class CliNumberChoice : public ::testing::Test {
  protected:
-  void SetUp() override { copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
+  void SetUp() override { copyFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
   TempHome home;
 };
 

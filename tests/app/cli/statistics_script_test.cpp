@@ -174,7 +174,7 @@ struct WindowCase {
 
 class CliStatistics : public ::testing::Test {
  protected:
-  void SetUp() override { copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
+  void SetUp() override { copyFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
   TempHome home;
   const Draws draws = readFixtureDraws(kDailyKenoFixture);
 };

@@ -1,5 +1,5 @@
 // The update run through numora-cli against a real HTTPS results site on 127.0.0.1 that serves
-// the shared fixture month pages (May and June 2023). The draw files start with part of the
+// the fixture month pages (May and June 2023). The draw files start with part of the
 // fixture histories; after a run they must hold exactly the fixture's records. One site serves
 // the whole suite: starting it costs more than the runs themselves.
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ std::string tipText(std::vector<int> numbers) {
 }
 
 std::size_t fileSize(const std::string& fixture) {
-  return std::filesystem::file_size(sharedFixture(fixture));
+  return std::filesystem::file_size(testData(fixture));
 }
 
 class CliUpdateRun : public ::testing::Test {
@@ -214,7 +214,7 @@ TEST_F(CliUpdateRun, ASelfSignedSiteIsRefusedUnlessAnyCertificateIsAccepted) {
 // Without a results site nothing is requested at all.
 class CliUpdateWithoutSite : public ::testing::Test {
  protected:
-  void SetUp() override { copySharedFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
+  void SetUp() override { copyFixture(home, kDailyKenoFixture, "Vuduro.dat"); }
   TempHome home;
 };
 

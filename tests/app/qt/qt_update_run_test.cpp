@@ -48,7 +48,7 @@ class UpdateRunWindowTest : public QObject {
 
 void UpdateRunWindowTest::updateButtonReadsTheSitesMonths() {
   test::ResultsSite site;
-  const std::string fixture = readFile(test::sharedFixture(kFixture));
+  const std::string fixture = readFile(test::testData(kFixture));
   const std::string april = recordsBefore(fixture, encodeDate(2023, 5, 1));
   QVERIFY(!april.empty());
   QVERIFY(april.size() < fixture.size());
