@@ -93,12 +93,14 @@ struct Form {
   CheckBox CheckBox23{&registry, "CheckBox23", true};  // hit range against the third-last draw
   UpDown UpDown11{&registry, "UpDown11", 0, 10, 2};    // third-last draw: most hits
   UpDown UpDown23{&registry, "UpDown23", 0, 10, 0};    // third-last draw: fewest hits
+  Label Label62{&registry, "Label62"};  // "Extra-Option:", heads the group below
   CheckBox CheckBox19{&registry, "CheckBox19", false};  // prefer neighbours of the last draw
   CheckBox CheckBox31{&registry, "CheckBox31", false};  // start the pool with the last draws
   ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};  // how many last draws
   CheckBox CheckBox30{&registry, "CheckBox30", false};  // add the draws of one date in all years
   DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};  // that date
-  // Hidden weekday choice: saved and restored, read by nothing else.
+  // Hidden weekday choice with its label: saved and restored, read by nothing else.
+  Label Label48{&registry, "Label48"};
   ComboBox ComboBox2{&registry,
                      "ComboBox2",
                      {"alle Tage verwenden", "Montag", "Dienstag", "Mittwoch", "Donnerstag",
@@ -122,6 +124,7 @@ struct Form {
   CheckBox CheckBox13{&registry, "CheckBox13", false};  // prefer rare four-groups
 
   // ---- "Options" tab, page "mathematically": cross sum, primes, even and odd ----
+  Label Label42{&registry, "Label42"};  // the cross-sum sentence around the two bounds
   UpDown UpDown2{&registry, "UpDown2", 1, 750, 100};       // scaled cross sum: minimum
   UpDown UpDown15{&registry, "UpDown15", 750, 1400, 1200};  // scaled cross sum: maximum
   CheckBox CheckBox22{&registry, "CheckBox22", false};     // at least N primes (1 counts)
@@ -134,7 +137,9 @@ struct Form {
   // ---- "Options" tab, page "general" ----
   CheckBox CheckBox20{&registry, "CheckBox20", false};  // show the pool for editing
   CheckBox CheckBox15{&registry, "CheckBox15", false};  // only preferred numbers in the pool
+  Label Label57{&registry, "Label57"};                  // "Max calculation runs"
   UpDown UpDown7{&registry, "UpDown7", 1, 10000, 10};    // candidates per tip, in thousands
+  Label Label58{&registry, "Label58"};                  // "thousand"
 
   // ---- "Chart" tab: the statistics buttons above the chart ----
   Button SpeedButton2{&registry, "SpeedButton2"};    // number distribution
