@@ -16,10 +16,10 @@
 namespace numora {
 namespace {
 // The controls whose hint shows in the hint line when the mouse enters them.
-constexpr const char* kHintControls[] = {
-    "SpeedButton10", "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",
-    "SpeedButton1",  "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",
-    "BitBtn1",       "DateTimePicker2"};
+constexpr const char* kHintControls[] = {"SpeedButton10", "SpeedEdit",     "SpeedButton11",
+                                         "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
+                                         "SpeedButton3",  "SpeedButton17", "SpeedButton19",
+                                         "SpeedButton8",  "BitBtn1",       "DateTimePicker2"};
 }  // namespace
 
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
