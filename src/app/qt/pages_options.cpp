@@ -10,11 +10,15 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
+#include <map>
+#include <memory>
+#include <vector>
 
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
@@ -24,22 +28,13 @@ namespace {
 
 constexpr int kRowHeight = 22;
 
-// The font the pages are designed in; the gaps are measured in it.
-QFont designFont() {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(13);
-  return font;
-}
-
 struct Gap {
   int left = 0;
   int width = 0;
 };
 
 // The n-th run of blanks (three or more) in a caption, in pixels from the caption's start.
-Gap captionGap(const std::string& caption, int n) {
-  const QString text = QString::fromStdString(caption);
-  const QFontMetrics metrics(designFont());
+Gap captionGap(const QFontMetrics& metrics, const QString& text, int n) {
   auto runs = QRegularExpression(QStringLiteral(" {3,}")).globalMatch(text);
   for (int i = 0; runs.hasNext(); ++i) {
     const auto run = runs.next();
@@ -50,12 +45,69 @@ Gap captionGap(const std::string& caption, int n) {
   return {};
 }
 
-// Where a check box's caption starts, right of its indicator.
-int checkBoxTextOffset(QWidget* box) {
-  QStyleOptionButton option;
-  option.initFrom(box);
-  return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
+// Where the caption of a check box (right of its indicator) or of a label starts.
+int textOffset(QWidget* holder) {
+  if (qobject_cast<QCheckBox*>(holder)) {
+    QStyleOptionButton option;
+    option.initFrom(holder);
+    return holder->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, holder).left();
+  }
+  return holder->contentsRect().left();
 }
+
+// Keeps widgets over the runs of blanks that a caption leaves for them. The gaps are measured
+// in the font the caption is shown in, whenever the caption's widget or a widget in its gaps
+// moves, changes size or font, so they stay in place when the window scales the page (the
+// check box's indicator does not scale with it).
+class GapFollower : public QObject {
+ public:
+  using QObject::QObject;
+
+  void follow(QWidget* holder, const std::string& caption, std::vector<QWidget*> fillers) {
+    auto entry = std::make_shared<Entry>(Entry{holder, QString::fromStdString(caption), fillers});
+    for (QWidget* widget : fillers) {
+      entries_[widget] = entry;
+      widget->installEventFilter(this);
+      widget->raise();
+    }
+    entries_[holder] = entry;
+    holder->installEventFilter(this);
+    place(*entry);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::FontChange ||
+        type == QEvent::Show) {
+      const auto found = entries_.find(watched);
+      if (found != entries_.end()) place(*found->second);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  struct Entry {
+    QPointer<QWidget> holder;
+    QString caption;
+    std::vector<QWidget*> fillers;
+  };
+
+  static void place(const Entry& entry) {
+    if (!entry.holder) return;
+    const QRect box = entry.holder->geometry();
+    const QFontMetrics metrics(entry.holder->font());
+    const int textLeft = box.left() + textOffset(entry.holder);
+    for (std::size_t i = 0; i < entry.fillers.size(); ++i) {
+      const Gap gap = captionGap(metrics, entry.caption, static_cast<int>(i));
+      // Moving to where it already is sends no event, so this does not run again.
+      entry.fillers[i]->setGeometry(textLeft + gap.left + 2, box.top() - 1, gap.width - 4,
+                                    box.height() + 2);
+    }
+  }
+
+  std::map<QObject*, std::shared_ptr<Entry>> entries_;
+};
 
 // Runs the TForm1 handlers "<UpDown>MouseDown" and "<UpDown>MouseUp" when the mouse button is
 // pressed or released on the up-down's arrows (the edit field inside takes its own clicks).
@@ -94,7 +146,8 @@ class ArrowHooks : public QObject {
 
 class OptionsPageBuilder {
  public:
-  OptionsPageBuilder(PageBuilder& build, ArrowHooks& hooks) : build_(build), hooks_(hooks) {}
+  OptionsPageBuilder(PageBuilder& build, ArrowHooks& hooks, GapFollower& gaps)
+      : build_(build), hooks_(hooks), gaps_(gaps) {}
 
   QSpinBox* upDown(QWidget* page, UpDown& control, const QRect& rect, const char* editName) {
     QSpinBox* spin = build_.upDown(page, control, rect, editName);
@@ -107,24 +160,18 @@ class OptionsPageBuilder {
     return build_.checkBox(page, control, QRect(left, top, width, kRowHeight));
   }
 
-  // Puts up-downs into the gaps of a check box's caption, in the order of the gaps.
-  void intoGaps(QCheckBox* box, const CheckBox& control, int left, int top,
+  // Puts up-downs into the gaps of the caption of a check box or label, in the gaps' order.
+  void intoGaps(QWidget* holder, const Control& control,
                 std::initializer_list<std::pair<UpDown*, const char*>> upDowns) {
-    intoGaps(box->parentWidget(), control.caption(), left + checkBoxTextOffset(box), top, upDowns);
-  }
-
-  void intoGaps(QWidget* page, const std::string& caption, int textLeft, int top,
-                std::initializer_list<std::pair<UpDown*, const char*>> upDowns) {
-    int n = 0;
-    for (const auto& [control, editName] : upDowns) {
-      upDown(page, *control, gapRect(caption, textLeft, top, n++), editName)->raise();
+    std::vector<QWidget*> fillers;
+    for (const auto& [upDown, editName] : upDowns) {
+      fillers.push_back(this->upDown(holder->parentWidget(), *upDown, QRect(), editName));
     }
+    gaps_.follow(holder, control.caption(), std::move(fillers));
   }
 
-  // The rectangle of the n-th gap of a caption whose text starts at textLeft.
-  static QRect gapRect(const std::string& caption, int textLeft, int top, int n) {
-    const Gap gap = captionGap(caption, n);
-    return QRect(textLeft + gap.left + 2, top - 1, gap.width - 4, kRowHeight + 2);
+  void intoGap(QWidget* holder, const Control& control, QWidget* filler) {
+    gaps_.follow(holder, control.caption(), {filler});
   }
 
   PageBuilder& build() { return build_; }
@@ -132,6 +179,7 @@ class OptionsPageBuilder {
  private:
   PageBuilder& build_;
   ArrowHooks& hooks_;
+  GapFollower& gaps_;
 };
 
 void buildStatisticalPage(QWidget* page, OptionsPageBuilder& options) {
@@ -150,11 +198,10 @@ void buildStatisticalPage(QWidget* page, OptionsPageBuilder& options) {
 
   top = 94;
   QCheckBox* history = options.checkBox(page, form.CheckBox9, 8, top);
-  options.intoGaps(history, form.CheckBox9, 8, top, {{&form.UpDown6, "Edit42"}});
+  options.intoGaps(history, form.CheckBox9, {{&form.UpDown6, "Edit42"}});
   top += 26;
   QCheckBox* recent = options.checkBox(page, form.CheckBox17, 8, top);
-  options.intoGaps(recent, form.CheckBox17, 8, top,
-                   {{&form.UpDown19, "Edit4"}, {&form.UpDown20, "Edit6"}});
+  options.intoGaps(recent, form.CheckBox17, {{&form.UpDown19, "Edit4"}, {&form.UpDown20, "Edit6"}});
 
   // Hits allowed against the last three draws.
   const std::tuple<CheckBox*, UpDown*, const char*, UpDown*, const char*> ranges[] = {
@@ -164,25 +211,24 @@ void buildStatisticalPage(QWidget* page, OptionsPageBuilder& options) {
   top = 156;
   for (const auto& [box, most, mostEdit, fewest, fewestEdit] : ranges) {
     QCheckBox* widget = options.checkBox(page, *box, 8, top);
-    options.intoGaps(widget, *box, 8, top, {{most, mostEdit}, {fewest, fewestEdit}});
+    options.intoGaps(widget, *box, {{most, mostEdit}, {fewest, fewestEdit}});
     top += 26;
   }
 
   // The extra options of the pool.
   top = 246;
   QLabel* extra = options.build().label(page, form.Label62, QRect(8, top, 200, kRowHeight));
-  QFont bold = designFont();
+  // Bold in the pages' font (Arial, 13 pixels).
+  QFont bold(QStringLiteral("Arial"));
+  bold.setPixelSize(13);
   bold.setBold(true);
   options.build().setFont(extra, bold);
   top += 24;
   options.checkBox(page, form.CheckBox19, 8, top);
   top += 26;
   QCheckBox* lastDraws = options.checkBox(page, form.CheckBox31, 8, top);
-  options.build()
-      .comboBox(page, form.ComboBox3,
-                OptionsPageBuilder::gapRect(form.CheckBox31.caption(),
-                                            8 + checkBoxTextOffset(lastDraws), top, 0))
-      ->raise();
+  options.intoGap(lastDraws, form.CheckBox31,
+                  options.build().comboBox(page, form.ComboBox3, QRect()));
   top += 26;
   options.checkBox(page, form.CheckBox30, 8, top, 300);
   options.build().datePicker(page, form.DateTimePicker3, QRect(316, top - 1, 120, kRowHeight + 2));
@@ -196,10 +242,10 @@ void buildTicketPage(QWidget* page, OptionsPageBuilder& options) {
   Form& form = options.build().form();
   int top = 8;
   QCheckBox* most = options.checkBox(page, form.CheckBox3, 8, top);
-  options.intoGaps(most, form.CheckBox3, 8, top, {{&form.UpDown3, "Edit39"}});
+  options.intoGaps(most, form.CheckBox3, {{&form.UpDown3, "Edit39"}});
   top += 26;
   QCheckBox* fewest = options.checkBox(page, form.CheckBox24, 8, top);
-  options.intoGaps(fewest, form.CheckBox24, 8, top, {{&form.UpDown1, "Edit88"}});
+  options.intoGaps(fewest, form.CheckBox24, {{&form.UpDown1, "Edit88"}});
   top += 26;
   options.checkBox(page, form.CheckBox27, 8, top);
   top += 36;
@@ -222,9 +268,8 @@ void buildTicketPage(QWidget* page, OptionsPageBuilder& options) {
 void buildMathematicallyPage(QWidget* page, OptionsPageBuilder& options) {
   Form& form = options.build().form();
   int top = 8;
-  options.build().label(page, form.Label42, QRect(8, top, 540, kRowHeight));
-  options.intoGaps(page, form.Label42.caption(), 8, top,
-                   {{&form.UpDown2, "Edit37"}, {&form.UpDown15, "Edit38"}});
+  QLabel* crossSum = options.build().label(page, form.Label42, QRect(8, top, 540, kRowHeight));
+  options.intoGaps(crossSum, form.Label42, {{&form.UpDown2, "Edit37"}, {&form.UpDown15, "Edit38"}});
   const std::tuple<CheckBox*, UpDown*, const char*> counts[] = {
       {&form.CheckBox22, &form.UpDown10, "Edit83"},
       {&form.CheckBox25, &form.UpDown16, "Edit89"},
@@ -232,7 +277,7 @@ void buildMathematicallyPage(QWidget* page, OptionsPageBuilder& options) {
   top = 44;
   for (const auto& [box, upDown, editName] : counts) {
     QCheckBox* widget = options.checkBox(page, *box, 8, top);
-    options.intoGaps(widget, *box, 8, top, {{upDown, editName}});
+    options.intoGaps(widget, *box, {{upDown, editName}});
     top += 26;
   }
 }
@@ -253,7 +298,8 @@ void buildOptionsPage(QWidget* page, PageBuilder& build) {
   pages->setObjectName(QStringLiteral("PageControl2"));
   build.place(pages, QRect(4, 4, 566, 466));
   auto* hooks = new ArrowHooks(page, build);
-  OptionsPageBuilder options(build, *hooks);
+  auto* gaps = new GapFollower(page);
+  OptionsPageBuilder options(build, *hooks, *gaps);
   const std::pair<const char*, const char*> tabs[] = {{"TabSheet8", "statistical"},
                                                       {"TabSheet9", "ticket optimization"},
                                                       {"TabSheet10", "mathematically"},

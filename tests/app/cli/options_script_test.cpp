@@ -67,6 +67,12 @@ print UpDown2
 set UpDown15 99999
 print UpDown15
 = UpDown15: 1400
+set UpDown2 9999
+print UpDown2
+= UpDown2: 750
+set UpDown15 1
+print UpDown15
+= UpDown15: 750
 )");
 }
 
