@@ -131,6 +131,9 @@ void OptionsPageTest::everyOptionControlSitsOnItsPageWithItsCaption() {
 }
 
 void OptionsPageTest::upDownsGroupThousandsAndBringTypedValuesIntoTheirRange() {
+  // Focus moves only within the active window.
+  window->view->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window->view.get()));
   showInner("TabSheet10");
   QSpinBox* maximum = spin("UpDown15");
   QCOMPARE(maximum->findChild<QLineEdit*>("Edit38")->text(), QStringLiteral("1.200"));
