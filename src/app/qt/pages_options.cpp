@@ -64,7 +64,8 @@ class GapFollower : public QObject {
   using QObject::QObject;
 
   void follow(QWidget* holder, const std::string& caption, std::vector<QWidget*> fillers) {
-    auto entry = std::make_shared<Entry>(Entry{holder, QString::fromStdString(caption), fillers});
+    auto entry = std::make_shared<Entry>(Entry{holder, QString::fromStdString(caption), {}});
+    entry->fillers.assign(fillers.begin(), fillers.end());
     for (QWidget* widget : fillers) {
       entries_[widget] = entry;
       widget->installEventFilter(this);
@@ -90,7 +91,7 @@ class GapFollower : public QObject {
   struct Entry {
     QPointer<QWidget> holder;
     QString caption;
-    std::vector<QWidget*> fillers;
+    std::vector<QPointer<QWidget>> fillers;
   };
 
   static void place(const Entry& entry) {
@@ -99,6 +100,7 @@ class GapFollower : public QObject {
     const QFontMetrics metrics(entry.holder->font());
     const int textLeft = box.left() + textOffset(entry.holder);
     for (std::size_t i = 0; i < entry.fillers.size(); ++i) {
+      if (!entry.fillers[i]) continue;
       const Gap gap = captionGap(metrics, entry.caption, static_cast<int>(i));
       // Moving to where it already is sends no event, so this does not run again.
       entry.fillers[i]->setGeometry(textLeft + gap.left + 2, box.top() - 1, gap.width - 4,
