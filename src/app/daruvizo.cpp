@@ -11,16 +11,21 @@
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
 #include "stats/overdue_numbers.h"
+#include "tips/historical_search.h"
+#include "tips/ticket_sheet.h"
+#include "tips/tip_distribution.h"
 #include "tips/tip_editing.h"
+#include "tips/tip_file.h"
 #include "tips/tip_list.h"
 
 namespace numora {
 namespace {
 // The controls whose hint shows in the hint line when the mouse enters them.
-constexpr const char* kHintControls[] = {"SpeedButton10", "SpeedEdit",     "SpeedButton11",
-                                         "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
-                                         "SpeedButton3",  "SpeedButton17", "SpeedButton19",
-                                         "SpeedButton8",  "BitBtn1",       "DateTimePicker2"};
+constexpr const char* kHintControls[] = {
+    "SpeedButton10", "SpeedEdit",     "SpeedButton11", "SpeedButton2",
+    "SpeedButton9",  "SpeedButton1",  "SpeedButton3",  "SpeedButton17",
+    "SpeedButton19", "SpeedButton8",  "BitBtn1",       "DateTimePicker2",
+    "SpeedButton15", "SpeedButton16", "Button6",       "SpeedButton4"};
 }  // namespace
 
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
@@ -49,6 +54,11 @@ void TForm1::registerHandlers() {
       {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
       {"SpeedEditClick", [this] { SpeedEditClick(); }},
       {"auswertungClick", [this] { auswertungClick(); }},
+      {"SpeedButton15Click", [this] { SpeedButton15Click(); }},
+      {"SpeedButton16Click", [this] { SpeedButton16Click(); }},
+      {"BitBtn7Click", [this] { BitBtn7Click(); }},
+      {"Button6Click", [this] { Button6Click(); }},
+      {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
       {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
       {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
       {"Button2Click", [this] { Button2Click(); }},
@@ -167,6 +177,22 @@ void TForm1::SpeedEditClick() {
 }
 void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
+}
+
+void TForm1::SpeedButton15Click() {
+  saveTipFile(form, platform_);
+}
+void TForm1::SpeedButton16Click() {
+  loadTipFile(drawContext());
+}
+void TForm1::BitBtn7Click() {
+  writeTicketSheet(form, platform_);
+}
+void TForm1::Button6Click() {
+  chartTipDistribution(form, platform_);
+}
+void TForm1::SpeedButton4Click() {
+  searchTipListHistory(drawContext());
 }
 
 void TForm1::UpDown3MouseDown() {

@@ -75,6 +75,13 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
+  // Tip files, the ticket sheet, the tip distribution and the historical search.
+  void SpeedButton15Click();  // save the tip list
+  void SpeedButton16Click();  // load a tip file
+  void BitBtn7Click();        // the ticket sheet
+  void Button6Click();        // the tip distribution
+  void SpeedButton4Click();   // the historical search
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();

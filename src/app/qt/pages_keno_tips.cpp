@@ -103,6 +103,13 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   tipButton(form.SpeedButton11, 366, QStyle::SP_TrashIcon);
   tipButton(form.auswertung, 406, QStyle::SP_DialogApplyButton);
 
+  // Tip files, the historical search, the ticket sheet and the tip distribution.
+  tipButton(form.SpeedButton15, 446, QStyle::SP_DialogSaveButton);
+  tipButton(form.SpeedButton16, 486, QStyle::SP_DialogOpenButton);
+  tipButton(form.SpeedButton4, 526, QStyle::SP_FileDialogContentsView);
+  build.button(page, form.BitBtn7, QRect(326, 372, 70, 26), nullptr);
+  build.button(page, form.Button6, QRect(404, 372, 164, 26), nullptr);
+
   // Banner and close button.
   banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),
          Qt::white);
