@@ -111,4 +111,24 @@ void TForm6::setCaption(const std::string& caption) {
   ++changes_;
 }
 
+void TForm6::useDrawEntry(bool entry, bool offerMidday) {
+  DateTimePicker1Visible = entry;
+  MiddayVisible = entry && offerMidday;
+  valueListsVisible = !entry;
+  BitBtn4.visible = false;
+  BitBtn3.visible = !entry;
+  setNeutralColour();
+  setCaption(entry ? "numbers and confirm with OK" : "Select figures for calculation");
+}
+
+void TForm6::setEntryDate(DayCount date) {
+  DateTimePicker1Date = date;
+  ++changes_;
+}
+
+void TForm6::setMiddayChosen(bool midday) {
+  Midday = midday;
+  ++changes_;
+}
+
 }  // namespace numora

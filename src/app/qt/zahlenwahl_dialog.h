@@ -61,6 +61,7 @@ class ZahlenwahlDialog : public QDialog {
   QToolButton* saveList_ = nullptr;
   QToolButton* loadList_ = nullptr;
   QDateEdit* date_ = nullptr;
+  QCheckBox* midday_ = nullptr;
   QTimer* timer_ = nullptr;
   std::uint64_t shownCount_ = 0;
   bool shown_ = false;
