@@ -27,6 +27,11 @@ QString name(const Control& control) {
   return QString::fromStdString(control.name());
 }
 
+// The hint line's word on a date below a date field's lower limit.
+std::string dateBelowLimitNotice(const DatePicker& picker) {
+  return "No date before " + formatDate(picker.minDate()) + ": the field shows the earliest one";
+}
+
 }  // namespace
 
 PageBuilder::PageBuilder(TForm1& form1, ControlBinding& binding, DesignLayout& layout,
@@ -235,15 +240,21 @@ QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const Q
   auto* widget = new QDateEdit(parent);
   widget->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   widget->setCalendarPopup(true);
+  // A typed date counts once it is complete (Enter, or leaving the field): a date taken at every
+  // keystroke was rewritten under the user's fingers.
+  widget->setKeyboardTracking(false);
+  // The model's lower limit decides, not the widget's: the widget would bend a typed date to
+  // fit its own limit without a word.
+  widget->setMinimumDate(QDate(100, 1, 1));
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QDateEdit::dateChanged, [this, &control](QDate date) {
     forward_([this, &control, date] {
-      // The model decides whether the date is taken; a refused date is replaced by the
-      // model's date again.
       if (!control.setDate(toDayCount(date))) {
+        // A date below the limit: the field shows its limit and the hint line says why.
+        (void)control.setDate(control.minDate());
+        form().StatusBar1.setPanel(1, dateBelowLimitNotice(control));
         binding_.show(control);
-        return;
       }
       form1_.controlChanged(control.name());
     });
