@@ -125,7 +125,9 @@ void showStatusBar(const StatusBar& bar, QWidget* widget) {
 
 void showDatePicker(const DatePicker& picker, QWidget* widget) {
   if (auto* edit = qobject_cast<QDateEdit*>(widget)) {
-    // Rewriting the shown date would move the cursor of a user who is typing.
+    // The limit first: the widget clamps a date below its current limit. Rewriting the shown
+    // date would move the cursor of a user who is stepping through it.
+    edit->setMinimumDate(toQDate(picker.minDate()));
     const QDate date = toQDate(picker.date());
     if (edit->date() != date) edit->setDate(date);
   }

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/qt/date_conversion.h"
+#include "app/qt/date_field.h"
 #include "app/qt/statistics_chart_view.h"
 
 namespace numora {
@@ -237,15 +238,10 @@ QGroupBox* PageBuilder::radioGroup(QWidget* parent, RadioGroup& control, const Q
 }
 
 QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const QRect& rect) {
-  auto* widget = new QDateEdit(parent);
+  auto* widget = new DateField(parent);
   widget->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   widget->setCalendarPopup(true);
-  // A typed date counts once it is complete (Enter, or leaving the field): a date taken at every
-  // keystroke was rewritten under the user's fingers.
   widget->setKeyboardTracking(false);
-  // The model's lower limit decides, not the widget's: the widget would bend a typed date to
-  // fit its own limit without a word.
-  widget->setMinimumDate(QDate(100, 1, 1));
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QDateEdit::dateChanged, [this, &control](QDate date) {
@@ -257,6 +253,14 @@ QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const Q
         binding_.show(control);
       }
       form1_.controlChanged(control.name());
+    });
+  });
+  QObject::connect(widget, &DateField::typedDateBelowLimit, [this, &control] {
+    forward_([this, &control] { form().StatusBar1.setPanel(1, dateBelowLimitNotice(control)); });
+  });
+  QObject::connect(widget, &DateField::typedTextRefused, [this](const QString& text) {
+    forward_([this, typed = text.toStdString()] {
+      form().StatusBar1.setPanel(1, typed + " is no date: type it as dd.mm.yyyy");
     });
   });
   return widget;

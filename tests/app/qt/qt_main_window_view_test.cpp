@@ -37,6 +37,7 @@ namespace {
 
 using test::dailyKenoDraws;
 using test::enter;
+using test::leave;
 using test::Window;
 
 const DayCount kToday = test::kWindowToday;
@@ -81,6 +82,7 @@ class MainWindowViewTest : public QObject {
   void userChangesReachTheModel();
   void typedDatesAreTakenWhole_data();
   void typedDatesAreTakenWhole();
+  void typedTextThatIsNoDateChangesNothing();
   void tipAndHitListSelectTogether();
   void addressLabelsOpenTheirAddress_data();
   void addressLabelsOpenTheirAddress();
@@ -572,6 +574,31 @@ void MainWindowViewTest::typedDatesAreTakenWhole() {
              QStringLiteral("No date before 22.10.2001: the field shows the earliest one"));
   } else {
     QCOMPARE(window.panel(1), QString());
+  }
+}
+
+void MainWindowViewTest::typedTextThatIsNoDateChangesNothing() {
+  Window window;
+  QVERIFY(window.show());
+  window.showPage("TabSheet2");
+  auto* field = window.widget<QDateEdit>("DateTimePicker1");
+  const DayCount before = window.form1->form.DateTimePicker1.date();
+  struct Typing {
+    const char* text;
+    Qt::Key end;
+    const char* hint;
+  };
+  const Typing typings[] = {{"31.02.2024", Qt::Key_Return, "31.02.2024 is no date: type it as dd.mm.yyyy"},
+                            {"15.03", Qt::Key_Return, "15.03 is no date: type it as dd.mm.yyyy"},
+                            {"15.03.2024", Qt::Key_Escape, ""}};
+  for (const Typing& typing : typings) {
+    window.form1->form.StatusBar1.setPanel(1, "");
+    window.view->refresh();
+    QTest::keyClicks(field, QString::fromLatin1(typing.text));
+    QTest::keyClick(field, typing.end);
+    QCOMPARE(window.form1->form.DateTimePicker1.date(), before);
+    QCOMPARE(field->date(), toQDate(before));
+    QCOMPARE(window.panel(1), QString::fromLatin1(typing.hint));
   }
 }
 
