@@ -210,6 +210,17 @@ void MainWindowViewTest::controlsHaveDesignedState() {
   auto* draw = window.widget<QLabel>("Label35");
   QVERIFY(draw->font().bold());
   QCOMPARE(draw->palette().color(QPalette::Window), draw->palette().color(QPalette::ToolTipBase));
+  // The sunken frame shows on all four sides, not only at the top and on the left.
+  const QImage drawn = draw->grab().toImage();
+  const QColor fill = draw->palette().color(QPalette::Window);
+  const QPoint edges[] = {{drawn.width() / 2, 0},
+                          {drawn.width() / 2, drawn.height() - 1},
+                          {0, drawn.height() / 2},
+                          {drawn.width() - 1, drawn.height() / 2}};
+  for (const QPoint& edge : edges) {
+    const int contrast = std::abs(drawn.pixelColor(edge).lightness() - fill.lightness());
+    QVERIFY2(contrast >= 40, qPrintable(QStringLiteral("edge at %1,%2").arg(edge.x()).arg(edge.y())));
+  }
   QCOMPARE(window.widget<QLabel>("Label26")->alignment() & Qt::AlignHorizontal_Mask,
            Qt::AlignRight);
   QVERIFY(window.widget<QListWidget>("ListBox1"));

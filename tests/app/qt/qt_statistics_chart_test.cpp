@@ -66,13 +66,11 @@ void compareBars(StatisticsChartView* view, const ChartSeries& model, std::uint3
   }
 }
 
-// The texts of the legend's visible entries; empty while the legend is hidden.
+// The texts of the legend's entries; empty while the legend is hidden.
 QStringList legendTexts(StatisticsChartView* view) {
   QStringList texts;
   if (!view->chart()->legend()->isVisible()) return texts;
-  for (const QLegendMarker* marker : view->chart()->legend()->markers()) {
-    if (marker->isVisible()) texts << marker->label();
-  }
+  for (const QLegendMarker* marker : view->chart()->legend()->markers()) texts << marker->label();
   return texts;
 }
 
