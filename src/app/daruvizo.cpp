@@ -6,6 +6,7 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "generator/option_coupling.h"
 #include "import/month_request.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
@@ -55,6 +56,12 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+      {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
+      {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
+      {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
+      {"UpDown17MouseUp", [this] { UpDown17MouseUp(); }},
+      {"UpDown17MouseDown", [this] { UpDown17MouseDown(); }},
+      {"UpDown7Changing", [this] { UpDown7Changing(); }},
   };
   // Every control with a hint shows it in the hint line while the mouse is over it.
   for (const Control* control : form.registry.all()) {
@@ -160,9 +167,30 @@ void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
 }
 
+void TForm1::UpDown3MouseDown() {
+  coupleMatchesBeforeMaximumSteps(form);
+}
+void TForm1::UpDown1MouseUp() {
+  floorMaximumMatchesAtMinimum(form);
+}
+void TForm1::UpDown16MouseUp() {
+  capEvenByOdd(form);
+}
+void TForm1::UpDown17MouseUp() {
+  capOddByEven(form);
+}
+void TForm1::UpDown17MouseDown() {
+  capEvenByOdd(form);
+}
+void TForm1::UpDown7Changing() {
+  applyRunBudget(form);
+}
+
 void TForm1::controlChanged(const std::string& controlName) {
   const bool isList = controlName == "ListBox1" || controlName == "ListBox2";
-  const auto handler = handlers_.find(controlName + (isList ? "Click" : "Change"));
+  auto handler = handlers_.find(controlName + (isList ? "Click" : "Change"));
+  // An up-down's handler runs as its position changes.
+  if (handler == handlers_.end()) handler = handlers_.find(controlName + "Changing");
   if (handler != handlers_.end()) handle(handler->second);
 }
 
