@@ -28,8 +28,7 @@ TEST_F(ActivationTest, FirstActivationShowsTheLatestDrawAndScoresTheTips) {
 // Closing one of the program's own dialogs re-runs the activation; the draw the user looks at
 // stays when it lies on the picked date, and the tips are scored against it.
 TEST_F(ActivationTest, AfterItsOwnDialogsTheShownDrawOfThePickedDateStays) {
-  const auto draws =
-      test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 10), true);
+  const auto draws = test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 10), true);
   home.writeDraws("Vuduro.dat", draws);
   home.writeBytes("tipps.txt", "01,02,03\r\n");
   struct Case {

@@ -139,9 +139,9 @@ TEST(Zahlenwahl, TipEditingCountsTheTickedNumbersLive) {
     const char* count;
     bool tooMany;
   };
-  const Step steps[] = {{0, false, "0 of 3 numbers", false},  {5, true, "1 of 3 numbers", false},
-                        {9, true, "2 of 3 numbers", false},   {20, true, "3 of 3 numbers", false},
-                        {40, true, "4 of 3 numbers", true},   {9, false, "3 of 3 numbers", false}};
+  const Step steps[] = {{0, false, "0 of 3 numbers", false}, {5, true, "1 of 3 numbers", false},
+                        {9, true, "2 of 3 numbers", false},  {20, true, "3 of 3 numbers", false},
+                        {40, true, "4 of 3 numbers", true},  {9, false, "3 of 3 numbers", false}};
   for (const Step& step : steps) {
     SCOPED_TRACE(step.count);
     const auto before = dialog.changeCount();

@@ -1,5 +1,5 @@
-// Mouse entries, exits and clicks on widgets that have no signal for them (labels, panels, date edits),
-// turned into calls. The hint line and the clickable labels hang on it.
+// Mouse entries, exits and clicks on widgets that have no signal for them (labels, panels, date
+// edits), turned into calls. The hint line and the clickable labels hang on it.
 #pragma once
 
 #include <QObject>

@@ -198,9 +198,9 @@ void ZahlenwahlDialog::refresh() {
     count_->setVisible(!count.isEmpty());
     // Numbers ticked beyond what the tip takes are dropped at OK: the count says so in red.
     QPalette palette = count_->palette();
-    palette.setColor(QPalette::WindowText, model_.tooManyTicked()
-                                               ? QColor(Qt::red)
-                                               : QApplication::palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     model_.tooManyTicked() ? QColor(Qt::red)
+                                            : QApplication::palette().color(QPalette::WindowText));
     count_->setPalette(palette);
     shownCount_ = model_.changeCount();
     shown_ = true;

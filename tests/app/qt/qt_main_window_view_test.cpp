@@ -219,7 +219,8 @@ void MainWindowViewTest::controlsHaveDesignedState() {
                           {drawn.width() - 1, drawn.height() / 2}};
   for (const QPoint& edge : edges) {
     const int contrast = std::abs(drawn.pixelColor(edge).lightness() - fill.lightness());
-    QVERIFY2(contrast >= 40, qPrintable(QStringLiteral("edge at %1,%2").arg(edge.x()).arg(edge.y())));
+    QVERIFY2(contrast >= 40,
+             qPrintable(QStringLiteral("edge at %1,%2").arg(edge.x()).arg(edge.y())));
   }
   QCOMPARE(window.widget<QLabel>("Label26")->alignment() & Qt::AlignHorizontal_Mask,
            Qt::AlignRight);
@@ -599,9 +600,10 @@ void MainWindowViewTest::typedTextThatIsNoDateChangesNothing() {
     Qt::Key end;
     const char* hint;
   };
-  const Typing typings[] = {{"31.02.2024", Qt::Key_Return, "31.02.2024 is no date: type it as dd.mm.yyyy"},
-                            {"15.03", Qt::Key_Return, "15.03 is no date: type it as dd.mm.yyyy"},
-                            {"15.03.2024", Qt::Key_Escape, ""}};
+  const Typing typings[] = {
+      {"31.02.2024", Qt::Key_Return, "31.02.2024 is no date: type it as dd.mm.yyyy"},
+      {"15.03", Qt::Key_Return, "15.03 is no date: type it as dd.mm.yyyy"},
+      {"15.03.2024", Qt::Key_Escape, ""}};
   for (const Typing& typing : typings) {
     window.form1->form.StatusBar1.setPanel(1, "");
     window.view->refresh();

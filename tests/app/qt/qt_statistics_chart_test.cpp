@@ -258,10 +258,8 @@ void StatisticsChartTest::leastDrawnNumberHasABar() {
   auto* view = window.widget<StatisticsChartView>("Chart1");
   const Chart& chart = window.form().Chart1;
   const auto& bars = chart.series(2).bars;
-  const auto least = std::min_element(bars.begin(), bars.end(), [](const ChartBar& a,
-                                                                   const ChartBar& b) {
-    return a.y < b.y;
-  });
+  const auto least = std::min_element(
+      bars.begin(), bars.end(), [](const ChartBar& a, const ChartBar& b) { return a.y < b.y; });
   QVERIFY(least->y > 0);
   // The model keeps the smallest count as the axis minimum, for the generator and numora-cli.
   QCOMPARE(least->y, chart.leftAxis().min);
