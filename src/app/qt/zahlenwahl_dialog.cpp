@@ -1,8 +1,10 @@
 #include "app/qt/zahlenwahl_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QShowEvent>
@@ -110,9 +112,18 @@ void ZahlenwahlDialog::buildButtons() {
   // Draw entry for Daily Keno: is the entered draw the midday draw?
   midday_ = new QCheckBox(QStringLiteral("Midday draw"), this);
   midday_->setObjectName(QStringLiteral("Midday"));
-  midday_->setGeometry(kButtonLeft, kMargin + 3 * (kButtonHeight + 6) + 30, kButtonWidth, 24);
+  midday_->setGeometry(kButtonLeft, kMargin + 5 * (kButtonHeight + 6), kButtonWidth, 24);
   connect(midday_, &QCheckBox::clicked, this,
           [this](bool checked) { forward([this, checked] { model_.setMiddayChosen(checked); }); });
+
+  count_ = new QLabel(this);
+  count_->setObjectName(QStringLiteral("CountLabel"));
+  count_->setTextFormat(Qt::PlainText);
+  count_->setAlignment(Qt::AlignCenter);
+  QFont bold = designFont();
+  bold.setBold(true);
+  count_->setFont(bold);
+  count_->setGeometry(kButtonLeft, kMargin + 4 * (kButtonHeight + 6), kButtonWidth, 22);
 
   const auto listButton = [this](const char* name, int column, const char* hint,
                                  QStyle::StandardPixmap icon) {
@@ -201,6 +212,15 @@ void ZahlenwahlDialog::refresh() {
     midday_->setVisible(model_.MiddayVisible);
     saveList_->setVisible(model_.valueListsVisible);
     loadList_->setVisible(model_.valueListsVisible);
+    const QString count = text(model_.tickedCountText());
+    count_->setText(count);
+    count_->setVisible(!count.isEmpty());
+    // Numbers ticked beyond what the tip takes are dropped at OK: the count says so in red.
+    QPalette palette = count_->palette();
+    palette.setColor(QPalette::WindowText,
+                     model_.tooManyTicked() ? QColor(Qt::red)
+                                            : QApplication::palette().color(QPalette::WindowText));
+    count_->setPalette(palette);
     shownCount_ = model_.changeCount();
     shown_ = true;
   }
