@@ -239,7 +239,9 @@ TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesIt
       showAndRun(at(2023, 5, 7, 8, 0));
       ADD_FAILURE() << "the run must end with the fault";
     } catch (const std::exception& error) {
-      if (!c.message.empty()) EXPECT_EQ(std::string(error.what()), c.message);
+      if (!c.message.empty()) {
+        EXPECT_EQ(std::string(error.what()), c.message);
+      }
     }
     EXPECT_EQ(stored(), c.middayKept ? drawsUpTo(encodeDate(2023, 5, c.failingDay), false)
                                      : drawsUpTo(encodeDate(2023, 5, c.failingDay - 1)));
@@ -249,6 +251,58 @@ TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesIt
     site.publish(c.daily, draws);
     showAndRun(at(2023, 5, 7, 8, 0));
     EXPECT_EQ(stored(), draws);
+  }
+}
+
+// A damaged end of the draw file (zeros after a power loss, an impossible date, one out of
+// order) is reported; the run goes on after the last sound draw and stores no draw twice.
+TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw) {
+  struct Case {
+    const char* name;
+    bool daily;
+    DayCount date;  // of the damaged record; NaN for the zero bytes of a power loss
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Case cases[] = {
+      {"zero bytes", false, 0},         {"01.01.2000", false, encodeDate(2000, 1, 1)},
+      {"not a number", false, nan},     {"1e300", false, 1e300},
+      {"-1e300", false, -1e300},        {"before the draw in front", false, encodeDate(2023, 5, 2)},
+      {"a fraction of a day", false, encodeDate(2023, 5, 6) + 0.5},
+      {"zeros after a midday draw", true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    site = test::FakeResultsSite();
+    const std::size_t before = platform.messages().size();
+    useLottery(c.daily ? kDailyKeno : kKenoAtlantic);
+    history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 8), c.daily ? 9 : 5);  // 05.05. (midday)
+    std::vector<DrawRecord> file(draws.begin(), draws.begin() + (c.daily ? 9 : 5));
+    DrawRecord damaged;
+    if (c.date != 0) damaged = test::makeDraw(c.date, {3, 9, 12, 40, 41, 42, 43, 44, 45, 46, 47,
+                                                       48, 49, 50, 51, 52, 53, 54, 55, 56});
+    file.push_back(damaged);
+    home.writeDraws(lottery(form.RadioGroup1.itemIndex()).drawFile, file);
+    showAndRun(at(2023, 5, 9, 8, 0));
+
+    file.insert(file.end(), draws.begin() + (c.daily ? 9 : 5), draws.end());
+    EXPECT_EQ(stored().size(), file.size());
+    for (std::size_t i = 0; i < file.size() && i < stored().size(); ++i) {
+      // Compared as bytes: NaN is not equal to itself.
+      EXPECT_EQ(stored()[i].encode(), file[i].encode()) << i;
+    }
+    EXPECT_EQ(site.requests().size(), 1u) << "only May is fetched";
+    ASSERT_EQ(platform.messages().size(), before + 2);
+    const std::string records = c.daily ? "10" : "6";
+    const std::string keep = c.daily ? "9" : "5";
+    EXPECT_EQ(platform.messages()[before],
+              "The draw file " + std::string(c.daily ? "Vuduro.dat" : "Kenoal.dat") +
+                  " holds a damaged record (record " + records + " of " + records +
+                  "): an impossible date, numbers that are no draw, or a date out of order. The "
+                  "update goes on after the last sound draw and never stores a draw twice. To "
+                  "remove it, close the program, keep a copy of the file and shorten it to its "
+                  "first " + keep + " records (" + std::to_string(std::stoi(keep) * 40) +
+                  " bytes).");
+    EXPECT_EQ(platform.messages()[before + 1].rfind("you have", 0), 0u);
   }
 }
 
