@@ -162,12 +162,12 @@ class UpdateRun {
   // due, cannot say which draws exist: the run ends before it stores anything behind a hole.
   void checkMonthPage(DayCount day) const {
     const std::string_view page = form_.Memo1.text();
-    if (!isCompletePage(page)) throw ResultsPageError(incompletePageMessage(day));
     const CivilDate date = decodeDate(day);
     // Today's draws may simply not be out yet.
     if (day < c_.platform.today() && !listsMonth(page, date.year, date.month)) {
       throw ResultsPageError(emptyMonthMessage(day));
     }
+    if (!page.empty() && !isCompletePage(page)) throw ResultsPageError(incompletePageMessage(day));
   }
 
   void showDay() { (void)form_.DateTimePicker1.setDate(day_); }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -193,6 +194,44 @@ print DateTimePicker1
                    {"--now", kEvening11June});
   EXPECT_EQ(home.readBytes("Kenoal.dat"), fixtureBytes(kKenoAtlanticFixture));
   EXPECT_EQ(monthsOf(requestsSince(before)), (std::vector<int>{202306}));
+}
+
+// A month page that is empty, cut off without a length or without end gives no draws: the run
+// ends with a message, stores nothing behind the hole, and the next run completes the file.
+TEST_F(CliUpdateRun, ABadMonthPageEndsTheRunAndTheNextRunCompletesTheFile) {
+  struct Case {
+    const char* name;
+    std::function<void()> fault;
+    std::string message;
+  };
+  const std::string again =
+      " The update stopped at 01.05.2023; the draws before it are kept and the next update "
+      "fetches that day again.";
+  const Case cases[] = {
+      {"empty 200 page", [] { site().emptyPage(); },
+       "The results page for May 2023 lists none of the month's draws." + again},
+      {"cut without a length", [] { site().cutPage(0.5); },
+       "The results page for May 2023 arrived incomplete." + again},
+      {"endless body", [] { site().endlessPage(); },
+       "The answer of the results site is larger than 4 MB; no results page is that large"},
+  };
+  const std::string april = recordBytes(drawsBefore(atlantic, fixtureDay(2023, 5, 1)));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    home.writeBytes("Kenoal.dat", april);
+    c.fault();
+    expectTranscript(home, std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n= message: " +
+                               c.message + "\nprint DateTimePicker1\n= DateTimePicker1: 01.05.2023\n",
+                     {"--now", kEvening11June});
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), april);
+
+    site().normal();
+    expectTranscript(home, std::string(kToKenoAtlantic) + useSite() + R"(call BitBtn1Click
+= message: you have \n\nwithout guarantee
+)",
+                     {"--now", kEvening11June});
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), fixtureBytes(kKenoAtlanticFixture));
+  }
 }
 
 TEST_F(CliUpdateRun, ASelfSignedSiteIsRefusedUnlessAnyCertificateIsAccepted) {
