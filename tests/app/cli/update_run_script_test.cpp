@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <random>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -232,6 +234,36 @@ TEST_F(CliUpdateRun, ABadMonthPageEndsTheRunAndTheNextRunCompletesTheFile) {
                      {"--now", kEvening11June});
     EXPECT_EQ(home.readBytes("Kenoal.dat"), fixtureBytes(kKenoAtlanticFixture));
   }
+}
+
+// An update run killed at any moment leaves a whole-record prefix of the full history, and the
+// next run completes it exactly. The site answers slowly so that the kills fall into the run.
+TEST_F(CliUpdateRun, AKilledRunLeavesAWholeRecordPrefixAndTheNextRunCompletesIt) {
+  const std::string full = fixtureBytes(kDailyKenoFixture);
+  const std::string april = recordBytes(drawsBefore(daily, fixtureDay(2023, 5, 1)));
+  std::mt19937 random(20231210);
+  std::uniform_int_distribution<int> delayMs(0, 700);
+  std::set<std::size_t> sizesSeen;
+  for (int round = 0; round < 6; ++round) {
+    const int delay = delayMs(random);
+    SCOPED_TRACE("killed after " + std::to_string(delay) + " ms");
+    home.writeBytes("Vuduro.dat", april);
+    site().trickle(3, 100);
+    (void)runScript(home, useSite() + "call BitBtn1Click\n", {"--now", kEvening11June},
+                    std::chrono::milliseconds(delay));
+    const std::string left = home.readBytes("Vuduro.dat");
+    ASSERT_EQ(left.size() % 40, 0u);
+    ASSERT_GE(left.size(), april.size());
+    ASSERT_EQ(left, full.substr(0, left.size()));
+    sizesSeen.insert(left.size());
+
+    site().normal();
+    const CliResult result =
+        runScript(home, useSite() + "call BitBtn1Click\n", {"--now", kEvening11June});
+    EXPECT_EQ(result.out, "message: you have \\n\\nwithout guarantee\n") << result.err;
+    EXPECT_EQ(home.readBytes("Vuduro.dat"), full);
+  }
+  EXPECT_GE(sizesSeen.size(), 2u) << "the kills fell at different moments of the run";
 }
 
 TEST_F(CliUpdateRun, ASelfSignedSiteIsRefusedUnlessAnyCertificateIsAccepted) {
