@@ -56,12 +56,17 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
       posix_spawn(&child, NUMORA_CLI_PATH, &actions, nullptr, pointers.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + std::string(NUMORA_CLI_PATH));
-  if (killAfter) {
-    std::this_thread::sleep_for(*killAfter);
-    ::kill(child, SIGKILL);  // harmless when the child has ended: it is not reaped yet
-  }
   int status = 0;
-  if (waitpid(child, &status, 0) != child) throw std::runtime_error("waitpid failed");
+  pid_t ended = 0;
+  if (killAfter) {
+    const auto deadline = std::chrono::steady_clock::now() + *killAfter;
+    while ((ended = waitpid(child, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (ended == 0) ::kill(child, SIGKILL);
+  }
+  if (ended != child && waitpid(child, &status, 0) != child) throw std::runtime_error("waitpid failed");
 
   CliResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -3,6 +3,7 @@
 // fixture histories; after a run they must hold exactly the fixture's records. One site serves
 // the whole suite: starting it costs more than the runs themselves.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -264,6 +265,32 @@ TEST_F(CliUpdateRun, AKilledRunLeavesAWholeRecordPrefixAndTheNextRunCompletesIt)
     EXPECT_EQ(home.readBytes("Vuduro.dat"), full);
   }
   EXPECT_GE(sizesSeen.size(), 2u) << "the kills fell at different moments of the run";
+}
+
+// A named pipe or a device in the draw file's place is refused at once instead of blocking the
+// program for ever.
+TEST_F(CliUpdateRun, ADrawFileThatIsNoRegularFileIsRefused) {
+  const std::string refused =
+      "\" is not a regular file (a folder, a pipe or a device), so it cannot hold the draws. "
+      "Remove it or rename it; the update then starts a new draw file.";
+  for (const bool pipe : {true, false}) {
+    SCOPED_TRACE(pipe ? "named pipe" : "device");
+    TempHome home;
+    const auto path = home.file("Kenoal.dat");
+    if (pipe) {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", path);
+    }
+    const std::size_t before = requestsSoFar();
+    const CliResult result =
+        runScript(home, std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n",
+                  {"--now", kEvening11June}, std::chrono::seconds(20));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string message = "message: \"" + path.string() + refused + "\n";
+    EXPECT_EQ(result.out, message + message);
+    EXPECT_EQ(requestsSince(before).size(), 0u);
+  }
 }
 
 TEST_F(CliUpdateRun, ASelfSignedSiteIsRefusedUnlessAnyCertificateIsAccepted) {
