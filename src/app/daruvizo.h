@@ -75,8 +75,17 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
+  // Couplings of the generator options, run on a mouse press or release on an up-down's
+  // arrows; UpDown7Changing runs whenever the budget's position changes.
+  void UpDown3MouseDown();
+  void UpDown1MouseUp();
+  void UpDown16MouseUp();
+  void UpDown17MouseUp();
+  void UpDown17MouseDown();
+  void UpDown7Changing();
+
   // A front end changed a control's value as the user would: runs the control's change
-  // handler ("Edit1" runs Edit1Change), if it has one.
+  // handler ("Edit1" runs Edit1Change, "UpDown7" runs UpDown7Changing), if it has one.
   void controlChanged(const std::string& controlName);
 
   // Hint line: the hint of the control the mouse entered goes to status panel 1.
