@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -11,6 +12,7 @@
 #include "import/month_request.h"
 #include "support/draw_fixtures.h"
 #include "support/results_pages.h"
+#include "support/results_site.h"
 #include "support/temp_home.h"
 
 namespace numora {
@@ -513,6 +515,54 @@ TEST_F(UpdateRunTest, EachDrawIsShownWhileTheRunTakesIt) {
       << captions[1];
   EXPECT_EQ(captions[2].rfind("Tue 02.05.23    (Midday)   ", 0), 0u) << captions[2];
   EXPECT_TRUE(form.sortieren) << "the run leaves scoring on";
+}
+
+// "Stop reading" and closing the window end a request that waits on a silent site within a
+// second; the draws stored before stay, and a stop still ends with the run's end steps.
+TEST(UpdateRunAgainstASite, AStopOrTheClosingWindowEndsAWaitingRequestWithinASecond) {
+  test::ResultsSite site;
+  site.stall(8);
+  const auto client = makeCurlHttpClient();
+  DrawFileReader fixtureReader;
+  std::vector<DrawRecord> april;
+  for (const auto& record :
+       fixtureReader.load(test::testData("kenoatlantic-2023-04-20_2023-06-10.dat"))->records) {
+    if (record.date < encodeDate(2023, 5, 1)) april.push_back(record);
+  }
+  for (const bool closing : {false, true}) {
+    SCOPED_TRACE(closing ? "closing" : "stop");
+    test::TempHome home;
+    home.writeDraws("Kenoal.dat", april);
+    Form form;
+    ScriptedPlatform platform;
+    DrawFileReader reader;
+    UpdateRunState state;
+    form.Home = home.home();
+    form.RadioGroup1.setItemIndex(kKenoAtlantic);
+    form.ZahlenFile = "Kenoal.dat";
+    form.ResultsSiteEdit.setText(site.url());
+    form.AnyCertificateCheckBox.setChecked(true);
+    form.sortieren = true;
+    platform.fixClock(encodeDate(2023, 6, 11) + 20.0 / 24);
+    (void)form.DateTimePicker1.setDate(encodeDate(2023, 4, 30));
+    std::optional<std::chrono::steady_clock::time_point> stopped;
+    const auto start = std::chrono::steady_clock::now();
+    platform.onProcessEvents = [&] {
+      if (stopped || std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300)) {
+        return;
+      }
+      stopped = std::chrono::steady_clock::now();
+      if (closing) form.closing = true;
+      requestUpdateStop(form);
+    };
+    runUpdate(UpdateContext{form, platform, reader, *client, state}, UpdateTrigger::Button);
+    ASSERT_TRUE(stopped.has_value());
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - *stopped).count(),
+              1.2);
+    EXPECT_EQ(reader.load(home.file("Kenoal.dat"))->records, april);
+    EXPECT_EQ(platform.messages().size(), closing ? 0u : 1u) << "the report after a stop";
+    EXPECT_FALSE(form.SpeedButton8.visible());
+  }
 }
 
 TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {
