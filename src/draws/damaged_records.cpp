@@ -51,8 +51,8 @@ std::string damagedRecordsMessage(const std::string& fileName, const DrawFileChe
   }
   if (count > kNamedRecords) which += " and " + std::to_string(count - kNamedRecords) + " more";
   std::string text = "The draw file " + fileName + " holds " +
-                     (count == 1 ? "a damaged record (record " : std::to_string(count) +
-                                                                     " damaged records (records ") +
+                     (count == 1 ? "a damaged record (record "
+                                 : std::to_string(count) + " damaged records (records ") +
                      which + " of " + std::to_string(recordCount) +
                      "): an impossible date, numbers that are no draw, or a date out of order. ";
   text += "The update goes on after the last sound draw and never stores a draw twice. ";
@@ -64,8 +64,9 @@ std::string damagedRecordsMessage(const std::string& fileName, const DrawFileChe
             std::to_string(keep) + " records (" + std::to_string(keep * DrawRecord::kSize) +
             " bytes).";
   } else {
-    text += "To remove them, close the program, keep a copy of the file and cut each damaged "
-            "record out of it (record N is the 40 bytes from byte 40 x (N - 1) on).";
+    text +=
+        "To remove them, close the program, keep a copy of the file and cut each damaged "
+        "record out of it (record N is the 40 bytes from byte 40 x (N - 1) on).";
   }
   return text;
 }

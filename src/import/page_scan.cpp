@@ -63,8 +63,7 @@ bool isDigit(char c) {
 // True when the text holds a date key "(yyyy-mm-dd" of any date.
 bool holdsDateKey(std::string_view text) {
   constexpr std::string_view kShape = "(dddd-dd-dd";
-  for (std::size_t at = text.find('('); at != std::string_view::npos;
-       at = text.find('(', at + 1)) {
+  for (std::size_t at = text.find('('); at != std::string_view::npos; at = text.find('(', at + 1)) {
     if (text.size() - at < kShape.size()) return false;
     bool fits = true;
     for (std::size_t i = 1; fits && i < kShape.size(); ++i) {

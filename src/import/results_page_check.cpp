@@ -18,10 +18,9 @@ std::string fetchedAgain(DayCount day) {
 }  // namespace
 
 bool isCompletePage(std::string_view page) {
-  const auto found = std::search(page.begin(), page.end(), kPageEnd.begin(), kPageEnd.end(),
-                                 [](char a, char b) {
-                                   return std::tolower(static_cast<unsigned char>(a)) == b;
-                                 });
+  const auto found =
+      std::search(page.begin(), page.end(), kPageEnd.begin(), kPageEnd.end(),
+                  [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
   return found != page.end();
 }
 
@@ -32,9 +31,9 @@ bool listsMonth(std::string_view page, int year, int month) {
 }
 
 std::string monthAndYear(DayCount day) {
-  static constexpr const char* kMonths[] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
+  static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
   const CivilDate date = decodeDate(day);
   return std::string(kMonths[date.month - 1]) + " " + std::to_string(date.year);
 }

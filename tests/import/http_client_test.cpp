@@ -7,10 +7,10 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "import/http_client.h"
 #include "support/results_site.h"

@@ -97,8 +97,7 @@ TEST(PageScan, ReadsTheCellsOfTheRowAfterTheDate) {
       {"letters", "(2023-05-05)" + row("x3</td><td>9"), ReadNumbers::Result::Failed, 0, 0},
       {"empty cell", "(2023-05-05)" + row("</td><td>9"), ReadNumbers::Result::Failed, 0, 0},
       {"first cell 0", "(2023-05-05)" + row("0</td><td>9"), ReadNumbers::Result::NoDraw, 0, 9},
-      {"blanks between cells",
-       "(2023-05-05)" + row("3</td><td>9").replace(9, 9, "</td>\n <td>"),
+      {"blanks between cells", "(2023-05-05)" + row("3</td><td>9").replace(9, 9, "</td>\n <td>"),
        ReadNumbers::Result::Numbers, 3, 9},
       // A draw's numbers come from its own row only: never from the next draw's row, never
       // from a cell cut off in transfer.
@@ -113,8 +112,8 @@ TEST(PageScan, ReadsTheCellsOfTheRowAfterTheDate) {
        ReadNumbers::Result::Failed, 0, 0},
       {"cut after the last cell", "(2023-05-05)" + row("3").substr(0, row("3").size() - 5),
        ReadNumbers::Result::Failed, 0, 0},
-      {"text between cells", "(2023-05-05)" + row("3</td>x<td>9"), ReadNumbers::Result::Failed,
-       0, 0},
+      {"text between cells", "(2023-05-05)" + row("3</td>x<td>9"), ReadNumbers::Result::Failed, 0,
+       0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

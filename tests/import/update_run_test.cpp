@@ -194,18 +194,29 @@ TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesIt
   const Case cases[] = {
       {"a tag in the first cell", true,
        [&](std::string p) { return after(p, "(2023-05-04) M&nbsp;", "<tr><td>", "<tr><td><b>"); },
-       4, "The midday draw of 04.05.2023 on the results page is not 20 different numbers from 1 to 70. The update stopped at 04.05.2023" + again},
+       4,
+       "The midday draw of 04.05.2023 on the results page is not 20 different numbers from 1 to "
+       "70. The update stopped at 04.05.2023" +
+           again},
       {"a 71 among 21 cells", true,
        [&](std::string p) {
          return after(p, "(2023-05-04) E&nbsp;", "</td><td>", "</td><td>71</td><td>");
        },
-       4, "The evening draw of 04.05.2023 on the results page is not 20 different numbers from 1 to 70. The update stopped at 04.05.2023" + again, true},
+       4,
+       "The evening draw of 04.05.2023 on the results page is not 20 different numbers from 1 to "
+       "70. The update stopped at 04.05.2023" +
+           again,
+       true},
       {"the evening row missing", true,
        [&](std::string p) {
          const auto row = p.find("<tr class=\"date\"><td colspan=\"20\">Thu (2023-05-04) E");
          return p.erase(row, p.find("</tr>\n<tr class", row + 60) + 6 - row);
        },
-       4, "The results page does not list the evening draw of 04.05.2023. The update stopped at 04.05.2023" + again, true},
+       4,
+       "The results page does not list the evening draw of 04.05.2023. The update stopped at "
+       "04.05.2023" +
+           again,
+       true},
       {"a number 0", false,
        [&](std::string p) { return after(p, "(2023-05-04)", "</td><td>", "</td><td>0 </td><td>"); },
        4, ""},
@@ -220,15 +231,20 @@ TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesIt
          const auto row = p.find("<tr><td>", p.find("(2023-05-04)"));
          return p.erase(row, p.find("</tr>", row) + 6 - row);
        },
-       4, "The draw of 04.05.2023 on the results page is not 20 different numbers from 1 to 70. The update stopped at 04.05.2023" + again},
+       4,
+       "The draw of 04.05.2023 on the results page is not 20 different numbers from 1 to 70. The "
+       "update stopped at 04.05.2023" +
+           again},
       {"a page cut inside a cell", false,
        [&](std::string p) { return cutAfter(p, "(2023-05-04)", 60); }, 1,
        "The results page for May 2023 arrived incomplete. The update stopped at 01.05.2023" +
            again},
       {"an empty page", false, [](std::string) { return std::string(); }, 1, ""},
       {"a page without the month's draws", false,
-       [&](std::string p) { return cutAfter(p, "(2023-05-01)", 0) + "</table></body></html>"; },
-       1, "The results page for May 2023 lists none of the month's draws. The update stopped at 01.05.2023" + again},
+       [&](std::string p) { return cutAfter(p, "(2023-05-01)", 0) + "</table></body></html>"; }, 1,
+       "The results page for May 2023 lists none of the month's draws. The update stopped at "
+       "01.05.2023" +
+           again},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -266,9 +282,12 @@ TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw
   };
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const Case cases[] = {
-      {"zero bytes", false, 0},         {"01.01.2000", false, encodeDate(2000, 1, 1)},
-      {"not a number", false, nan},     {"1e300", false, 1e300},
-      {"-1e300", false, -1e300},        {"before the draw in front", false, encodeDate(2023, 5, 2)},
+      {"zero bytes", false, 0},
+      {"01.01.2000", false, encodeDate(2000, 1, 1)},
+      {"not a number", false, nan},
+      {"1e300", false, 1e300},
+      {"-1e300", false, -1e300},
+      {"before the draw in front", false, encodeDate(2023, 5, 2)},
       {"a fraction of a day", false, encodeDate(2023, 5, 6) + 0.5},
       {"zeros after a midday draw", true, 0},
   };
@@ -280,8 +299,9 @@ TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw
     history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 8), c.daily ? 9 : 5);  // 05.05. (midday)
     std::vector<DrawRecord> file(draws.begin(), draws.begin() + (c.daily ? 9 : 5));
     DrawRecord damaged;
-    if (c.date != 0) damaged = test::makeDraw(c.date, {3, 9, 12, 40, 41, 42, 43, 44, 45, 46, 47,
-                                                       48, 49, 50, 51, 52, 53, 54, 55, 56});
+    if (c.date != 0)
+      damaged = test::makeDraw(
+          c.date, {3, 9, 12, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56});
     file.push_back(damaged);
     home.writeDraws(lottery(form.RadioGroup1.itemIndex()).drawFile, file);
     showAndRun(at(2023, 5, 9, 8, 0));
@@ -302,8 +322,8 @@ TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw
                   "): an impossible date, numbers that are no draw, or a date out of order. The "
                   "update goes on after the last sound draw and never stores a draw twice. To "
                   "remove it, close the program, keep a copy of the file and shorten it to its "
-                  "first " + keep + " records (" + std::to_string(std::stoi(keep) * 40) +
-                  " bytes).");
+                  "first " +
+                  keep + " records (" + std::to_string(std::stoi(keep) * 40) + " bytes).");
     EXPECT_EQ(platform.messages()[before + 1].rfind("you have", 0), 0u);
   }
 }
@@ -429,7 +449,9 @@ TEST_F(UpdateRunTest, FetchingAMonthKeepsThePageAndTellsTheStatus) {
   EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
   // A failed request leaves the page text as it was.
   site.failMonth(2023, 6, "The requested URL returned error: 500");
-  EXPECT_THROW(fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 6, 1), [] { return false; }), HttpError);
+  EXPECT_THROW(
+      fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 6, 1), [] { return false; }),
+      HttpError);
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
   EXPECT_EQ(form.StatusBar1.panel(0), "");
 }
@@ -464,7 +486,7 @@ TEST_F(UpdateRunTest, APickedDateAfterTheLastStoredDrawLeavesNoGap) {
 
 TEST_F(UpdateRunTest, TodaysEveningDrawNotOutYetEndsTheRunQuietly) {
   useLottery(kDailyKeno);
-  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 4), 6);  // up to 03.05. evening
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 4), 6);      // up to 03.05. evening
   std::vector<DrawRecord> listed(draws.begin(), draws.end() - 1);  // 04.05. midday only
   site.setPage("dailykeno-numbers", 2023, 5, test::monthPage(true, 2023, 5, listed));
   showAndRun(at(2023, 5, 4, 19, 30));

@@ -66,7 +66,8 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
     }
     if (ended == 0) ::kill(child, SIGKILL);
   }
-  if (ended != child && waitpid(child, &status, 0) != child) throw std::runtime_error("waitpid failed");
+  if (ended != child && waitpid(child, &status, 0) != child)
+    throw std::runtime_error("waitpid failed");
 
   CliResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -242,8 +242,7 @@ call SpeedButton5Click
 print ListBox2
 = ListBox2.count: 1
 = ListBox2[0]: 10
-)") + kSwitchToKenoAtlantic +
-                               (emptyFile ? "" : "= message: First read the data of draws\n") +
+)") + kSwitchToKenoAtlantic + (emptyFile ? "" : "= message: First read the data of draws\n") +
                                R"(print Label29
 = Label29: 
 print Label35

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <random>
 #include <set>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -223,8 +223,9 @@ TEST_F(CliUpdateRun, ABadMonthPageEndsTheRunAndTheNextRunCompletesTheFile) {
     SCOPED_TRACE(c.name);
     home.writeBytes("Kenoal.dat", april);
     c.fault();
-    expectTranscript(home, std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n= message: " +
-                               c.message + "\nprint DateTimePicker1\n= DateTimePicker1: 01.05.2023\n",
+    expectTranscript(home,
+                     std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n= message: " +
+                         c.message + "\nprint DateTimePicker1\n= DateTimePicker1: 01.05.2023\n",
                      {"--now", kEvening11June});
     EXPECT_EQ(home.readBytes("Kenoal.dat"), april);
 
