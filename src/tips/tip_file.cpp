@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "common/text.h"
+#include "tips/tip_file_encoding.h"
 #include "tips/tip_list.h"
 
 namespace numora {
@@ -18,51 +19,6 @@ constexpr int kMostTips = 120;
 // A tip list of 120 tips is a few kilobytes; anything this large is no tip file.
 constexpr std::uintmax_t kLargestTextFile = 16u << 20;
 
-void appendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-// UTF-16 code units to UTF-8; a lone surrogate becomes U+FFFD, an odd last byte is dropped.
-std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-  std::string out;
-  out.reserve(bytes.size() / 2);
-  auto unit = [&](std::size_t i) -> char32_t {
-    const auto a = static_cast<unsigned char>(bytes[i]);
-    const auto b = static_cast<unsigned char>(bytes[i + 1]);
-    return bigEndian ? (a << 8 | b) : (b << 8 | a);
-  };
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    char32_t code = unit(i);
-    if (code >= 0xD800 && code <= 0xDBFF && i + 3 < bytes.size()) {
-      const char32_t low = unit(i + 2);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-        i += 2;
-      } else {
-        code = 0xFFFD;
-      }
-    } else if (code >= 0xD800 && code <= 0xDFFF) {
-      code = 0xFFFD;
-    }
-    appendUtf8(out, code);
-  }
-  return out;
-}
-
 std::runtime_error fileError(const std::string& what, const std::filesystem::path& path) {
   return std::runtime_error(what + " \"" + path.string() + "\": " + std::strerror(errno));
 }
@@ -70,10 +26,7 @@ std::runtime_error fileError(const std::string& what, const std::filesystem::pat
 }  // namespace
 
 std::vector<std::string> decodeTextLines(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return splitLines(bytes.substr(3));
-  if (bytes.starts_with("\xFF\xFE")) return splitLines(utf16ToUtf8(bytes.substr(2), false));
-  if (bytes.starts_with("\xFE\xFF")) return splitLines(utf16ToUtf8(bytes.substr(2), true));
-  return splitLines(bytes);
+  return splitLines(decodeTipFileText(bytes));
 }
 
 std::vector<std::string> readTextLines(const std::filesystem::path& path) {

@@ -12,8 +12,7 @@
 
 namespace numora {
 
-// The lines of a text file's bytes: a UTF-8 or UTF-16 (LE or BE) byte-order mark is honoured
-// and dropped, other bytes are taken as they are; LF or CR LF end a line.
+// The lines of a tip file's bytes, decoded as tipps.txt is; LF or CR LF end a line.
 std::vector<std::string> decodeTextLines(std::string_view bytes);
 
 // The lines of a file; throws std::runtime_error with the system's error text when it cannot be
