@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "draws/current_draw.h"
+#include "draws/draw_export.h"
+#include "draws/draw_maintenance.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
@@ -50,6 +52,9 @@ void TForm1::registerHandlers() {
       {"BitBtn7Click", [this] { BitBtn7Click(); }},
       {"Button6Click", [this] { Button6Click(); }},
       {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
+      {"BitBtn4Click", [this] { BitBtn4Click(); }},
+      {"BitBtn8Click", [this] { BitBtn8Click(); }},
+      {"BitBtn3Click", [this] { BitBtn3Click(); }},
       {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
       {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
       {"Button2Click", [this] { Button2Click(); }},
@@ -190,6 +195,16 @@ void TForm1::Button6Click() {
 }
 void TForm1::SpeedButton4Click() {
   searchTipListHistory(drawContext());
+}
+
+void TForm1::BitBtn4Click() {
+  deleteShownDraw(drawContext());
+}
+void TForm1::BitBtn8Click() {
+  enterDraw(drawContext(), Form6);
+}
+void TForm1::BitBtn3Click() {
+  exportDraws(drawContext());
 }
 
 void TForm1::UpDown3MouseDown() {

@@ -82,6 +82,11 @@ class TForm1 {
   void Button6Click();        // the tip distribution
   void SpeedButton4Click();   // the historical search
 
+  // Hand maintenance of the draw history ("Database" tab).
+  void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
+  void BitBtn8Click();  // "insert/edit": enter a draw
+  void BitBtn3Click();  // "Export to Text"
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();

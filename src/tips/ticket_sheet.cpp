@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "tips/tip_file.h"
+#include "common/text_file.h"
 
 namespace numora {
 

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "common/text.h"
+#include "common/text_file.h"
 #include "tips/tip_file_encoding.h"
 #include "tips/tip_list.h"
 
@@ -48,30 +49,6 @@ std::vector<std::string> readTextLines(const std::filesystem::path& path) {
   bytes << in.rdbuf();
   if (in.bad()) throw fileError("Read error in", path);
   return decodeTextLines(bytes.str());
-}
-
-void writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  const std::string text = joinLinesCrLf(lines);
-  std::filesystem::path scratch = path;
-  scratch += "~";
-  std::FILE* out = std::fopen(scratch.c_str(), "wb");
-  if (!out) throw fileError("Cannot create file", scratch);
-  const bool written =
-      std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
-  const int writeErrno = errno;
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed) {
-    errno = written ? errno : writeErrno;
-    const auto failure = fileError("Cannot write to", path);
-    std::remove(scratch.c_str());
-    throw failure;
-  }
-  std::error_code error;
-  std::filesystem::rename(scratch, path, error);
-  if (error) {
-    std::remove(scratch.c_str());
-    throw std::runtime_error("Cannot write to \"" + path.string() + "\": " + error.message());
-  }
 }
 
 std::string proposedTipFileName(DayCount pickedDate) {

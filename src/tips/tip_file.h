@@ -18,10 +18,6 @@ std::vector<std::string> decodeTextLines(std::string_view bytes);
 // The lines of a file; throws std::runtime_error with the system's error text when it cannot be
 // read.
 std::vector<std::string> readTextLines(const std::filesystem::path& path);
-// Writes the lines with CR LF through a scratch file renamed over the target, so a failed write
-// leaves an older file whole; throws std::runtime_error with the error text.
-void writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
-
 // "yyyymmdd.hlt" of the day after the picked date.
 std::string proposedTipFileName(DayCount pickedDate);
 
