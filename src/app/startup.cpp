@@ -1,5 +1,4 @@
 // Start-up, activation, resizing and closing of the main window.
-#include <cmath>
 #include <filesystem>
 
 #include "app/daruvizo.h"
