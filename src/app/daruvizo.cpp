@@ -6,6 +6,7 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "generator/lucky_number.h"
 #include "import/month_request.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
@@ -63,6 +64,9 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+      {"BitBtn19Click", [this] { BitBtn19Click(); }},
+      {"Label28Click", [this] { Label28Click(); }},
+      {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
   };
   for (const char* name : kHintControls) {
     handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
@@ -160,6 +164,16 @@ void TForm1::SpeedEditClick() {
 }
 void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
+}
+
+void TForm1::BitBtn19Click() {
+  startOrStopCalculation(calculationContext(), calculation_);
+}
+void TForm1::Label28Click() {
+  calculateTips(calculationContext(), calculation_);
+}
+void TForm1::SpeedButton13Click() {
+  askLuckyNumber(form, platform_);
 }
 
 void TForm1::controlChanged(const std::string& controlName) {
