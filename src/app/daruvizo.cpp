@@ -6,7 +6,11 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+<<<<<<< HEAD
 #include "generator/lucky_number.h"
+=======
+#include "generator/option_coupling.h"
+>>>>>>> issue11a
 #include "import/month_request.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
@@ -17,10 +21,10 @@
 namespace numora {
 namespace {
 // The controls whose hint shows in the hint line when the mouse enters them.
-constexpr const char* kHintControls[] = {
-    "SpeedButton10", "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",
-    "SpeedButton1",  "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",
-    "BitBtn1",       "DateTimePicker2"};
+constexpr const char* kHintControls[] = {"SpeedButton10", "SpeedEdit",     "SpeedButton11",
+                                         "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
+                                         "SpeedButton3",  "SpeedButton17", "SpeedButton19",
+                                         "SpeedButton8",  "BitBtn1",       "DateTimePicker2"};
 }  // namespace
 
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
@@ -64,9 +68,18 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+<<<<<<< HEAD
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
+=======
+      {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
+      {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
+      {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
+      {"UpDown17MouseUp", [this] { UpDown17MouseUp(); }},
+      {"UpDown17MouseDown", [this] { UpDown17MouseDown(); }},
+      {"UpDown7Changing", [this] { UpDown7Changing(); }},
+>>>>>>> issue11a
   };
   for (const char* name : kHintControls) {
     handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
@@ -166,6 +179,7 @@ void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
 }
 
+<<<<<<< HEAD
 void TForm1::BitBtn19Click() {
   startOrStopCalculation(calculationContext(), calculation_);
 }
@@ -174,11 +188,32 @@ void TForm1::Label28Click() {
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
+=======
+void TForm1::UpDown3MouseDown() {
+  coupleMatchesBeforeMaximumSteps(form);
+}
+void TForm1::UpDown1MouseUp() {
+  floorMaximumMatchesAtMinimum(form);
+}
+void TForm1::UpDown16MouseUp() {
+  capEvenByOdd(form);
+}
+void TForm1::UpDown17MouseUp() {
+  capOddByEven(form);
+}
+void TForm1::UpDown17MouseDown() {
+  capEvenByOdd(form);
+}
+void TForm1::UpDown7Changing() {
+  applyRunBudget(form);
+>>>>>>> issue11a
 }
 
 void TForm1::controlChanged(const std::string& controlName) {
   const bool isList = controlName == "ListBox1" || controlName == "ListBox2";
-  const auto handler = handlers_.find(controlName + (isList ? "Click" : "Change"));
+  auto handler = handlers_.find(controlName + (isList ? "Click" : "Change"));
+  // An up-down's handler runs as its position changes.
+  if (handler == handlers_.end()) handler = handlers_.find(controlName + "Changing");
   if (handler != handlers_.end()) handle(handler->second);
 }
 

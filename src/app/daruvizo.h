@@ -76,14 +76,25 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
+<<<<<<< HEAD
   // Tip calculation: the start/stop button, the calculation itself, the lucky number.
   void BitBtn19Click();
   void Label28Click();
   void SpeedButton13Click();
   const CalculationState& calculationState() const { return calculation_; }
+=======
+  // Couplings of the generator options, run on a mouse press or release on an up-down's
+  // arrows; UpDown7Changing runs whenever the budget's position changes.
+  void UpDown3MouseDown();
+  void UpDown1MouseUp();
+  void UpDown16MouseUp();
+  void UpDown17MouseUp();
+  void UpDown17MouseDown();
+  void UpDown7Changing();
+>>>>>>> issue11a
 
   // A front end changed a control's value as the user would: runs the control's change
-  // handler ("Edit1" runs Edit1Change), if it has one.
+  // handler ("Edit1" runs Edit1Change, "UpDown7" runs UpDown7Changing), if it has one.
   void controlChanged(const std::string& controlName);
 
   // Hint line: the hint of the control the mouse entered goes to status panel 1.
