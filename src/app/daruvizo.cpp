@@ -6,11 +6,8 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
-<<<<<<< HEAD
 #include "generator/lucky_number.h"
-=======
 #include "generator/option_coupling.h"
->>>>>>> issue11a
 #include "import/month_request.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
@@ -68,18 +65,15 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
-<<<<<<< HEAD
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
-=======
       {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
       {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
       {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
       {"UpDown17MouseUp", [this] { UpDown17MouseUp(); }},
       {"UpDown17MouseDown", [this] { UpDown17MouseDown(); }},
       {"UpDown7Changing", [this] { UpDown7Changing(); }},
->>>>>>> issue11a
   };
   for (const char* name : kHintControls) {
     handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
@@ -179,7 +173,6 @@ void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
 }
 
-<<<<<<< HEAD
 void TForm1::BitBtn19Click() {
   startOrStopCalculation(calculationContext(), calculation_);
 }
@@ -188,7 +181,7 @@ void TForm1::Label28Click() {
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
-=======
+}
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);
 }
@@ -206,7 +199,6 @@ void TForm1::UpDown17MouseDown() {
 }
 void TForm1::UpDown7Changing() {
   applyRunBudget(form);
->>>>>>> issue11a
 }
 
 void TForm1::controlChanged(const std::string& controlName) {

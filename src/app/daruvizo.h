@@ -76,13 +76,12 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
-<<<<<<< HEAD
   // Tip calculation: the start/stop button, the calculation itself, the lucky number.
   void BitBtn19Click();
   void Label28Click();
   void SpeedButton13Click();
   const CalculationState& calculationState() const { return calculation_; }
-=======
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();
@@ -91,7 +90,6 @@ class TForm1 {
   void UpDown17MouseUp();
   void UpDown17MouseDown();
   void UpDown7Changing();
->>>>>>> issue11a
 
   // A front end changed a control's value as the user would: runs the control's change
   // handler ("Edit1" runs Edit1Change, "UpDown7" runs UpDown7Changing), if it has one.
