@@ -3,6 +3,7 @@
 // clock and locale.
 #pragma once
 
+#include <chrono>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -51,6 +52,7 @@ class QtPlatform : public Platform {
   std::function<void()> repaintHandler_;
   SoundPlayer sound_;
   bool waitCursor_ = false;
+  std::chrono::steady_clock::time_point lastEvents_{};
 };
 
 }  // namespace numora
