@@ -103,7 +103,12 @@ void QtPlatform::processEvents() {
 }
 
 void QtPlatform::repaint() {
+  // A calculation repaints for every candidate; the eye needs no more than one refresh every
+  // 20 ms, and every handler's end refreshes the window anyway.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastRepaint_ < std::chrono::milliseconds(20)) return;
   if (repaintHandler_) repaintHandler_();
+  lastRepaint_ = std::chrono::steady_clock::now();
 }
 
 void QtPlatform::setWaitCursor(bool on) {

@@ -53,6 +53,7 @@ class QtPlatform : public Platform {
   SoundPlayer sound_;
   bool waitCursor_ = false;
   std::chrono::steady_clock::time_point lastEvents_{};
+  std::chrono::steady_clock::time_point lastRepaint_{};
 };
 
 }  // namespace numora
