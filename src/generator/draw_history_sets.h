@@ -35,11 +35,15 @@ class DrawHistorySets {
 
  private:
   int hitsOf(std::size_t index, const NumberSet& tip, std::span<const int> tipNumbers) const;
+  Scan scanRange(std::size_t first, std::size_t last, const NumberSet& tip,
+                 std::span<const int> tipNumbers, DayCount start, DayCount end,
+                 int threshold) const;
 
   std::shared_ptr<const DrawHistory> history_;
   std::vector<NumberSet> sets_;
   std::vector<DayCount> dates_;
   std::vector<bool> repeats_;  // the draw holds some number 1..70 twice
+  std::vector<std::size_t> repeating_;  // the indices of those draws, in file order
   bool ascending_ = true;      // dates never go back, so the window is found by bisection
 };
 
