@@ -173,7 +173,7 @@ TEST(DatabaseFiltersTest, WindowEdgesAndRecentWeeks) {
     TipFilters filters(form, table, last, sets);
     EXPECT_EQ(filters.Dreiodervier(candidate, 2, c.draws), c.firstCounted > day);
     if (c.firstCounted <= day) {
-      EXPECT_EQ(form.Datum1, day) << c.draws;  // the window's last draw was scored last
+      EXPECT_EQ(form.Datum1, c.firstCounted) << c.draws;  // the first draw of the window
     }
   }
 }
