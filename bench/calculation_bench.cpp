@@ -50,18 +50,18 @@ void BM_CalculationDefaultOptions(benchmark::State& state) {
   Window window;
   std::int64_t candidates = 0;
   std::uint32_t seed = 1;
+  std::int64_t tips = 0;
   for (auto _ : state) {
     window.form().random.setSeed(seed++);
     window.form1->BitBtn19Click();
     candidates += window.candidates();
-    if (window.form().ListBox1.count() != 5) {
-      const auto& c = window.form1->calculationState().rejections;
-      std::string why = window.form().StatusBar1.panel(1);
-      for (auto v : c.byFilter) why += " " + std::to_string(v);
-      state.SkipWithError(why.c_str());
-    }
+    tips += static_cast<std::int64_t>(window.form().ListBox1.count());
   }
   reportCandidates(state, candidates);
+  // Over thirty years of draws the history filter (8 hits) and the recent-draws filter reject
+  // most candidates: a run may end before its fifth tip.
+  state.counters["tips"] = benchmark::Counter(static_cast<double>(tips),
+                                              benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CalculationDefaultOptions)->Unit(benchmark::kMillisecond);
 
