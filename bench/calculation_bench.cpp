@@ -60,8 +60,8 @@ void BM_CalculationDefaultOptions(benchmark::State& state) {
   reportCandidates(state, candidates);
   // Over thirty years of draws the history filter (8 hits) and the recent-draws filter reject
   // most candidates: a run may end before its fifth tip.
-  state.counters["tips"] = benchmark::Counter(static_cast<double>(tips),
-                                              benchmark::Counter::kAvgIterations);
+  state.counters["tips"] =
+      benchmark::Counter(static_cast<double>(tips), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CalculationDefaultOptions)->Unit(benchmark::kMillisecond);
 

@@ -86,8 +86,7 @@ int prepareTipList(const CalculationContext& context, ComparisonTable& table) {
 
 // Searches tips first..total; each gets LaufMax candidates at most.
 void searchTips(const CalculationContext& context, CalculationState& state,
-                const CandidatePool& pool, ComparisonTable& table, TipFilters& filters,
-                int first) {
+                const CandidatePool& pool, ComparisonTable& table, TipFilters& filters, int first) {
   Form& form = context.form;
   Platform& platform = context.platform;
   const int size = form.numbersPerTip();

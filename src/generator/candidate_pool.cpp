@@ -22,8 +22,8 @@ std::array<int, CandidatePool::kHighest + 1> CandidatePool::weights() const {
 
 int CandidatePool::distinctNumbers() const {
   const auto counts = weights();
-  return static_cast<int>(std::count_if(counts.begin() + 1, counts.end(),
-                                        [](int count) { return count > 0; }));
+  return static_cast<int>(
+      std::count_if(counts.begin() + 1, counts.end(), [](int count) { return count > 0; }));
 }
 
 }  // namespace numora

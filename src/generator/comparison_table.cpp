@@ -47,7 +47,8 @@ int ComparisonTable::common(int row, const Candidate& candidate) const {
   const Row& compared = rows_[static_cast<std::size_t>(row - 1)];
   int shared = 0;
   for (const int number : candidate.numbers()) {
-    for (int j = 0; j < candidate.size; ++j) shared += compared.numbers[static_cast<std::size_t>(j)] == number;
+    for (int j = 0; j < candidate.size; ++j)
+      shared += compared.numbers[static_cast<std::size_t>(j)] == number;
   }
   return shared;
 }

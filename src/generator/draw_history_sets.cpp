@@ -69,8 +69,8 @@ DrawHistorySets::Scan DrawHistorySets::scan(std::span<const int> tipNumbers, Day
 
   const auto first = static_cast<std::size_t>(
       std::upper_bound(dates_.begin(), dates_.end(), start) - dates_.begin());
-  const auto last = static_cast<std::size_t>(
-      std::upper_bound(dates_.begin(), dates_.end(), end) - dates_.begin());
+  const auto last = static_cast<std::size_t>(std::upper_bound(dates_.begin(), dates_.end(), end) -
+                                             dates_.begin());
   if (first >= last) return result;
   if (static_cast<int>(tipNumbers.size()) < threshold) {
     // A draw of distinct numbers cannot give more hits than the tip has numbers: only a draw

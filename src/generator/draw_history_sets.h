@@ -20,9 +20,10 @@ class DrawHistorySets {
   explicit DrawHistorySets(std::shared_ptr<const DrawHistory> history);
 
   struct Scan {
-    bool passed = true;                // no draw of the window reached the threshold
-    std::optional<std::size_t> draw;   // the draw scored last: the rejecting one or the window's last
-    int hits = 0;                      // its hits
+    bool passed = true;  // no draw of the window reached the threshold
+    std::optional<std::size_t>
+        draw;      // the draw scored last: the rejecting one or the window's last
+    int hits = 0;  // its hits
   };
 
   // Walks the draws after start and not after end in file order and scores the tip numbers on
@@ -42,9 +43,9 @@ class DrawHistorySets {
   std::shared_ptr<const DrawHistory> history_;
   std::vector<NumberSet> sets_;
   std::vector<DayCount> dates_;
-  std::vector<bool> repeats_;  // the draw holds some number 1..70 twice
+  std::vector<bool> repeats_;           // the draw holds some number 1..70 twice
   std::vector<std::size_t> repeating_;  // the indices of those draws, in file order
-  bool ascending_ = true;      // dates never go back, so the window is found by bisection
+  bool ascending_ = true;               // dates never go back, so the window is found by bisection
 };
 
 }  // namespace numora

@@ -131,10 +131,10 @@ int TipFilters::firstFailing(const Candidate& candidate, int tipNumber) {
 
 bool TipFilters::passesScan(const Candidate& candidate, DayCount start, int threshold) {
   // Only the numbers the tip matching compares count: at most numbers-per-tip as it is now.
-  const auto compared = static_cast<std::size_t>(std::clamp(form_.numbersPerTip(), 0, candidate.size));
-  const auto scan =
-      history_.scan(candidate.numbers().first(compared), start, form_.DateTimePicker1.date(),
-                    threshold);
+  const auto compared =
+      static_cast<std::size_t>(std::clamp(form_.numbersPerTip(), 0, candidate.size));
+  const auto scan = history_.scan(candidate.numbers().first(compared), start,
+                                  form_.DateTimePicker1.date(), threshold);
   // The scored draw is left in the current-draw fields, as scoring it there would leave it.
   if (scan.draw) {
     const DrawRecord& record = history_.history()->records[*scan.draw];

@@ -59,7 +59,8 @@ class TipFilters {
   bool Dreiodervier(const Candidate& candidate, int threshold, int recentDraws);
 
  private:
-  bool failsMatches(const Candidate& candidate, int tipNumber, const GeneratorOptions& options) const;
+  bool failsMatches(const Candidate& candidate, int tipNumber,
+                    const GeneratorOptions& options) const;
   bool passesScan(const Candidate& candidate, DayCount start, int threshold);
 
   Form& form_;

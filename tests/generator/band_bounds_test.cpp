@@ -10,9 +10,9 @@ TEST(BandBoundsTest, RoundsRatiosHalfToEven) {
     std::int64_t numerator, denominator, rounded;
   };
   const Case cases[] = {
-      {25, 2, 12},  {27, 2, 14},  {5, 2, 2},   {7, 2, 4},  {-5, 2, -2}, {-7, 2, -4},
-      {251, 20, 13}, {249, 20, 12}, {0, 7, 0},  {9, 6, 2},  {3, 6, 0},   {15, 6, 2},
-      {21, 6, 4},   {12, 6, 2},   {-1, 3, 0},  {-2, 3, -1},
+      {25, 2, 12},   {27, 2, 14},   {5, 2, 2},  {7, 2, 4},   {-5, 2, -2}, {-7, 2, -4},
+      {251, 20, 13}, {249, 20, 12}, {0, 7, 0},  {9, 6, 2},   {3, 6, 0},   {15, 6, 2},
+      {21, 6, 4},    {12, 6, 2},    {-1, 3, 0}, {-2, 3, -1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(roundRatio(c.numerator, c.denominator), c.rounded)

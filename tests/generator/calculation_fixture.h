@@ -56,8 +56,8 @@ class CalculationTest : public ::testing::Test {
   // Every pool option and every filter off: the pool is 1..70 once each, any tip passes.
   void allOptionsOff() {
     Form& f = form();
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17, 18, 19, 20, 22, 23, 24,
-                  25, 26, 27, 30, 31}) {
+    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                  15, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31}) {
       f.checkBox(n)->setChecked(false);
     }
     f.UpDown2.setPosition(1);

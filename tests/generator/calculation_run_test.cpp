@@ -146,8 +146,9 @@ TEST_F(CalculationRunTest, APoolTooSmallForATipDrawsNothing) {
   form().CheckBox4.setChecked(true);  // removes the last draw's numbers again
   click();
   EXPECT_EQ(platform.processEventsCalls(), 0);
-  EXPECT_EQ(platform.messages(),
-            std::vector<std::string>{"The number pool holds only 0 different numbers; a tip needs 10."});
+  EXPECT_EQ(
+      platform.messages(),
+      std::vector<std::string>{"The number pool holds only 0 different numbers; a tip needs 10."});
   EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
   EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
 
@@ -177,7 +178,8 @@ TEST_F(CalculationRunTest, AnUnreadableTipLineSaysErrorAndTheCalculationGoesOn) 
   allOptionsOff();
   form().CheckBox28.setChecked(false);
   form().UpDown9.setPosition(4);
-  form().ListBox1.setLines({"01,02,03,04,05,06,07,08,09,10", "05,x", "11,12,13,14,15,16,17,18,19,20"});
+  form().ListBox1.setLines(
+      {"01,02,03,04,05,06,07,08,09,10", "05,x", "11,12,13,14,15,16,17,18,19,20"});
   click();
   EXPECT_EQ(platform.messages(), std::vector<std::string>{"ERROR"});
   EXPECT_EQ(tips().size(), 4u);
@@ -202,7 +204,8 @@ TEST_F(CalculationRunTest, NewTipsAreComparedWithTheListedOnes) {
     for (std::size_t k = 0; k < t; ++k) {
       const TipNumbers other = readTipNumbers(tips()[k], 5);
       int shared = 0;
-      for (int i = 0; i < 5; ++i) shared += numbers.count(other.values[static_cast<std::size_t>(i)]);
+      for (int i = 0; i < 5; ++i)
+        shared += numbers.count(other.values[static_cast<std::size_t>(i)]);
       EXPECT_LE(shared, 1) << tips()[t] << " and " << tips()[k];
     }
   }

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "generator/comparison_table.h"
 #include "generator/calculation_run.h"
+#include "generator/comparison_table.h"
 
 namespace numora {
 namespace {
@@ -22,13 +22,11 @@ TEST(CandidateTest, ScaledCrossSum) {
     int sum, size, scaled;
   };
   const Case cases[] = {
-      {15, 5, 60},    // 1..5
-      {355, 10, 710},
-      {121, 8, 302},  // 302.5, to even
-      {123, 8, 308},  // 307.5, to even
-      {125, 8, 312},  // 312.5
-      {0, 4, 0},
-      {46, 3, 307},   // 306.67
+      {15, 5, 60},                    // 1..5
+      {355, 10, 710}, {121, 8, 302},  // 302.5, to even
+      {123, 8, 308},                  // 307.5, to even
+      {125, 8, 312},                  // 312.5
+      {0, 4, 0},      {46, 3, 307},   // 306.67
       {139, 2, 1390},
   };
   for (const auto& c : cases) EXPECT_EQ(scaledCrossSum(c.sum, c.size), c.scaled) << c.sum;

@@ -56,13 +56,20 @@ std::vector<DrawRecord> damagedHistory(std::mt19937& engine, bool shuffled) {
     auto& record = records[engine() % records.size()];
     const auto slot = engine() % 20;
     switch (engine() % 3) {
-      case 0: record.numbers[slot] = record.numbers[(slot + 1) % 20]; break;
-      case 1: record.numbers[slot] = 0; break;
-      default: record.numbers[slot] = static_cast<std::uint8_t>(71 + engine() % 180); break;
+      case 0:
+        record.numbers[slot] = record.numbers[(slot + 1) % 20];
+        break;
+      case 1:
+        record.numbers[slot] = 0;
+        break;
+      default:
+        record.numbers[slot] = static_cast<std::uint8_t>(71 + engine() % 180);
+        break;
     }
   }
   if (shuffled) {
-    for (int i = 0; i < 30; ++i) std::swap(records[engine() % records.size()], records[engine() % records.size()]);
+    for (int i = 0; i < 30; ++i)
+      std::swap(records[engine() % records.size()], records[engine() % records.size()]);
   }
   return records;
 }
@@ -109,7 +116,8 @@ TEST(DatabaseFiltersTest, GiveTheLiteralScansResultOnRandomWindowsAndTips) {
       std::shuffle(all.begin(), all.end(), engine);
       candidate.size = size;
       std::sort(all.begin(), all.begin() + size);
-      for (int i = 0; i < size; ++i) candidate.tipp[static_cast<std::size_t>(i + 1)] = all[static_cast<std::size_t>(i)];
+      for (int i = 0; i < size; ++i)
+        candidate.tipp[static_cast<std::size_t>(i + 1)] = all[static_cast<std::size_t>(i)];
 
       Form fast;
       Form literal;

@@ -99,7 +99,7 @@ TEST_F(PoolPreparationTest, NeighboursOfTheLastDrawGetFourEntries) {
   std::vector<int> expected = {2, 2, 2, 2, 69, 69, 69, 69};
   const auto all = entries();
   EXPECT_EQ(std::vector<int>(all.begin(), all.begin() + 8), expected);
-  EXPECT_EQ(weight(2), 4 + 4);   // from 1 and from 3
+  EXPECT_EQ(weight(2), 4 + 4);  // from 1 and from 3
   EXPECT_EQ(weight(69), 4);
   EXPECT_EQ(weight(1), 0);
   EXPECT_EQ(weight(70), 0);
@@ -113,14 +113,16 @@ TEST_F(PoolPreparationTest, RecentDrawsNumbersAreRemovedWhenTheirMaximumIsZero) 
   form().ComboBox3.setItemIndex(2);
   form().CheckBox4.setChecked(true);  // maximum 0: the last draw's numbers go
   form().CheckBox23.setChecked(true);
-  form().UpDown11.setPosition(0);     // the third-last draw's too
+  form().UpDown11.setPosition(0);  // the third-last draw's too
   prepare();
   NumberSet removed;
   for (const int n : last.draws[0]) removed.add(n);
   for (const int n : last.draws[2]) removed.add(n);
   std::vector<int> expected;
-  for (const int n : last.draws[1]) if (!removed.contains(n)) expected.push_back(n);
-  for (int n = 1; n <= 70; ++n) if (!removed.contains(n)) expected.push_back(n);
+  for (const int n : last.draws[1])
+    if (!removed.contains(n)) expected.push_back(n);
+  for (int n = 1; n <= 70; ++n)
+    if (!removed.contains(n)) expected.push_back(n);
   EXPECT_EQ(entries(), expected);
 }
 
@@ -132,7 +134,8 @@ TEST_F(PoolPreparationTest, FrequentAndRareNumberBands) {
       std::vector<int> numbers;
       for (int n = 1; n <= 10; ++n) numbers.push_back(n);
       const int k = day * 2 + (midday ? 0 : 1);
-      for (int n = 11; n <= 20; ++n) if (k % 2 == 0) numbers.push_back(n);
+      for (int n = 11; n <= 20; ++n)
+        if (k % 2 == 0) numbers.push_back(n);
       for (int i = 0; numbers.size() < 20; ++i) numbers.push_back(21 + (k * 7 + i * 3) % 50);
       records.push_back(makeDraw(kLastDay - 9 + day, numbers, midday));
     }
@@ -169,8 +172,11 @@ TEST_F(PoolPreparationTest, FrequentAndRareNumberBands) {
   ASSERT_GE(platform.statusLines.size(), 5u);
   EXPECT_EQ(platform.statusLines[0], expectedLines[0]);
   EXPECT_EQ(platform.statusLines[1], expectedLines[1]);
-  EXPECT_EQ(platform.statusLines[2].rfind("Min: " + std::to_string(frequent2) + "  Max: 20  ", 0), 0u);
-  EXPECT_EQ(platform.statusLines[3].rfind("Min: " + std::to_string(lo) + "  Max: " + std::to_string(rare1) + "  ", 0), 0u);
+  EXPECT_EQ(platform.statusLines[2].rfind("Min: " + std::to_string(frequent2) + "  Max: 20  ", 0),
+            0u);
+  EXPECT_EQ(platform.statusLines[3].rfind(
+                "Min: " + std::to_string(lo) + "  Max: " + std::to_string(rare1) + "  ", 0),
+            0u);
 }
 
 TEST_F(PoolPreparationTest, BandLines) {

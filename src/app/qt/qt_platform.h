@@ -3,9 +3,9 @@
 // clock and locale.
 #pragma once
 
-#include <chrono>
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 
 #include "app/qt/sound_player.h"

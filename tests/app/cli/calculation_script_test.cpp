@@ -47,32 +47,34 @@ TEST_F(CliCalculation, TheSameLuckyNumberGivesTheSameTips) {
 }
 
 TEST_F(CliCalculation, AfterStopsARunningCalculationWithTheButton) {
-  expectTranscript(home, std::string(kShowLastDay) + kUnsatisfiable +
-                             "print BitBtn4\n= BitBtn4: calculate Tips \n"
-                             "after 25 call BitBtn19Click\n"
-                             "after 10 print BitBtn4\n"
-                             "call BitBtn19Click\n"
-                             "= BitBtn4: Stop\n"
-                             "print BitBtn4\n= BitBtn4: calculate tips\n"
-                             "print StatusBar1[1]\n= StatusBar1[1]: Tips have been recalculated\n"
-                             "print ListBox1\n= ListBox1.count: 0\n"
-                             "print RejectionCounts\n= RejectionCounts.candidates: 25\n" +
-                             zeroCountsFrom(1).substr(0, zeroCountsFrom(1).find("= RejectionCounts[12]")) +
-                             "= RejectionCounts[12]: 25\n");
+  expectTranscript(
+      home, std::string(kShowLastDay) + kUnsatisfiable +
+                "print BitBtn4\n= BitBtn4: calculate Tips \n"
+                "after 25 call BitBtn19Click\n"
+                "after 10 print BitBtn4\n"
+                "call BitBtn19Click\n"
+                "= BitBtn4: Stop\n"
+                "print BitBtn4\n= BitBtn4: calculate tips\n"
+                "print StatusBar1[1]\n= StatusBar1[1]: Tips have been recalculated\n"
+                "print ListBox1\n= ListBox1.count: 0\n"
+                "print RejectionCounts\n= RejectionCounts.candidates: 25\n" +
+                zeroCountsFrom(1).substr(0, zeroCountsFrom(1).find("= RejectionCounts[12]")) +
+                "= RejectionCounts[12]: 25\n");
 }
 
 TEST_F(CliCalculation, TheBudgetCanChangeWhileTheCalculationRuns) {
   // From the 3rd candidate on the budget is 1000 candidates a tip.
-  expectTranscript(home, std::string(kShowLastDay) + kUnsatisfiable +
-                             "set UpDown7 5\n"
-                             "after 3 set UpDown7 1\n"
-                             "call BitBtn19Click\n"
-                             "print LaufMax\n= LaufMax: 1000\n"
-                             "print StatusBar1[1]\n"
-                             "= StatusBar1[1]: Change the parameters to calculate 5  Tips \n"
-                             "print RejectionCounts\n= RejectionCounts.candidates: 1000\n" +
-                             zeroCountsFrom(1).substr(0, zeroCountsFrom(1).find("= RejectionCounts[12]")) +
-                             "= RejectionCounts[12]: 1000\n");
+  expectTranscript(
+      home, std::string(kShowLastDay) + kUnsatisfiable +
+                "set UpDown7 5\n"
+                "after 3 set UpDown7 1\n"
+                "call BitBtn19Click\n"
+                "print LaufMax\n= LaufMax: 1000\n"
+                "print StatusBar1[1]\n"
+                "= StatusBar1[1]: Change the parameters to calculate 5  Tips \n"
+                "print RejectionCounts\n= RejectionCounts.candidates: 1000\n" +
+                zeroCountsFrom(1).substr(0, zeroCountsFrom(1).find("= RejectionCounts[12]")) +
+                "= RejectionCounts[12]: 1000\n");
 }
 
 TEST_F(CliCalculation, TheEditListAnswersWithTheDialogsButtons) {
