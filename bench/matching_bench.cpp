@@ -26,7 +26,8 @@ void BM_KomplettcheckOf120Tips(benchmark::State& state) {
     std::string tip;
     for (int i = 0; i < 10; ++i) {
       char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "%s%.2d", i ? "," : "", static_cast<int>(1 + engine() % 70));
+      std::snprintf(buffer, sizeof buffer, "%s%.2d", i ? "," : "",
+                    static_cast<int>(1 + engine() % 70));
       tip += buffer;
     }
     tips.push_back(tip);

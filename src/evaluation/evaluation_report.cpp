@@ -32,8 +32,7 @@ std::string evaluationReport(const Form& form, int stakePerTip) {
     if (hits && *hits >= 0 && *hits <= 10) ++count[static_cast<std::size_t>(*hits)];
   }
   std::string text = "you have \n";
-  for (const PrizeClass& prize :
-       prizeClasses(form.lotteryIndex(), form.numbersPerTip())) {
+  for (const PrizeClass& prize : prizeClasses(form.lotteryIndex(), form.numbersPerTip())) {
     const long long tips = count[static_cast<std::size_t>(prize.hits)];
     if (tips < 1) continue;
     text += std::to_string(tips) + classLabel(prize.hits) + "\t" +

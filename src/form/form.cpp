@@ -32,6 +32,52 @@ Form::Form() {
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 
+  // The "Options" tab. Runs of blanks in a caption leave room for the up-down's edit box (or
+  // the combo box) that sits inside the sentence.
+  CheckBox2.setCaption("Numbers that were drawn very often");
+  CheckBox10.setCaption("Numbers are the longest overdue");
+  CheckBox14.setCaption("Numbers drawn particularly rare");
+  for (UpDown* band : {&UpDown12, &UpDown13, &UpDown14}) {
+    band->setHint("Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen");
+  }
+  CheckBox9.setCaption("Tip must still comply with any               from the database");
+  CheckBox17.setCaption("Tip may not correspond to              in the last                draws");
+  CheckBox4.setCaption(
+      "maximum             and minimum              number of the last drawing permit");
+  CheckBox5.setCaption(
+      "maximum             and minimum              number of penultimate drawing permit");
+  CheckBox23.setCaption(
+      "maximum             and minimum              number one before the draw permit");
+  Label62.setCaption("Extra-Option:");
+  CheckBox19.setCaption("adjacent numbers of the last draw, prefer");
+  CheckBox31.setCaption("Numbers of the last               contractions using");
+  CheckBox30.setCaption("Number of draws of a date in all years");
+  Label48.setCaption("Zahlen nur von einem Wochentag verwenden");
+  Label48.setVisible(false);
+  ComboBox2.setVisible(false);
+
+  CheckBox3.setCaption("maximum of                 matches with other tips");
+  CheckBox24.setCaption("minimum of                  matches with other tips");
+  CheckBox27.setCaption("Min / Max: Tip meet every need with every entry, this condition");
+  CheckBox8.setCaption("Tip enforcing one pairing per");
+  CheckBox18.setCaption("no threesomes, foursomes ... pairs");
+  CheckBox1.setCaption("Numbers with a frequent pairs prefer education");
+  CheckBox11.setCaption("rarest");
+  CheckBox6.setCaption("Numbers with a common triad education prefer");
+  CheckBox12.setCaption("rarest");
+  CheckBox7.setCaption("Numbers with a frequent four-group prefer formation");
+  CheckBox13.setCaption("rarest");
+
+  Label42.setCaption(" cross sum :                   -                    in the tip allow");
+  CheckBox22.setCaption("at least                      prime numbers in any tip");
+  CheckBox25.setCaption("at least                      even numbers in any tip");
+  CheckBox26.setCaption("at least                      odd numbers in any tip");
+
+  CheckBox20.setCaption("Edit List for Tip numbers");
+  CheckBox15.setCaption("Tip for the preferred use numbers only!");
+  Label57.setCaption("Max calculation runs");
+  Label58.setCaption("thousand");
+
   SpeedButton5.setHint("Ziehungsdaten afür das gewählte Datu aus der Datenbank heraussuchen");
   BitBtn1.setCaption("update database");
   BitBtn1.setHint("update database");

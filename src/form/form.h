@@ -48,11 +48,11 @@ struct Form {
   Button SpeedButton10{&registry, "SpeedButton10"};  // update run
 
   // ---- "Keno-Tips" tab: tip list, hit list and their settings ----
-  Label Label25{&registry, "Label25"};  // "Tip series"
-  Label Label26{&registry, "Label26"};  // "properly             "
-  ListBox ListBox1{&registry, "ListBox1"};  // the tip list: one tip text a line
-  ListBox ListBox2{&registry, "ListBox2"};  // the hit list: line i = hits of tip i
-  Label Label61{&registry, "Label61"};      // "Numbers per Tip"
+  Label Label25{&registry, "Label25"};                // "Tip series"
+  Label Label26{&registry, "Label26"};                // "properly             "
+  ListBox ListBox1{&registry, "ListBox1"};            // the tip list: one tip text a line
+  ListBox ListBox2{&registry, "ListBox2"};            // the hit list: line i = hits of tip i
+  Label Label61{&registry, "Label61"};                // "Numbers per Tip"
   UpDown UpDown18{&registry, "UpDown18", 2, 10, 10};  // numbers per tip, 2..10
   Label Label16{&registry, "Label16"};                // "Tips per ticket"
   UpDown UpDown8{&registry, "UpDown8", 1, 5, 5};      // tips per ticket, 1..5
@@ -63,7 +63,7 @@ struct Form {
   // Stake per tip: items "1", "2", "5", "10"; no item chosen = stake 1.
   ComboBox ComboBox1{&registry, "ComboBox1", {"1", "2", "5", "10"}, -1, "1"};
   CheckBox CheckBox28{&registry, "CheckBox28", true};  // delete the tip list before calculating
-  Label Label23{&registry, "Label23"};  // ticket of the selected tip ("1. ticket")
+  Label Label23{&registry, "Label23"};                 // ticket of the selected tip ("1. ticket")
   Label Label24{&registry, "Label24"};  // place of the selected tip in its ticket ("1. tip")
   Label Label43{&registry, "Label43"};  // banner: the maker's address, spaced out
   Label Label44{&registry, "Label44"};  // banner: the product name and version
@@ -75,32 +75,34 @@ struct Form {
   Button SpeedButton13{&registry, "SpeedButton13"};  // "Lucky Number": seeds the generator
 
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
-  CheckBox CheckBox2{&registry, "CheckBox2", false};   // prefer frequently drawn numbers
-  UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};   // frequent-numbers band, percent
-  CheckBox CheckBox10{&registry, "CheckBox10", true};  // prefer the longest overdue numbers
-  UpDown UpDown13{&registry, "UpDown13", 5, 75, 30};   // overdue band, percent
-  CheckBox CheckBox14{&registry, "CheckBox14", true};  // prefer rarely drawn numbers
-  UpDown UpDown14{&registry, "UpDown14", 5, 75, 30};   // rare-numbers band, percent
-  CheckBox CheckBox9{&registry, "CheckBox9", true};    // history filter on
-  UpDown UpDown6{&registry, "UpDown6", 1, 10, 8};      // history filter: hits that reject
-  CheckBox CheckBox17{&registry, "CheckBox17", true};  // recent-draws filter on
-  UpDown UpDown19{&registry, "UpDown19", 1, 10, 5};    // recent-draws filter: hits that reject
-  UpDown UpDown20{&registry, "UpDown20", 1, 356, 12};  // recent-draws filter: draws looked at
-  CheckBox CheckBox4{&registry, "CheckBox4", true};    // hit range against the last draw
-  UpDown UpDown4{&registry, "UpDown4", 0, 10, 0};      // last draw: most hits (0 = none)
-  UpDown UpDown21{&registry, "UpDown21", 0, 10, 0};    // last draw: fewest hits
-  CheckBox CheckBox5{&registry, "CheckBox5", true};    // hit range against the second-last draw
-  UpDown UpDown5{&registry, "UpDown5", 0, 10, 1};      // second-last draw: most hits
-  UpDown UpDown22{&registry, "UpDown22", 0, 10, 0};    // second-last draw: fewest hits
-  CheckBox CheckBox23{&registry, "CheckBox23", true};  // hit range against the third-last draw
-  UpDown UpDown11{&registry, "UpDown11", 0, 10, 2};    // third-last draw: most hits
-  UpDown UpDown23{&registry, "UpDown23", 0, 10, 0};    // third-last draw: fewest hits
+  CheckBox CheckBox2{&registry, "CheckBox2", false};    // prefer frequently drawn numbers
+  UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};    // frequent-numbers band, percent
+  CheckBox CheckBox10{&registry, "CheckBox10", true};   // prefer the longest overdue numbers
+  UpDown UpDown13{&registry, "UpDown13", 5, 75, 30};    // overdue band, percent
+  CheckBox CheckBox14{&registry, "CheckBox14", true};   // prefer rarely drawn numbers
+  UpDown UpDown14{&registry, "UpDown14", 5, 75, 30};    // rare-numbers band, percent
+  CheckBox CheckBox9{&registry, "CheckBox9", true};     // history filter on
+  UpDown UpDown6{&registry, "UpDown6", 1, 10, 8};       // history filter: hits that reject
+  CheckBox CheckBox17{&registry, "CheckBox17", true};   // recent-draws filter on
+  UpDown UpDown19{&registry, "UpDown19", 1, 10, 5};     // recent-draws filter: hits that reject
+  UpDown UpDown20{&registry, "UpDown20", 1, 356, 12};   // recent-draws filter: draws looked at
+  CheckBox CheckBox4{&registry, "CheckBox4", true};     // hit range against the last draw
+  UpDown UpDown4{&registry, "UpDown4", 0, 10, 0};       // last draw: most hits (0 = none)
+  UpDown UpDown21{&registry, "UpDown21", 0, 10, 0};     // last draw: fewest hits
+  CheckBox CheckBox5{&registry, "CheckBox5", true};     // hit range against the second-last draw
+  UpDown UpDown5{&registry, "UpDown5", 0, 10, 1};       // second-last draw: most hits
+  UpDown UpDown22{&registry, "UpDown22", 0, 10, 0};     // second-last draw: fewest hits
+  CheckBox CheckBox23{&registry, "CheckBox23", true};   // hit range against the third-last draw
+  UpDown UpDown11{&registry, "UpDown11", 0, 10, 2};     // third-last draw: most hits
+  UpDown UpDown23{&registry, "UpDown23", 0, 10, 0};     // third-last draw: fewest hits
+  Label Label62{&registry, "Label62"};                  // "Extra-Option:", heads the group below
   CheckBox CheckBox19{&registry, "CheckBox19", false};  // prefer neighbours of the last draw
   CheckBox CheckBox31{&registry, "CheckBox31", false};  // start the pool with the last draws
   ComboBox ComboBox3{&registry, "ComboBox3", {"1", "2", "3"}, -1, ""};  // how many last draws
   CheckBox CheckBox30{&registry, "CheckBox30", false};  // add the draws of one date in all years
   DatePicker DateTimePicker3{&registry, "DateTimePicker3", kDesignPickerDate, 0};  // that date
-  // Hidden weekday choice: saved and restored, read by nothing else.
+  // Hidden weekday choice with its label: saved and restored, read by nothing else.
+  Label Label48{&registry, "Label48"};
   ComboBox ComboBox2{&registry,
                      "ComboBox2",
                      {"alle Tage verwenden", "Montag", "Dienstag", "Mittwoch", "Donnerstag",
@@ -109,14 +111,14 @@ struct Form {
                      "Nein alle Tage verwenden"};
 
   // ---- "Options" tab, page "ticket optimization": matches between tips, runs, groups ----
-  CheckBox CheckBox3{&registry, "CheckBox3", true};    // at most N matches with other tips
-  UpDown UpDown3{&registry, "UpDown3", 0, 9, 4};       // that maximum
-  CheckBox CheckBox24{&registry, "CheckBox24", true};  // at least N matches with other tips
-  UpDown UpDown1{&registry, "UpDown1", 0, 9, 1};       // that minimum
-  CheckBox CheckBox27{&registry, "CheckBox27", true};  // both bounds apply to every tip
-  CheckBox CheckBox8{&registry, "CheckBox8", false};   // a tip must hold a consecutive pair
-  CheckBox CheckBox18{&registry, "CheckBox18", true};  // no three consecutive numbers
-  CheckBox CheckBox1{&registry, "CheckBox1", false};   // prefer frequent pairs
+  CheckBox CheckBox3{&registry, "CheckBox3", true};     // at most N matches with other tips
+  UpDown UpDown3{&registry, "UpDown3", 0, 9, 4};        // that maximum
+  CheckBox CheckBox24{&registry, "CheckBox24", true};   // at least N matches with other tips
+  UpDown UpDown1{&registry, "UpDown1", 0, 9, 1};        // that minimum
+  CheckBox CheckBox27{&registry, "CheckBox27", true};   // both bounds apply to every tip
+  CheckBox CheckBox8{&registry, "CheckBox8", false};    // a tip must hold a consecutive pair
+  CheckBox CheckBox18{&registry, "CheckBox18", true};   // no three consecutive numbers
+  CheckBox CheckBox1{&registry, "CheckBox1", false};    // prefer frequent pairs
   CheckBox CheckBox11{&registry, "CheckBox11", false};  // prefer rare pairs
   CheckBox CheckBox6{&registry, "CheckBox6", false};    // prefer frequent triples
   CheckBox CheckBox12{&registry, "CheckBox12", false};  // prefer rare triples
@@ -124,19 +126,22 @@ struct Form {
   CheckBox CheckBox13{&registry, "CheckBox13", false};  // prefer rare four-groups
 
   // ---- "Options" tab, page "mathematically": cross sum, primes, even and odd ----
-  UpDown UpDown2{&registry, "UpDown2", 1, 750, 100};       // scaled cross sum: minimum
+  Label Label42{&registry, "Label42"};  // the cross-sum sentence around the two bounds
+  UpDown UpDown2{&registry, "UpDown2", 1, 750, 100};        // scaled cross sum: minimum
   UpDown UpDown15{&registry, "UpDown15", 750, 1400, 1200};  // scaled cross sum: maximum
-  CheckBox CheckBox22{&registry, "CheckBox22", false};     // at least N primes (1 counts)
-  UpDown UpDown10{&registry, "UpDown10", 0, 6, 2};         // that N
-  CheckBox CheckBox25{&registry, "CheckBox25", false};     // at least N even numbers
-  UpDown UpDown16{&registry, "UpDown16", 0, 6, 2};         // that N
-  CheckBox CheckBox26{&registry, "CheckBox26", false};     // at least N odd numbers
-  UpDown UpDown17{&registry, "UpDown17", 0, 6, 2};         // that N
+  CheckBox CheckBox22{&registry, "CheckBox22", false};      // at least N primes (1 counts)
+  UpDown UpDown10{&registry, "UpDown10", 0, 6, 2};          // that N
+  CheckBox CheckBox25{&registry, "CheckBox25", false};      // at least N even numbers
+  UpDown UpDown16{&registry, "UpDown16", 0, 6, 2};          // that N
+  CheckBox CheckBox26{&registry, "CheckBox26", false};      // at least N odd numbers
+  UpDown UpDown17{&registry, "UpDown17", 0, 6, 2};          // that N
 
   // ---- "Options" tab, page "general" ----
   CheckBox CheckBox20{&registry, "CheckBox20", false};  // show the pool for editing
   CheckBox CheckBox15{&registry, "CheckBox15", false};  // only preferred numbers in the pool
-  UpDown UpDown7{&registry, "UpDown7", 1, 10000, 10};    // candidates per tip, in thousands
+  Label Label57{&registry, "Label57"};                  // "Max calculation runs"
+  UpDown UpDown7{&registry, "UpDown7", 1, 10000, 10};   // candidates per tip, in thousands
+  Label Label58{&registry, "Label58"};                  // "thousand"
 
   // ---- "Chart" tab: the statistics buttons above the chart ----
   Button SpeedButton2{&registry, "SpeedButton2"};    // number distribution
@@ -154,22 +159,22 @@ struct Form {
   // The picked date: normally the current draw's date.
   DatePicker DateTimePicker1{&registry, "DateTimePicker1", kDesignPickerDate, kDesignPickerDate};
   Button SpeedButton5{&registry, "SpeedButton5"};  // show the draw of the picked date
-  Label Label29{&registry, "Label29"};              // the draw caption
-  Button BitBtn1{&registry, "BitBtn1"};              // update run
+  Label Label29{&registry, "Label29"};             // the draw caption
+  Button BitBtn1{&registry, "BitBtn1"};            // update run
   Button SpeedButton8{&registry, "SpeedButton8"};  // "Stop reading", shown during a run
-  Memo Memo1{&registry, "Memo1"};  // the update run's page text, never shown
-  Button Button2{&registry, "Button2"};  // pair search
-  Button Button3{&registry, "Button3"};  // triple search
-  Button Button4{&registry, "Button4"};  // four-group search
-  Button Button5{&registry, "Button5"};  // overdue numbers
+  Memo Memo1{&registry, "Memo1"};                  // the update run's page text, never shown
+  Button Button2{&registry, "Button2"};            // pair search
+  Button Button3{&registry, "Button3"};            // triple search
+  Button Button4{&registry, "Button4"};            // four-group search
+  Button Button5{&registry, "Button5"};            // overdue numbers
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"
   Edit ProxyHostEdit{&registry, "ProxyHostEdit"};
   Label Label51{&registry, "Label51"};  // "Porxy-Port"
   Edit ProxyPortEdit{&registry, "ProxyPortEdit", "80"};
-  Edit URLEdit{&registry, "URLEdit"};  // hidden: the product page
-  Label Label60{&registry, "Label60"};  // "Results site"
+  Edit URLEdit{&registry, "URLEdit"};                  // hidden: the product page
+  Label Label60{&registry, "Label60"};                 // "Results site"
   Edit ResultsSiteEdit{&registry, "ResultsSiteEdit"};  // https address of the results site
   // Accept a results site whose certificate does not verify.
   CheckBox AnyCertificateCheckBox{&registry, "AnyCertificateCheckBox", false};
@@ -192,9 +197,9 @@ struct Form {
   DayCount aktDatum = 0;       // working date of show by date and the statistics
 
   // ---- Fields: tip matching ----
-  std::uint8_t Gewinn = 0;           // hits of the last Zettelcheck
-  std::array<int, 21> Statistik{};   // tips per hit count of the last full check
-  bool sortieren = false;            // the hit list is to be sorted
+  std::uint8_t Gewinn = 0;          // hits of the last Zettelcheck
+  std::array<int, 21> Statistik{};  // tips per hit count of the last full check
+  bool sortieren = false;           // the hit list is to be sorted
 
   // Set when the main window closes: long operations still running end without further output.
   bool closing = false;

@@ -65,8 +65,7 @@ void search(DrawContext context, const GroupSearchKind& kind) {
   Form& form = context.form;
   Chart& chart = form.Chart1;
   startStatisticsChart(chart);
-  const GroupCounts counts =
-      countGroups(*window, kind.size, kind.lastFirst, form.numbersPerTip());
+  const GroupCounts counts = countGroups(*window, kind.size, kind.lastFirst, form.numbersPerTip());
 
   const auto bars =
       std::span<const int>(counts.counters).first(static_cast<std::size_t>(kind.bars) + 1);

@@ -44,8 +44,7 @@ void leaveTotalTips(Form& form, Platform& platform) {
 }
 
 void applyCostPerTip(Form& form) {
-  form.Preis =
-      static_cast<double>(stakePerTip(form)) * form.tipsPerTicket() * form.totalTips();
+  form.Preis = static_cast<double>(stakePerTip(form)) * form.tipsPerTicket() * form.totalTips();
 }
 
 void deleteAllTips(Form& form) {

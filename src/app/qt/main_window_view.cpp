@@ -73,6 +73,7 @@ void MainWindowView::buildPages() {
     pages.push_back(page);
   }
   buildKenoTipsPage(pages[0], build, this);
+  buildOptionsPage(pages[1], build);
   buildChartPage(pages[2], build);
   buildDatabasePage(pages[3], build);
   buildInternetPage(pages[4], build);

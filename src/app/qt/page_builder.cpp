@@ -107,6 +107,8 @@ QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rec
   widget->setLocale(QLocale(QLocale::German, QLocale::Germany));
   widget->setGroupSeparatorShown(true);
   widget->setRange(control.min(), control.max());
+  // A value typed outside the range is brought to the nearest limit when the field is left.
+  widget->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   if (auto* line = widget->findChild<QLineEdit*>()) {
     line->setObjectName(QString::fromLatin1(editName));
   }

@@ -95,7 +95,10 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
   valueAxis_->setRange(0, 1);
   chart_->addAxis(valueAxis_, Qt::AlignLeft);
 
+  // Setting a chart only releases the view's own first one: delete it, or it leaks.
+  QChart* initial = chart();
   setChart(chart_);
+  delete initial;
   setRenderHint(QPainter::Antialiasing, false);
   // A wider or narrower plot area fits more or fewer labels.
   connect(chart_, &QChart::plotAreaChanged, this, [this] { relabel(); });
