@@ -173,6 +173,27 @@ TEST_F(CalculationRunTest, NoDrawFileNoCalculation) {
   EXPECT_EQ(platform.processEventsCalls(), 0);
 }
 
+TEST_F(CalculationRunTest, AFailureOnTheWayLeavesTheButtonIdleAndTheOptionsAsTheyWere) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  form().CheckBox8.setChecked(true);
+  form().UpDown7.setPosition(2);
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    // The draw file goes away while candidates are drawn: the final show of the draw fails.
+    if (++calls == 5) std::filesystem::remove(home.file("Vuduro.dat"));
+  };
+  form1->handle([&] { form1->BitBtn19Click(); });
+  EXPECT_EQ(calls, 2000);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  EXPECT_TRUE(form().sortieren);
+  EXPECT_TRUE(form().CheckBox8.checked());
+  EXPECT_FALSE(platform.waitCursor());
+  EXPECT_FALSE(form1->calculationState().running);
+}
+
 TEST_F(CalculationRunTest, AnUnreadableTipLineSaysErrorAndTheCalculationGoesOn) {
   create();
   allOptionsOff();
