@@ -207,6 +207,102 @@ TEST_F(PoolPreparationTest, RarePairsNeverTakeAPairNotDrawn) {
   EXPECT_EQ(platform.statusLines.front(), "Calculation of pair production");
 }
 
+// R(x) for x = numerator / 10, an exact half to the even neighbour, worked out by hand.
+int roundTenths(int tenths) {
+  const int whole = tenths / 10;
+  const int rest = tenths % 10;
+  return rest > 5 || (rest == 5 && whole % 2 != 0) ? whole + 1 : whole;
+}
+
+TEST_F(PoolPreparationTest, GroupRowsAddTheGroupsOfTheirBands) {
+  struct Case {
+    const char* what;
+    CheckBox Form::*frequent;
+    CheckBox Form::*rare;
+    bool frequentOn;
+    bool rareOn;
+    int size;
+    const char* statusText;
+    const char* maxSeparator;  // of the last band line
+  };
+  const Case cases[] = {
+      {"frequent pairs", &Form::CheckBox1, &Form::CheckBox11, true, false, 2,
+       "Calculation of pair production", "  Max: "},
+      {"rare pairs", &Form::CheckBox1, &Form::CheckBox11, false, true, 2,
+       "Calculation of pair production", "  Max: "},
+      {"both pair rows, one statistic", &Form::CheckBox1, &Form::CheckBox11, true, true, 2,
+       "Calculation of pair production", "  Max: "},
+      {"frequent triples", &Form::CheckBox6, &Form::CheckBox12, true, false, 3,
+       "Calculation of triplet formation", "  Max: "},
+      {"rare triples", &Form::CheckBox6, &Form::CheckBox12, false, true, 3,
+       "Berechnung der Dreiergruppenbildung", "  Max: "},
+      {"frequent four-groups", &Form::CheckBox7, &Form::CheckBox13, true, false, 4,
+       "Calculation of the four group formation", "  Max: "},
+      {"rare four-groups", &Form::CheckBox7, &Form::CheckBox13, false, true, 4,
+       "Calculation of the four group formation", " Max: "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    create();
+    allOptionsOff();
+    form().CheckBox15.setChecked(true);
+    (form().*c.frequent).setChecked(c.frequentOn);
+    (form().*c.rare).setChecked(c.rareOn);
+    platform.statusLines.clear();
+    prepare();
+    const auto& lines = platform.statusLines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), c.statusText), 1);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_NE(lines.back().find(c.maxSeparator), std::string::npos) << lines.back();
+    if (std::string(c.maxSeparator) == " Max: ") {
+      EXPECT_EQ(lines.back().find("  Max: "), std::string::npos) << lines.back();
+    }
+
+    // The range of the chart the statistic left: a fixed axis, or 0 to the largest bar.
+    const Chart& chart = form().Chart1;
+    const auto& bars = chart.series(2).bars;
+    int lo = 0;
+    int hi = 0;
+    for (const auto& bar : bars) hi = std::max(hi, static_cast<int>(bar.y));
+    if (!chart.leftAxis().automatic) {
+      lo = static_cast<int>(chart.leftAxis().min);
+      hi = static_cast<int>(chart.leftAxis().max);
+    }
+    const int frequentMin = roundTenths(10 * hi - 3 * (hi - lo));
+    const int rareMax = roundTenths(10 * lo + 3 * (hi - lo));
+    std::array<int, 71> expected{};
+    for (std::size_t e = 0; e < bars.size(); ++e) {
+      const int v = static_cast<int>(bars[e].y);
+      const int first = static_cast<int>(e) + 1;
+      if (first + c.size - 1 > 70) continue;
+      const int times =
+          (c.frequentOn && v > frequentMin && v <= hi) + (c.rareOn && v > 0 && v <= rareMax);
+      for (int i = 0; i < c.size; ++i) expected[static_cast<std::size_t>(first + i)] += times;
+    }
+    EXPECT_EQ(pool.weights(), expected);
+    EXPECT_GT(pool.size(), 0u);
+  }
+}
+
+TEST_F(PoolPreparationTest, OverdueNumbersWriteTheirFirstBandLineWithOneBlank) {
+  create();
+  allOptionsOff();
+  form().CheckBox15.setChecked(true);
+  form().CheckBox10.setChecked(true);
+  platform.statusLines.clear();
+  prepare();
+  const auto& lines = platform.statusLines;
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "Calculation of the outstanding numbers");
+  EXPECT_NE(lines[1].find(" Max: "), std::string::npos);
+  EXPECT_EQ(lines[1].find("  Max: "), std::string::npos);
+  EXPECT_NE(lines[2].find("  Max: "), std::string::npos);
+  // Pass 2's line counts the entries of pass 1.
+  std::size_t firstPass = 0;
+  for (int n = 1; n <= 70; ++n) firstPass += weight(n) >= 2 ? 2 : 0;
+  EXPECT_EQ(lines[2].substr(lines[2].rfind("  ") + 2), std::to_string(firstPass));
+}
+
 TEST_F(PoolPreparationTest, DateInAllYearsSkipsYearsWithout29February) {
   // One draw on 29 February and 1 March of every year 2019..2024, each marked by its first
   // number (the year's last two digits) and its second (29 or 1).
