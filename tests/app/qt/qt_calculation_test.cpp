@@ -5,11 +5,15 @@
 // First: the fixture includes the scripted platform before any Qt header.
 #include "window_fixture.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+
+#include "app/qt/zahlenwahl_dialog.h"
 
 namespace numora {
 namespace {
@@ -28,6 +32,7 @@ class CalculationWindowTest : public QObject {
  private slots:
   void theButtonStartsAndStopsACalculation();
   void aCalculationFillsTheTipList();
+  void theEditListShowsThePoolAndCalculates();
 };
 
 void CalculationWindowTest::theButtonStartsAndStopsACalculation() {
@@ -83,6 +88,45 @@ void CalculationWindowTest::aCalculationFillsTheTipList() {
   QCOMPARE(window.widget<QListWidget>("ListBox2")->count(), 5);
   QCOMPARE(button->text(), QStringLiteral("calculate tips"));
   QCOMPARE(window.panel(1), QStringLiteral("Tips have been recalculated"));
+}
+
+void CalculationWindowTest::theEditListShowsThePoolAndCalculates() {
+  ScreenWindow window(history());
+  QVERIFY(window.show());
+  Form& form = window.form();
+  form.CheckBox20.setChecked(true);
+  form.CheckBox10.setChecked(false);
+  form.CheckBox14.setChecked(false);
+  form.UpDown18.setPosition(2);
+  form.UpDown9.setPosition(1);
+  window.view->refresh();
+  bool opened = false;
+  bool calculateShown = false;
+  bool randomShown = true;
+  int ticked = 0;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<ZahlenwahlDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    opened = true;
+    calculateShown = dialog->findChild<QPushButton*>("BitBtn3")->isVisible();
+    randomShown = dialog->findChild<QPushButton*>("BitBtn4")->isVisible();
+    // Only 7 and 9 stay ticked; "Calculate" takes them.
+    for (int n = 1; n <= 70; ++n) {
+      auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+      ticked += box->isChecked();
+      if (box->isChecked() != (n == 7 || n == 9)) QTest::mouseClick(box, Qt::LeftButton);
+    }
+    QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn3"), Qt::LeftButton);
+  });
+  QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(opened);
+  QVERIFY(calculateShown);
+  QVERIFY(!randomShown);
+  // The pool held every number once, minus the last draw's (its maximum of hits is 0).
+  QCOMPARE(ticked, 50);
+  auto* tips = window.widget<QListWidget>("ListBox1");
+  QCOMPARE(tips->count(), 1);
+  QCOMPARE(tips->item(0)->text(), QStringLiteral("07,09"));
 }
 
 }  // namespace numora
