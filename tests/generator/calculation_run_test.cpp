@@ -119,6 +119,20 @@ TEST_F(CalculationRunTest, AStopRequestDiscardsTheTipBeingSearched) {
   EXPECT_TRUE(form().sortieren);
 }
 
+TEST_F(CalculationRunTest, ClosingTheWindowEndsTheCalculation) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls == 7) form().closing = true;
+  };
+  click();
+  EXPECT_EQ(calls, 7);
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+}
+
 TEST_F(CalculationRunTest, AClickWhileAStopIsPendingStartsNoSecondCalculation) {
   create();
   allOptionsOff();

@@ -303,6 +303,21 @@ TEST_F(PoolPreparationTest, OverdueNumbersWriteTheirFirstBandLineWithOneBlank) {
   EXPECT_EQ(lines[2].substr(lines[2].rfind("  ") + 2), std::to_string(firstPass));
 }
 
+TEST_F(PoolPreparationTest, AHugeWeightFromAValueListIsCapped) {
+  create();
+  allOptionsOff();
+  form().CheckBox20.setChecked(true);
+  platform.applyChoiceSteps = [&](const std::vector<std::string>&) {
+    form1->Form6.setWeight(3, "2000000000");
+    form1->Form6.setWeight(4, "-7");
+  };
+  platform.queueChoice({ModalResult::Retry, {}});
+  ASSERT_EQ(prepare(), PoolOutcome::Ready);
+  EXPECT_EQ(weight(3), 100000);
+  EXPECT_EQ(weight(4), 1);  // a ticked number keeps one entry
+  EXPECT_EQ(weight(5), 1);
+}
+
 TEST_F(PoolPreparationTest, DateInAllYearsSkipsYearsWithout29February) {
   // One draw on 29 February and 1 March of every year 2019..2024, each marked by its first
   // number (the year's last two digits) and its second (29 or 1).
