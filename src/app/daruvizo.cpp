@@ -16,14 +16,6 @@
 #include "tips/tip_list.h"
 
 namespace numora {
-namespace {
-// The controls whose hint shows in the hint line when the mouse enters them.
-constexpr const char* kHintControls[] = {"SpeedButton10", "SpeedEdit",     "SpeedButton11",
-                                         "SpeedButton2",  "SpeedButton9",  "SpeedButton1",
-                                         "SpeedButton3",  "SpeedButton17", "SpeedButton19",
-                                         "SpeedButton8",  "BitBtn1",       "DateTimePicker2"};
-}  // namespace
-
 TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
     : platform_(platform), settings_(settings) {
   form.Home = std::move(home);
@@ -75,8 +67,12 @@ void TForm1::registerHandlers() {
       {"UpDown17MouseDown", [this] { UpDown17MouseDown(); }},
       {"UpDown7Changing", [this] { UpDown7Changing(); }},
   };
-  for (const char* name : kHintControls) {
-    handlers_[std::string(name) + "MouseEnter"] = [this, name] { MouseEnter(name); };
+  // Every control with a hint shows it in the hint line while the mouse is over it.
+  for (const Control* control : form.registry.all()) {
+    if (control->hint().empty()) continue;
+    const std::string name = control->name();
+    handlers_[name + "MouseEnter"] = [this, name] { MouseEnter(name); };
+    handlers_[name + "MouseLeave"] = [this, name] { MouseLeave(name); };
   }
   for (const char* label : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
     handlers_[std::string(label) + "Click"] = [this, label] { Label52Click(label); };
@@ -161,6 +157,8 @@ void TForm1::Edit1Exit() {
   leaveTotalTips(form, platform_);
 }
 void TForm1::ComboBox1Change() {
+  // The choice of this run is the one every later activation restores.
+  form.System = form.ComboBox1.itemIndex();
   applyCostPerTip(form);
 }
 void TForm1::SpeedButton11Click() {
@@ -212,6 +210,12 @@ void TForm1::controlChanged(const std::string& controlName) {
 void TForm1::MouseEnter(const std::string& controlName) {
   const Control* control = form.registry.find(controlName);
   form.StatusBar1.setPanel(1, control ? control->hint() : std::string());
+}
+
+void TForm1::MouseLeave(const std::string& controlName) {
+  // A notice written since the mouse came (the update run's, the calculation's) stays.
+  const Control* control = form.registry.find(controlName);
+  if (control && form.StatusBar1.panel(1) == control->hint()) form.StatusBar1.setPanel(1, "");
 }
 
 void TForm1::ResultsSiteEditChange() {

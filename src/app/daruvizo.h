@@ -95,8 +95,10 @@ class TForm1 {
   // handler ("Edit1" runs Edit1Change, "UpDown7" runs UpDown7Changing), if it has one.
   void controlChanged(const std::string& controlName);
 
-  // Hint line: the hint of the control the mouse entered goes to status panel 1.
+  // Hint line: the hint of the control the mouse entered goes to status panel 1, and leaves it
+  // with the mouse.
   void MouseEnter(const std::string& controlName);
+  void MouseLeave(const std::string& controlName);
   // A new results site address also changes the addresses of the two results pages.
   void ResultsSiteEditChange();
   // Web-address labels and the banner.
@@ -121,6 +123,9 @@ class TForm1 {
   // Runs a handler; an error it does not catch becomes a message box with the error's text.
   void runReportingErrors(const std::function<void()>& handler);
   void registerHandlers();
+  // The activation after the program's own dialogs: keeps the current draw when it lies on the
+  // picked date and scores the tips against it; false when show by date has to run.
+  bool keepCurrentDraw();
 
   Platform& platform_;
   SettingsStore& settings_;
@@ -131,6 +136,7 @@ class TForm1 {
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;
+  bool activatedBefore_ = false;
 };
 
 }  // namespace numora

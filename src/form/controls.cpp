@@ -236,4 +236,9 @@ void Chart::setBottomTitle(std::string title) {
   markChanged();
 }
 
+void Chart::setLeftTitle(std::string title) {
+  leftTitle_ = std::move(title);
+  markChanged();
+}
+
 }  // namespace numora

@@ -227,12 +227,16 @@ class Chart : public Control {
   void setLeftAxisFixed();
   const std::string& bottomTitle() const { return bottomTitle_; }
   void setBottomTitle(std::string title);
+  // What the bars count, the value axis's title.
+  const std::string& leftTitle() const { return leftTitle_; }
+  void setLeftTitle(std::string title);
 
  private:
   ChartSeries& mutableSeries(int number);
   std::array<ChartSeries, 2> series_;
   Axis leftAxis_;
   std::string bottomTitle_;
+  std::string leftTitle_;
 };
 
 }  // namespace numora

@@ -213,7 +213,7 @@ struct Form {
   Random random;           // the program's one random generator
 
   // ---- Fields: values only the settings store keeps ----
-  int System = 0;
+  int System = 0;  // the cost-per-tip choice the activation restores: stored, then the latest
   double Preis = 0;
   int Neuerschein = 0;
   bool Plus5 = true;

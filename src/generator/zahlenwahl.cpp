@@ -92,6 +92,15 @@ std::vector<int> TForm6::checkedNumbers() const {
   return numbers;
 }
 
+std::string TForm6::tickedCountText() const {
+  if (!editing_) return {};
+  return std::to_string(checkedNumbers().size()) + " of " + std::to_string(maxtipp) + " numbers";
+}
+
+bool TForm6::tooManyTicked() const {
+  return editing_ && static_cast<int>(checkedNumbers().size()) > maxtipp;
+}
+
 void TForm6::clearChoices() {
   for (int n = 1; n <= kNumbers; ++n) setChecked(n, false);
 }
@@ -109,6 +118,7 @@ void TForm6::chooseHighlighted(int number) {
 }
 
 void TForm6::useEditButtons(bool edit) {
+  editing_ = edit;
   BitBtn4.visible = edit;
   BitBtn3.visible = !edit;
   ++changes_;

@@ -70,13 +70,21 @@ class TForm6 : public NumberChoiceDialog {
   void SpeedButton2Click(Platform& platform);
 
   std::vector<int> checkedNumbers() const;
+  // While a tip is edited: "N of K numbers", the ticked boxes of the numbers the tip takes
+  // (maxtipp); a tip keeps only the first K ticked numbers. Empty otherwise.
+  std::string tickedCountText() const;
+  // More boxes ticked than the edited tip takes.
+  bool tooManyTicked() const;
 
   // NumberChoiceDialog
   void clearChoices() override;
   void setNeutralColour() override;
   void chooseHighlighted(int number) override;
   bool isChosen(int number) const override { return box(number).checked; }
-  void setMaxTipp(int count) override { maxtipp = count; }
+  void setMaxTipp(int count) override {
+    maxtipp = count;
+    ++changes_;
+  }
   void useEditButtons(bool edit) override;
   void setCaption(const std::string& caption) override;
 
@@ -92,6 +100,7 @@ class TForm6 : public NumberChoiceDialog {
   std::array<NumberBox, kNumbers> boxes_;
   std::string caption_ = kDesignCaption;
   bool timerEnabled_ = false;
+  bool editing_ = false;
   Random* random_ = nullptr;
   std::uint64_t changes_ = 0;
 };

@@ -38,9 +38,9 @@ std::string probeTip(int first, int size) {
 }
 
 // A draw with a repeated number counts as the tip matching counts it: every equal number is a
-// hit, so a group is found when its compared numbers are drawn groupSize times in all. Numbers
-// outside 1..70 are left out.
-void countInDamagedDraw(const DrawRecord& record, int groupSize, int lastFirst, int compared,
+// hit, so a group is found when its numbers are drawn groupSize times in all. Numbers outside
+// 1..70 are left out.
+void countInDamagedDraw(const DrawRecord& record, int groupSize, int lastFirst,
                         GroupCounts& counts) {
   std::array<int, 71> times{};
   for (const auto number : record.numbers) {
@@ -48,7 +48,7 @@ void countInDamagedDraw(const DrawRecord& record, int groupSize, int lastFirst, 
   }
   for (int first = 1; first <= lastFirst; ++first) {
     int hits = 0;
-    for (int i = 0; i < std::min(groupSize, compared) && first + i <= 70; ++i) {
+    for (int i = 0; i < groupSize && first + i <= 70; ++i) {
       hits += times[first + i];
     }
     if (hits == groupSize) {
@@ -65,7 +65,7 @@ void search(DrawContext context, const GroupSearchKind& kind) {
   Form& form = context.form;
   Chart& chart = form.Chart1;
   startStatisticsChart(chart);
-  const GroupCounts counts = countGroups(*window, kind.size, kind.lastFirst, form.numbersPerTip());
+  const GroupCounts counts = countGroups(*window, kind.size, kind.lastFirst);
 
   const auto bars =
       std::span<const int>(counts.counters).first(static_cast<std::size_t>(kind.bars) + 1);
@@ -92,13 +92,8 @@ void search(DrawContext context, const GroupSearchKind& kind) {
 
 }  // namespace
 
-GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
-                        int numbersPerTip) {
+GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst) {
   GroupCounts counts;
-  // Only the compared numbers of the probe can be hits: in a draw of 20 distinct numbers a group
-  // longer than that is never found.
-  const int compared = std::min(kProbeFields, numbersPerTip);
-  const bool findable = groupSize <= compared;
   const NumberSet::Bits firstNumbers =
       (NumberSet::Bits{1} << lastFirst) - 1;  // bits of the first numbers 1..lastFirst
   for (const auto& record : window.history->records) {
@@ -107,10 +102,9 @@ GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastF
     NumberSet drawn;
     for (const auto number : record.numbers) drawn.add(number);
     if (drawn.size() != static_cast<int>(DrawRecord::kNumbers)) {
-      countInDamagedDraw(record, groupSize, lastFirst, compared, counts);
+      countInDamagedDraw(record, groupSize, lastFirst, counts);
       continue;
     }
-    if (!findable) continue;
     const NumberSet::Bits bits = drawn.bits();
     // Bit n-1 set when n..n+groupSize-1 are all drawn.
     NumberSet::Bits starts = bits;

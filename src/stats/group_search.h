@@ -16,10 +16,9 @@ struct GroupCounts {
 };
 
 // Counts the groups of groupSize consecutive numbers whose first number lies in 1..lastFirst.
-// A group is found in a draw when the tip matching, comparing at most numbersPerTip numbers of
-// the six-field probe "n,n+1,..,0,0", counts all of its numbers as hits.
-GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst,
-                        int numbersPerTip);
+// A group is found in a draw when the tip matching, comparing all of the group's numbers, counts
+// each of them as a hit. The tip size the user plays has nothing to do with it.
+GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastFirst);
 
 // Each search charts its counts and reports the totals in a message box.
 void countPairs(DrawContext context);

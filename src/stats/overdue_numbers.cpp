@@ -14,7 +14,7 @@ void chartOverdueNumbers(DrawContext context) {
   if (!window) return;
   WaitCursor wait(context.platform);
   Chart& chart = context.form.Chart1;
-  startStatisticsChart(chart);
+  startStatisticsChart(chart, kCountsDrawsSince);
   // gap[n] = 1 + the window draws after the last one holding n (N + 1 for a number never
   // drawn), taken from the ordinal of each number's last draw instead of counting every pass.
   std::array<int, 71> lastOrdinal{};

@@ -10,7 +10,8 @@ bool isPrimeColoured(int number) {
   return std::find(std::begin(kPrimes), std::end(kPrimes), number) != std::end(kPrimes);
 }
 
-void startStatisticsChart(Chart& chart) {
+void startStatisticsChart(Chart& chart, const char* counted) {
+  chart.setLeftTitle(counted);
   chart.setSeriesActive(2, true);
   chart.setSeriesActive(1, false);
   chart.clearSeries(2);

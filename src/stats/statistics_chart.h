@@ -10,11 +10,19 @@ namespace numora {
 
 constexpr std::uint32_t kPrimeRed = 0xFF0000;
 constexpr std::uint32_t kOtherGreen = 0x008000;
+// What the two colours mean, for a legend.
+constexpr const char* kPrimeLegend = "prime numbers and 1";
+constexpr const char* kOtherLegend = "other numbers";
+
+// What the bars of a statistic count: draws, or for the overdue numbers the draws since.
+constexpr const char* kCountsDraws = "draws";
+constexpr const char* kCountsDrawsSince = "draws since last drawn";
 
 // 1 and the primes up to 70.
 bool isPrimeColoured(int number);
 
-void startStatisticsChart(Chart& chart);
+// Series2 active and cleared, Series1 hidden, the value axis titled with what the bars count.
+void startStatisticsChart(Chart& chart, const char* counted = kCountsDraws);
 // Bars x = 1..counts.size()-1 with y = counts[x]; coloured by prime or in the series' colour.
 void addCountBars(Chart& chart, std::span<const int> counts, bool primeColouring);
 // The value axis fixed from the smallest to the largest of the values, set as a chart axis

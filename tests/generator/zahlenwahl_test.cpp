@@ -126,5 +126,36 @@ TEST(Zahlenwahl, ClosingStopsARunningPick) {
   EXPECT_EQ(dialog.checkedNumbers(), before);
 }
 
+// While a tip is edited the dialog counts the ticked boxes against the numbers the tip takes.
+TEST(Zahlenwahl, TipEditingCountsTheTickedNumbersLive) {
+  TForm6 dialog;
+  EXPECT_EQ(dialog.tickedCountText(), "") << "not while calculating";
+  dialog.useEditButtons(true);
+  dialog.setMaxTipp(3);
+  dialog.clearChoices();
+  struct Step {
+    int number;
+    bool tick;
+    const char* count;
+    bool tooMany;
+  };
+  const Step steps[] = {{0, false, "0 of 3 numbers", false}, {5, true, "1 of 3 numbers", false},
+                        {9, true, "2 of 3 numbers", false},  {20, true, "3 of 3 numbers", false},
+                        {40, true, "4 of 3 numbers", true},  {9, false, "3 of 3 numbers", false}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.count);
+    const auto before = dialog.changeCount();
+    if (step.number != 0) {
+      dialog.setChecked(step.number, step.tick);
+      EXPECT_GT(dialog.changeCount(), before) << "the view shows the new count";
+    }
+    EXPECT_EQ(dialog.tickedCountText(), step.count);
+    EXPECT_EQ(dialog.tooManyTicked(), step.tooMany);
+  }
+  dialog.useEditButtons(false);
+  EXPECT_EQ(dialog.tickedCountText(), "");
+  EXPECT_FALSE(dialog.tooManyTicked());
+}
+
 }  // namespace
 }  // namespace numora

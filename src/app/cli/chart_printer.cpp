@@ -74,6 +74,7 @@ std::optional<std::string> chartProperty(const Chart& chart, std::string_view pr
   }
   if (property == "LeftAxis") return formatAxis(chart.leftAxis());
   if (property == "BottomAxis.Title") return escapeText(chart.bottomTitle());
+  if (property == "LeftAxis.Title") return escapeText(chart.leftTitle());
   if (const auto bar = barReference(property)) {
     const auto& bars = chart.series(bar->first).bars;
     if (bar->second >= bars.size()) {

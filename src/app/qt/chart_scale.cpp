@@ -30,9 +30,15 @@ ValueRange shownValueRange(const Chart& chart) {
       for (const ChartBar& bar : series.bars) range.max = std::max(range.max, bar.y);
     }
   }
-  if (range.max > range.min) return range;
-  if (range.min >= 1) return {range.min - 1, range.max};
-  return {range.min, range.min + 1};
+  return range;
+}
+
+ValueAxisView paddedValueAxis(ValueRange range) {
+  const double step = tickInterval(range.max - range.min);
+  double low = std::floor((range.min - step / 2) / step) * step;
+  if (range.min >= 0) low = std::max(low, 0.0);
+  const double topTick = std::max(std::ceil(range.max / step) * step, low + step);
+  return {low, topTick + step / 2, step};
 }
 
 double tickInterval(double span) {

@@ -130,9 +130,11 @@ void showStatusBar(const StatusBar& bar, QWidget* widget) {
 
 void showDatePicker(const DatePicker& picker, QWidget* widget) {
   if (auto* edit = qobject_cast<QDateEdit*>(widget)) {
-    // The limit first: the widget clamps a date below its current limit.
+    // The limit first: the widget clamps a date below its current limit. Rewriting the shown
+    // date would move the cursor of a user who is stepping through it.
     edit->setMinimumDate(toQDate(picker.minDate()));
-    edit->setDate(toQDate(picker.date()));
+    const QDate date = toQDate(picker.date());
+    if (edit->date() != date) edit->setDate(date);
   }
 }
 

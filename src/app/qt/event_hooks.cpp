@@ -7,10 +7,11 @@
 namespace numora {
 
 void EventHooks::watch(QWidget* widget) {
-  if (enter_.count(widget) || click_.count(widget)) return;
+  if (enter_.count(widget) || leave_.count(widget) || click_.count(widget)) return;
   widget->installEventFilter(this);
   connect(widget, &QObject::destroyed, this, [this](QObject* gone) {
     enter_.erase(gone);
+    leave_.erase(gone);
     click_.erase(gone);
   });
 }
@@ -20,15 +21,21 @@ void EventHooks::onEnter(QWidget* widget, std::function<void()> action) {
   enter_[widget] = std::move(action);
 }
 
+void EventHooks::onLeave(QWidget* widget, std::function<void()> action) {
+  watch(widget);
+  leave_[widget] = std::move(action);
+}
+
 void EventHooks::onClick(QWidget* widget, std::function<void()> action) {
   watch(widget);
   click_[widget] = std::move(action);
 }
 
 bool EventHooks::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter) {
-    const auto found = enter_.find(watched);
-    if (found != enter_.end()) {
+  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+    auto& actions = event->type() == QEvent::Enter ? enter_ : leave_;
+    const auto found = actions.find(watched);
+    if (found != actions.end()) {
       // A copy: the action may rebuild the hooks.
       const auto action = found->second;
       action();

@@ -1,5 +1,5 @@
-// Mouse entries and clicks on widgets that have no signal for them (labels, panels, date edits),
-// turned into calls. The hint line and the clickable labels hang on it.
+// Mouse entries, exits and clicks on widgets that have no signal for them (labels, panels, date
+// edits), turned into calls. The hint line and the clickable labels hang on it.
 #pragma once
 
 #include <QObject>
@@ -15,6 +15,7 @@ class EventHooks : public QObject {
   using QObject::QObject;
 
   void onEnter(QWidget* widget, std::function<void()> action);
+  void onLeave(QWidget* widget, std::function<void()> action);
   // A left-button press and release inside the widget.
   void onClick(QWidget* widget, std::function<void()> action);
 
@@ -25,6 +26,7 @@ class EventHooks : public QObject {
   void watch(QWidget* widget);
 
   std::map<QObject*, std::function<void()>> enter_;
+  std::map<QObject*, std::function<void()>> leave_;
   std::map<QObject*, std::function<void()>> click_;
 };
 

@@ -43,6 +43,8 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
   hookHintLine();
   refresh();
   resize(TForm1::kClientWidth, TForm1::kClientHeight);
+  // Smaller than designed, the contents scale down to unreadable text.
+  setMinimumSize(TForm1::kClientWidth, TForm1::kClientHeight);
   centreOnScreen();
 }
 
@@ -103,13 +105,15 @@ void MainWindowView::buildStatusBar() {
 }
 
 void MainWindowView::hookHintLine() {
-  // Every control with a registered mouse-entry handler shows its hint in the hint line.
+  // Every control with a registered mouse-entry handler shows its hint in the hint line while
+  // the mouse is over it.
   for (const Control* control : form1_.form.registry.all()) {
     const std::string name = control->name();
     if (!form1_.handlers().count(name + "MouseEnter")) continue;
     QWidget* widget = binding_.widget(name);
     if (!widget) continue;
     hooks_->onEnter(widget, [this, name] { forward([this, name] { form1_.MouseEnter(name); }); });
+    hooks_->onLeave(widget, [this, name] { forward([this, name] { form1_.MouseLeave(name); }); });
   }
 }
 

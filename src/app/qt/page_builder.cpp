@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/qt/date_conversion.h"
+#include "app/qt/date_field.h"
 #include "app/qt/statistics_chart_view.h"
 
 namespace numora {
@@ -25,6 +26,11 @@ namespace {
 
 QString name(const Control& control) {
   return QString::fromStdString(control.name());
+}
+
+// The hint line's word on a date below a date field's lower limit.
+std::string dateBelowLimitNotice(const DatePicker& picker) {
+  return "No date before " + formatDate(picker.minDate()) + ": the field shows the earliest one";
 }
 
 }  // namespace
@@ -234,20 +240,29 @@ QGroupBox* PageBuilder::radioGroup(QWidget* parent, RadioGroup& control, const Q
 }
 
 QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const QRect& rect) {
-  auto* widget = new QDateEdit(parent);
+  auto* widget = new DateField(parent);
   widget->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   widget->setCalendarPopup(true);
+  widget->setKeyboardTracking(false);
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QDateEdit::dateChanged, [this, &control](QDate date) {
     forward_([this, &control, date] {
-      // The model decides whether the date is taken; a refused date is replaced by the
-      // model's date again.
       if (!control.setDate(toDayCount(date))) {
+        // A date below the limit: the field shows its limit and the hint line says why.
+        (void)control.setDate(control.minDate());
+        form().StatusBar1.setPanel(1, dateBelowLimitNotice(control));
         binding_.show(control);
-        return;
       }
       form1_.controlChanged(control.name());
+    });
+  });
+  QObject::connect(widget, &DateField::typedDateBelowLimit, [this, &control] {
+    forward_([this, &control] { form().StatusBar1.setPanel(1, dateBelowLimitNotice(control)); });
+  });
+  QObject::connect(widget, &DateField::typedTextRefused, [this](const QString& text) {
+    forward_([this, typed = text.toStdString()] {
+      form().StatusBar1.setPanel(1, typed + " is no date: type it as dd.mm.yyyy");
     });
   });
   return widget;

@@ -68,6 +68,9 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   draw->setFrameShape(QFrame::Panel);
   draw->setFrameShadow(QFrame::Sunken);
   draw->setIndent(4);
+  // The sunken frame's lit edges take the page's grey: the light shade of a pale fill vanishes
+  // into it, and the frame showed only its top and left edges.
+  colour(draw, QPalette::Light, page->palette().color(QPalette::Mid));
   colour(draw, QPalette::Window, draw->palette().color(QPalette::ToolTipBase));
   colour(draw, QPalette::WindowText, draw->palette().color(QPalette::ToolTipText));
   QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 61, 24, 26),

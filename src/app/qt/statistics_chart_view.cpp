@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QLegend>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -14,6 +15,7 @@
 #include <map>
 
 #include "app/qt/chart_scale.h"
+#include "stats/statistics_chart.h"
 
 namespace numora {
 namespace {
@@ -41,6 +43,13 @@ QString xLabel(double x) {
   return QString::number(x, 'g', 10);
 }
 
+// The legend text of a bar colour; empty for a colour that means nothing of its own.
+QString legendText(std::uint32_t colour) {
+  if (colour == kPrimeRed) return QString::fromUtf8(kPrimeLegend);
+  if (colour == kOtherGreen) return QString::fromUtf8(kOtherLegend);
+  return {};
+}
+
 // One stacked series whose sets hold the bars of one colour each (zero elsewhere), so every bar
 // shows in its own colour.
 QStackedBarSeries* barSeries(const ChartSeries& model, std::uint32_t ownColour) {
@@ -52,7 +61,7 @@ QStackedBarSeries* barSeries(const ChartSeries& model, std::uint32_t ownColour) 
     const std::uint32_t colour = model.bars[i].colour.value_or(ownColour);
     QBarSet*& set = sets[colour];
     if (!set) {
-      set = new QBarSet(QString::number(colour, 16));
+      set = new QBarSet(legendText(colour));
       set->setColor(rgb(colour));
       // Without a pen a bar keeps the colour of its neighbour set as its outline.
       set->setPen(Qt::NoPen);
@@ -74,10 +83,14 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
       chart_(new QChart),
       categoryAxis_(new QCategoryAxis),
       valueAxis_(new QValueAxis) {
+  // The legend shows only while the bars' colours mean something (the prime colouring).
   chart_->legend()->hide();
+  chart_->legend()->setAlignment(Qt::AlignTop);
+  chart_->legend()->setFont(pixelFont(10));
+  chart_->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
   chart_->setTitle(QString());
   chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(2, 6, 8, 2));
+  chart_->setMargins(QMargins(2, 4, 8, 2));
   chart_->layout()->setContentsMargins(0, 0, 0, 0);
 
   categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -89,6 +102,7 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
   chart_->addAxis(categoryAxis_, Qt::AlignBottom);
 
   valueAxis_->setLabelsFont(pixelFont(10));
+  valueAxis_->setTitleFont(pixelFont(10));
   valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
   valueAxis_->setTickType(QValueAxis::TicksDynamic);
   valueAxis_->setTickAnchor(0);
@@ -107,10 +121,15 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
 void StatisticsChartView::showChart(const Chart& chart) {
   chart_->removeAllSeries();
   xValues_.clear();
+  bool coloursMeanSomething = false;
+  bool coloursWithoutMeaning = false;
   for (int number : {1, 2}) {
     const ChartSeries& model = chart.series(number);
     if (!model.active || model.bars.empty()) continue;
     QStackedBarSeries* series = barSeries(model, kSeriesColours[number - 1]);
+    for (const QBarSet* set : series->barSets()) {
+      (set->label().isEmpty() ? coloursWithoutMeaning : coloursMeanSomething) = true;
+    }
     chart_->addSeries(series);
     series->attachAxis(categoryAxis_);
     series->attachAxis(valueAxis_);
@@ -131,9 +150,12 @@ void StatisticsChartView::showChart(const Chart& chart) {
   const double bars = static_cast<double>(std::max<std::size_t>(xValues_.size(), 1));
   categoryAxis_->setRange(-0.5, bars - 0.5);
 
-  const ValueRange range = shownValueRange(chart);
-  valueAxis_->setRange(range.min, range.max);
-  valueAxis_->setTickInterval(tickInterval(range.max - range.min));
+  chart_->legend()->setVisible(coloursMeanSomething && !coloursWithoutMeaning);
+
+  const ValueAxisView axis = paddedValueAxis(shownValueRange(chart));
+  valueAxis_->setRange(axis.min, axis.max);
+  valueAxis_->setTickInterval(axis.interval);
+  valueAxis_->setTitleText(QString::fromStdString(chart.leftTitle()));
 
   title_ = QString::fromStdString(chart.bottomTitle());
   categoryAxis_->setTitleText(richTitle(title_));

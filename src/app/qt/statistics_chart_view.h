@@ -1,7 +1,8 @@
-// The statistics chart Chart1 on screen: flat bars without legend, chart title or value labels,
-// each bar in its own colour or its series' colour, the value axis as the model sets it and the
-// bars' x values as category labels under the model's bottom title. The chart control of the
-// form model is the truth; this view only draws it.
+// The statistics chart Chart1 on screen: flat bars without chart title or value labels, each bar
+// in its own colour or its series' colour (with a legend for the prime colouring), the value
+// axis over the model's range with room below the smallest and above the largest bar, titled
+// with what the bars count, and the bars' x values as category labels under the model's bottom
+// title. The chart control of the form model is the truth; this view only draws it.
 #pragma once
 
 #include <QChartView>

@@ -1,8 +1,10 @@
 #include "app/qt/zahlenwahl_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QShowEvent>
@@ -104,6 +106,15 @@ void ZahlenwahlDialog::buildButtons() {
   date_->setCalendarPopup(true);
   date_->setGeometry(kButtonLeft, kMargin + 3 * (kButtonHeight + 6), kButtonWidth, 24);
 
+  count_ = new QLabel(this);
+  count_->setObjectName(QStringLiteral("CountLabel"));
+  count_->setTextFormat(Qt::PlainText);
+  count_->setAlignment(Qt::AlignCenter);
+  QFont bold = designFont();
+  bold.setBold(true);
+  count_->setFont(bold);
+  count_->setGeometry(kButtonLeft, kMargin + 4 * (kButtonHeight + 6), kButtonWidth, 22);
+
   const auto listButton = [this](const char* name, int column, const char* hint,
                                  QStyle::StandardPixmap icon) {
     auto* widget = new QToolButton(this);
@@ -182,6 +193,15 @@ void ZahlenwahlDialog::refresh() {
       widget->setVisible(state->visible);
     }
     date_->setVisible(model_.DateTimePicker1Visible);
+    const QString count = text(model_.tickedCountText());
+    count_->setText(count);
+    count_->setVisible(!count.isEmpty());
+    // Numbers ticked beyond what the tip takes are dropped at OK: the count says so in red.
+    QPalette palette = count_->palette();
+    palette.setColor(QPalette::WindowText,
+                     model_.tooManyTicked() ? QColor(Qt::red)
+                                            : QApplication::palette().color(QPalette::WindowText));
+    count_->setPalette(palette);
     shownCount_ = model_.changeCount();
     shown_ = true;
   }

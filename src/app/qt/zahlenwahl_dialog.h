@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -61,6 +62,8 @@ class ZahlenwahlDialog : public QDialog {
   QToolButton* saveList_ = nullptr;
   QToolButton* loadList_ = nullptr;
   QDateEdit* date_ = nullptr;
+  // "N of K numbers" while a tip is edited.
+  QLabel* count_ = nullptr;
   QTimer* timer_ = nullptr;
   std::uint64_t shownCount_ = 0;
   bool shown_ = false;

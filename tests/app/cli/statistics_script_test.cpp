@@ -243,6 +243,23 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
   }
 }
 
+// The triple and four-group searches count the runs in the draws, whatever tip size is set.
+TEST_F(CliStatistics, TheGroupSearchesCountWhateverTheTipSize) {
+  const Draws window = inWindow(draws, fixtureDay(2001, 10, 22), fixtureDay(2023, 6, 15), false);
+  for (const char* numbersPerTip : {"2", "3", "10"}) {
+    SCOPED_TRACE(numbersPerTip);
+    std::string script = std::string("set UpDown18 ") + numbersPerTip + "\n";
+    std::string expected;
+    for (int size = 2; size <= 4; ++size) {
+      script += std::string("call Button") + std::to_string(size) + "Click\nprint Chart1\n";
+      expected += groupSearch(window, size).lines();
+    }
+    const CliResult result = runScript(home, script);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    expectLines(result.out, expected);
+  }
+}
+
 TEST(CliStatisticsWithoutFile, EveryStatisticAsksForTheDrawsAndLeavesTheChart) {
   TempHome home;
   for (const char* handler : {"SpeedButton2Click", "SpeedButton9Click", "Button2Click",

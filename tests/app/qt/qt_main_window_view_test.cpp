@@ -37,6 +37,7 @@ namespace {
 
 using test::dailyKenoDraws;
 using test::enter;
+using test::leave;
 using test::Window;
 
 const DayCount kToday = test::kWindowToday;
@@ -79,7 +80,9 @@ class MainWindowViewTest : public QObject {
   void hintLineFollowsTheMouse_data();
   void hintLineFollowsTheMouse();
   void userChangesReachTheModel();
-  void refusedDateShowsTheModelsDate();
+  void typedDatesAreTakenWhole_data();
+  void typedDatesAreTakenWhole();
+  void typedTextThatIsNoDateChangesNothing();
   void tipAndHitListSelectTogether();
   void addressLabelsOpenTheirAddress_data();
   void addressLabelsOpenTheirAddress();
@@ -92,6 +95,10 @@ void MainWindowViewTest::windowHasDesignedFrame() {
   Window window;
   QVERIFY(window.show());
   QCOMPARE(window.view->windowTitle(), QStringLiteral("Veltrin's Numora  Canada  2-10 of 70"));
+  QCOMPARE(window.view->size(), QSize(582, 534));
+  // The design size is the smallest the window gets, so every tab stays readable.
+  QCOMPARE(window.view->minimumSize(), QSize(582, 534));
+  window.view->resize(232, 138);
   QCOMPARE(window.view->size(), QSize(582, 534));
   QCOMPARE(window.view->font().family(), QStringLiteral("Arial"));
   QCOMPARE(window.view->font().pixelSize(), 13);
@@ -203,6 +210,18 @@ void MainWindowViewTest::controlsHaveDesignedState() {
   auto* draw = window.widget<QLabel>("Label35");
   QVERIFY(draw->font().bold());
   QCOMPARE(draw->palette().color(QPalette::Window), draw->palette().color(QPalette::ToolTipBase));
+  // The sunken frame shows on all four sides, not only at the top and on the left.
+  const QImage drawn = draw->grab().toImage();
+  const QColor fill = draw->palette().color(QPalette::Window);
+  const QPoint edges[] = {{drawn.width() / 2, 0},
+                          {drawn.width() / 2, drawn.height() - 1},
+                          {0, drawn.height() / 2},
+                          {drawn.width() - 1, drawn.height() / 2}};
+  for (const QPoint& edge : edges) {
+    const int contrast = std::abs(drawn.pixelColor(edge).lightness() - fill.lightness());
+    QVERIFY2(contrast >= 40,
+             qPrintable(QStringLiteral("edge at %1,%2").arg(edge.x()).arg(edge.y())));
+  }
   QCOMPARE(window.widget<QLabel>("Label26")->alignment() & Qt::AlignHorizontal_Mask,
            Qt::AlignRight);
   QVERIFY(window.widget<QListWidget>("ListBox1"));
@@ -401,6 +420,16 @@ void MainWindowViewTest::hintLineFollowsTheMouse_data() {
   QTest::newRow("delete tips") << "TabSheet1"
                                << "SpeedButton11"
                                << "Delete all tips";
+  // Once every button beside it showed the hint of "Delete all tips".
+  QTest::newRow("evaluation") << "TabSheet1"
+                              << "auswertung"
+                              << "Auswertung und Ermittlung der Gewinnsumme";
+  QTest::newRow("previous draw") << "TabSheet1"
+                                 << "SpeedButton6"
+                                 << "previous draw";
+  QTest::newRow("close") << "TabSheet1"
+                         << "CloseButton"
+                         << "close";
 }
 
 void MainWindowViewTest::hintLineFollowsTheMouse() {
@@ -434,11 +463,19 @@ void MainWindowViewTest::hintLineFollowsTheMouse() {
     QTRY_COMPARE(panel->shownText(), hint);
   }
 
-  // Controls without a hint handler leave the line alone.
+  // A control without a hint leaves the line alone; leaving the control clears it.
   window.showPage("TabSheet1");
-  enter(window.widget("SpeedButton6"));
   enter(window.widget("ListBox1"));
   QCOMPARE(window.panel(1), hint);
+  leave(window.widget(qPrintable(control)));
+  QCOMPARE(window.panel(1), QString());
+
+  // A notice written while the mouse is over the control stays when it leaves.
+  enter(window.widget(qPrintable(control)));
+  window.form1->form.StatusBar1.setPanel(1, "Reading 05.05.2023");
+  window.view->refresh();
+  leave(window.widget(qPrintable(control)));
+  QCOMPARE(window.panel(1), QStringLiteral("Reading 05.05.2023"));
 }
 
 void MainWindowViewTest::userChangesReachTheModel() {
@@ -488,18 +525,94 @@ void MainWindowViewTest::userChangesReachTheModel() {
   QVERIFY(!window.widget("SpeedButton8")->isHidden());
 }
 
-void MainWindowViewTest::refusedDateShowsTheModelsDate() {
+void MainWindowViewTest::typedDatesAreTakenWhole_data() {
+  QTest::addColumn<QString>("page");
+  QTest::addColumn<QString>("picker");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("taken");
+  QTest::addColumn<bool>("refused");
+  // Typed dates once came out as 09.03.2024 and 22.10.2020.
+  QTest::newRow("picked date") << "TabSheet2"
+                               << "DateTimePicker1"
+                               << "15.03.2024"
+                               << "15.03.2024" << false;
+  QTest::newRow("a new year's day") << "TabSheet2"
+                                    << "DateTimePicker1"
+                                    << "01.01.2020"
+                                    << "01.01.2020" << false;
+  QTest::newRow("statistics start") << "TabSheet5"
+                                    << "DateTimePicker2"
+                                    << "15.03.2024"
+                                    << "15.03.2024" << false;
+  QTest::newRow("the limit itself") << "TabSheet5"
+                                    << "DateTimePicker2"
+                                    << "22.10.2001"
+                                    << "22.10.2001" << false;
+  QTest::newRow("below the limit") << "TabSheet2"
+                                   << "DateTimePicker1"
+                                   << "01.01.1990"
+                                   << "22.10.2001" << true;
+  QTest::newRow("a day below the limit") << "TabSheet5"
+                                         << "DateTimePicker2"
+                                         << "21.10.2001"
+                                         << "22.10.2001" << true;
+}
+
+void MainWindowViewTest::typedDatesAreTakenWhole() {
+  QFETCH(QString, page);
+  QFETCH(QString, picker);
+  QFETCH(QString, typed);
+  QFETCH(QString, taken);
+  QFETCH(bool, refused);
+  Window window;
+  QVERIFY(window.show());
+  window.showPage(qPrintable(page));
+  auto* field = window.widget<QDateEdit>(qPrintable(picker));
+  auto* model = dynamic_cast<DatePicker*>(window.form1->form.registry.find(picker.toStdString()));
+  QVERIFY(field && model);
+  window.form1->form.StatusBar1.setPanel(1, "");
+  window.view->refresh();
+
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, typed);
+  QTest::keyClick(field, Qt::Key_Return);
+  const QDate expected = QDate::fromString(taken, QStringLiteral("dd.MM.yyyy"));
+  QCOMPARE(toQDate(model->date()), expected);
+  QCOMPARE(field->date(), expected);
+  QCOMPARE(field->text(), taken);
+  if (refused) {
+    QCOMPARE(window.panel(1),
+             QStringLiteral("No date before 22.10.2001: the field shows the earliest one"));
+  } else {
+    QCOMPARE(window.panel(1), QString());
+  }
+}
+
+void MainWindowViewTest::typedTextThatIsNoDateChangesNothing() {
   Window window;
   QVERIFY(window.show());
   window.showPage("TabSheet2");
-  auto* picked = window.widget<QDateEdit>("DateTimePicker1");
+  auto* field = window.widget<QDateEdit>("DateTimePicker1");
   const DayCount before = window.form1->form.DateTimePicker1.date();
-  // A widget that lets a date through below the model's limit: the model refuses it and the
-  // widget goes back to the model's date.
-  picked->setMinimumDate(QDate(1990, 1, 1));
-  picked->setDate(QDate(1995, 6, 1));
-  QCOMPARE(window.form1->form.DateTimePicker1.date(), before);
-  QCOMPARE(picked->date(), toQDate(before));
+  struct Typing {
+    const char* text;
+    Qt::Key end;
+    const char* hint;
+  };
+  const Typing typings[] = {
+      {"31.02.2024", Qt::Key_Return, "31.02.2024 is no date: type it as dd.mm.yyyy"},
+      {"15.03", Qt::Key_Return, "15.03 is no date: type it as dd.mm.yyyy"},
+      {"15.03.2024", Qt::Key_Escape, ""}};
+  for (const Typing& typing : typings) {
+    window.form1->form.StatusBar1.setPanel(1, "");
+    window.view->refresh();
+    QTest::keyClicks(field, QString::fromLatin1(typing.text));
+    QTest::keyClick(field, typing.end);
+    QCOMPARE(window.form1->form.DateTimePicker1.date(), before);
+    QCOMPARE(field->date(), toQDate(before));
+    QCOMPARE(window.panel(1), QString::fromLatin1(typing.hint));
+  }
 }
 
 void MainWindowViewTest::tipAndHitListSelectTogether() {

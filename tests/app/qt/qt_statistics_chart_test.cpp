@@ -9,6 +9,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetricsF>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -16,6 +18,7 @@
 #include <QToolButton>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "app/qt/chart_scale.h"
 #include "app/qt/statistics_chart_view.h"
@@ -63,6 +66,26 @@ void compareBars(StatisticsChartView* view, const ChartSeries& model, std::uint3
   }
 }
 
+// The texts of the legend's entries; empty while the legend is hidden.
+QStringList legendTexts(StatisticsChartView* view) {
+  QStringList texts;
+  if (!view->chart()->legend()->isVisible()) return texts;
+  for (const QLegendMarker* marker : view->chart()->legend()->markers()) texts << marker->label();
+  return texts;
+}
+
+// The shown value axis holds the model's range with room to spare: every bar above the
+// shown minimum has a height, and the top tick's label lies below the top edge.
+void expectPaddedAxis(StatisticsChartView* view, const Chart& chart) {
+  const ValueRange model = shownValueRange(chart);
+  QValueAxis* axis = view->valueAxis();
+  QVERIFY(axis->min() >= 0);
+  QVERIFY(axis->min() < model.min || model.min == 0);
+  const double topTick = std::floor(axis->max() / axis->tickInterval()) * axis->tickInterval();
+  QVERIFY(topTick >= model.max);
+  QVERIFY(axis->max() - topTick >= axis->tickInterval() / 2);
+}
+
 // The colour painted in the middle of bar `index`.
 QColor paintedBar(StatisticsChartView* view, int index, double height) {
   QStackedBarSeries* series = barSeries(view);
@@ -99,10 +122,13 @@ class StatisticsChartTest : public QObject {
   void buttonsRunTheirStatistic_data();
   void buttonsRunTheirStatistic();
   void numberDistributionIsDrawnAsTheModelHoldsIt();
+  void leastDrawnNumberHasABar();
   void crossSumsAndPairsAreDrawnAsTheModelHoldsThem();
   void chartRedrawsOnlyWhenTheModelChanged();
   void axisRangesAndLabelSteps_data();
   void axisRangesAndLabelSteps();
+  void shownRangeLeavesRoomAroundTheBars_data();
+  void shownRangeLeavesRoomAroundTheBars();
 };
 
 void StatisticsChartTest::buttonsRunTheirStatistic_data() {
@@ -189,19 +215,20 @@ void StatisticsChartTest::numberDistributionIsDrawnAsTheModelHoldsIt() {
   const ChartSeries& bars = chart.series(2);
   QCOMPARE(bars.bars.size(), std::size_t{70});
 
-  // Flat bars, without legend, chart title or value labels.
-  QVERIFY(!view->chart()->legend()->isVisible());
+  // Flat bars, without chart title or value labels; a legend says what the colours mean.
   QVERIFY(view->chart()->title().isEmpty());
   QVERIFY(!barSeries(view)->isLabelsVisible());
   compareBars(view, bars, StatisticsChartView::kSeriesColours[1]);
   QCOMPARE(bars.bars[1].colour, std::optional<std::uint32_t>(kRed));    // 2
   QCOMPARE(bars.bars[3].colour, std::optional<std::uint32_t>(kGreen));  // 4
+  QCOMPARE(legendTexts(view), (QStringList{"prime numbers and 1", "other numbers"}));
+  QCOMPARE(view->valueAxis()->titleText(), QStringLiteral("draws"));
 
-  // The value axis is fixed to the model's range.
+  // The model's value axis stays fixed to the smallest and the largest count; the chart shows
+  // room below and above it.
   QVERIFY(!chart.leftAxis().automatic);
   QVERIFY(chart.leftAxis().min < chart.leftAxis().max);
-  QCOMPARE(view->valueAxis()->min(), chart.leftAxis().min);
-  QCOMPARE(view->valueAxis()->max(), chart.leftAxis().max);
+  expectPaddedAxis(view, chart);
   QCOMPARE(shownTitle(view), QString::fromStdString(chart.bottomTitle()));
   compareLabels(view, bars);
 
@@ -215,6 +242,32 @@ void StatisticsChartTest::numberDistributionIsDrawnAsTheModelHoldsIt() {
   QVERIFY(bars.bars[red].y > chart.leftAxis().min && bars.bars[green].y > chart.leftAxis().min);
   QCOMPARE(paintedBar(view, red, bars.bars[red].y), rgb(kRed));
   QCOMPARE(paintedBar(view, green, bars.bars[green].y), rgb(kGreen));
+  // The overdue numbers count draws since; their colours have the legend too.
+  QTest::mouseClick(window.widget("SpeedButton19"), Qt::LeftButton);
+  QCOMPARE(view->valueAxis()->titleText(), QStringLiteral("draws since last drawn"));
+  QCOMPARE(legendTexts(view), (QStringList{"prime numbers and 1", "other numbers"}));
+  expectPaddedAxis(view, chart);
+}
+
+void StatisticsChartTest::leastDrawnNumberHasABar() {
+  // Five weeks of Daily Keno: every number drawn at least once.
+  Window window(test::generateHistory(encodeDate(2023, 4, 1), encodeDate(2023, 5, 5), true, 3));
+  QVERIFY(window.show());
+  window.showPage("TabSheet5");
+  QTest::mouseClick(window.widget("SpeedButton2"), Qt::LeftButton);
+  auto* view = window.widget<StatisticsChartView>("Chart1");
+  const Chart& chart = window.form().Chart1;
+  const auto& bars = chart.series(2).bars;
+  const auto least = std::min_element(
+      bars.begin(), bars.end(), [](const ChartBar& a, const ChartBar& b) { return a.y < b.y; });
+  QVERIFY(least->y > 0);
+  // The model keeps the smallest count as the axis minimum, for the generator and numora-cli.
+  QCOMPARE(least->y, chart.leftAxis().min);
+  expectPaddedAxis(view, chart);
+  // Painted, in its colour: a bar of height zero showed nothing here.
+  const int index = static_cast<int>(least - bars.begin());
+  const double shownMin = view->valueAxis()->min();
+  QCOMPARE(paintedBar(view, index, shownMin + least->y), rgb(*least->colour));
 }
 
 void StatisticsChartTest::crossSumsAndPairsAreDrawnAsTheModelHoldsThem() {
@@ -233,7 +286,10 @@ void StatisticsChartTest::crossSumsAndPairsAreDrawnAsTheModelHoldsThem() {
   QVERIFY(chart.leftAxis().automatic);
   compareBars(view, sums, StatisticsChartView::kSeriesColours[1]);
   QCOMPARE(view->valueAxis()->min(), 0.0);
-  QCOMPARE(view->valueAxis()->max(), 1.0);
+  QCOMPARE(view->valueAxis()->max(), 1.5);
+  QCOMPARE(view->valueAxis()->titleText(), QStringLiteral("draws"));
+  // Bars in the series' own colour need no legend.
+  QVERIFY(legendTexts(view).isEmpty());
   QVERIFY(view->labelStep() > 1);
   compareLabels(view, sums);
 
@@ -243,17 +299,16 @@ void StatisticsChartTest::crossSumsAndPairsAreDrawnAsTheModelHoldsThem() {
   QCOMPARE(pairs.bars.size(), std::size_t{69});
   compareBars(view, pairs, StatisticsChartView::kSeriesColours[1]);
   QVERIFY(!chart.leftAxis().automatic);
-  QCOMPARE(view->valueAxis()->min(), chart.leftAxis().min);
-  QCOMPARE(view->valueAxis()->max(), chart.leftAxis().max);
+  expectPaddedAxis(view, chart);
   compareLabels(view, pairs);
 
-  // Triples with two numbers per tip count nothing: the fixed range 0..0 opens to 0..1.
-  window.form().UpDown18.setPosition(2);
+  // An empty window: the fixed range 0..0 still shows the zero line and one tick above it.
+  QVERIFY(window.form().DateTimePicker2.setDate(encodeDate(2023, 5, 5)));
   QTest::mouseClick(window.widget("SpeedButton3"), Qt::LeftButton);
   QCOMPARE(chart.leftAxis().min, 0.0);
   QCOMPARE(chart.leftAxis().max, 0.0);
   QCOMPARE(view->valueAxis()->min(), 0.0);
-  QCOMPARE(view->valueAxis()->max(), 1.0);
+  QCOMPARE(view->valueAxis()->max(), 1.5);
 }
 
 void StatisticsChartTest::chartRedrawsOnlyWhenTheModelChanged() {
@@ -280,13 +335,13 @@ void StatisticsChartTest::chartRedrawsOnlyWhenTheModelChanged() {
   QStackedBarSeries* redrawn = barSeries(view);
   QVERIFY(redrawn);
   compareBars(view, chart.series(2), StatisticsChartView::kSeriesColours[1]);
-  QCOMPARE(view->valueAxis()->max(), 6.0);
+  QCOMPARE(view->valueAxis()->max(), 6.5);
   QCOMPARE(view->categoryAxis()->categoriesLabels(), (QStringList{"10", "11"}));
 
   chart.setSeriesActive(1, true);
   window.view->refresh();
   QCOMPARE(view->chart()->series().size(), 2);
-  QCOMPARE(view->valueAxis()->max(), 9.0);
+  QCOMPARE(view->valueAxis()->max(), 9.5);
 }
 
 void StatisticsChartTest::axisRangesAndLabelSteps_data() {
@@ -311,8 +366,7 @@ void StatisticsChartTest::axisRangesAndLabelSteps() {
   QCOMPARE(tickInterval(span), interval);
   QCOMPARE(labelStep(pixelsPerBar, labelWidth), step);
 
-  // The value range: fixed as the model has it, automatic from 0 to the tallest active bar,
-  // a range without width opened by one.
+  // The value range: fixed as the model has it, automatic from 0 to the tallest active bar.
   ControlRegistry registry;
   Chart chart(&registry, "Chart1");
   chart.addBar(2, 1, span);
@@ -324,10 +378,32 @@ void StatisticsChartTest::axisRangesAndLabelSteps() {
   chart.setLeftAxisFixed();
   QCOMPARE(shownValueRange(chart), (ValueRange{7, span + 7}));
   chart.setLeftAxisMinimum(span + 7);
-  QCOMPARE(shownValueRange(chart), (ValueRange{span + 6, span + 7}));
-  chart.setLeftAxisMinimum(0);
-  chart.setLeftAxisMaximum(0);
-  QCOMPARE(shownValueRange(chart), (ValueRange{0, 1}));
+  QCOMPARE(shownValueRange(chart), (ValueRange{span + 7, span + 7}));
+}
+
+void StatisticsChartTest::shownRangeLeavesRoomAroundTheBars_data() {
+  QTest::addColumn<double>("min");
+  QTest::addColumn<double>("max");
+  QTest::addColumn<double>("shownMin");
+  QTest::addColumn<double>("shownMax");
+  QTest::addColumn<double>("interval");
+  // The overdue chart whose top label "16" was cut off.
+  QTest::newRow("overdue 1..16") << 1.0 << 16.0 << 0.0 << 17.0 << 2.0;
+  QTest::newRow("counts 30..54") << 30.0 << 54.0 << 25.0 << 57.5 << 5.0;
+  QTest::newRow("a maximum between ticks") << 31.0 << 53.0 << 25.0 << 57.5 << 5.0;
+  QTest::newRow("a year of counts") << 208.0 << 260.0 << 200.0 << 265.0 << 10.0;
+  QTest::newRow("all equal") << 5.0 << 5.0 << 4.0 << 5.5 << 1.0;
+  QTest::newRow("nothing counted") << 0.0 << 0.0 << 0.0 << 1.5 << 1.0;
+  QTest::newRow("automatic from 0") << 0.0 << 3.0 << 0.0 << 3.5 << 1.0;
+}
+
+void StatisticsChartTest::shownRangeLeavesRoomAroundTheBars() {
+  QFETCH(double, min);
+  QFETCH(double, max);
+  QFETCH(double, shownMin);
+  QFETCH(double, shownMax);
+  QFETCH(double, interval);
+  QCOMPARE(paddedValueAxis(ValueRange{min, max}), (ValueAxisView{shownMin, shownMax, interval}));
 }
 
 }  // namespace numora

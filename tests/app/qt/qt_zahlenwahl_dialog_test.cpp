@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -91,6 +92,7 @@ class ZahlenwahlDialogTest : public QObject {
   void designedStateShowsTheModel();
   void okIsTheDefaultUnderCalculate();
   void editButtonsUncoverOk();
+  void tipEditingShowsTheTickedCountLive();
   void weightsAndColoursFollowTheModel();
   void userTickAppliesTheWeightRule_data();
   void userTickAppliesTheWeightRule();
@@ -98,6 +100,38 @@ class ZahlenwahlDialogTest : public QObject {
   void timerDrivesThePickUntilClosed();
   void valueListsUseThePlatform();
 };
+
+void ZahlenwahlDialogTest::tipEditingShowsTheTickedCountLive() {
+  Dialog dialog;
+  auto* count = dialog.widget<QLabel>(QStringLiteral("CountLabel"));
+  QVERIFY(count);
+  QVERIFY(dialog.show());
+  QVERIFY2(!count->isVisible(), "no count while calculating");
+
+  // Tip editing as the tip list does it: five numbers, two of them preselected.
+  dialog.model.useEditButtons(true);
+  dialog.model.setMaxTipp(5);
+  dialog.model.clearChoices();
+  dialog.model.chooseHighlighted(8);
+  dialog.model.chooseHighlighted(30);
+  dialog.view->refresh();
+  QVERIFY(count->isVisible());
+  QCOMPARE(count->text(), QStringLiteral("2 of 5 numbers"));
+
+  // Each tick of the user's shows at once.
+  QTest::mouseClick(dialog.box(12), Qt::LeftButton);
+  QCOMPARE(count->text(), QStringLiteral("3 of 5 numbers"));
+  QTest::mouseClick(dialog.box(8), Qt::LeftButton);
+  QCOMPARE(count->text(), QStringLiteral("2 of 5 numbers"));
+  const QColor normal = count->palette().color(QPalette::WindowText);
+  for (int number : {40, 41, 42, 43}) QTest::mouseClick(dialog.box(number), Qt::LeftButton);
+  QCOMPARE(count->text(), QStringLiteral("6 of 5 numbers"));
+  QVERIFY2(count->palette().color(QPalette::WindowText) != normal, "too many stand out");
+
+  dialog.model.useEditButtons(false);
+  dialog.view->refresh();
+  QVERIFY(!count->isVisible());
+}
 
 void ZahlenwahlDialogTest::designedStateShowsTheModel() {
   Dialog dialog;

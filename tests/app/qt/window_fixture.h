@@ -130,4 +130,10 @@ inline void enter(QWidget* widget) {
   QApplication::sendEvent(widget, &event);
 }
 
+// The mouse leaves a widget.
+inline void leave(QWidget* widget) {
+  QEvent event(QEvent::Leave);
+  QApplication::sendEvent(widget, &event);
+}
+
 }  // namespace numora::test
