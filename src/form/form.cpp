@@ -31,6 +31,10 @@ Form::Form() {
   Button6.setCaption("Tip distribution");
   Button6.setHint("Tip distribution");
   SpeedButton4.setHint("DB search tips");
+  BitBtn4.setCaption("calculate Tips ");
+  BitBtn4.setHint("start Tips calculate");
+  SpeedButton13.setCaption("Lucky Number");
+  SpeedButton13.setHint("set lucky number");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 
