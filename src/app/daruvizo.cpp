@@ -185,6 +185,15 @@ void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
 }
 
+void TForm1::BitBtn19Click() {
+  startOrStopCalculation(calculationContext(), calculation_);
+}
+void TForm1::Label28Click() {
+  calculateTips(calculationContext(), calculation_);
+}
+void TForm1::SpeedButton13Click() {
+  askLuckyNumber(form, platform_);
+}
 void TForm1::SpeedButton15Click() {
   saveTipFile(form, platform_);
 }
@@ -211,15 +220,6 @@ void TForm1::BitBtn3Click() {
   exportDraws(drawContext());
 }
 
-void TForm1::BitBtn19Click() {
-  startOrStopCalculation(calculationContext(), calculation_);
-}
-void TForm1::Label28Click() {
-  calculateTips(calculationContext(), calculation_);
-}
-void TForm1::SpeedButton13Click() {
-  askLuckyNumber(form, platform_);
-}
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);
 }

@@ -76,6 +76,12 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
+  // Tip calculation: the start/stop button, the calculation itself, the lucky number.
+  void BitBtn19Click();
+  void Label28Click();
+  void SpeedButton13Click();
+  const CalculationState& calculationState() const { return calculation_; }
+
   // Tip files, the ticket sheet, the tip distribution and the historical search.
   void SpeedButton15Click();  // save the tip list
   void SpeedButton16Click();  // load a tip file
@@ -87,12 +93,6 @@ class TForm1 {
   void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
   void BitBtn8Click();  // "insert/edit": enter a draw
   void BitBtn3Click();  // "Export to Text"
-
-  // Tip calculation: the start/stop button, the calculation itself, the lucky number.
-  void BitBtn19Click();
-  void Label28Click();
-  void SpeedButton13Click();
-  const CalculationState& calculationState() const { return calculation_; }
 
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.

@@ -25,16 +25,16 @@ Form::Form() {
   SpeedEdit.setHint("numbers of the selected editing tips");
   SpeedButton11.setHint("Delete all tips");
   auswertung.setHint("Auswertung und Ermittlung der Gewinnsumme");
+  BitBtn4.setCaption("calculate Tips ");
+  BitBtn4.setHint("start Tips calculate");
+  SpeedButton13.setCaption("Lucky Number");
+  SpeedButton13.setHint("set lucky number");
   SpeedButton15.setHint("Saving Tips calculated in a file");
   SpeedButton16.setHint("Load the file of a Tips");
   BitBtn7.setCaption("Tip");
   Button6.setCaption("Tip distribution");
   Button6.setHint("Tip distribution");
   SpeedButton4.setHint("DB search tips");
-  BitBtn4.setCaption("calculate Tips ");
-  BitBtn4.setHint("start Tips calculate");
-  SpeedButton13.setCaption("Lucky Number");
-  SpeedButton13.setHint("set lucky number");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 
