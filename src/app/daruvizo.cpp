@@ -5,6 +5,7 @@
 #include "draws/current_draw.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
+#include "evaluation/odds_page.h"
 #include "evaluation/zettelcheck.h"
 #include "generator/option_coupling.h"
 #include "import/month_request.h"
@@ -41,6 +42,8 @@ void TForm1::registerHandlers() {
       {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
       {"SpeedEditClick", [this] { SpeedEditClick(); }},
       {"auswertungClick", [this] { auswertungClick(); }},
+      {"PageControl1Change", [this] { PageControl1Change(); }},
+      {"OddsAllSizesCheckBoxChange", [this] { OddsAllSizesCheckBoxChange(); }},
       {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
       {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
       {"Button2Click", [this] { Button2Click(); }},
@@ -165,6 +168,13 @@ void TForm1::SpeedEditClick() {
 }
 void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
+}
+
+void TForm1::PageControl1Change() {
+  if (form.PageControl1.activePage() == kOddsPage) showOdds(form);
+}
+void TForm1::OddsAllSizesCheckBoxChange() {
+  showOdds(form);
 }
 
 void TForm1::UpDown3MouseDown() {
