@@ -163,7 +163,6 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
       table->setItem(r, c, item);
     }
   }
-  table->resizeColumnsToContents();
 }
 
 }  // namespace

@@ -182,7 +182,9 @@ QTableWidget* PageBuilder::grid(QWidget* parent, const StringGrid& control, cons
   widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
   widget->setSelectionMode(QAbstractItemView::NoSelection);
   widget->verticalHeader()->setVisible(false);
-  widget->horizontalHeader()->setStretchLastSection(true);
+  // One text line per row, and the columns share the width.
+  widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 6);
+  widget->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   bind(control, widget);
   place(widget, rect);
   return widget;

@@ -11,9 +11,9 @@ void buildOddsPage(QWidget* page, PageBuilder& build) {
 
   build.label(page, form.OddsTitle, QRect(8, 8, 560, 20));
   build.checkBox(page, form.OddsAllSizesCheckBox, QRect(8, 32, 300, 22));
-  build.grid(page, form.OddsGrid, QRect(8, 60, 560, 300));
+  build.grid(page, form.OddsGrid, QRect(8, 60, 560, 330));
   // The summaries are sentences; they wrap rather than hide behind a scroll bar.
-  build.memo(page, form.OddsMemo, QRect(8, 368, 560, 104))
+  build.memo(page, form.OddsMemo, QRect(8, 398, 560, 76))
       ->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 

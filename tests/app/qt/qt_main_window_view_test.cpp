@@ -105,8 +105,10 @@ void MainWindowViewTest::windowHasDesignedFrame() {
 
   auto* tabs = window.widget<QTabWidget>("PageControl1");
   QVERIFY(tabs);
-  const QStringList captions = {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"};
-  const QStringList names = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2", "TabSheet3"};
+  const QStringList captions = {"Keno-Tips", "Options", "Chart",
+                                "Database",  "Odds",    "Internet-Options"};
+  const QStringList names = {"TabSheet1", "TabSheet6",    "TabSheet5",
+                             "TabSheet2", "TabSheetOdds", "TabSheet3"};
   QCOMPARE(tabs->count(), captions.size());
   for (int i = 0; i < tabs->count(); ++i) {
     QCOMPARE(tabs->tabText(i), captions[i]);
