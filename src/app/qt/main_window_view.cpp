@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
@@ -37,6 +38,7 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
     : QMainWindow(parent), form1_(form1), hooks_(new EventHooks(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(TForm1::kCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/example.veltrin.NumoraCanada.svg")));
   setFont(designFont());
   buildPages();
   buildStatusBar();
