@@ -13,8 +13,30 @@ namespace {
 constexpr DayCount kStatisticsYear = 365;
 
 void finishChange(DrawContext context) {
-  context.form.Label35.setCaption(context.form.Label29.caption());
-  Komplettcheck(context.form, context.platform);
+  Form& form = context.form;
+  form.Label35.setCaption(form.Label29.caption());
+  if (hasCurrentDraw(form)) {
+    Komplettcheck(form, context.platform);
+    return;
+  }
+  // Without a draw there is nothing to score: no hit list the evaluation report could price.
+  form.Statistik.fill(0);
+  form.ListBox2.clear();
+  form.StatusBar1.setPanel(0, "");
+}
+
+// After a switch to another lottery nothing of the other lottery's draw stays current.
+void clearCurrentDraw(Form& form) {
+  form.Datum1 = 0;
+  form.Zahl.fill(0);
+  form.Zahl5.fill(0);
+  form.Position = 0;
+  form.Label29.setCaption("");
+  form.Label35.setCaption("");
+  form.Label13.setCaption("Summer cross");  // its caption before any draw
+  form.Statistik.fill(0);
+  form.ListBox2.clear();
+  form.StatusBar1.setPanel(0, "");
 }
 
 // The history of the current lottery; throws when the file cannot be read.
@@ -23,6 +45,11 @@ std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
 }
 
 }  // namespace
+
+bool hasCurrentDraw(const Form& form) {
+  // A draw holds the numbers 1..70 only: twenty zeros are no draw.
+  return std::any_of(form.Zahl.begin() + 1, form.Zahl.end(), [](int n) { return n != 0; });
+}
 
 std::filesystem::path currentDrawFile(DrawContext context) {
   return context.reader.locate(context.form.Home, context.form.ZahlenFile);
@@ -89,6 +116,26 @@ void showDrawByDate(DrawContext context) {
   finishChange(context);
 }
 
+bool rescoreShownDrawOnPickedDate(DrawContext context) {
+  // Show by date lands on the picked date's first draw: after the program's own dialogs that
+  // would swap a Daily Keno evening draw for the midday draw the user was not looking at.
+  Form& form = context.form;
+  const auto path = currentDrawFile(context);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  const auto history = loadHistory(context);
+  const auto& records = history->records;
+  if (form.Position < 0 || static_cast<std::size_t>(form.Position) >= records.size()) return false;
+  const DrawRecord& record = records[static_cast<std::size_t>(form.Position)];
+  const DayCount picked = std::round(form.DateTimePicker1.date());
+  if (record.date != form.Datum1 || record.date != picked) return false;
+  form.aktDatum = picked;
+  // A statistic may have left another draw's numbers in Zahl: score against the shown draw.
+  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
+  Komplettcheck(form, context.platform);
+  return true;
+}
+
 void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
@@ -125,6 +172,7 @@ void switchLottery(DrawContext context) {
     form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
   }
   (void)form.DateTimePicker1.setDate(context.platform.today());
+  clearCurrentDraw(form);
   showDrawByDate(context);
 }
 
