@@ -30,6 +30,11 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
     build.button(page, *search, QRect(300, top, 130, 24), nullptr);
     top += 28;
   }
+
+  // Hand maintenance of the draw history; the delete button runs BitBtn4Click.
+  build.button(page, form.BitBtn6, QRect(8, 262, 90, 26), [&form1] { form1.BitBtn4Click(); });
+  build.button(page, form.BitBtn8, QRect(104, 262, 90, 26), nullptr);
+  build.button(page, form.BitBtn3, QRect(200, 262, 110, 26), nullptr);
 }
 
 }  // namespace numora
