@@ -7,6 +7,7 @@
 #include "draws/draw_maintenance.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
+#include "evaluation/odds_page.h"
 #include "evaluation/zettelcheck.h"
 #include "generator/lucky_number.h"
 #include "generator/option_coupling.h"
@@ -56,6 +57,8 @@ void TForm1::registerHandlers() {
       {"BitBtn4Click", [this] { BitBtn4Click(); }},
       {"BitBtn8Click", [this] { BitBtn8Click(); }},
       {"BitBtn3Click", [this] { BitBtn3Click(); }},
+      {"PageControl1Change", [this] { PageControl1Change(); }},
+      {"OddsAllSizesCheckBoxChange", [this] { OddsAllSizesCheckBoxChange(); }},
       {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
       {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
       {"Button2Click", [this] { Button2Click(); }},
@@ -218,6 +221,13 @@ void TForm1::BitBtn8Click() {
 }
 void TForm1::BitBtn3Click() {
   exportDraws(drawContext());
+}
+
+void TForm1::PageControl1Change() {
+  if (form.PageControl1.activePage() == kOddsPage) showOdds(form);
+}
+void TForm1::OddsAllSizesCheckBoxChange() {
+  showOdds(form);
 }
 
 void TForm1::UpDown3MouseDown() {

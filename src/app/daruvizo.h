@@ -94,6 +94,10 @@ class TForm1 {
   void BitBtn8Click();  // "insert/edit": enter a draw
   void BitBtn3Click();  // "Export to Text"
 
+  // The "Odds" tab is filled when it is shown and when its choice of tip sizes changes.
+  void PageControl1Change();
+  void OddsAllSizesCheckBoxChange();
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();

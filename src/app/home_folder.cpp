@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <filesystem>
 
 namespace numora {
 
@@ -12,8 +13,18 @@ std::string withTrailingSeparator(std::string folder) {
   return folder;
 }
 
+bool isInstalledProgram(const std::string& programFolder) {
+  if (programFolder.empty()) return false;
+  const std::filesystem::path metainfo = std::filesystem::path(programFolder).parent_path() /
+                                         "share" / "metainfo" /
+                                         (std::string(kDesktopId) + ".metainfo.xml");
+  std::error_code error;
+  return std::filesystem::is_regular_file(metainfo, error);
+}
+
 std::string determineHome(const std::string& programFolder) {
-  if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) {
+  if (!programFolder.empty() && !isInstalledProgram(programFolder) &&
+      ::access(programFolder.c_str(), W_OK) == 0) {
     return withTrailingSeparator(programFolder);
   }
   const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

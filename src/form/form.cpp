@@ -91,6 +91,8 @@ Form::Form() {
   SpeedButton8.setHint("Stop reading");
   SpeedButton8.setVisible(false);
   Label29.setCaption("");
+  OddsAllSizesCheckBox.setCaption("every tip size 2..10");
+  OddsAllSizesCheckBox.setHint("Show the odds of every tip size, not only the numbers per tip");
   Memo1.setVisible(false);  // the page text of the update run is kept, not shown
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");

@@ -9,6 +9,7 @@
 #include "common/day_date.h"
 #include "common/random.h"
 #include "form/controls.h"
+#include "form/string_grid.h"
 
 namespace numora {
 
@@ -22,6 +23,8 @@ constexpr const char* kAtlanticResultsPath = "/canada/atlantic-keno-numbers";
 
 // The index of the "Chart" tab in PageControl1, which the statistics show.
 constexpr int kChartPage = 2;
+// The index of the "Odds" tab, filled whenever it is shown.
+constexpr int kOddsPage = 4;
 
 struct Form {
   Form();
@@ -32,9 +35,11 @@ struct Form {
   ControlRegistry registry;
 
   // ---- The window frame ----
-  // The five tabs: "Keno-Tips", "Options", "Chart", "Database", "Internet-Options".
+  // The six tabs: "Keno-Tips", "Options", "Chart", "Database", "Odds", "Internet-Options".
   PageControl PageControl1{
-      &registry, "PageControl1", {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
+      &registry,
+      "PageControl1",
+      {"Keno-Tips", "Options", "Chart", "Database", "Odds", "Internet-Options"}};
   // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
 
@@ -177,6 +182,15 @@ struct Form {
   Button BitBtn6{&registry, "BitBtn6"};            // "delete": remove the shown draw
   Button BitBtn8{&registry, "BitBtn8"};            // "insert/edit": enter a draw
   Button BitBtn3{&registry, "BitBtn3"};            // "Export to Text": draws to a text file
+
+  // ---- "Odds" tab: what one tip wins by chance ----
+  Label OddsTitle{&registry, "OddsTitle"};  // the lottery and what the table shows
+  // Every tip size 2..10 instead of the numbers per tip of UpDown18.
+  CheckBox OddsAllSizesCheckBox{&registry, "OddsAllSizesCheckBox", false};
+  // One row per tip size and hit count: the chance, the prize per unit stake, its share.
+  StringGrid OddsGrid{
+      &registry, "OddsGrid", {"Numbers", "Hits", "Chance", "Prize", "Share of return"}};
+  Memo OddsMemo{&registry, "OddsMemo"};  // per tip size: the expected return, the win chance
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"

@@ -87,5 +87,18 @@ TEST(HomeFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
 
+TEST(HomeFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolder) {
+  // A writable <prefix>/bin (as for root) with the installed metainfo beside it.
+  test::TempHome prefix;
+  const auto bin = prefix.path() / "bin";
+  const auto metainfo = prefix.path() / "share" / "metainfo";
+  std::filesystem::create_directories(bin);
+  std::filesystem::create_directories(metainfo);
+  EXPECT_EQ(determineHome(bin.string()), bin.string() + "/");
+  std::ofstream(metainfo / (std::string(kDesktopId) + ".metainfo.xml")) << "<component/>";
+  EXPECT_TRUE(isInstalledProgram(bin.string()));
+  EXPECT_EQ(determineHome(bin.string()), determineHome("/nonexistent/numora"));
+}
+
 }  // namespace
 }  // namespace numora

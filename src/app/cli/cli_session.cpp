@@ -42,7 +42,11 @@ int runCli(const std::vector<std::string>& arguments, const std::string& program
     return kUsageFailure;
   }
   if (options.help) {
-    out << kCliUsage;
+    out << kCliUsage << kCliHelp;
+    return 0;
+  }
+  if (options.version) {
+    out << "numora-cli " << NUMORA_VERSION << '\n';
     return 0;
   }
 

@@ -17,6 +17,10 @@ CliOptions parseCommandLine(const std::vector<std::string>& arguments) {
       options.help = true;
       return options;
     }
+    if (argument == "--version") {
+      options.version = true;
+      return options;
+    }
     if (argument == "--home") {
       options.home = valueOf(argument);
     } else if (argument == "--settings") {

@@ -13,6 +13,7 @@
 #include "app/cli/script_line.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
+#include "evaluation/odds_page.h"
 
 namespace numora {
 namespace {
@@ -231,6 +232,11 @@ void ScriptRunner::print(std::string_view rest) {
   }
   if (reference->name == kNumberChoiceName) {
     printDialog(rest, *reference);
+    return;
+  }
+  if (rest == "Odds") {
+    // What the "Odds" tab shows for the lottery and tip size set now, one line per row.
+    for (const auto& line : oddsLines(form1_.form)) out_ << "Odds: " << escapeText(line) << '\n';
     return;
   }
   const Control& shown = control(reference->name);

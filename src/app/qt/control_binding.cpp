@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QStatusBar>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "app/qt/date_conversion.h"
 #include "app/qt/statistics_chart_view.h"
@@ -148,6 +150,26 @@ void showPageControl(const PageControl& pages, QWidget* widget) {
   tabs->setCurrentIndex(pages.activePage());
 }
 
+void showStringGrid(const StringGrid& grid, QWidget* widget) {
+  auto* table = qobject_cast<QTableWidget*>(widget);
+  if (!table) return;
+  const auto& columns = grid.columns();
+  const auto& rows = grid.rows();
+  table->setColumnCount(static_cast<int>(columns.size()));
+  table->setHorizontalHeaderLabels(textList(columns));
+  table->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < table->rowCount(); ++r) {
+    const auto& cells = rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < table->columnCount(); ++c) {
+      const std::size_t column = static_cast<std::size_t>(c);
+      auto* item = new QTableWidgetItem(column < cells.size() ? text(cells[column]) : QString());
+      // Figures line up on the right, as in a printed table.
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table->setItem(r, c, item);
+    }
+  }
+}
+
 }  // namespace
 
 void showControl(const Control& control, QWidget* widget) {
@@ -176,6 +198,8 @@ void showControl(const Control& control, QWidget* widget) {
     showDatePicker(*picker, widget);
   } else if (const auto* pages = dynamic_cast<const PageControl*>(&control)) {
     showPageControl(*pages, widget);
+  } else if (const auto* grid = dynamic_cast<const StringGrid*>(&control)) {
+    showStringGrid(*grid, widget);
   } else if (const auto* chart = dynamic_cast<const Chart*>(&control)) {
     if (auto* view = qobject_cast<StatisticsChartView*>(widget)) view->showChart(*chart);
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "form/controls.h"
+#include "form/string_grid.h"
 
 namespace numora {
 

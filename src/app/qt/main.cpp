@@ -1,6 +1,7 @@
 // Program start: the application, the main window's creation, the window, the event loop.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/daruvizo.h"
 #include "app/home_folder.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Veltrin"));
   QCoreApplication::setApplicationName(QStringLiteral("Numora Canada"));
+  // Lets the desktop match the window with the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.veltrin.NumoraCanada"));
 
   const std::string home =
       numora::determineHome(QCoreApplication::applicationDirPath().toStdString());

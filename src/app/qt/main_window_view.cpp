@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
@@ -21,8 +22,8 @@ namespace numora {
 namespace {
 
 // The tab pages in their order, with their designed names.
-constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2",
-                                      "TabSheet3"};
+constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6",    "TabSheet5",
+                                      "TabSheet2", "TabSheetOdds", "TabSheet3"};
 constexpr int kPanelWidths[] = {150, 50};
 
 QFont designFont() {
@@ -37,6 +38,7 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
     : QMainWindow(parent), form1_(form1), hooks_(new EventHooks(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(TForm1::kCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/example.veltrin.NumoraCanada.svg")));
   setFont(designFont());
   buildPages();
   buildStatusBar();
@@ -78,10 +80,14 @@ void MainWindowView::buildPages() {
   buildOptionsPage(pages[1], build);
   buildChartPage(pages[2], build);
   buildDatabasePage(pages[3], build);
-  buildInternetPage(pages[4], build);
+  buildOddsPage(pages[kOddsPage], build);
+  buildInternetPage(pages[5], build);
   // The user's choice of page goes into the model, so handlers see which page is shown.
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-    forward([this, index] { form1_.form.PageControl1.setActivePage(index); });
+    forward([this, index] {
+      form1_.form.PageControl1.setActivePage(index);
+      form1_.controlChanged("PageControl1");
+    });
   });
 }
 

@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include "app/qt/date_conversion.h"
@@ -170,6 +172,19 @@ QLineEdit* PageBuilder::edit(QWidget* parent, Edit& control, const QRect& rect) 
 QPlainTextEdit* PageBuilder::memo(QWidget* parent, Memo& control, const QRect& rect) {
   auto* widget = new QPlainTextEdit(parent);
   widget->setReadOnly(true);
+  bind(control, widget);
+  place(widget, rect);
+  return widget;
+}
+
+QTableWidget* PageBuilder::grid(QWidget* parent, const StringGrid& control, const QRect& rect) {
+  auto* widget = new QTableWidget(parent);
+  widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  widget->setSelectionMode(QAbstractItemView::NoSelection);
+  widget->verticalHeader()->setVisible(false);
+  // One text line per row, and the columns share the width.
+  widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 6);
+  widget->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   bind(control, widget);
   place(widget, rect);
   return widget;

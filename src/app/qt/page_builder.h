@@ -24,6 +24,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QTableWidget;
 class QToolButton;
 class QWidget;
 
@@ -62,6 +63,8 @@ class PageBuilder {
   QComboBox* comboBox(QWidget* parent, ComboBox& control, const QRect& rect);
   // A list whose selection the user moves; the model's item index follows.
   QListWidget* listBox(QWidget* parent, ListBox& control, const QRect& rect);
+  // A read-only table under its column titles.
+  QTableWidget* grid(QWidget* parent, const StringGrid& control, const QRect& rect);
   // A group of radio buttons, one per item, stacked in rows of `columns`; a click on another
   // item sets the item index and runs `click`.
   QGroupBox* radioGroup(QWidget* parent, RadioGroup& control, const QRect& rect, int columns,

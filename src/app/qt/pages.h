@@ -18,6 +18,8 @@ void buildChartPage(QWidget* page, PageBuilder& build);
 // "Database": the picked date, the draw caption, the update buttons, the memo and the
 // group searches.
 void buildDatabasePage(QWidget* page, PageBuilder& build);
+// "Odds": the chance of each hit count, its prize and the expected return of one tip.
+void buildOddsPage(QWidget* page, PageBuilder& build);
 // "Internet-Options": the proxy and the web-address labels.
 void buildInternetPage(QWidget* page, PageBuilder& build);
 

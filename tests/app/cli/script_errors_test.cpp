@@ -106,6 +106,20 @@ TEST(CliErrors, AWrongCommandLineShowsTheUsage) {
   }
 }
 
+TEST(CliCommandLine, HelpAndVersionAnswerWithoutAScript) {
+  const CliResult help = runNumoraCli({"--help"}, "");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.starts_with("usage: numora-cli [--home DIR]")) << help.out;
+  EXPECT_NE(help.out.find("--version"), std::string::npos);
+  EXPECT_NE(help.out.find("print Odds"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+
+  const CliResult version = runNumoraCli({"--version"}, "");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("numora-cli ") + NUMORA_VERSION + "\n");
+  EXPECT_EQ(version.err, "");
+}
+
 TEST(CliErrors, AMissingScriptFileIsReported) {
   TempHome home;
   const std::string missing = home.file("missing.txt").string();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -95,6 +96,12 @@ void MainWindowViewTest::windowHasDesignedFrame() {
   Window window;
   QVERIFY(window.show());
   QCOMPARE(window.view->windowTitle(), QStringLiteral("Veltrin's Numora  Canada  2-10 of 70"));
+  // The program's own drawing, the one the desktop menu shows.
+  const QPixmap icon = window.view->windowIcon().pixmap(128, 128);
+  QVERIFY(!icon.isNull());
+  if (const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS"); !folder.isEmpty()) {
+    QVERIFY(icon.save(folder + "/window-icon.png"));
+  }
   QCOMPARE(window.view->size(), QSize(582, 534));
   // The design size is the smallest the window gets, so every tab stays readable.
   QCOMPARE(window.view->minimumSize(), QSize(582, 534));
@@ -105,8 +112,10 @@ void MainWindowViewTest::windowHasDesignedFrame() {
 
   auto* tabs = window.widget<QTabWidget>("PageControl1");
   QVERIFY(tabs);
-  const QStringList captions = {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"};
-  const QStringList names = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2", "TabSheet3"};
+  const QStringList captions = {"Keno-Tips", "Options", "Chart",
+                                "Database",  "Odds",    "Internet-Options"};
+  const QStringList names = {"TabSheet1", "TabSheet6",    "TabSheet5",
+                             "TabSheet2", "TabSheetOdds", "TabSheet3"};
   QCOMPARE(tabs->count(), captions.size());
   for (int i = 0; i < tabs->count(); ++i) {
     QCOMPARE(tabs->tabText(i), captions[i]);
