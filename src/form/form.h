@@ -21,7 +21,8 @@ constexpr const char* kProductPage = "https://www.veltrin.example/numora-canada"
 constexpr const char* kDailyKenoResultsPath = "/canada/dailykeno-numbers";
 constexpr const char* kAtlanticResultsPath = "/canada/atlantic-keno-numbers";
 
-// The index of the "Chart" tab in PageControl1, which the statistics show.
+// Indexes of tabs in PageControl1 that operations bring to the front.
+constexpr int kKenoTipsPage = 0;
 constexpr int kChartPage = 2;
 // The index of the "Odds" tab, filled whenever it is shown.
 constexpr int kOddsPage = 4;

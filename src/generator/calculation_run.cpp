@@ -13,8 +13,6 @@
 namespace numora {
 namespace {
 
-constexpr int kKenoTipsPage = 0;
-
 bool stopRequested(const Form& form) {
   return form.BitBtn4.caption() != kStopCaption || form.closing;
 }

@@ -15,7 +15,6 @@ namespace {
 // A weight typed into a value list by hand may be huge; more entries than this for one number
 // change nothing a user could tell and would only exhaust the memory.
 constexpr int kHighestDialogWeight = 100000;
-constexpr int kKenoTipsPage = 0;
 
 using Statistic = void (*)(DrawContext);
 
