@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "backtest/recurrence_tests.h"
+#include "backtest/tip_success_tests.h"
 #include "draws/current_draw.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
@@ -60,6 +62,13 @@ void TForm1::registerHandlers() {
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
+      {"BitBtn9Click", [this] { BitBtn9Click(); }},
+      {"ErfolgstestClick", [this] { ErfolgstestClick(); }},
+      {"Button7Click", [this] { Button7Click(); }},
+      {"Button8Click", [this] { Button8Click(); }},
+      {"Button9Click", [this] { Button9Click(); }},
+      {"Button10Click", [this] { Button10Click(); }},
+      {"Button11Click", [this] { Button11Click(); }},
       {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
       {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
       {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
@@ -179,6 +188,33 @@ void TForm1::Label28Click() {
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
+}
+void TForm1::keepBacktest(std::optional<BacktestTotals> totals) {
+  if (totals) lastBacktest_ = std::move(totals);
+}
+void TForm1::BitBtn9Click() {
+  keepBacktest(runSingleCalculationTest(backtestContext()));
+}
+void TForm1::ErfolgstestClick() {
+  keepBacktest(runPerDrawTest(backtestContext()));
+}
+void TForm1::runRecurrence(BacktestKind kind) {
+  keepBacktest(runRecurrenceTest(backtestContext(), kind));
+}
+void TForm1::Button7Click() {
+  runRecurrence(BacktestKind::NextDraw);
+}
+void TForm1::Button8Click() {
+  runRecurrence(BacktestKind::SecondNextDraw);
+}
+void TForm1::Button9Click() {
+  runRecurrence(BacktestKind::ThirdNextDraw);
+}
+void TForm1::Button10Click() {
+  runRecurrence(BacktestKind::NextThreeDraws);
+}
+void TForm1::Button11Click() {
+  runRecurrence(BacktestKind::LastThreeDraws);
 }
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);

@@ -88,7 +88,7 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
     const std::error_code& error = sizeError ? sizeError : timeError;
     throw DrawFileError("Cannot open file \"" + path.string() + "\". " + error.message());
   }
-  if (history_ && path == path_ && size == size_ && modified == modified_) return history_;
+  if (history_ && path == path_ && size == size_ && modified == modified_) return visible();
 
   const int fd = openRegular(path, O_RDONLY);
   const std::size_t whole = static_cast<std::size_t>(size / DrawRecord::kSize);
@@ -114,11 +114,24 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   size_ = size;
   modified_ = modified;
   history_ = std::move(history);
-  return history_;
+  return visible();
+}
+
+std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
+  if (!limit_ || *limit_ >= history_->records.size()) return history_;
+  if (limited_ && limitedFrom_ == history_ && limited_->records.size() == *limit_) return limited_;
+  auto cut = std::make_shared<DrawHistory>();
+  cut->records.assign(history_->records.begin(),
+                      history_->records.begin() + static_cast<std::ptrdiff_t>(*limit_));
+  limitedFrom_ = history_;
+  limited_ = std::move(cut);
+  return limited_;
 }
 
 void DrawFileReader::invalidate() {
   history_.reset();
+  limited_.reset();
+  limitedFrom_.reset();
 }
 
 DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader)

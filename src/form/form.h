@@ -37,6 +37,8 @@ struct Form {
       &registry, "PageControl1", {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
   // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
+  // Beside the status panels while a back-test runs: the date reached and the cycles counted.
+  Label ReplayProgress{&registry, "ReplayProgress"};
 
   // ---- "Keno-Tips" tab: lottery and current draw ----
   // The lottery: 0 = Keno Atlantic, 1 = Daily Keno (the default).
@@ -167,6 +169,16 @@ struct Form {
   Button Button3{&registry, "Button3"};            // triple search
   Button Button4{&registry, "Button4"};            // four-group search
   Button Button5{&registry, "Button5"};            // overdue numbers
+  // Back-tests from the picked date on: the two tip success tests and the five recurrence tests.
+  Label TipTestsLabel{&registry, "TipTestsLabel"};  // heads the tip success tests
+  Button BitBtn9{&registry, "BitBtn9"};             // one calculation, scored to the end
+  Button Erfolgstest{&registry, "Erfolgstest"};     // a calculation per draw, scored on the next
+  Label RecurrenceTestsLabel{&registry, "RecurrenceTestsLabel"};  // heads the recurrence tests
+  Button Button7{&registry, "Button7"};    // recurrence in the next draw
+  Button Button8{&registry, "Button8"};    // in the second next draw
+  Button Button9{&registry, "Button9"};    // in the third next draw
+  Button Button10{&registry, "Button10"};  // in the next three draws
+  Button Button11{&registry, "Button11"};  // in the last three draws
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"
