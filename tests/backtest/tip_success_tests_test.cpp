@@ -169,6 +169,7 @@ TEST_F(TipSuccessTest, TheCalculationSeesNoLaterDraw) {
   form().CheckBox30.setChecked(true);
   form().CheckBox15.setChecked(true);
   ASSERT_TRUE(form().DateTimePicker3.setDate(kFirst + 8));
+  ASSERT_TRUE(form().DateTimePicker2.setDate(kFirst));  // the statistics window: this year only
   pick(kFirst + 5);
   platform.queueInput("8");
   form1->BitBtn9Click();
