@@ -30,6 +30,18 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
     build.button(page, *search, QRect(300, top, 130, 24), nullptr);
     top += 28;
   }
+
+  // The back-tests from the picked date on: the tip success tests, then the recurrence tests.
+  build.label(page, form.TipTestsLabel, QRect(8, 234, 560, 18));
+  build.button(page, form.BitBtn9, QRect(8, 254, 560, 24), nullptr);
+  build.button(page, form.Erfolgstest, QRect(8, 280, 560, 24), nullptr);
+  build.label(page, form.RecurrenceTestsLabel, QRect(8, 308, 560, 18));
+  top = 328;
+  for (const Button* test :
+       {&form.Button7, &form.Button8, &form.Button9, &form.Button10, &form.Button11}) {
+    build.button(page, *test, QRect(8, top, 560, 24), nullptr);
+    top += 26;
+  }
 }
 
 }  // namespace numora
