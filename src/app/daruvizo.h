@@ -146,7 +146,6 @@ class TForm1 {
   void runRecurrence(BacktestKind kind);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
-  bool keepCurrentDraw();
 
   Platform& platform_;
   SettingsStore& settings_;
