@@ -119,10 +119,25 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
 
 std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
   if (!limit_ || *limit_ >= history_->records.size()) return history_;
-  if (limited_ && limitedFrom_ == history_ && limited_->records.size() == *limit_) return limited_;
+  const auto& all = history_->records;
+  const auto end = all.begin() + static_cast<std::ptrdiff_t>(*limit_);
+  if (limited_ && limitedFrom_ == history_) {
+    if (limited_->records.size() == *limit_) return limited_;
+    // A back-test moves the limit one draw at a time: a view nobody else holds any more is
+    // moved along instead of copied afresh.
+    if (limited_.use_count() == 1) {
+      auto& records = limited_->records;
+      if (records.size() > *limit_) {
+        records.resize(*limit_);
+      } else {
+        records.insert(records.end(), all.begin() + static_cast<std::ptrdiff_t>(records.size()),
+                       end);
+      }
+      return limited_;
+    }
+  }
   auto cut = std::make_shared<DrawHistory>();
-  cut->records.assign(history_->records.begin(),
-                      history_->records.begin() + static_cast<std::ptrdiff_t>(*limit_));
+  cut->records.assign(all.begin(), end);
   limitedFrom_ = history_;
   limited_ = std::move(cut);
   return limited_;

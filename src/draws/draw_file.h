@@ -55,7 +55,7 @@ class DrawFileReader {
   std::shared_ptr<const DrawHistory> history_;
   int readsFromDisk_ = 0;
   std::optional<std::size_t> limit_;
-  std::shared_ptr<const DrawHistory> limited_;  // the last cut-off view and what it was cut from
+  std::shared_ptr<DrawHistory> limited_;  // the last cut-off view and what it was cut from
   std::shared_ptr<const DrawHistory> limitedFrom_;
 
   std::shared_ptr<const DrawHistory> visible();
