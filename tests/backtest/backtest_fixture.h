@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,15 @@
 #include "support/temp_home.h"
 
 namespace numora::test {
+
+// Notes what the window would show at each repaint.
+class BacktestPlatform : public ScriptedPlatform {
+ public:
+  std::function<void()> onRepaint;
+  void repaint() override {
+    if (onRepaint) onRepaint();
+  }
+};
 
 class BacktestTest : public ::testing::Test {
  protected:
@@ -59,7 +69,7 @@ class BacktestTest : public ::testing::Test {
   }
 
   TempHome home;
-  ScriptedPlatform platform;
+  BacktestPlatform platform;
   MemorySettingsStore settings;
   std::unique_ptr<TForm1> form1;
   std::vector<DrawRecord> draws;

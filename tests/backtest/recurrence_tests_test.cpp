@@ -124,6 +124,21 @@ TEST_F(RecurrenceTest, ADailyKenoReplayRunsThroughBothDrawsOfEveryDate) {
   EXPECT_EQ(reportLines()[22], "at 9 draw");
 }
 
+TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
+  create(generateHistory(kFirst, kFirst + 3, false, 2));
+  std::vector<std::string> shown;
+  platform.onRepaint = [&] {
+    const std::string& text = form().ReplayProgress.caption();
+    if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
+  };
+  pick(kFirst);
+  form1->Button7Click();
+  EXPECT_EQ(shown, (std::vector<std::string>{formatDate(kFirst + 1) + "  1 cycles",
+                                             formatDate(kFirst + 2) + "  2 cycles",
+                                             formatDate(kFirst + 3) + "  3 cycles"}));
+  EXPECT_EQ(form().ReplayProgress.caption(), "");
+}
+
 TEST_F(RecurrenceTest, AReportThatCannotBeWrittenStillSetsTheTipSizeBack) {
   create(generateHistory(kFirst, kFirst + 5, false, 2));
   std::filesystem::create_directory(home.file("Analyse.txt"));
