@@ -48,9 +48,9 @@ void runTest(benchmark::State& state, void (TForm1::*test)(), int lottery) {
   std::int64_t cycles = 0;
   for (auto _ : state) cycles = window.run(test);
   state.counters["cycles"] = static_cast<double>(cycles);
-  state.counters["cycles/s"] = benchmark::Counter(static_cast<double>(cycles) *
-                                                      static_cast<double>(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["cycles/s"] =
+      benchmark::Counter(static_cast<double>(cycles) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
 }
 
 void BM_BacktestSingleCalculation(benchmark::State& state) {

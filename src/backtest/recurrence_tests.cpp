@@ -117,8 +117,7 @@ std::string probeTip(const Form& form) {
   return tip;
 }
 
-std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context,
-                                                BacktestKind kind) {
+std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, BacktestKind kind) {
   Form& form = context.form();
   Platform& platform = context.platform();
   WaitCursor cursor(platform);

@@ -102,7 +102,8 @@ Form::Form() {
   Button3.setCaption("three search");
   Button4.setCaption("four search");
   Button5.setCaption("pending");
-  TipTestsLabel.setCaption("Historical analysis of the parameters starting with the selected date above");
+  TipTestsLabel.setCaption(
+      "Historical analysis of the parameters starting with the selected date above");
   BitBtn9.setCaption("Tip calculate and test how successful this would have until today");
   Erfolgstest.setCaption("Tip calculate and test the success of each in the next drawing");
   RecurrenceTestsLabel.setCaption("Historical analysis start date above");

@@ -174,11 +174,11 @@ struct Form {
   Button BitBtn9{&registry, "BitBtn9"};             // one calculation, scored to the end
   Button Erfolgstest{&registry, "Erfolgstest"};     // a calculation per draw, scored on the next
   Label RecurrenceTestsLabel{&registry, "RecurrenceTestsLabel"};  // heads the recurrence tests
-  Button Button7{&registry, "Button7"};    // recurrence in the next draw
-  Button Button8{&registry, "Button8"};    // in the second next draw
-  Button Button9{&registry, "Button9"};    // in the third next draw
-  Button Button10{&registry, "Button10"};  // in the next three draws
-  Button Button11{&registry, "Button11"};  // in the last three draws
+  Button Button7{&registry, "Button7"};                           // recurrence in the next draw
+  Button Button8{&registry, "Button8"};                           // in the second next draw
+  Button Button9{&registry, "Button9"};                           // in the third next draw
+  Button Button10{&registry, "Button10"};                         // in the next three draws
+  Button Button11{&registry, "Button11"};                         // in the last three draws
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"

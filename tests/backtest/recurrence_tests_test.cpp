@@ -15,19 +15,24 @@ class RecurrenceTest : public BacktestTest {
 
   void run(BacktestKind kind) {
     switch (kind) {
-      case BacktestKind::NextDraw: return form1->Button7Click();
-      case BacktestKind::SecondNextDraw: return form1->Button8Click();
-      case BacktestKind::ThirdNextDraw: return form1->Button9Click();
-      case BacktestKind::NextThreeDraws: return form1->Button10Click();
-      default: return form1->Button11Click();
+      case BacktestKind::NextDraw:
+        return form1->Button7Click();
+      case BacktestKind::SecondNextDraw:
+        return form1->Button8Click();
+      case BacktestKind::ThirdNextDraw:
+        return form1->Button9Click();
+      case BacktestKind::NextThreeDraws:
+        return form1->Button10Click();
+      default:
+        return form1->Button11Click();
     }
   }
 };
 
 struct CycleCase {
   BacktestKind kind;
-  int draws;         // Keno Atlantic draws from kFirst on
-  DayCount chosen;   // days after kFirst
+  int draws;        // Keno Atlantic draws from kFirst on
+  DayCount chosen;  // days after kFirst
   int cycles;
   const char* last;  // the line after the 21 hit-count lines
 };
@@ -55,22 +60,21 @@ TEST_F(RecurrenceTest, CyclesEndWhenAForwardStepFindsNoFurtherDraw) {
     EXPECT_EQ(lines[22], c.last);
     const auto& totals = form1->lastBacktest();
     ASSERT_TRUE(totals);
-    const int comparisons = c.kind == BacktestKind::NextThreeDraws ||
-                                    c.kind == BacktestKind::LastThreeDraws
-                                ? 3
-                                : 1;
+    const int comparisons =
+        c.kind == BacktestKind::NextThreeDraws || c.kind == BacktestKind::LastThreeDraws ? 3 : 1;
     EXPECT_EQ(total(totals->hits), comparisons * c.cycles);
     const bool extremes = comparisons == 3 && c.cycles > 0;
     EXPECT_EQ(lines.size(), extremes ? 25u : 23u);
     EXPECT_EQ(form().Datum1, kFirst + c.draws - 1);  // the replay ends on the last draw
-    EXPECT_EQ(form().ListBox1.count(), 1u);  // the last probe
+    EXPECT_EQ(form().ListBox1.count(), 1u);          // the last probe
     EXPECT_EQ(form().UpDown18.position(), 10);
     EXPECT_EQ(form().UpDown18.max(), 10);
   }
 }
 
 TEST_F(RecurrenceTest, IdenticalDrawsFillTheTwentyLineAndEqualTotalsKeepTheFirstDate) {
-  const std::vector<int> same = {3, 17, 42, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18, 19};
+  const std::vector<int> same = {3, 17, 42, 1,  2,  4,  5,  6,  7,  8,
+                                 9, 10, 11, 12, 13, 14, 15, 16, 18, 19};
   std::vector<DrawRecord> records;
   for (DayCount d = kFirst; d < kFirst + 7; ++d) records.push_back(makeDraw(d, same));
   create(records);
@@ -85,8 +89,9 @@ TEST_F(RecurrenceTest, IdenticalDrawsFillTheTwentyLineAndEqualTotalsKeepTheFirst
   const std::string first = formatDate(kFirst + 1);
   EXPECT_EQ(lines[23], "at the " + first + " from it 60 matches");
   EXPECT_EQ(lines[24], "at the " + first + " from it 60 matches");
-  EXPECT_EQ(form().ListBox1.lines(),
-            std::vector<std::string>{"03,17,42,01,02,04,05,06,07,08,09,10,11,12,13,14,15,16,18,19"});
+  EXPECT_EQ(
+      form().ListBox1.lines(),
+      std::vector<std::string>{"03,17,42,01,02,04,05,06,07,08,09,10,11,12,13,14,15,16,18,19"});
   EXPECT_EQ(form().UpDown18.position(), 10);
 }
 
@@ -111,10 +116,10 @@ TEST_F(RecurrenceTest, ExtremesNameTheCyclesThatFirstReachedThem) {
   const auto lines = reportLines();
   ASSERT_EQ(lines.size(), 25u);
   EXPECT_EQ(lines[22], "at 18 draws");
-  EXPECT_EQ(lines[23], "at the " + formatDate(smallDate) + " from it " +
-                           std::to_string(smallest) + " matches");
-  EXPECT_EQ(lines[24], "at the " + formatDate(largeDate) + " from it " +
-                           std::to_string(largest) + " matches");
+  EXPECT_EQ(lines[23], "at the " + formatDate(smallDate) + " from it " + std::to_string(smallest) +
+                           " matches");
+  EXPECT_EQ(lines[24],
+            "at the " + formatDate(largeDate) + " from it " + std::to_string(largest) + " matches");
 }
 
 TEST_F(RecurrenceTest, ADailyKenoReplayRunsThroughBothDrawsOfEveryDate) {

@@ -99,6 +99,24 @@ TEST_F(TipSuccessTest, TwoPerDrawRunsWithTheSameLuckyNumberWriteTheSameReport) {
   EXPECT_EQ(reports[0], reports[1]);
 }
 
+// The start/stop button stops a calculation inside a test; the test goes on with the tips found
+// so far and the next cycle calculates again.
+TEST_F(TipSuccessTest, AStoppedCalculationLetsThePerDrawTestGoOn) {
+  create(generateHistory(kFirst, kLast, false, 3));
+  quickTips();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls == 1) form1->BitBtn19Click();
+  };
+  pick(kLast - 3);
+  platform.queueInput("7");
+  form1->ErfolgstestClick();
+  EXPECT_EQ(reportLines().back(), "at 3 draws");
+  // The first calculation listed nothing; each later one two tips: 2 + 2 scored tips.
+  EXPECT_EQ(total(form1->lastBacktest()->hits), 4);
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+}
+
 TEST_F(TipSuccessTest, ACancelledPromptRunsWithTheProposal) {
   create(generateHistory(kFirst, kLast, false, 3));
   quickTips();
@@ -126,8 +144,8 @@ TEST_F(TipSuccessTest, ALuckyNumberThatIsNoNumberWritesNoReportAndRestoresTheEdi
   };
   create(generateHistory(kFirst, kLast, false, 3));
   form().CheckBox20.setChecked(true);
-  for (const Case c : {Case{false, "Error - lucky number"},
-                       Case{true, "Error when adding the random number"}}) {
+  for (const Case c :
+       {Case{false, "Error - lucky number"}, Case{true, "Error when adding the random number"}}) {
     pick(kFirst + 2);
     platform.queueInput("abc");
     c.perDraw ? form1->ErfolgstestClick() : form1->BitBtn9Click();

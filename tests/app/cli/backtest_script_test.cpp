@@ -39,6 +39,7 @@ TEST_F(CliBacktest, TheTipTestsAskForTheLuckyNumber) {
                              "call ErfolgstestClick\n"
                              "= input: your lucky number (1-99999999)?\n"
                              "= open: {HOME}Analyse.txt\n"
+                             "print DateTimePicker1\n= DateTimePicker1: 10.06.2023\n"
                              "set DateTimePicker1 08.06.2023\n"
                              "answer abc\n"
                              "call BitBtn9Click\n"
