@@ -1,9 +1,8 @@
 // What a back-test changes for its run and puts back however it ends: the edit-list option
 // (a calculation inside a test must not stop for the number-choice dialog), the numbers-per-tip
-// setting of the recurrence tests, and the progress text.
+// setting of the recurrence tests.
 #pragma once
 
-#include "backtest/replay.h"
 #include "form/form.h"
 #include "form/wait_cursor.h"
 
@@ -40,17 +39,6 @@ class TwentyNumbersPerTip {
 
  private:
   Form& form_;
-};
-
-class ProgressCleared {
- public:
-  explicit ProgressCleared(Replay& replay) : replay_(replay) {}
-  ~ProgressCleared() { replay_.finish(); }
-  ProgressCleared(const ProgressCleared&) = delete;
-  ProgressCleared& operator=(const ProgressCleared&) = delete;
-
- private:
-  Replay& replay_;
 };
 
 }  // namespace numora

@@ -124,7 +124,6 @@ std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, 
   form.Memo1.setText("");
   TwentyNumbersPerTip twenty(form);
   Replay replay(context);
-  ProgressCleared progress(replay);
   if (!replay.showChosenDraw()) return std::nullopt;
   BacktestTotals totals;
   totals.kind = kind;

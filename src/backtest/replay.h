@@ -29,6 +29,10 @@ struct BacktestContext {
 class Replay {
  public:
   explicit Replay(const BacktestContext& context) : context_(context) {}
+  // The progress text goes when the test ends, however it ends.
+  ~Replay() { finish(); }
+  Replay(const Replay&) = delete;
+  Replay& operator=(const Replay&) = delete;
 
   // Notes the chosen date and shows its draw; false (the message shown) without a draw file or
   // without a stored draw.
@@ -46,10 +50,9 @@ class Replay {
   // A calculation at the current draw that sees no later draw, run to its end.
   void calculate();
 
-  // Clears the progress text.
-  void finish();
 
  private:
+  void finish();
   void prepareRead();
 
   const BacktestContext& context_;

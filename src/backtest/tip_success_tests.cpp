@@ -68,7 +68,6 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
   form.Memo1.setText("");
   EditListOff editList(form);
   Replay replay(context);
-  ProgressCleared progress(replay);
   if (!replay.showChosenDraw()) return std::nullopt;
   try {
     const std::int32_t lucky = askForLuckyNumber(context, texts);
