@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "common/text.h"
+
 namespace numora {
 
 std::vector<std::string> hitCountReport(const BacktestTotals& totals, const std::string& draws) {
@@ -14,17 +16,8 @@ std::vector<std::string> hitCountReport(const BacktestTotals& totals, const std:
   return lines;
 }
 
-std::string analysisText(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) {
-    text += line;
-    text += "\r\n";
-  }
-  return text;
-}
-
 bool writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines) {
-  const std::string text = analysisText(lines);
+  const std::string text = joinLinesCrLf(lines);
   form.Memo1.setText(text);
   const std::string path = form.Home + kAnalysisFileName;
   {

@@ -17,9 +17,6 @@ constexpr const char* kAnalysisFileName = "Analyse.txt";
 // "Current setting brought", the 21 lines 00x..20x, then "at " N and the draws word.
 std::vector<std::string> hitCountReport(const BacktestTotals& totals, const std::string& draws);
 
-// The report text: every line, the last one included, ended by CR LF.
-std::string analysisText(const std::vector<std::string>& lines);
-
 // Puts the lines into the hidden memo, writes the file and opens it without waiting; false
 // (nothing opened) when the file cannot be written.
 bool writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines);
