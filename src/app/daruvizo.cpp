@@ -189,17 +189,27 @@ void TForm1::Label28Click() {
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
 }
-void TForm1::keepBacktest(std::optional<BacktestTotals> totals) {
+void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
+  if (backtestRunning_) return;
+  backtestRunning_ = true;
+  std::optional<BacktestTotals> totals;
+  try {
+    totals = test();
+  } catch (...) {
+    backtestRunning_ = false;
+    throw;
+  }
+  backtestRunning_ = false;
   if (totals) lastBacktest_ = std::move(totals);
 }
 void TForm1::BitBtn9Click() {
-  keepBacktest(runSingleCalculationTest(backtestContext()));
+  runBacktest([this] { return runSingleCalculationTest(backtestContext()); });
 }
 void TForm1::ErfolgstestClick() {
-  keepBacktest(runPerDrawTest(backtestContext()));
+  runBacktest([this] { return runPerDrawTest(backtestContext()); });
 }
 void TForm1::runRecurrence(BacktestKind kind) {
-  keepBacktest(runRecurrenceTest(backtestContext(), kind));
+  runBacktest([this, kind] { return runRecurrenceTest(backtestContext(), kind); });
 }
 void TForm1::Button7Click() {
   runRecurrence(BacktestKind::NextDraw);

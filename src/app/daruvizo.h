@@ -142,7 +142,9 @@ class TForm1 {
   BacktestContext backtestContext() {
     return BacktestContext{calculationContext(), calculation_, replayMode_};
   }
-  void keepBacktest(std::optional<BacktestTotals> totals);
+  // Runs a back-test and keeps its totals; refused while another one runs (a click that
+  // arrives through the event processing of a calculation inside a test).
+  void runBacktest(const std::function<std::optional<BacktestTotals>()>& test);
   void runRecurrence(BacktestKind kind);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
@@ -155,6 +157,7 @@ class TForm1 {
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
   ReplayMode replayMode_ = ReplayMode::InMemory;
+  bool backtestRunning_ = false;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

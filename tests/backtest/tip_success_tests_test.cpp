@@ -117,6 +117,23 @@ TEST_F(TipSuccessTest, AStoppedCalculationLetsThePerDrawTestGoOn) {
   EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
 }
 
+// A back-test button clicked while a calculation inside a test processes events starts no
+// second replay inside the first.
+TEST_F(TipSuccessTest, ABacktestClickedDuringATestIsRefused) {
+  create(generateHistory(kFirst, kLast, false, 3));
+  quickTips();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls == 1) form1->Button7Click();
+  };
+  pick(kLast - 3);
+  platform.queueInput("7");
+  form1->ErfolgstestClick();
+  EXPECT_EQ(reportLines().back(), "at 3 draws");
+  EXPECT_EQ(platform.opened().size(), 1u);
+  EXPECT_EQ(form().Datum1, kLast);
+}
+
 TEST_F(TipSuccessTest, ACancelledPromptRunsWithTheProposal) {
   create(generateHistory(kFirst, kLast, false, 3));
   quickTips();
