@@ -144,6 +144,16 @@ TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
   EXPECT_EQ(form().ReplayProgress.caption(), "");
 }
 
+TEST_F(RecurrenceTest, WithoutADrawFileNothingRunsAndTheTipSizeGoesBack) {
+  create(generateHistory(kFirst, kFirst + 3, false, 2));
+  std::filesystem::remove(home.file("Kenoal.dat"));
+  form().UpDown18.setPosition(6);
+  form1->Button9Click();
+  EXPECT_EQ(platform.messages(), std::vector<std::string>{"First read the data of draws"});
+  EXPECT_FALSE(std::filesystem::exists(home.file("Analyse.txt")));
+  EXPECT_EQ(form().UpDown18.position(), 10);
+}
+
 TEST_F(RecurrenceTest, AReportThatCannotBeWrittenStillSetsTheTipSizeBack) {
   create(generateHistory(kFirst, kFirst + 5, false, 2));
   std::filesystem::create_directory(home.file("Analyse.txt"));
