@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "backtest/recurrence_tests.h"
+#include "backtest/tip_success_tests.h"
 #include "draws/current_draw.h"
 #include "draws/draw_export.h"
 #include "draws/draw_maintenance.h"
@@ -77,6 +79,13 @@ void TForm1::registerHandlers() {
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
+      {"BitBtn9Click", [this] { BitBtn9Click(); }},
+      {"ErfolgstestClick", [this] { ErfolgstestClick(); }},
+      {"Button7Click", [this] { Button7Click(); }},
+      {"Button8Click", [this] { Button8Click(); }},
+      {"Button9Click", [this] { Button9Click(); }},
+      {"Button10Click", [this] { Button10Click(); }},
+      {"Button11Click", [this] { Button11Click(); }},
       {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
       {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
       {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
@@ -230,6 +239,43 @@ void TForm1::OddsAllSizesCheckBoxChange() {
   showOdds(form);
 }
 
+void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
+  if (backtestRunning_) return;
+  backtestRunning_ = true;
+  std::optional<BacktestTotals> totals;
+  try {
+    totals = test();
+  } catch (...) {
+    backtestRunning_ = false;
+    throw;
+  }
+  backtestRunning_ = false;
+  if (totals) lastBacktest_ = std::move(totals);
+}
+void TForm1::BitBtn9Click() {
+  runBacktest([this] { return runSingleCalculationTest(backtestContext()); });
+}
+void TForm1::ErfolgstestClick() {
+  runBacktest([this] { return runPerDrawTest(backtestContext()); });
+}
+void TForm1::runRecurrence(BacktestKind kind) {
+  runBacktest([this, kind] { return runRecurrenceTest(backtestContext(), kind); });
+}
+void TForm1::Button7Click() {
+  runRecurrence(BacktestKind::NextDraw);
+}
+void TForm1::Button8Click() {
+  runRecurrence(BacktestKind::SecondNextDraw);
+}
+void TForm1::Button9Click() {
+  runRecurrence(BacktestKind::ThirdNextDraw);
+}
+void TForm1::Button10Click() {
+  runRecurrence(BacktestKind::NextThreeDraws);
+}
+void TForm1::Button11Click() {
+  runRecurrence(BacktestKind::LastThreeDraws);
+}
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);
 }

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/settings_store.h"
+#include "backtest/backtest_totals.h"
+#include "backtest/replay.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "form/form.h"
@@ -98,6 +100,20 @@ class TForm1 {
   void PageControl1Change();
   void OddsAllSizesCheckBoxChange();
 
+  // Back-tests from the picked date on, reported in "Analyse.txt": the tip success tests and
+  // the five number recurrence tests.
+  void BitBtn9Click();      // one calculation, scored against every later draw
+  void ErfolgstestClick();  // a calculation at every draw, scored against the next draw
+  void Button7Click();      // recurrence in the next draw
+  void Button8Click();      // in the second next draw
+  void Button9Click();      // in the third next draw
+  void Button10Click();     // in the next three draws
+  void Button11Click();     // in the last three draws
+  // The totals of the last back-test that wrote its report.
+  const std::optional<BacktestTotals>& lastBacktest() const { return lastBacktest_; }
+  // Literal makes the back-tests re-read the draw file at every step (for comparisons).
+  void setReplayMode(ReplayMode mode) { replayMode_ = mode; }
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();
@@ -139,6 +155,13 @@ class TForm1 {
   // Runs a handler; an error it does not catch becomes a message box with the error's text.
   void runReportingErrors(const std::function<void()>& handler);
   void registerHandlers();
+  BacktestContext backtestContext() {
+    return BacktestContext{calculationContext(), calculation_, replayMode_};
+  }
+  // Runs a back-test and keeps its totals; refused while another one runs (a click that
+  // arrives through the event processing of a calculation inside a test).
+  void runBacktest(const std::function<std::optional<BacktestTotals>()>& test);
+  void runRecurrence(BacktestKind kind);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
 
@@ -148,6 +171,9 @@ class TForm1 {
   std::unique_ptr<HttpClient> http_;
   UpdateRunState updateState_;
   CalculationState calculation_;
+  std::optional<BacktestTotals> lastBacktest_;
+  ReplayMode replayMode_ = ReplayMode::InMemory;
+  bool backtestRunning_ = false;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

@@ -88,7 +88,7 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
     const std::error_code& error = sizeError ? sizeError : timeError;
     throw DrawFileError("Cannot open file \"" + path.string() + "\". " + error.message());
   }
-  if (history_ && path == path_ && size == size_ && modified == modified_) return history_;
+  if (history_ && path == path_ && size == size_ && modified == modified_) return visible();
 
   const int fd = openRegular(path, O_RDONLY);
   const std::size_t whole = static_cast<std::size_t>(size / DrawRecord::kSize);
@@ -114,11 +114,39 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   size_ = size;
   modified_ = modified;
   history_ = std::move(history);
-  return history_;
+  return visible();
+}
+
+std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
+  if (!limit_ || *limit_ >= history_->records.size()) return history_;
+  const auto& all = history_->records;
+  const auto end = all.begin() + static_cast<std::ptrdiff_t>(*limit_);
+  if (limited_ && limitedFrom_ == history_) {
+    if (limited_->records.size() == *limit_) return limited_;
+    // A back-test moves the limit one draw at a time: a view nobody else holds any more is
+    // moved along instead of copied afresh.
+    if (limited_.use_count() == 1) {
+      auto& records = limited_->records;
+      if (records.size() > *limit_) {
+        records.resize(*limit_);
+      } else {
+        records.insert(records.end(), all.begin() + static_cast<std::ptrdiff_t>(records.size()),
+                       end);
+      }
+      return limited_;
+    }
+  }
+  auto cut = std::make_shared<DrawHistory>();
+  cut->records.assign(all.begin(), end);
+  limitedFrom_ = history_;
+  limited_ = std::move(cut);
+  return limited_;
 }
 
 void DrawFileReader::invalidate() {
   history_.reset();
+  limited_.reset();
+  limitedFrom_.reset();
 }
 
 DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader)

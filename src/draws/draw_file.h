@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ class DrawFileReader {
   std::shared_ptr<const DrawHistory> load(const std::filesystem::path& path);
   // Forget the cached history, after a write.
   void invalidate();
+  // While set, every load answers as if the file ended after its first `count` records: a
+  // back-test's calculation must not see the draws after its cycle's draw.
+  void limitRecords(std::optional<std::size_t> count) { limit_ = count; }
+  std::optional<std::size_t> recordLimit() const { return limit_; }
   // How many times a file was actually read (the rest came from memory).
   int readsFromDisk() const { return readsFromDisk_; }
 
@@ -49,6 +54,11 @@ class DrawFileReader {
   std::filesystem::file_time_type modified_{};
   std::shared_ptr<const DrawHistory> history_;
   int readsFromDisk_ = 0;
+  std::optional<std::size_t> limit_;
+  std::shared_ptr<DrawHistory> limited_;  // the last cut-off view and what it was cut from
+  std::shared_ptr<const DrawHistory> limitedFrom_;
+
+  std::shared_ptr<const DrawHistory> visible();
 };
 
 // Appends records to a draw file, creating it when missing and refusing anything that is not a

@@ -113,6 +113,16 @@ Form::Form() {
   BitBtn6.setCaption("delete");
   BitBtn8.setCaption("insert/edit");
   BitBtn3.setCaption("Export to Text");
+  TipTestsLabel.setCaption(
+      "Historical analysis of the parameters starting with the selected date above");
+  BitBtn9.setCaption("Tip calculate and test how successful this would have until today");
+  Erfolgstest.setCaption("Tip calculate and test the success of each in the next drawing");
+  RecurrenceTestsLabel.setCaption("Historical analysis start date above");
+  Button7.setCaption("Test often occur as the numbers drawn in each of the next draw");
+  Button8.setCaption("Test how often the numbers appear in each of the next draw");
+  Button9.setCaption("Test as often occur in the numbers of each of the next contraction");
+  Button10.setCaption("Test how often the numbers appear in the next 3 drawings");
+  Button11.setCaption("Test how often the numbers appear in the last 3 drawings");
 
   Label50.setCaption("Proxy-Server");
   Label51.setCaption("Porxy-Port");

@@ -43,6 +43,8 @@ struct Form {
       {"Keno-Tips", "Options", "Chart", "Database", "Odds", "Internet-Options"}};
   // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
+  // Beside the status panels while a back-test runs: the date reached and the cycles counted.
+  Label ReplayProgress{&registry, "ReplayProgress"};
 
   // ---- "Keno-Tips" tab: lottery and current draw ----
   // The lottery: 0 = Keno Atlantic, 1 = Daily Keno (the default).
@@ -168,7 +170,7 @@ struct Form {
   // The statistics start date: the window runs from it to the picked date.
   DatePicker DateTimePicker2{&registry, "DateTimePicker2", kDesignPickerDate, kDesignPickerDate};
 
-  // ---- "Database" tab: the picked date, the update run, group searches ----
+  // ---- "Database" tab: the picked date, the update run, searches, maintenance, back-tests ----
   // The picked date: normally the current draw's date.
   DatePicker DateTimePicker1{&registry, "DateTimePicker1", kDesignPickerDate, kDesignPickerDate};
   Button SpeedButton5{&registry, "SpeedButton5"};  // show the draw of the picked date
@@ -183,6 +185,16 @@ struct Form {
   Button BitBtn6{&registry, "BitBtn6"};            // "delete": remove the shown draw
   Button BitBtn8{&registry, "BitBtn8"};            // "insert/edit": enter a draw
   Button BitBtn3{&registry, "BitBtn3"};            // "Export to Text": draws to a text file
+  // Back-tests from the picked date on: the two tip success tests and the five recurrence tests.
+  Label TipTestsLabel{&registry, "TipTestsLabel"};  // heads the tip success tests
+  Button BitBtn9{&registry, "BitBtn9"};             // one calculation, scored to the end
+  Button Erfolgstest{&registry, "Erfolgstest"};     // a calculation per draw, scored on the next
+  Label RecurrenceTestsLabel{&registry, "RecurrenceTestsLabel"};  // heads the recurrence tests
+  Button Button7{&registry, "Button7"};                           // recurrence in the next draw
+  Button Button8{&registry, "Button8"};                           // in the second next draw
+  Button Button9{&registry, "Button9"};                           // in the third next draw
+  Button Button10{&registry, "Button10"};                         // in the next three draws
+  Button Button11{&registry, "Button11"};                         // in the last three draws
 
   // ---- "Odds" tab: what one tip wins by chance ----
   Label OddsTitle{&registry, "OddsTitle"};  // the lottery and what the table shows

@@ -59,6 +59,33 @@ TEST(DrawFile, ReaderKeepsTheFileInMemoryUntilItChanges) {
   EXPECT_EQ(reader.readsFromDisk(), 2);
 }
 
+// A back-test's calculation sees the file as if it ended at the cycle's draw; a view still held
+// keeps its records while the limit moves on.
+TEST(DrawFile, ALimitedReaderAnswersWithTheFirstRecordsOnly) {
+  test::TempHome home;
+  const auto path = home.file("Vuduro.dat");
+  const auto records = test::generateHistory(kDay, kDay + 4, true);
+  home.writeDraws("Vuduro.dat", records);
+  DrawFileReader reader;
+  auto first = [&](std::size_t n) {
+    return std::vector<DrawRecord>(records.begin(), records.begin() + static_cast<long>(n));
+  };
+  struct Step {
+    std::optional<std::size_t> limit;
+    std::size_t seen;
+  };
+  std::shared_ptr<const DrawHistory> held;
+  for (const Step step : {Step{3, 3}, Step{4, 4}, Step{7, 7}, Step{2, 2}, Step{10, 10},
+                          Step{50, 10}, Step{std::nullopt, 10}, Step{5, 5}}) {
+    reader.limitRecords(step.limit);
+    const auto view = reader.load(path);
+    EXPECT_EQ(view->records, first(step.seen)) << step.seen;
+    if (step.seen == 4) held = view;
+  }
+  EXPECT_EQ(held->records, first(4));
+  EXPECT_EQ(reader.readsFromDisk(), 1);
+}
+
 TEST(DrawFile, MissingFileIsAnErrorWithItsName) {
   test::TempHome home;
   DrawFileReader reader;

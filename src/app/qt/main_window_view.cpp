@@ -108,6 +108,11 @@ void MainWindowView::buildStatusBar() {
     bar->addPermanentWidget(panel, i == 0 ? 0 : 1);
   }
   binding_.bind(form1_.form.StatusBar1, bar);
+  // A running back-test's progress: the date reached and the cycles counted.
+  auto* progress = new QLabel(bar);
+  progress->setObjectName(QStringLiteral("ReplayProgress"));
+  bar->addPermanentWidget(progress);
+  binding_.bind(form1_.form.ReplayProgress, progress);
 }
 
 void MainWindowView::hookHintLine() {

@@ -31,10 +31,23 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
     top += 28;
   }
 
-  // Hand maintenance of the draw history; the delete button runs BitBtn4Click.
-  build.button(page, form.BitBtn6, QRect(8, 262, 90, 26), [&form1] { form1.BitBtn4Click(); });
-  build.button(page, form.BitBtn8, QRect(104, 262, 90, 26), nullptr);
-  build.button(page, form.BitBtn3, QRect(200, 262, 110, 26), nullptr);
+  // Hand maintenance of the draw history, in the room the hidden page text leaves; the delete
+  // button runs BitBtn4Click.
+  build.button(page, form.BitBtn6, QRect(8, 118, 90, 26), [&form1] { form1.BitBtn4Click(); });
+  build.button(page, form.BitBtn8, QRect(104, 118, 90, 26), nullptr);
+  build.button(page, form.BitBtn3, QRect(8, 150, 140, 26), nullptr);
+
+  // The back-tests from the picked date on: the tip success tests, then the recurrence tests.
+  build.label(page, form.TipTestsLabel, QRect(8, 234, 560, 18));
+  build.button(page, form.BitBtn9, QRect(8, 254, 560, 24), nullptr);
+  build.button(page, form.Erfolgstest, QRect(8, 280, 560, 24), nullptr);
+  build.label(page, form.RecurrenceTestsLabel, QRect(8, 308, 560, 18));
+  top = 328;
+  for (const Button* test :
+       {&form.Button7, &form.Button8, &form.Button9, &form.Button10, &form.Button11}) {
+    build.button(page, *test, QRect(8, top, 560, 24), nullptr);
+    top += 26;
+  }
 }
 
 }  // namespace numora

@@ -1,0 +1,82 @@
+#include "backtest/replay.h"
+
+#include <filesystem>
+
+#include "common/day_date.h"
+#include "draws/current_draw.h"
+
+namespace numora {
+namespace {
+
+// Lifts the look-ahead limit however the calculation ends.
+class RecordLimit {
+ public:
+  RecordLimit(DrawFileReader& reader, std::size_t count) : reader_(reader) {
+    reader_.limitRecords(count);
+  }
+  ~RecordLimit() { reader_.limitRecords(std::nullopt); }
+  RecordLimit(const RecordLimit&) = delete;
+  RecordLimit& operator=(const RecordLimit&) = delete;
+
+ private:
+  DrawFileReader& reader_;
+};
+
+}  // namespace
+
+void Replay::prepareRead() {
+  if (context_.mode == ReplayMode::Literal) context_.calculation.reader.invalidate();
+}
+
+bool Replay::showChosenDraw() {
+  Form& form = context_.form();
+  chosen_ = dateOnly(form.DateTimePicker1.date());
+  cycles_ = 0;
+  prepareRead();
+  const auto path = currentDrawFile(context_.draws());
+  std::error_code error;
+  const bool hadFile = std::filesystem::exists(path, error);
+  showDrawByDate(context_.draws());
+  return hadFile;  // without the file, show by date has said so
+}
+
+bool Replay::runsCycles() const {
+  return chosen_ != context_.platform().today();
+}
+
+bool Replay::forward() {
+  const int before = context_.form().Position;
+  prepareRead();
+  stepToNextDraw(context_.draws());
+  return context_.form().Position != before;
+}
+
+void Replay::back() {
+  prepareRead();
+  stepToPreviousDraw(context_.draws());
+}
+
+void Replay::cycleCounted() {
+  ++cycles_;
+  Form& form = context_.form();
+  form.ReplayProgress.setCaption(formatDate(form.Datum1) + "  " + std::to_string(cycles_) +
+                                 " cycles");
+  context_.platform().repaint();
+}
+
+void Replay::calculate() {
+  Form& form = context_.form();
+  prepareRead();
+  RecordLimit limit(context_.calculation.reader, static_cast<std::size_t>(form.Position) + 1);
+  // The start/stop button's click: the calculation runs to its end (or to a stop request of
+  // the user) before it returns.
+  startOrStopCalculation(context_.calculation, context_.state);
+  // The calculation put the normal cursor back; the test goes on.
+  context_.platform().setWaitCursor(true);
+}
+
+void Replay::finish() {
+  context_.form().ReplayProgress.setCaption("");
+}
+
+}  // namespace numora

@@ -1,0 +1,127 @@
+#include "backtest/tip_success_tests.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "backtest/analysis_report.h"
+#include "backtest/backtest_guards.h"
+#include "common/text.h"
+
+namespace numora {
+namespace {
+
+// The texts that tell the two tests apart.
+struct TipTestTexts {
+  const char* promptTitle;
+  const char* statusBefore;
+  const char* failure;
+};
+
+constexpr TipTestTexts kSingleTexts{"Your lucky number (1-99999999)?", "lucky number ",
+                                    "Error - lucky number"};
+constexpr TipTestTexts kPerDrawTexts{"your lucky number (1-99999999)?", "have lucky number ",
+                                     "Error when adding the random number"};
+
+class TestFailure : public std::runtime_error {
+ public:
+  TestFailure() : std::runtime_error("back-test failed") {}
+};
+
+// Proposes a number from the random generator, asks for the lucky number (a cancel keeps the
+// proposal), seeds the generator with it and reports it in the status line.
+std::int32_t askForLuckyNumber(const BacktestContext& context, const TipTestTexts& texts) {
+  Form& form = context.form();
+  const std::string proposal = std::to_string(form.random.next(99999));
+  const std::string answer = context.platform().inputBox(
+      texts.promptTitle, "Enter your lucky number for the random number generator!", proposal);
+  const auto number = parseStrictInt(trim(answer));
+  if (!number) throw TestFailure();
+  form.random.setSeed(*number);
+  form.StatusBar1.setPanel(1, std::string(texts.statusBefore) + std::to_string(*number) + " set");
+  return *number;
+}
+
+void addScores(const Form& form, BacktestTotals& totals) {
+  for (int i = 0; i <= totals.numbersPerTip; ++i) {
+    totals.hits[static_cast<std::size_t>(i)] += form.Statistik[static_cast<std::size_t>(i)];
+  }
+}
+
+std::vector<std::string> singleReport(const BacktestTotals& totals) {
+  std::vector<std::string> lines{"Current setting brought: "};
+  for (int i = 0; i <= totals.numbersPerTip; ++i) {
+    lines.push_back(std::to_string(i) + "x \t => " +
+                    std::to_string(totals.hits[static_cast<std::size_t>(i)]));
+  }
+  lines.push_back(" ");
+  lines.push_back("by " + std::to_string(totals.cycles) + " draw");
+  return lines;
+}
+
+// Runs a tip success test: the frame both share, with the test's cycles in between.
+template <typename Cycles>
+std::optional<BacktestTotals> runTipTest(const BacktestContext& context, BacktestKind kind,
+                                         const TipTestTexts& texts, Cycles runCycles) {
+  Form& form = context.form();
+  Platform& platform = context.platform();
+  WaitCursor cursor(platform);
+  form.Memo1.setText("");
+  EditListOff editList(form);
+  Replay replay(context);
+  if (!replay.showChosenDraw()) return std::nullopt;
+  try {
+    const std::int32_t lucky = askForLuckyNumber(context, texts);
+    BacktestTotals totals;
+    totals.kind = kind;
+    totals.numbersPerTip = form.numbersPerTip();
+    const std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
+    return totals;
+  } catch (const std::exception&) {
+    platform.showMessage(texts.failure);
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<BacktestTotals> runSingleCalculationTest(const BacktestContext& context) {
+  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts,
+                    [&](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+                      Form& form = context.form();
+                      form.random.setSeed(lucky);
+                      replay.calculate();
+                      if (replay.runsCycles()) {
+                        // A cycle: the next draw, scored with the tips of the one calculation.
+                        while (replay.forward()) {
+                          addScores(form, totals);
+                          replay.cycleCounted();
+                        }
+                      }
+                      totals.cycles = replay.cycles();
+                      return singleReport(totals);
+                    });
+}
+
+std::optional<BacktestTotals> runPerDrawTest(const BacktestContext& context) {
+  return runTipTest(context, BacktestKind::PerDraw, kPerDrawTexts,
+                    [&](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+                      Form& form = context.form();
+                      if (replay.runsCycles()) {
+                        // A cycle: a calculation from the lucky number at the current draw,
+                        // scored against the next draw.
+                        for (;;) {
+                          form.random.setSeed(lucky);
+                          replay.calculate();
+                          if (!replay.forward()) break;
+                          context.platform().repaint();
+                          addScores(form, totals);
+                          replay.cycleCounted();
+                        }
+                      }
+                      totals.cycles = replay.cycles();
+                      return hitCountReport(totals, " draws");
+                    });
+}
+
+}  // namespace numora
