@@ -241,4 +241,10 @@ void Chart::setLeftTitle(std::string title) {
   markChanged();
 }
 
+void Chart::setHint(std::string hint) {
+  if (hint == hint_) return;
+  hint_ = std::move(hint);
+  markChanged();
+}
+
 }  // namespace numora

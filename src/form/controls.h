@@ -230,6 +230,9 @@ class Chart : public Control {
   // What the bars count, the value axis's title.
   const std::string& leftTitle() const { return leftTitle_; }
   void setLeftTitle(std::string title);
+  // A line or two across the plot area saying what to do while there is nothing to chart.
+  const std::string& hint() const { return hint_; }
+  void setHint(std::string hint);
 
  private:
   ChartSeries& mutableSeries(int number);
@@ -237,6 +240,7 @@ class Chart : public Control {
   Axis leftAxis_;
   std::string bottomTitle_;
   std::string leftTitle_;
+  std::string hint_;
 };
 
 }  // namespace numora

@@ -238,7 +238,9 @@ TEST(CliCurrentDrawWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   const std::string start =
       "message: First read the data of draws\n"
-      "Position: 0\nLabel29: \nDateTimePicker1: 15.06.2023\n"
+      "Position: 0\nLabel29: No draws of Daily Keno yet: import a file on the \"Database\" tab, "
+      "or enter the results site on the \"Internet-Options\" tab and update.\n"
+      "DateTimePicker1: 15.06.2023\n"
       "message: ";
   ASSERT_TRUE(result.out.starts_with(start)) << result.out;
   // The step reports the missing file with the error's own text, then nothing has changed.
@@ -254,7 +256,9 @@ TEST(CliCurrentDrawWithoutFile, AnEmptyFileMovesOnlyThePickerToTheFirstDrawDate)
 print Position
 = Position: 0
 print Label29
-= Label29: 
+= Label29: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
+print Chart1.Hint
+= Chart1.Hint: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Label13
 = Label13: Summer cross
 )");
