@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "common/text.h"
+#include "tips/tip_file_encoding.h"
 
 namespace numora {
 namespace {
@@ -59,52 +60,74 @@ int loadSettings(Form& form, Platform& platform, SettingsStore& store) {
   return lotteryIndex;
 }
 
+namespace {
+
+void writeSettings(Form& form, Platform& platform, SettingsStore& store) {
+  store.writeInteger("NeuerSchein", form.Neuerschein);
+  for (int n = 1; n <= kCheckBoxes; ++n) {
+    if (CheckBox* box = form.checkBox(n)) store.writeBool(checkBoxValueName(n), box->checked());
+  }
+  store.writeBool("Plus5", false);
+  store.writeInteger("System", form.ComboBox1.itemIndex());
+  store.writeInteger("ComboBox2", form.ComboBox2.itemIndex());
+  store.writeInteger("ComboBox3", form.ComboBox3.itemIndex());
+  store.writeInteger("TippTop", form.TippTop);
+  store.writeInteger("TippLeft", form.TippLeft);
+  for (int n = 1; n <= kUpDowns; ++n) {
+    if (UpDown* upDown = form.upDown(n)) {
+      store.writeInteger("UpDown" + std::to_string(n), upDown->position());
+    }
+  }
+  store.writeInteger("Radio1", form.RadioGroup1.itemIndex());
+  store.writeDouble("Preis", form.Preis);
+  store.writeString("URLEdit", form.URLEdit.text());
+  store.writeString("ProxyHostEdit", form.ProxyHostEdit.text());
+  store.writeString("ProxyPortEdit", form.ProxyPortEdit.text());
+  store.writeString("ResultsSite", form.ResultsSiteEdit.text());
+  store.writeBool("AnyCertificate", form.AnyCertificateCheckBox.checked());
+  // A start date in the last days would leave the next run a window of almost no draws.
+  if (form.DateTimePicker2.date() > platform.today() - kSaveMarginDays) {
+    (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
+  }
+  store.writeDouble("DateTimePicker2", form.DateTimePicker2.date());
+  store.writeInteger("Land", form.Land);
+  store.flush();
+}
+
+}  // namespace
+
 void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
+  // The settings and the tip list are saved each on its own: a settings file that cannot be
+  // written must not cost the user the tips. Each part ends at its first error, keeping what
+  // was written; the message names every part that was not saved.
+  std::vector<std::string> failures;
   try {
-    store.writeInteger("NeuerSchein", form.Neuerschein);
-    for (int n = 1; n <= kCheckBoxes; ++n) {
-      if (CheckBox* box = form.checkBox(n)) store.writeBool(checkBoxValueName(n), box->checked());
-    }
-    store.writeBool("Plus5", false);
-    store.writeInteger("System", form.ComboBox1.itemIndex());
-    store.writeInteger("ComboBox2", form.ComboBox2.itemIndex());
-    store.writeInteger("ComboBox3", form.ComboBox3.itemIndex());
-    store.writeInteger("TippTop", form.TippTop);
-    store.writeInteger("TippLeft", form.TippLeft);
-    for (int n = 1; n <= kUpDowns; ++n) {
-      if (UpDown* upDown = form.upDown(n)) {
-        store.writeInteger("UpDown" + std::to_string(n), upDown->position());
-      }
-    }
-    store.writeInteger("Radio1", form.RadioGroup1.itemIndex());
-    store.writeDouble("Preis", form.Preis);
-    store.writeString("URLEdit", form.URLEdit.text());
-    store.writeString("ProxyHostEdit", form.ProxyHostEdit.text());
-    store.writeString("ProxyPortEdit", form.ProxyPortEdit.text());
-    store.writeString("ResultsSite", form.ResultsSiteEdit.text());
-    store.writeBool("AnyCertificate", form.AnyCertificateCheckBox.checked());
-    // A start date in the last days would leave the next run a window of almost no draws.
-    if (form.DateTimePicker2.date() > platform.today() - kSaveMarginDays) {
-      (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
-    }
-    store.writeDouble("DateTimePicker2", form.DateTimePicker2.date());
-    store.writeInteger("Land", form.Land);
-    store.flush();
+    writeSettings(form, platform, store);
+  } catch (const std::exception& error) {
+    failures.push_back(std::string("The settings could not be saved: ") + error.what());
+  }
+  try {
     saveTipList(form);
   } catch (const std::exception& error) {
-    // Saving ends at the first error; what was written stays. The user is told, so a setting
-    // or the tip list is not lost unnoticed.
-    platform.showMessage(std::string("The settings could not be saved: ") + error.what());
+    failures.push_back(std::string("The tip list could not be saved: ") + error.what());
   }
+  if (failures.empty()) return;
+  std::string message = failures.front();
+  for (std::size_t i = 1; i < failures.size(); ++i) message += "\n" + failures[i];
+  platform.showMessage(message);
 }
 
 void loadTipList(Form& form) {
   const std::filesystem::path path = std::filesystem::path(form.Home) / kTipListFile;
+  // Only a plain file: a pipe in its place would stop the start for ever.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return;
   std::ifstream in(path, std::ios::binary);
   if (!in) return;
-  std::ostringstream text;
-  text << in.rdbuf();
-  form.ListBox1.setLines(splitLines(text.str()));
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  // Written back as UTF-8 without a byte-order mark at closing.
+  form.ListBox1.setLines(splitLines(decodeTipFileText(bytes.str())));
 }
 
 void saveTipList(const Form& form) {
@@ -117,8 +140,17 @@ void saveTipList(const Form& form) {
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.flush();
   out.close();
-  if (!out) throw std::runtime_error("Cannot write " + scratch.string());
-  std::filesystem::rename(scratch, path);
+  std::error_code error;
+  if (!out) {
+    std::filesystem::remove(scratch, error);
+    throw std::runtime_error("Cannot write " + scratch.string());
+  }
+  std::filesystem::rename(scratch, path, error);
+  if (error) {
+    const std::string reason = error.message();
+    std::filesystem::remove(scratch, error);
+    throw std::runtime_error("Cannot replace " + path.string() + ": " + reason);
+  }
 }
 
 }  // namespace numora

@@ -14,8 +14,30 @@ namespace {
 constexpr DayCount kStatisticsYear = 365;
 
 void finishChange(DrawContext context) {
-  context.form.Label35.setCaption(context.form.Label29.caption());
-  Komplettcheck(context.form, context.platform);
+  Form& form = context.form;
+  form.Label35.setCaption(form.Label29.caption());
+  if (hasCurrentDraw(form)) {
+    Komplettcheck(form, context.platform);
+    return;
+  }
+  // Without a draw there is nothing to score: no hit list the evaluation report could price.
+  form.Statistik.fill(0);
+  form.ListBox2.clear();
+  form.StatusBar1.setPanel(0, "");
+}
+
+// After a switch to another lottery nothing of the other lottery's draw stays current.
+void clearCurrentDraw(Form& form) {
+  form.Datum1 = 0;
+  form.Zahl.fill(0);
+  form.Zahl5.fill(0);
+  form.Position = 0;
+  form.Label29.setCaption("");
+  form.Label35.setCaption("");
+  form.Label13.setCaption("Summer cross");  // its caption before any draw
+  form.Statistik.fill(0);
+  form.ListBox2.clear();
+  form.StatusBar1.setPanel(0, "");
 }
 
 // The history of the current lottery; throws when the file cannot be read.
@@ -24,6 +46,11 @@ std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
 }
 
 }  // namespace
+
+bool hasCurrentDraw(const Form& form) {
+  // A draw holds the numbers 1..70 only: twenty zeros are no draw.
+  return std::any_of(form.Zahl.begin() + 1, form.Zahl.end(), [](int n) { return n != 0; });
+}
 
 std::filesystem::path currentDrawFile(DrawContext context) {
   return context.reader.locate(context.form.Home, context.form.ZahlenFile);
@@ -129,6 +156,7 @@ void switchLottery(DrawContext context) {
     form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
   }
   (void)form.DateTimePicker1.setDate(context.platform.today());
+  clearCurrentDraw(form);
   showDrawByDate(context);
 }
 

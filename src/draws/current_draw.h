@@ -18,6 +18,9 @@ struct DrawContext {
   DrawFileReader& reader;
 };
 
+// True while a draw is current; false after a switch to a lottery without stored draws.
+bool hasCurrentDraw(const Form& form);
+
 // The draw file of the selected lottery.
 std::filesystem::path currentDrawFile(DrawContext context);
 
@@ -29,7 +32,8 @@ void showRecord(DrawContext context, const DrawRecord& record, std::size_t index
 void showDrawByDate(DrawContext context);
 void stepToPreviousDraw(DrawContext context);
 void stepToNextDraw(DrawContext context);
-// Selects the other lottery: its draw file, its picker limits and its latest draw.
+// Selects the other lottery: its draw file, its picker limits and its latest draw; without a
+// stored draw no draw is current (empty caption, no numbers, empty hit list).
 void switchLottery(DrawContext context);
 
 }  // namespace numora

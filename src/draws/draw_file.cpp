@@ -6,6 +6,10 @@
 #include <cstring>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace numora {
 namespace {
 
@@ -18,6 +22,28 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 
 std::string errorText(const std::filesystem::path& path, const char* what) {
   return std::string(what) + " \"" + path.string() + "\": " + std::strerror(errno);
+}
+
+std::string notRegularText(const std::filesystem::path& path) {
+  return "\"" + path.string() +
+         "\" is not a regular file (a folder, a pipe or a device), so it cannot hold the draws. "
+         "Remove it or rename it; the update then starts a new draw file.";
+}
+
+// Opens without waiting: a named pipe would block the open itself for ever.
+int openRegular(const std::filesystem::path& path, int flags) {
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (errno == ENXIO || errno == EISDIR) throw DrawFileError(notRegularText(path));
+    throw DrawFileError(errorText(path, "Cannot open file"));
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw DrawFileError(notRegularText(path));
+  }
+  (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
 }
 
 }  // namespace
@@ -49,6 +75,11 @@ std::filesystem::path DrawFileReader::locate(const std::string& home,
 
 std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
+  std::error_code statusError;
+  const auto status = fs::status(path, statusError);
+  if (!statusError && fs::exists(status) && !fs::is_regular_file(status)) {
+    throw DrawFileError(notRegularText(path));
+  }
   std::error_code sizeError;
   std::error_code timeError;
   const auto size = fs::file_size(path, sizeError);
@@ -59,14 +90,18 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   }
   if (history_ && path == path_ && size == size_ && modified == modified_) return history_;
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DrawFileError(errorText(path, "Cannot open file"));
+  const int fd = openRegular(path, O_RDONLY);
   const std::size_t whole = static_cast<std::size_t>(size / DrawRecord::kSize);
   std::vector<std::uint8_t> bytes(whole * DrawRecord::kSize);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-    throw DrawFileError("Read error in \"" + path.string() + "\"");
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<std::size_t>(got);
   }
+  ::close(fd);
+  if (done != bytes.size()) throw DrawFileError("Read error in \"" + path.string() + "\"");
 
   auto history = std::make_shared<DrawHistory>();
   history->records.reserve(whole);
@@ -88,22 +123,29 @@ void DrawFileReader::invalidate() {
 
 DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader)
     : path_(path), reader_(reader) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  if (fs::exists(path, error)) {
-    const auto size = fs::file_size(path, error);
-    if (!error && size % DrawRecord::kSize != 0) {
-      fs::resize_file(path, size - size % DrawRecord::kSize, error);
-      if (error) throw DrawFileError("Cannot repair \"" + path.string() + "\": " + error.message());
-    }
+  const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT);
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && status.st_size % DrawRecord::kSize != 0 &&
+      ::ftruncate(fd, status.st_size - status.st_size % DrawRecord::kSize) != 0) {
+    const std::string text = errorText(path, "Cannot repair");
+    ::close(fd);
+    throw DrawFileError(text);
   }
-  file_ = std::fopen(path.c_str(), "ab");
-  if (!file_) throw DrawFileError(errorText(path, "Cannot open file"));
+  file_ = ::fdopen(fd, "ab");
+  if (!file_) {
+    const std::string text = errorText(path, "Cannot open file");
+    ::close(fd);
+    throw DrawFileError(text);
+  }
   reader_.invalidate();
 }
 
 DrawFileAppender::~DrawFileAppender() {
-  if (file_) std::fclose(file_);
+  // A run that ended with an error keeps its appends too; errors here have no one to go to.
+  if (!file_) return;
+  (void)std::fflush(file_);
+  (void)::fsync(::fileno(file_));
+  std::fclose(file_);
 }
 
 void DrawFileAppender::append(const DrawRecord& record) {
@@ -117,7 +159,10 @@ void DrawFileAppender::append(const DrawRecord& record) {
 
 void DrawFileAppender::close() {
   if (!file_) return;
-  const bool ok = std::fclose(file_) == 0;
+  // On the disk before the run reports success: a power loss then cannot take the new draws or
+  // leave zeros in their place.
+  const bool synced = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+  const bool ok = std::fclose(file_) == 0 && synced;
   file_ = nullptr;
   reader_.invalidate();
   if (!ok) throw DrawFileError(errorText(path_, "Cannot close"));

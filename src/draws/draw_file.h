@@ -32,7 +32,8 @@ class DrawFileReader {
  public:
   // drawFilePath, remembered while the file it found exists (a step need not search the folder).
   std::filesystem::path locate(const std::string& home, const std::string& zahlenFile);
-  // The whole records of the file; throws DrawFileError when the file cannot be read.
+  // The whole records of the file; throws DrawFileError when the file cannot be read or is no
+  // regular file (a pipe or a device would block or never end).
   std::shared_ptr<const DrawHistory> load(const std::filesystem::path& path);
   // Forget the cached history, after a write.
   void invalidate();
@@ -50,8 +51,9 @@ class DrawFileReader {
   int readsFromDisk_ = 0;
 };
 
-// Appends records to a draw file, creating it when missing. A torn last record (a length that
-// is not a multiple of 40) is cut off first, so new records stay aligned.
+// Appends records to a draw file, creating it when missing and refusing anything that is not a
+// regular file. A torn last record (a length that is not a multiple of 40) is cut off first, so
+// new records stay aligned. Closing syncs the appends to the disk.
 class DrawFileAppender {
  public:
   DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader);

@@ -52,14 +52,27 @@ struct Transfer {
   std::string body;
   std::string statusLine;
   long readTimeoutMs = 0;
+  long totalTimeoutMs = 0;
+  std::size_t maxBodyBytes = 0;
+  const std::atomic<bool>* cancel = nullptr;
+  Clock::time_point started = Clock::now();
   Clock::time_point lastMove = Clock::now();
   curl_off_t counts[4] = {-1, -1, -1, -1};
   bool readTimedOut = false;
+  bool totalTimedOut = false;
+  bool tooLarge = false;
+  bool cancelled = false;
 };
 
 size_t writeBody(char* data, size_t size, size_t count, void* user) {
+  auto& transfer = *static_cast<Transfer*>(user);
+  // An endless answer would otherwise grow the memory without limit.
+  if (transfer.body.size() + size * count > transfer.maxBodyBytes) {
+    transfer.tooLarge = true;
+    return 0;  // curl ends the transfer with a write error
+  }
   try {
-    static_cast<Transfer*>(user)->body.append(data, size * count);
+    transfer.body.append(data, size * count);
   } catch (const std::bad_alloc&) {
     return 0;  // curl ends the transfer with a write error; no exception crosses C code
   }
@@ -76,14 +89,28 @@ size_t readHeader(char* data, size_t size, size_t count, void* user) {
   return size * count;
 }
 
-// The read time-out: the request ends when no byte moved in either direction for readTimeoutMs.
-// CURLOPT_TIMEOUT would cap the whole transfer and cut off a slow but steady page. The clock only
-// runs once the connection is up; until then the connect time-out is in charge.
+long long millisecondsSince(Clock::time_point then, Clock::time_point now) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(now - then).count();
+}
+
+// Called by curl at least once a second while a request runs: the caller's stop, the limit of
+// the whole request, and the read time-out, which ends the request when no byte moved in either
+// direction for readTimeoutMs. The read clock only runs once the connection is up; until then
+// the connect time-out is in charge.
 int watchProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal,
                   curl_off_t ulNow) {
   auto& transfer = *static_cast<Transfer*>(user);
-  if (transfer.readTimeoutMs <= 0) return 0;  // no read time-out
   const auto now = Clock::now();
+  if (transfer.cancel && transfer.cancel->load()) {
+    transfer.cancelled = true;
+    return 1;
+  }
+  if (transfer.totalTimeoutMs > 0 &&
+      millisecondsSince(transfer.started, now) >= transfer.totalTimeoutMs) {
+    transfer.totalTimedOut = true;
+    return 1;
+  }
+  if (transfer.readTimeoutMs <= 0) return 0;  // no read time-out
   curl_off_t preTransferUs = 0;
   curl_easy_getinfo(transfer.handle, CURLINFO_PRETRANSFER_TIME_T, &preTransferUs);
   const curl_off_t counts[4] = {dlTotal, dlNow, ulTotal, ulNow};
@@ -96,11 +123,16 @@ int watchProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t u
     transfer.lastMove = now;
     return 0;
   }
-  const auto idleMs =
-      std::chrono::duration_cast<std::chrono::milliseconds>(now - transfer.lastMove).count();
-  if (idleMs < transfer.readTimeoutMs) return 0;
+  if (millisecondsSince(transfer.lastMove, now) < transfer.readTimeoutMs) return 0;
   transfer.readTimedOut = true;
   return 1;
+}
+
+std::string sizeText(std::size_t bytes) {
+  constexpr std::size_t kMegabyte = 1024 * 1024;
+  if (bytes >= kMegabyte && bytes % kMegabyte == 0)
+    return std::to_string(bytes / kMegabyte) + " MB";
+  return std::to_string(bytes) + " bytes";
 }
 
 std::string proxyAddress(const HttpRequest& request) {
@@ -168,6 +200,9 @@ class CurlHttpClient : public HttpClient {
     Transfer transfer;
     transfer.handle = handle_;
     transfer.readTimeoutMs = request.readTimeoutMs;
+    transfer.totalTimeoutMs = request.totalTimeoutMs;
+    transfer.maxBodyBytes = request.maxBodyBytes;
+    transfer.cancel = request.cancel;
     char errorText[CURL_ERROR_SIZE] = {};
 
     CURL* h = handle_;
@@ -215,6 +250,13 @@ class CurlHttpClient : public HttpClient {
     curl_easy_setopt(h, CURLOPT_HEADERDATA, nullptr);
 
     if (result != CURLE_OK) {
+      if (transfer.cancelled) throw RequestCancelled();
+      if (transfer.tooLarge)
+        throw HttpError("The answer of the results site is larger than " +
+                        sizeText(request.maxBodyBytes) + "; no results page is that large");
+      if (transfer.totalTimedOut)
+        throw HttpError("The results site did not finish its answer within " +
+                        std::to_string(request.totalTimeoutMs / 1000) + " s");
       if (transfer.readTimedOut)
         throw HttpError("Read timed out after " + std::to_string(request.readTimeoutMs) + " ms");
       std::string message = errorText[0] ? errorText : curl_easy_strerror(result);

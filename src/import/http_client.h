@@ -1,8 +1,10 @@
 // The web client of the results import: one multipart form POST, its answer's body and status
 // line. A failed request (no connection, time-out, TLS failure, error status, too many
-// redirects) raises HttpError with a text that says what happened.
+// redirects, an answer over the size cap) raises HttpError with a text that says what happened;
+// a request given up on the caller's word raises RequestCancelled.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -13,6 +15,11 @@ namespace numora {
 class HttpError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+class RequestCancelled : public HttpError {
+ public:
+  RequestCancelled() : HttpError("The request was stopped") {}
 };
 
 struct FormField {
@@ -30,7 +37,13 @@ struct HttpRequest {
   std::string caFile;             // an extra CA bundle to trust (tests); empty: system only
   long connectTimeoutMs = 5000;
   long readTimeoutMs = 5000;  // no byte for this long ends the request
+  // The whole request, however steadily the bytes come, ends after this long.
+  long totalTimeoutMs = 60000;
+  // A month page is about 100 KB; an answer beyond this is no results page.
+  std::size_t maxBodyBytes = 4 * 1024 * 1024;
   long maxRedirects = 15;
+  // Set from another thread to end the request within a second.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 struct HttpResponse {

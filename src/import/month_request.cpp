@@ -1,5 +1,6 @@
 #include "import/month_request.h"
 
+#include <atomic>
 #include <chrono>
 #include <future>
 
@@ -59,13 +60,20 @@ HttpRequest monthRequest(const Form& form, int lotteryIndex, DayCount day) {
   return request;
 }
 
-void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day) {
-  const HttpRequest request = monthRequest(form, lotteryIndex, day);
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day,
+                const std::function<bool()>& stopRequested) {
+  HttpRequest request = monthRequest(form, lotteryIndex, day);
+  std::atomic<bool> cancel{false};
+  request.cancel = &cancel;
   form.StatusBar1.setPanel(0, "Loading");
   platform.repaint();
-  // The request runs beside the window, which keeps painting and answering meanwhile.
+  // The request runs beside the window, which keeps painting and answering meanwhile; a stop or
+  // the closing window gives it up.
   auto answer = std::async(std::launch::async, [&] { return http.post(request); });
-  while (answer.wait_for(kEventInterval) != std::future_status::ready) platform.processEvents();
+  while (answer.wait_for(kEventInterval) != std::future_status::ready) {
+    platform.processEvents();
+    if (stopRequested()) cancel = true;
+  }
   HttpResponse response;
   try {
     response = answer.get();

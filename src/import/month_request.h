@@ -2,6 +2,7 @@
 // the user set on the "Internet-Options" tab. The page text goes into Memo1.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,8 +32,10 @@ std::optional<std::string> resultsSiteAddress(const Form& form, const std::strin
 HttpRequest monthRequest(const Form& form, int lotteryIndex, DayCount day);
 
 // Sends the request, keeps the page in Memo1 and sets the status texts. The window keeps
-// processing events while the request runs. A failed request throws HttpError and leaves Memo1
-// as it was.
-void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day);
+// processing events while the request runs; once stopRequested says so, the request is given up
+// within a second (RequestCancelled). A failed request throws HttpError and leaves Memo1 as it
+// was.
+void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryIndex, DayCount day,
+                const std::function<bool()>& stopRequested);
 
 }  // namespace numora

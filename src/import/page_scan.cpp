@@ -51,19 +51,55 @@ std::optional<std::string_view> locateDraw(std::string_view page, DayCount day, 
   return rest;
 }
 
-ReadNumbers readNumbers(std::string_view rest) {
-  ReadNumbers read;
-  const std::size_t row = pos(kRowStart, rest);
-  rest.remove_prefix(row);  // up to and including the "<" of the row marker
-  for (int i = 0; i < 20; ++i) {
-    const std::size_t cell = pos(kCellStart, rest);
-    // A missing cell marker deletes nothing: the text found next is read instead.
-    if (cell != 0) rest.remove_prefix(std::min(rest.size(), cell + 3));
-    const std::string_view text = rest.substr(0, rest.find('<'));
-    const auto number = parseStrictInt(trim(text));
-    if (!number) return ReadNumbers{};
-    read.numbers[static_cast<std::size_t>(i)] = *number;
+namespace {
+
+constexpr std::string_view kRowEnd = "</tr>";
+constexpr std::string_view kCellEnd = "</td>";
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// True when the text holds a date key "(yyyy-mm-dd" of any date.
+bool holdsDateKey(std::string_view text) {
+  constexpr std::string_view kShape = "(dddd-dd-dd";
+  for (std::size_t at = text.find('('); at != std::string_view::npos; at = text.find('(', at + 1)) {
+    if (text.size() - at < kShape.size()) return false;
+    bool fits = true;
+    for (std::size_t i = 1; fits && i < kShape.size(); ++i) {
+      fits = kShape[i] == 'd' ? isDigit(text[at + i]) : text[at + i] == kShape[i];
+    }
+    if (fits) return true;
   }
+  return false;
+}
+
+}  // namespace
+
+ReadNumbers readNumbers(std::string_view rest) {
+  // The draw's own row: the first row after its date, before any other date, closed by "</tr>".
+  // A page cut inside the row, or a date row without a numbers row, gives no numbers at all.
+  const std::size_t start = rest.find(kRowStart);
+  if (start == std::string_view::npos || holdsDateKey(rest.substr(0, start))) return {};
+  std::string_view row = rest.substr(start + kRowStart.size() - kCellStart.size());
+  const std::size_t end = row.find(kRowEnd);
+  if (end == std::string_view::npos) return {};
+  row = row.substr(0, end);
+
+  ReadNumbers read;
+  std::size_t cells = 0;
+  for (row = trimLeft(row); !row.empty(); row = trimLeft(row)) {
+    // Exactly twenty whole cells "<td>number</td>", nothing else in the row.
+    if (!row.starts_with(kCellStart) || cells == read.numbers.size()) return {};
+    row.remove_prefix(kCellStart.size());
+    const std::size_t close = row.find('<');
+    if (close == std::string_view::npos || !row.substr(close).starts_with(kCellEnd)) return {};
+    const auto number = parseStrictInt(trim(row.substr(0, close)));
+    if (!number) return {};
+    read.numbers[cells++] = *number;
+    row.remove_prefix(close + kCellEnd.size());
+  }
+  if (cells != read.numbers.size()) return {};
   read.result = read.numbers[0] == 0 ? ReadNumbers::Result::NoDraw : ReadNumbers::Result::Numbers;
   return read;
 }

@@ -1,6 +1,6 @@
 // Scanning a month's results page for one draw: the date key "(yyyy-mm-dd" locates the date,
-// "E&nbsp" marks the evening draw of Daily Keno, and the numbers are the texts of the first
-// twenty table cells after the next "<tr><td>".
+// "E&nbsp" marks the evening draw of Daily Keno, and the numbers are the texts of the twenty
+// table cells of the row "<tr><td>...</tr>" that follows the date.
 #pragma once
 
 #include <array>
@@ -29,8 +29,9 @@ struct ReadNumbers {
   std::array<int, 20> numbers{};
 };
 
-// The twenty cell texts as read; a cell that is no integer fails the row, a first number 0
-// means no draw.
+// The twenty cell texts of the draw's own row. The row fails when another date comes before
+// it, when it is not closed by "</tr>", or when it holds anything but exactly twenty cells
+// "<td>integer</td>" (blanks around the number allowed). A first number 0 means no draw.
 ReadNumbers readNumbers(std::string_view rest);
 
 // True for 20 distinct numbers 1..70, the only rows the draw file takes.

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "draws/damaged_records.h"
 #include "draws/draw_caption.h"
 #include "draws/lottery.h"
 #include "evaluation/evaluation_report.h"
 #include "import/month_request.h"
 #include "import/page_scan.h"
+#include "import/results_page_check.h"
 
 namespace numora {
 namespace {
@@ -44,8 +46,9 @@ bool isLaterThan(const DrawRecord& candidate, const std::optional<DrawRecord>& l
 
 class UpdateRun {
  public:
-  explicit UpdateRun(UpdateContext context)
+  UpdateRun(UpdateContext context, UpdateTrigger trigger)
       : c_(context),
+        trigger_(trigger),
         form_(context.form),
         lotteryIndex_(form_.lotteryIndex() == kKenoAtlantic ? kKenoAtlantic : kDailyKeno),
         lottery_(lottery(lotteryIndex_)) {}
@@ -55,7 +58,7 @@ class UpdateRun {
     // Without a results site or with a proxy port that is no number nothing is touched.
     (void)monthRequest(form_, lotteryIndex_, picked);
     try {
-      walk(picked);
+      walk();
     } catch (...) {
       // The picker stays on the day that failed (the picked date when the run never got past
       // it), so show by date still finds the latest stored draw; the next run takes its start
@@ -68,33 +71,34 @@ class UpdateRun {
  private:
   // The run keeps the lottery and the day it started with, whatever the user changes in the
   // window meanwhile; the picker only shows the day in progress.
-  void walk(DayCount picked) {
+  void walk() {
     RunningState running(form_, c_.platform);
     const auto path = currentDrawFile(DrawContext{form_, c_.platform, c_.reader});
     DrawFileAppender appender(path, c_.reader);  // creates a missing file
     const auto history = c_.reader.load(path);
-    if (!history->records.empty()) last_ = history->records.back();
-    // A record repeats the meaningless bytes of the last one; zeros in an empty file.
-    if (last_) {
-      template_.extra = last_->extra;
-      template_.reserved = last_->reserved;
-    }
+    startAfterSoundDraws(history->records, path.filename().string());
     bool eveningDue = last_ && last_->isMidday();
-    day_ = firstDay(picked, eveningDue);
+    day_ = firstDay(eveningDue);
     showDay();
     int lastMonth = 0;
     const bool daily = lotteryIndex_ == kDailyKeno;
 
-    while (isDue(day_) && form_.SpeedButton8.visible()) {
+    while (isDue(day_) && !stopRequested()) {
       const DayCount today = day_;
       const int month = decodeDate(today).month;
       if (month != lastMonth) {
         lastMonth = month;
-        fetchMonth(form_, c_.platform, c_.http, lotteryIndex_, today);
+        try {
+          fetchMonth(form_, c_.platform, c_.http, lotteryIndex_, today,
+                     [this] { return stopRequested(); });
+        } catch (const RequestCancelled&) {
+          break;  // stopped while the page was loading: the run ends as after a pass
+        }
+        checkMonthPage(today);
       }
       c_.platform.processEvents();
       const std::string_view page = form_.Memo1.text();
-      if (daily && !page.empty()) {
+      if (daily) {
         if (!locateDraw(page, today, DrawSought::First)) {
           eveningDue = !eveningDue;
         } else if (eveningDue) {
@@ -123,15 +127,47 @@ class UpdateRun {
     showEvaluationReport(form_, c_.platform);
   }
 
-  // The day after the picked date (the picked date itself when the evening draw of a stored
-  // midday draw is due), but never after the first draw not stored yet, which would leave a gap
-  // no later run fills, and never before the lottery's first draw date. An empty file has its
-  // whole history due.
-  DayCount firstDay(DayCount picked, bool eveningDue) const {
+  // The last sound draw of the file is where the run goes on; damaged records (zeros after a
+  // power loss, an impossible date, one out of order) are reported, never taken as the last draw.
+  void startAfterSoundDraws(const std::vector<DrawRecord>& records, const std::string& fileName) {
+    const DrawFileCheck check = checkDrawRecords(records, lottery_, c_.platform.today());
+    if (check.lastSound) last_ = records[*check.lastSound];
+    // A record repeats the meaningless bytes of the last sound one; zeros without one.
+    if (last_) {
+      template_.extra = last_->extra;
+      template_.reserved = last_->reserved;
+    }
+    if (check.damaged.empty()) return;
+    const std::string message = damagedRecordsMessage(fileName, check, records.size());
+    // At activation the user is told once per program run; later the hint line says it.
+    if (trigger_ == UpdateTrigger::Activation && c_.state.damageShown) {
+      form_.StatusBar1.setPanel(1, message);
+      return;
+    }
+    c_.state.damageShown = true;
+    c_.platform.showMessage(message);
+  }
+
+  // The day after the last sound draw (its date when the evening draw of a stored midday draw is
+  // due). Starting earlier would only fetch draws that are stored already; starting later would
+  // leave a gap no later run fills. An empty file has its lottery's whole history due.
+  DayCount firstDay(bool eveningDue) const {
     if (!last_) return lottery_.firstDrawDate;
-    const DayCount afterLast = eveningDue ? last_->date : last_->date + 1;
-    const DayCount start = std::min(eveningDue ? picked : picked + 1, afterLast);
-    return std::max(start, lottery_.firstDrawDate);
+    return std::max(eveningDue ? last_->date : last_->date + 1, lottery_.firstDrawDate);
+  }
+
+  bool stopRequested() const { return !form_.SpeedButton8.visible() || form_.closing; }
+
+  // A page cut off in transfer, or one without any draw of a month whose days before today are
+  // due, cannot say which draws exist: the run ends before it stores anything behind a hole.
+  void checkMonthPage(DayCount day) const {
+    const std::string_view page = form_.Memo1.text();
+    const CivilDate date = decodeDate(day);
+    // Today's draws may simply not be out yet.
+    if (day < c_.platform.today() && !listsMonth(page, date.year, date.month)) {
+      throw ResultsPageError(emptyMonthMessage(day));
+    }
+    if (!page.empty() && !isCompletePage(page)) throw ResultsPageError(incompletePageMessage(day));
   }
 
   void showDay() { (void)form_.DateTimePicker1.setDate(day_); }
@@ -146,15 +182,25 @@ class UpdateRun {
     showDay();
   }
 
+  // The date is on the page: the draw sought must be there and readable, or the run ends.
   void take(DrawFileAppender& appender, std::string_view page, DayCount date, DrawSought which,
             bool midday) {
     form_.Datum1 = date;
     form_.Zahl5.fill(0);
+    const std::string drawName = which == DrawSought::First    ? "draw"
+                                 : which == DrawSought::Midday ? "midday draw"
+                                                               : "evening draw";
     const auto rest = locateDraw(page, date, which);
-    if (!rest) return;
+    if (!rest || rest->empty()) {
+      // Today's evening draw may not be out yet; nothing after it is due.
+      if (which == DrawSought::Evening && date == c_.platform.today()) return;
+      throw ResultsPageError(missingDrawMessage(date, drawName));
+    }
     const ReadNumbers read = readNumbers(*rest);
-    // Only a whole draw of 20 distinct numbers 1..70 reaches the draw file.
-    if (read.result != ReadNumbers::Result::Numbers || !isValidDraw(read.numbers)) return;
+    // Only a whole draw of 20 distinct numbers 1..70 from its own row reaches the draw file.
+    if (read.result != ReadNumbers::Result::Numbers || !isValidDraw(read.numbers)) {
+      throw ResultsPageError(rejectedDrawMessage(date, drawName));
+    }
 
     DrawRecord record = template_;
     record.date = date;
@@ -175,6 +221,7 @@ class UpdateRun {
   }
 
   UpdateContext c_;
+  const UpdateTrigger trigger_;
   Form& form_;
   const int lotteryIndex_;
   const Lottery& lottery_;
@@ -189,7 +236,7 @@ void runUpdate(UpdateContext context, UpdateTrigger trigger) {
   // One run at a time: a click or an activation during a run does not start another.
   if (context.form.SpeedButton8.visible()) return;
   try {
-    UpdateRun(context).run();
+    UpdateRun(context, trigger).run();
   } catch (const std::exception& error) {
     if (trigger == UpdateTrigger::Button) throw;
     const bool missingSite = dynamic_cast<const NoResultsSiteError*>(&error) != nullptr;

@@ -15,6 +15,8 @@ struct UpdateRunState {
   // A failed request at activation is shown in a message box once; later activations only put
   // the error into the hint line, so an offline user is not stopped after every dialog.
   bool activationFailureShown = false;
+  // Damaged records of the draw file are shown in a message box once at activation as well.
+  bool damageShown = false;
 };
 
 struct UpdateContext {

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t kMostNumberTexts = 26;
 
-// The number texts of a tip line, split at its commas; blanks are kept.
+// The number texts of a tip line, split at its commas.
 std::vector<std::string_view> numberTexts(std::string_view line) {
   std::vector<std::string_view> texts;
   while (texts.size() < kMostNumberTexts) {
@@ -26,7 +26,9 @@ std::vector<std::string_view> numberTexts(std::string_view line) {
 
 void preselect(NumberChoiceDialog& dialog, const std::string& line) {
   for (const std::string_view text : numberTexts(line)) {
-    const auto number = parseStrictInt(text);
+    // Blanks around a number are ignored, as the full check ignores them after a comma, so a
+    // tip the full check reads whole opens whole and OK keeps it.
+    const auto number = parseStrictInt(trim(text));
     // A text that is no number 0..70 ends the preselection; 0 has no box.
     if (!number || *number < 0 || *number > NumberChoiceDialog::kNumbers) return;
     if (*number != 0) dialog.chooseHighlighted(*number);

@@ -1,6 +1,7 @@
 #include "app/settings_persistence.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "support/app_fixture.h"
 
@@ -129,6 +130,37 @@ TEST_F(SettingsTest, AFailedSavingIsReportedAndKeepsWhatWasWritten) {
             (std::vector<std::string>{"The settings could not be saved: disk full"}));
   EXPECT_EQ(store.readInteger("UpDown18"), 4);
   EXPECT_FALSE(store.contains("ProxyHostEdit"));
+}
+
+// The settings and the tip list are saved each on its own; the message names what failed.
+TEST_F(SettingsTest, EachPartIsSavedOnItsOwnAndEveryFailureIsNamed) {
+  BrokenStore brokenStore;
+  TForm1 form1(platform, brokenStore, home.home());
+  form1.FormCreate(TForm1::kClientHeight);
+  form1.form.ListBox1.setLines({"01,02"});
+  form1.FormClose();
+  EXPECT_EQ(home.readBytes("tipps.txt"), "01,02\r\n");
+
+  // A folder in the tip file's place: the settings are still written.
+  std::filesystem::create_directories(home.file("other") / "tipps.txt" / "x");
+  form1.form.Home = (home.file("other") / "").string();
+  form1.FormClose();
+  ASSERT_EQ(platform.messages().size(), 2u);
+  EXPECT_EQ(platform.messages()[1].rfind("The settings could not be saved: disk full\nThe tip "
+                                         "list could not be saved: Cannot replace ",
+                                         0),
+            0u)
+      << platform.messages()[1];
+
+  TForm1 sound(platform, settings, home.home());
+  sound.FormCreate(TForm1::kClientHeight);
+  sound.form.Home = form1.form.Home;
+  sound.form.UpDown18.setPosition(4);
+  sound.FormClose();
+  ASSERT_EQ(platform.messages().size(), 3u);
+  EXPECT_EQ(platform.messages()[2].rfind("The tip list could not be saved: ", 0), 0u);
+  EXPECT_EQ(settings.readInteger("UpDown18"), 4);
+  EXPECT_FALSE(std::filesystem::exists(home.file("other") / "tipps.txt.new"));
 }
 
 }  // namespace

@@ -57,6 +57,22 @@ TEST_F(TipEditingTest, PreselectionStopsAtTheFirstNumberWithoutABox) {
   EXPECT_EQ(form1->Form6.box(15).colour, BoxColour::Neutral);
 }
 
+// Number texts are read as the full check reads them, so OK without changes keeps the tip.
+TEST_F(TipEditingTest, BlanksAroundTheNumbersDoNotShortenTheTip) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"01, 02, 03, 04, 05", "01,02,03,04,05"},
+      {" 7 ,\t9 , 70", "07,09,70"},
+      {"3,15", "03,15"},
+  };
+  for (const auto& [line, kept] : cases) {
+    SCOPED_TRACE(line);
+    form().ListBox1.setLines({line});
+    form().ListBox1.setItemIndex(0);
+    edit(ModalResult::Ok);
+    EXPECT_EQ(form().ListBox1.lines(), (std::vector<std::string>{kept}));
+  }
+}
+
 TEST_F(TipEditingTest, CancelKeepsTheLineAndAnAddedEmptyLineIsRemoved) {
   form().ListBox1.setLines({"05,06"});
   form().ListBox1.setItemIndex(0);

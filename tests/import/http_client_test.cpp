@@ -4,10 +4,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "import/http_client.h"
 #include "support/results_site.h"
@@ -239,6 +242,47 @@ TEST_F(HttpClientTest, SlowButSteadyPageIsNotCutOff) {
   HttpRequest request = monthRequest(site);
   request.readTimeoutMs = 1000;
   EXPECT_EQ(client->post(request).body, page(site, "kenoatlantic-2023-05.html"));
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// An answer without end is cut at the size cap instead of growing the memory without limit.
+TEST_F(HttpClientTest, EndlessAnswerEndsAtTheSizeCap) {
+  site.endlessPage();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(errorOf(*client, monthRequest(site)),
+            "The answer of the results site is larger than 4 MB; no results page is that large");
+  EXPECT_LT(secondsSince(start), 5.0);
+}
+
+// A site that keeps sending a byte now and then, never silent long enough for the read
+// time-out, is still given up after the limit of the whole request.
+TEST_F(HttpClientTest, DrippingAnswerEndsAtTheLimitOfTheWholeRequest) {
+  site.drip(300);
+  HttpRequest request = monthRequest(site);
+  request.totalTimeoutMs = 2000;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(errorOf(*client, request), "The results site did not finish its answer within 2 s");
+  EXPECT_LT(secondsSince(start), 3.5);
+}
+
+// "Stop reading" and closing the window end a waiting request within a second.
+TEST_F(HttpClientTest, ACancelEndsAWaitingRequestWithinASecond) {
+  site.stall(8);
+  HttpRequest request = monthRequest(site);
+  request.readTimeoutMs = 20000;
+  std::atomic<bool> cancel{false};
+  request.cancel = &cancel;
+  std::thread stopper([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    cancel = true;
+  });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(client->post(request), RequestCancelled);
+  stopper.join();
+  EXPECT_LT(secondsSince(start), 1.3 + 0.3);
 }
 
 TEST_F(HttpClientTest, RefusedConnectionFailsNamingTheAddress) {

@@ -65,9 +65,15 @@ TEST(PageScan, DateKey) {
 
 const DayCount kDay = encodeDate(2023, 5, 5);
 
+// A numbers row of twenty cells that begins with the given cells ("3</td><td>9").
 std::string row(const std::string& firstCells) {
   std::string text = "<tr><td>" + firstCells;
-  for (int n = 50; n < 70; ++n) text += "</td><td>" + std::to_string(n);
+  int cells = 1;
+  for (auto at = firstCells.find("</td><td>"); at != std::string::npos;
+       at = firstCells.find("</td><td>", at + 1)) {
+    ++cells;
+  }
+  for (int n = 50 + cells; n < 70; ++n) text += "</td><td>" + std::to_string(n);
   return text + "</td></tr>";
 }
 
@@ -91,10 +97,23 @@ TEST(PageScan, ReadsTheCellsOfTheRowAfterTheDate) {
       {"letters", "(2023-05-05)" + row("x3</td><td>9"), ReadNumbers::Result::Failed, 0, 0},
       {"empty cell", "(2023-05-05)" + row("</td><td>9"), ReadNumbers::Result::Failed, 0, 0},
       {"first cell 0", "(2023-05-05)" + row("0</td><td>9"), ReadNumbers::Result::NoDraw, 0, 9},
-      // A missing cell marker deletes nothing, so the last cell is read again and again; the
-      // update run refuses such a row for its repeated numbers.
-      {"too few cells", "(2023-05-05)<tr><td>1</td><td>2</td></tr>", ReadNumbers::Result::Numbers,
-       1, 2},
+      {"blanks between cells", "(2023-05-05)" + row("3</td><td>9").replace(9, 9, "</td>\n <td>"),
+       ReadNumbers::Result::Numbers, 3, 9},
+      // A draw's numbers come from its own row only: never from the next draw's row, never
+      // from a cell cut off in transfer.
+      {"19 cells", "(2023-05-05)<tr><td>1</td><td>2</td></tr><tr><td>" + row("3").substr(8),
+       ReadNumbers::Result::Failed, 0, 0},
+      {"21 cells", "(2023-05-05)" + row("3").replace(row("3").size() - 5, 0, "<td>4</td>"),
+       ReadNumbers::Result::Failed, 0, 0},
+      {"no numbers row before the next date",
+       "(2023-05-05)</td></tr><tr class=\"date\"><td>(2023-05-06)</td></tr>" + row("3"),
+       ReadNumbers::Result::Failed, 0, 0},
+      {"cut inside the last cell", "(2023-05-05)" + row("3").substr(0, row("3").size() - 13),
+       ReadNumbers::Result::Failed, 0, 0},
+      {"cut after the last cell", "(2023-05-05)" + row("3").substr(0, row("3").size() - 5),
+       ReadNumbers::Result::Failed, 0, 0},
+      {"text between cells", "(2023-05-05)" + row("3</td>x<td>9"), ReadNumbers::Result::Failed, 0,
+       0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <limits>
+
 #include "draws/lottery.h"
 #include "form/scripted_platform.h"
 #include "import/month_request.h"
 #include "support/draw_fixtures.h"
 #include "support/results_pages.h"
+#include "support/results_site.h"
 #include "support/temp_home.h"
 
 namespace numora {
@@ -162,28 +168,164 @@ TEST_F(UpdateRunTest, DatesMissingFromThePageAreSkipped) {
   EXPECT_EQ(stored(), listed);
 }
 
-TEST_F(UpdateRunTest, AnUnreadableOrInvalidRowIsSkippedAndTheNextDrawStillTaken) {
-  useLottery(kDailyKeno);
-  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 6), 4);
-  std::string page = test::monthPage(true, 2023, 5, draws);
-  // The midday row of 04.05. has a tag in its first cell; the evening row of 05.05. a 71.
-  const auto spoil = [&](const std::string& marker, const std::string& from,
-                         const std::string& to) {
-    const auto at = page.find(marker);
-    ASSERT_NE(at, std::string::npos);
-    const auto cell = page.find(from, at + marker.size());
-    page.replace(cell, from.size(), to);
+// A due draw that the page should hold but does not give ends the run as a failed request
+// does: the draws before it stay, nothing is stored behind the hole, the picker waits on that
+// day, and the next run, given a sound page, completes the file exactly.
+TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesItAgain) {
+  struct Case {
+    const char* name;
+    bool daily;
+    std::function<std::string(std::string)> spoil;
+    int failingDay;  // of May 2023
+    std::string message;
+    bool middayKept = false;  // the evening draw failed: its midday draw is stored
   };
-  spoil("(2023-05-04) M&nbsp;", "<tr><td>", "<tr><td><b>");
-  spoil("(2023-05-05) E&nbsp;", "</td><td>", "</td><td>71</td><td>");
-  site.setPage("dailykeno-numbers", 2023, 5, page);
-  showAndRun(at(2023, 5, 7, 8, 0));
-  std::vector<DrawRecord> expected;
-  for (std::size_t i = 0; i < draws.size(); ++i) {
-    if (i == 6 || i == 9) continue;  // 04.05. midday, 05.05. evening
-    expected.push_back(draws[i]);
+  // Replaces the first occurrence of from after the marker.
+  const auto after = [](std::string page, const std::string& marker, const std::string& from,
+                        const std::string& to) {
+    const auto cell = page.find(from, page.find(marker) + marker.size());
+    return page.replace(cell, from.size(), to);
+  };
+  const auto cutAfter = [](std::string page, const std::string& marker, std::size_t keep) {
+    return page.substr(0, page.find(marker) + keep);
+  };
+  const std::string again =
+      "; the draws before it are kept and the next update fetches that day again.";
+  const Case cases[] = {
+      {"a tag in the first cell", true,
+       [&](std::string p) { return after(p, "(2023-05-04) M&nbsp;", "<tr><td>", "<tr><td><b>"); },
+       4,
+       "The midday draw of 04.05.2023 on the results page is not 20 different numbers from 1 to "
+       "70. The update stopped at 04.05.2023" +
+           again},
+      {"a 71 among 21 cells", true,
+       [&](std::string p) {
+         return after(p, "(2023-05-04) E&nbsp;", "</td><td>", "</td><td>71</td><td>");
+       },
+       4,
+       "The evening draw of 04.05.2023 on the results page is not 20 different numbers from 1 to "
+       "70. The update stopped at 04.05.2023" +
+           again,
+       true},
+      {"the evening row missing", true,
+       [&](std::string p) {
+         const auto row = p.find("<tr class=\"date\"><td colspan=\"20\">Thu (2023-05-04) E");
+         return p.erase(row, p.find("</tr>\n<tr class", row + 60) + 6 - row);
+       },
+       4,
+       "The results page does not list the evening draw of 04.05.2023. The update stopped at "
+       "04.05.2023" +
+           again,
+       true},
+      {"a number 0", false,
+       [&](std::string p) { return after(p, "(2023-05-04)", "</td><td>", "</td><td>0 </td><td>"); },
+       4, ""},
+      {"19 numbers", false,
+       [&](std::string p) {
+         const auto row = p.find("<tr><td>", p.find("(2023-05-04)"));
+         return p.erase(row + 4, p.find("</td>", row) + 5 - row - 4);
+       },
+       4, ""},
+      {"a date row without its numbers row", false,
+       [&](std::string p) {
+         const auto row = p.find("<tr><td>", p.find("(2023-05-04)"));
+         return p.erase(row, p.find("</tr>", row) + 6 - row);
+       },
+       4,
+       "The draw of 04.05.2023 on the results page is not 20 different numbers from 1 to 70. The "
+       "update stopped at 04.05.2023" +
+           again},
+      {"a page cut inside a cell", false,
+       [&](std::string p) { return cutAfter(p, "(2023-05-04)", 60); }, 1,
+       "The results page for May 2023 arrived incomplete. The update stopped at 01.05.2023" +
+           again},
+      {"an empty page", false, [](std::string) { return std::string(); }, 1, ""},
+      {"a page without the month's draws", false,
+       [&](std::string p) { return cutAfter(p, "(2023-05-01)", 0) + "</table></body></html>"; }, 1,
+       "The results page for May 2023 lists none of the month's draws. The update stopped at "
+       "01.05.2023" +
+           again},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    site = test::FakeResultsSite();
+    useLottery(c.daily ? kDailyKeno : kKenoAtlantic);
+    history(encodeDate(2023, 4, 30), encodeDate(2023, 5, 6), c.daily ? 2 : 1);  // 30.04.
+    const std::string ig = c.daily ? "dailykeno-numbers" : "Keno Atlantic";
+    site.setPage(ig, 2023, 5, c.spoil(test::monthPage(c.daily, 2023, 5, draws)));
+    try {
+      showAndRun(at(2023, 5, 7, 8, 0));
+      ADD_FAILURE() << "the run must end with the fault";
+    } catch (const std::exception& error) {
+      if (!c.message.empty()) {
+        EXPECT_EQ(std::string(error.what()), c.message);
+      }
+    }
+    EXPECT_EQ(stored(), c.middayKept ? drawsUpTo(encodeDate(2023, 5, c.failingDay), false)
+                                     : drawsUpTo(encodeDate(2023, 5, c.failingDay - 1)));
+    EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 5, c.failingDay));
+    expectIdle();
+
+    site.publish(c.daily, draws);
+    showAndRun(at(2023, 5, 7, 8, 0));
+    EXPECT_EQ(stored(), draws);
   }
-  EXPECT_EQ(stored(), expected);
+}
+
+// A damaged end of the draw file (zeros after a power loss, an impossible date, one out of
+// order) is reported; the run goes on after the last sound draw and stores no draw twice.
+TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw) {
+  struct Case {
+    const char* name;
+    bool daily;
+    DayCount date;  // of the damaged record; NaN for the zero bytes of a power loss
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Case cases[] = {
+      {"zero bytes", false, 0},
+      {"01.01.2000", false, encodeDate(2000, 1, 1)},
+      {"not a number", false, nan},
+      {"1e300", false, 1e300},
+      {"-1e300", false, -1e300},
+      {"before the draw in front", false, encodeDate(2023, 5, 2)},
+      {"a fraction of a day", false, encodeDate(2023, 5, 6) + 0.5},
+      {"zeros after a midday draw", true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    site = test::FakeResultsSite();
+    const std::size_t before = platform.messages().size();
+    useLottery(c.daily ? kDailyKeno : kKenoAtlantic);
+    history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 8), c.daily ? 9 : 5);  // 05.05. (midday)
+    std::vector<DrawRecord> file(draws.begin(), draws.begin() + (c.daily ? 9 : 5));
+    DrawRecord damaged;
+    if (c.date != 0)
+      damaged = test::makeDraw(
+          c.date, {3, 9, 12, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56});
+    file.push_back(damaged);
+    home.writeDraws(lottery(form.RadioGroup1.itemIndex()).drawFile, file);
+    showAndRun(at(2023, 5, 9, 8, 0));
+
+    file.insert(file.end(), draws.begin() + (c.daily ? 9 : 5), draws.end());
+    EXPECT_EQ(stored().size(), file.size());
+    for (std::size_t i = 0; i < file.size() && i < stored().size(); ++i) {
+      // Compared as bytes: NaN is not equal to itself.
+      EXPECT_EQ(stored()[i].encode(), file[i].encode()) << i;
+    }
+    EXPECT_EQ(site.requests().size(), 1u) << "only May is fetched";
+    ASSERT_EQ(platform.messages().size(), before + 2);
+    const std::string records = c.daily ? "10" : "6";
+    const std::string keep = c.daily ? "9" : "5";
+    EXPECT_EQ(platform.messages()[before],
+              "The draw file " + std::string(c.daily ? "Vuduro.dat" : "Kenoal.dat") +
+                  " holds a damaged record (record " + records + " of " + records +
+                  "): an impossible date, numbers that are no draw, or a date out of order. The "
+                  "update goes on after the last sound draw and never stores a draw twice. To "
+                  "remove it, close the program, keep a copy of the file and shorten it to its "
+                  "first " +
+                  keep + " records (" + std::to_string(std::stoi(keep) * 40) + " bytes).");
+    EXPECT_EQ(platform.messages()[before + 1].rfind("you have", 0), 0u);
+  }
 }
 
 TEST_F(UpdateRunTest, StopReadingEndsTheRunAfterTheCurrentPass) {
@@ -301,13 +443,15 @@ TEST_F(UpdateRunTest, FetchingAMonthKeepsThePageAndTellsTheStatus) {
   useLottery(kKenoAtlantic);
   site.setPage("Keno Atlantic", 2023, 5, "<html>May</html>");
   form.Memo1.setText("old page");
-  fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 5, 7));
+  fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 5, 7), [] { return false; });
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
   EXPECT_EQ(form.StatusBar1.panel(0), "2023-05-07  HTTP/1.1 200 OK");
   EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
   // A failed request leaves the page text as it was.
   site.failMonth(2023, 6, "The requested URL returned error: 500");
-  EXPECT_THROW(fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 6, 1)), HttpError);
+  EXPECT_THROW(
+      fetchMonth(form, platform, site, kKenoAtlantic, encodeDate(2023, 6, 1), [] { return false; }),
+      HttpError);
   EXPECT_EQ(form.Memo1.text(), "<html>May</html>");
   EXPECT_EQ(form.StatusBar1.panel(0), "");
 }
@@ -340,16 +484,17 @@ TEST_F(UpdateRunTest, APickedDateAfterTheLastStoredDrawLeavesNoGap) {
   EXPECT_EQ(stored(), draws);
 }
 
-TEST_F(UpdateRunTest, ADateWithoutItsMiddayRowStoresOnlyTheEveningDraw) {
+TEST_F(UpdateRunTest, TodaysEveningDrawNotOutYetEndsTheRunQuietly) {
   useLottery(kDailyKeno);
-  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 4), 4);  // up to 02.05. evening
-  std::vector<DrawRecord> listed;
-  for (const auto& draw : draws) {
-    if (!(draw.date == encodeDate(2023, 5, 3) && draw.isMidday())) listed.push_back(draw);
-  }
+  history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 4), 6);      // up to 03.05. evening
+  std::vector<DrawRecord> listed(draws.begin(), draws.end() - 1);  // 04.05. midday only
   site.setPage("dailykeno-numbers", 2023, 5, test::monthPage(true, 2023, 5, listed));
-  showAndRun(at(2023, 5, 5, 8, 0));
+  showAndRun(at(2023, 5, 4, 19, 30));
   EXPECT_EQ(stored(), listed);
+  // The next run starts with the evening draw.
+  site.publish(true, draws);
+  showAndRun(at(2023, 5, 4, 23, 0));
+  EXPECT_EQ(stored(), draws);
 }
 
 TEST_F(UpdateRunTest, AFirstDailyKenoRunStartsAtItsFirstDrawDateDespiteThePickersLimit) {
@@ -392,6 +537,54 @@ TEST_F(UpdateRunTest, EachDrawIsShownWhileTheRunTakesIt) {
       << captions[1];
   EXPECT_EQ(captions[2].rfind("Tue 02.05.23    (Midday)   ", 0), 0u) << captions[2];
   EXPECT_TRUE(form.sortieren) << "the run leaves scoring on";
+}
+
+// "Stop reading" and closing the window end a request that waits on a silent site within a
+// second; the draws stored before stay, and a stop still ends with the run's end steps.
+TEST(UpdateRunAgainstASite, AStopOrTheClosingWindowEndsAWaitingRequestWithinASecond) {
+  test::ResultsSite site;
+  site.stall(8);
+  const auto client = makeCurlHttpClient();
+  DrawFileReader fixtureReader;
+  std::vector<DrawRecord> april;
+  for (const auto& record :
+       fixtureReader.load(test::testData("kenoatlantic-2023-04-20_2023-06-10.dat"))->records) {
+    if (record.date < encodeDate(2023, 5, 1)) april.push_back(record);
+  }
+  for (const bool closing : {false, true}) {
+    SCOPED_TRACE(closing ? "closing" : "stop");
+    test::TempHome home;
+    home.writeDraws("Kenoal.dat", april);
+    Form form;
+    ScriptedPlatform platform;
+    DrawFileReader reader;
+    UpdateRunState state;
+    form.Home = home.home();
+    form.RadioGroup1.setItemIndex(kKenoAtlantic);
+    form.ZahlenFile = "Kenoal.dat";
+    form.ResultsSiteEdit.setText(site.url());
+    form.AnyCertificateCheckBox.setChecked(true);
+    form.sortieren = true;
+    platform.fixClock(encodeDate(2023, 6, 11) + 20.0 / 24);
+    (void)form.DateTimePicker1.setDate(encodeDate(2023, 4, 30));
+    std::optional<std::chrono::steady_clock::time_point> stopped;
+    const auto start = std::chrono::steady_clock::now();
+    platform.onProcessEvents = [&] {
+      if (stopped || std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300)) {
+        return;
+      }
+      stopped = std::chrono::steady_clock::now();
+      if (closing) form.closing = true;
+      requestUpdateStop(form);
+    };
+    runUpdate(UpdateContext{form, platform, reader, *client, state}, UpdateTrigger::Button);
+    ASSERT_TRUE(stopped.has_value());
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - *stopped).count(),
+              1.2);
+    EXPECT_EQ(reader.load(home.file("Kenoal.dat"))->records, april);
+    EXPECT_EQ(platform.messages().size(), closing ? 0u : 1u) << "the report after a stop";
+    EXPECT_FALSE(form.SpeedButton8.visible());
+  }
 }
 
 TEST(MonthRequest, FieldsHeadersProxyAndCertificate) {

@@ -259,6 +259,22 @@ void ResultsSite::trickle(int chunks, int intervalMs) {
                ", \"interval\": " + std::to_string(intervalMs / 1000.0) + "}}");
 }
 
+void ResultsSite::emptyPage() {
+  writeControl("{\"empty\": true}");
+}
+
+void ResultsSite::cutPage(double fraction) {
+  writeControl("{\"cut\": {\"fraction\": " + std::to_string(fraction) + "}}");
+}
+
+void ResultsSite::endlessPage() {
+  writeControl("{\"endless\": true}");
+}
+
+void ResultsSite::drip(int intervalMs) {
+  writeControl("{\"drip\": {\"interval\": " + std::to_string(intervalMs / 1000.0) + "}}");
+}
+
 std::vector<std::vector<std::string>> ResultsSite::logLines(const std::string& kind) const {
   std::vector<std::vector<std::string>> lines;
   for (const auto& line : split(readFile(folder_ / "requests.log"), '\n')) {

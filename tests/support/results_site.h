@@ -45,6 +45,10 @@ class ResultsSite {
   void redirect(int status, int times);      // 302 or 307, times < 0: endlessly
   void stall(int seconds);                   // half the body, then a pause (at most 8 s)
   void trickle(int chunks, int intervalMs);  // the body in pieces with pauses between
+  void emptyPage();                          // 200 with an empty body
+  void cutPage(double fraction);  // no length, part of the body, closed without close_notify
+  void endlessPage();             // no length, body bytes until the client gives up
+  void drip(int intervalMs);      // no length, one byte of the body per interval
 
   std::vector<SiteRequest> requests() const;
   int requestsFor(int year, int month) const;

@@ -17,6 +17,11 @@ The control file (JSON, re-read for every request; missing or empty = normal ser
   {"redirect": {"status": 307, "count": 3}} redirect this many times first (-1: endlessly)
   {"stall": {"seconds": 4}}                headers and half the body, then a pause
   {"trickle": {"chunks": 5, "interval": 0.4}}  the body in pieces with pauses between them
+  {"empty": true}                          200 with an empty body
+  {"cut": {"fraction": 0.5}}               no length, this part of the body, then the connection
+                                           closed without a TLS close_notify
+  {"endless": true}                        no length, and body bytes until the client gives up
+  {"drip": {"interval": 3}}                no length, one byte of the body per interval, for ever
 
 Every request adds a tab-separated line to the log file:
   REQ method status ig year month cookie(0/1) field-names(comma-separated) hop reason
@@ -48,6 +53,8 @@ COOKIE = "session=numora-test"
 PAGE_NAMES = {"Keno Atlantic": "kenoatlantic", "dailykeno-numbers": "dailykeno"}
 MAX_SLEEP = 8.0  # no pause of the site lasts longer
 MAX_HOPS = 50  # an endless redirect still ends on the site's side
+MAX_ENDLESS = 256 * 1024 * 1024  # an endless body still ends on the site's side
+MAX_DRIP_SECONDS = 120.0
 SOCKET_TIMEOUT = 10.0
 
 log_lock = threading.Lock()
@@ -136,7 +143,48 @@ class SiteHandler(BaseHTTPRequestHandler):
                 content = page.read()
         except FileNotFoundError:
             content = b""
+        if control.get("empty"):
+            content = b""
+        for fault in ("cut", "endless", "drip"):
+            if fault in control:
+                return self.answer_without_length(entry, content, fault, control[fault])
         self.finish_answer(entry, 200, content, "", control=control)
+
+    def answer_without_length(self, entry, content, fault, settings):
+        """A 200 whose body has no length and ends as the fault says."""
+        write_log(self.server.log, ["REQ", entry["method"], 200, entry["ig"], entry["year"],
+                                    entry["month"], int(entry["cookie"]),
+                                    ",".join(entry["names"]), entry["hop"], fault])
+        self.close_connection = True
+        self.send_response(200)
+        if not entry["cookie"]:
+            self.send_header("Set-Cookie", COOKIE + "; Path=/")
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Connection", "close")
+        self.end_headers()
+        try:
+            if fault == "cut":
+                self.wfile.write(content[: int(len(content) * float(settings.get("fraction", 0.5)))])
+                self.wfile.flush()
+                # SSLSocket.shutdown drops the TLS layer first: no close_notify is sent.
+                self.connection.shutdown(socket.SHUT_RDWR)
+            elif fault == "endless":
+                chunk = content or b"<p>results</p>\n" * 4096
+                sent = 0
+                while sent < MAX_ENDLESS:
+                    self.wfile.write(chunk)
+                    sent += len(chunk)
+            else:
+                interval = min(float(settings.get("interval", 3)), MAX_SLEEP)
+                started = time.monotonic()
+                for byte in (content or b" " * 1000):
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
+                    if time.monotonic() - started > MAX_DRIP_SECONDS:
+                        break
+                    time.sleep(interval)
+        except OSError:
+            pass  # the client gave up
 
     def check(self, url, post, query, body, entry):
         """Fills in the entry; returns why the request is refused, or ""."""

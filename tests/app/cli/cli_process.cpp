@@ -4,6 +4,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <csignal>
+#include <thread>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,7 +28,8 @@ std::string readFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input) {
+CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input,
+                       std::optional<std::chrono::milliseconds> killAfter) {
   // The streams go through files, so a large output can never block the child on a full pipe.
   const TempHome streams;
   const auto inPath = streams.file("stdin");
@@ -53,7 +57,17 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + std::string(NUMORA_CLI_PATH));
   int status = 0;
-  if (waitpid(child, &status, 0) != child) throw std::runtime_error("waitpid failed");
+  pid_t ended = 0;
+  if (killAfter) {
+    const auto deadline = std::chrono::steady_clock::now() + *killAfter;
+    while ((ended = waitpid(child, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (ended == 0) ::kill(child, SIGKILL);
+  }
+  if (ended != child && waitpid(child, &status, 0) != child)
+    throw std::runtime_error("waitpid failed");
 
   CliResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -63,12 +77,13 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
 }
 
 CliResult runScript(const TempHome& home, const std::string& script,
-                    const std::vector<std::string>& options) {
+                    const std::vector<std::string>& options,
+                    std::optional<std::chrono::milliseconds> killAfter) {
   std::vector<std::string> arguments = {"--home", home.path().string(), "--now", kScriptNow};
   arguments.insert(arguments.end(), options.begin(), options.end());
   arguments.push_back("script");
   arguments.push_back("-");
-  return runNumoraCli(arguments, script);
+  return runNumoraCli(arguments, script, killAfter);
 }
 
 void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name) {

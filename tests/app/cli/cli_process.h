@@ -2,6 +2,8 @@
 // it printed on both streams and its exit code.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +20,14 @@ struct CliResult {
 // The clock every script runs with unless a test names another.
 inline constexpr const char* kScriptNow = "15.06.2023 12:00";
 
-CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input = {});
+// With killAfter, the process is killed with SIGKILL after that long if it still runs.
+CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input = {},
+                       std::optional<std::chrono::milliseconds> killAfter = std::nullopt);
 
 // "numora-cli --home HOME --now kScriptNow [options] script -" with the script on standard input.
 CliResult runScript(const TempHome& home, const std::string& script,
-                    const std::vector<std::string>& options = {});
+                    const std::vector<std::string>& options = {},
+                    std::optional<std::chrono::milliseconds> killAfter = std::nullopt);
 
 // Copies one of the draw fixtures into Home under the given name.
 void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name);

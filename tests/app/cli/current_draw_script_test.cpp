@@ -228,6 +228,37 @@ print DateTimePicker1
   expectTranscript(home, transcript);
 }
 
+// After a switch to a lottery without a stored draw no draw is current: the other lottery's
+// draw is neither shown nor scored, and the evaluation report has nothing to price.
+TEST(CliCurrentDrawWithoutFile, ASwitchToALotteryWithoutDrawsLeavesNoDrawCurrent) {
+  for (const bool emptyFile : {false, true}) {
+    SCOPED_TRACE(emptyFile ? "empty Kenoal.dat" : "no Kenoal.dat");
+    TempHome home;
+    copyFixture(home, kDailyKenoFixture, "Vuduro.dat");
+    if (emptyFile) home.writeBytes("Kenoal.dat", "");
+    // Ten numbers of the last Daily Keno draw: ten hits there.
+    expectTranscript(home, std::string(R"(add ListBox1 01,03,07,09,12,16,17,20,21,24
+call SpeedButton5Click
+print ListBox2
+= ListBox2.count: 1
+= ListBox2[0]: 10
+)") + kSwitchToKenoAtlantic + (emptyFile ? "" : "= message: First read the data of draws\n") +
+                               R"(print Label29
+= Label29: 
+print Label35
+= Label35: 
+print Zahl
+= Zahl: 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0
+print ListBox2
+= ListBox2.count: 0
+print StatusBar1[0]
+= StatusBar1[0]: 
+call auswertungClick
+= message: you have \n\nwithout guarantee
+)");
+  }
+}
+
 TEST(CliCurrentDrawWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
   TempHome home;
   const CliResult result = runScript(home,

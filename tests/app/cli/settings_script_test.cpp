@@ -64,5 +64,50 @@ print ListBox1
 )");
 }
 
+// A settings file that cannot be written must not cost the tips: the tip list is saved on its
+// own and the message names the part that was not saved.
+TEST(CliSettings, TheTipListIsSavedWhenTheSettingsCannotBe) {
+  TempHome home;
+  TempHome user;
+  user.writeBytes("file", "");  // a file where the settings folder would be
+  const std::string settings = user.file("file").string() + "/VuduRo.ini";
+  const CliResult result =
+      runScript(home, "add ListBox1 01,02,03\nadd ListBox1 04,05\ncall FormClose\n",
+                {"--settings", settings});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(result.out.starts_with("message: The settings could not be saved: ")) << result.out;
+  EXPECT_EQ(result.out.find("tip list"), std::string::npos) << result.out;
+  EXPECT_EQ(home.readBytes("tipps.txt"), "01,02,03\r\n04,05\r\n");
+}
+
+// A tip list saved by an editor with a byte-order mark reads as the same tips, and is written
+// back as UTF-8 without one.
+TEST(CliSettings, ATipListWithAByteOrderMarkIsReadAsItsTips) {
+  const std::string text = "01,25\r\n70\r\n";
+  std::string le = "\xFF\xFE";
+  std::string be = "\xFE\xFF";
+  for (const char c : text) {
+    le += std::string{c, '\0'};
+    be += std::string{'\0', c};
+  }
+  const std::pair<const char*, std::string> files[] = {
+      {"UTF-8", "\xEF\xBB\xBF" + text},
+      {"UTF-16 little endian", le},
+      {"UTF-16 big endian", be},
+  };
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(name);
+    TempHome home;
+    home.writeBytes("tipps.txt", bytes);
+    expectTranscript(home, R"(print ListBox1
+= ListBox1.count: 2
+= ListBox1[0]: 01,25
+= ListBox1[1]: 70
+call FormClose
+)");
+    EXPECT_EQ(home.readBytes("tipps.txt"), "01,25\r\n70\r\n");
+  }
+}
+
 }  // namespace
 }  // namespace numora::test

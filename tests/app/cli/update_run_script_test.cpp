@@ -3,10 +3,14 @@
 // fixture histories; after a run they must hold exactly the fixture's records. One site serves
 // the whole suite: starting it costs more than the runs themselves.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -193,6 +197,101 @@ print DateTimePicker1
                    {"--now", kEvening11June});
   EXPECT_EQ(home.readBytes("Kenoal.dat"), fixtureBytes(kKenoAtlanticFixture));
   EXPECT_EQ(monthsOf(requestsSince(before)), (std::vector<int>{202306}));
+}
+
+// A month page that is empty, cut off without a length or without end gives no draws: the run
+// ends with a message, stores nothing behind the hole, and the next run completes the file.
+TEST_F(CliUpdateRun, ABadMonthPageEndsTheRunAndTheNextRunCompletesTheFile) {
+  struct Case {
+    const char* name;
+    std::function<void()> fault;
+    std::string message;
+  };
+  const std::string again =
+      " The update stopped at 01.05.2023; the draws before it are kept and the next update "
+      "fetches that day again.";
+  const Case cases[] = {
+      {"empty 200 page", [] { site().emptyPage(); },
+       "The results page for May 2023 lists none of the month's draws." + again},
+      {"cut without a length", [] { site().cutPage(0.5); },
+       "The results page for May 2023 arrived incomplete." + again},
+      {"endless body", [] { site().endlessPage(); },
+       "The answer of the results site is larger than 4 MB; no results page is that large"},
+  };
+  const std::string april = recordBytes(drawsBefore(atlantic, fixtureDay(2023, 5, 1)));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    home.writeBytes("Kenoal.dat", april);
+    c.fault();
+    expectTranscript(home,
+                     std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n= message: " +
+                         c.message + "\nprint DateTimePicker1\n= DateTimePicker1: 01.05.2023\n",
+                     {"--now", kEvening11June});
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), april);
+
+    site().normal();
+    expectTranscript(home, std::string(kToKenoAtlantic) + useSite() + R"(call BitBtn1Click
+= message: you have \n\nwithout guarantee
+)",
+                     {"--now", kEvening11June});
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), fixtureBytes(kKenoAtlanticFixture));
+  }
+}
+
+// An update run killed at any moment leaves a whole-record prefix of the full history, and the
+// next run completes it exactly. The site answers slowly so that the kills fall into the run.
+TEST_F(CliUpdateRun, AKilledRunLeavesAWholeRecordPrefixAndTheNextRunCompletesIt) {
+  const std::string full = fixtureBytes(kDailyKenoFixture);
+  const std::string april = recordBytes(drawsBefore(daily, fixtureDay(2023, 5, 1)));
+  std::mt19937 random(20231210);
+  std::uniform_int_distribution<int> delayMs(0, 700);
+  std::set<std::size_t> sizesSeen;
+  for (int round = 0; round < 6; ++round) {
+    const int delay = delayMs(random);
+    SCOPED_TRACE("killed after " + std::to_string(delay) + " ms");
+    home.writeBytes("Vuduro.dat", april);
+    site().trickle(3, 100);
+    (void)runScript(home, useSite() + "call BitBtn1Click\n", {"--now", kEvening11June},
+                    std::chrono::milliseconds(delay));
+    const std::string left = home.readBytes("Vuduro.dat");
+    ASSERT_EQ(left.size() % 40, 0u);
+    ASSERT_GE(left.size(), april.size());
+    ASSERT_EQ(left, full.substr(0, left.size()));
+    sizesSeen.insert(left.size());
+
+    site().normal();
+    const CliResult result =
+        runScript(home, useSite() + "call BitBtn1Click\n", {"--now", kEvening11June});
+    EXPECT_EQ(result.out, "message: you have \\n\\nwithout guarantee\n") << result.err;
+    EXPECT_EQ(home.readBytes("Vuduro.dat"), full);
+  }
+  EXPECT_GE(sizesSeen.size(), 2u) << "the kills fell at different moments of the run";
+}
+
+// A named pipe or a device in the draw file's place is refused at once instead of blocking the
+// program for ever.
+TEST_F(CliUpdateRun, ADrawFileThatIsNoRegularFileIsRefused) {
+  const std::string refused =
+      "\" is not a regular file (a folder, a pipe or a device), so it cannot hold the draws. "
+      "Remove it or rename it; the update then starts a new draw file.";
+  for (const bool pipe : {true, false}) {
+    SCOPED_TRACE(pipe ? "named pipe" : "device");
+    TempHome home;
+    const auto path = home.file("Kenoal.dat");
+    if (pipe) {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", path);
+    }
+    const std::size_t before = requestsSoFar();
+    const CliResult result =
+        runScript(home, std::string(kToKenoAtlantic) + useSite() + "call BitBtn1Click\n",
+                  {"--now", kEvening11June}, std::chrono::seconds(20));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string message = "message: \"" + path.string() + refused + "\n";
+    EXPECT_EQ(result.out, message + message);
+    EXPECT_EQ(requestsSince(before).size(), 0u);
+  }
 }
 
 TEST_F(CliUpdateRun, ASelfSignedSiteIsRefusedUnlessAnyCertificateIsAccepted) {
