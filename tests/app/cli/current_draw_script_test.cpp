@@ -244,9 +244,9 @@ print ListBox2
 = ListBox2[0]: 10
 )") + kSwitchToKenoAtlantic + (emptyFile ? "" : "= message: First read the data of draws\n") +
                                R"(print Label29
-= Label29: 
+= Label29: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Label35
-= Label35: 
+= Label35: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Zahl
 = Zahl: 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0
 print ListBox2
