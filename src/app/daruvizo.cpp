@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "draws/current_draw.h"
+#include "draws/draw_import.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
@@ -56,6 +57,7 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+      {"ImportClick", [this] { ImportClick(); }},
       {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
       {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
       {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
@@ -103,6 +105,10 @@ void TForm1::SpeedButton7Click() {
 }
 void TForm1::RadioGroup1Click() {
   switchLottery(drawContext());
+}
+
+void TForm1::ImportClick() {
+  importDrawsFromText(drawContext());
 }
 
 void TForm1::Zettelcheck(const std::string& tipText) {

@@ -81,6 +81,8 @@ Form::Form() {
   SpeedButton8.setHint("Stop reading");
   SpeedButton8.setVisible(false);
   Label29.setCaption("");
+  ImportButton.setCaption("Import from Text");
+  ImportButton.setHint("Import draws from a text or CSV file");
   Memo1.setVisible(false);  // the page text of the update run is kept, not shown
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");

@@ -161,6 +161,7 @@ struct Form {
   Button BitBtn1{&registry, "BitBtn1"};            // update run
   Button SpeedButton8{&registry, "SpeedButton8"};  // "Stop reading", shown during a run
   Memo Memo1{&registry, "Memo1"};                  // the update run's page text, never shown
+  Button ImportButton{&registry, "ImportButton"};  // "Import from Text": draws from a file
   Button Button2{&registry, "Button2"};            // pair search
   Button Button3{&registry, "Button3"};            // triple search
   Button Button4{&registry, "Button4"};            // four-group search

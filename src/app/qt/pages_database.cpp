@@ -23,6 +23,8 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);
   build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), nullptr);
   build.memo(page, form.Memo1, QRect(8, 118, 280, 90));
+  // Draws from a text or CSV file, for a history without a results site.
+  build.button(page, form.ImportButton, QRect(8, 216, 150, 28), [&form1] { form1.ImportClick(); });
 
   // The group searches and the overdue numbers; their results show on the "Chart" tab.
   int top = 118;
