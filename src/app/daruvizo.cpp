@@ -7,6 +7,7 @@
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
+#include "generator/lucky_number.h"
 #include "generator/option_coupling.h"
 #include "import/month_request.h"
 #include "stats/group_search.h"
@@ -58,6 +59,9 @@ void TForm1::registerHandlers() {
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
       {"ImportClick", [this] { ImportClick(); }},
+      {"BitBtn19Click", [this] { BitBtn19Click(); }},
+      {"Label28Click", [this] { Label28Click(); }},
+      {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
       {"UpDown3MouseDown", [this] { UpDown3MouseDown(); }},
       {"UpDown1MouseUp", [this] { UpDown1MouseUp(); }},
       {"UpDown16MouseUp", [this] { UpDown16MouseUp(); }},
@@ -173,6 +177,15 @@ void TForm1::auswertungClick() {
   showEvaluationReport(form, platform_);
 }
 
+void TForm1::BitBtn19Click() {
+  startOrStopCalculation(calculationContext(), calculation_);
+}
+void TForm1::Label28Click() {
+  calculateTips(calculationContext(), calculation_);
+}
+void TForm1::SpeedButton13Click() {
+  askLuckyNumber(form, platform_);
+}
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);
 }

@@ -13,6 +13,7 @@
 #include "draws/draw_file.h"
 #include "form/form.h"
 #include "form/platform.h"
+#include "generator/calculation_run.h"
 #include "generator/zahlenwahl.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
@@ -77,6 +78,12 @@ class TForm1 {
   void SpeedEditClick();
   void auswertungClick();
 
+  // Tip calculation: the start/stop button, the calculation itself, the lucky number.
+  void BitBtn19Click();
+  void Label28Click();
+  void SpeedButton13Click();
+  const CalculationState& calculationState() const { return calculation_; }
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();
@@ -112,18 +119,21 @@ class TForm1 {
 
  private:
   DrawContext drawContext() { return DrawContext{form, platform_, reader_}; }
+  CalculationContext calculationContext() {
+    return CalculationContext{form, platform_, reader_, Form6};
+  }
   // Runs a handler; an error it does not catch becomes a message box with the error's text.
   void runReportingErrors(const std::function<void()>& handler);
   void registerHandlers();
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
-  bool keepCurrentDraw();
 
   Platform& platform_;
   SettingsStore& settings_;
   DrawFileReader reader_;
   std::unique_ptr<HttpClient> http_;
   UpdateRunState updateState_;
+  CalculationState calculation_;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

@@ -1,11 +1,9 @@
 // Start-up, activation, resizing and closing of the main window.
-#include <cmath>
 #include <filesystem>
 
 #include "app/daruvizo.h"
 #include "app/settings_persistence.h"
 #include "draws/lottery.h"
-#include "evaluation/komplettcheck.h"
 
 namespace numora {
 
@@ -33,7 +31,7 @@ void TForm1::FormActivate() {
   if (activating_) return;
   activating_ = true;
   runReportingErrors([this] {
-    if (!activatedBefore_ || !keepCurrentDraw()) SpeedButton5Click();
+    if (!activatedBefore_ || !rescoreShownDrawOnPickedDate(drawContext())) SpeedButton5Click();
     activatedBefore_ = true;
     // Show by date has just reported a missing draw file; the chart waits for the draws.
     if (std::filesystem::exists(currentDrawFile(drawContext()))) SpeedButton2Click();
@@ -44,26 +42,6 @@ void TForm1::FormActivate() {
   activating_ = false;
   // Dialogs closed while the sequence ran do not start it again.
   platform_.reactivationPending = false;
-}
-
-bool TForm1::keepCurrentDraw() {
-  // Show by date lands on the picked date's first draw: after the program's own dialogs that
-  // would swap a Daily Keno evening draw for the midday draw the user was not looking at.
-  const DrawContext context = drawContext();
-  const auto path = currentDrawFile(context);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  const auto history = reader_.load(path);
-  const auto& records = history->records;
-  if (form.Position < 0 || static_cast<std::size_t>(form.Position) >= records.size()) return false;
-  const DrawRecord& record = records[static_cast<std::size_t>(form.Position)];
-  const DayCount picked = std::round(form.DateTimePicker1.date());
-  if (record.date != form.Datum1 || record.date != picked) return false;
-  form.aktDatum = picked;
-  // A statistic may have left another draw's numbers in Zahl: score against the shown draw.
-  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
-  numora::Komplettcheck(form, platform_);
-  return true;
 }
 
 std::optional<double> TForm1::FormResize(int windowHeight) {

@@ -120,6 +120,26 @@ void showDrawByDate(DrawContext context) {
   finishChange(context);
 }
 
+bool rescoreShownDrawOnPickedDate(DrawContext context) {
+  // Show by date lands on the picked date's first draw: after the program's own dialogs that
+  // would swap a Daily Keno evening draw for the midday draw the user was not looking at.
+  Form& form = context.form;
+  const auto path = currentDrawFile(context);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  const auto history = loadHistory(context);
+  const auto& records = history->records;
+  if (form.Position < 0 || static_cast<std::size_t>(form.Position) >= records.size()) return false;
+  const DrawRecord& record = records[static_cast<std::size_t>(form.Position)];
+  const DayCount picked = std::round(form.DateTimePicker1.date());
+  if (record.date != form.Datum1 || record.date != picked) return false;
+  form.aktDatum = picked;
+  // A statistic may have left another draw's numbers in Zahl: score against the shown draw.
+  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
+  Komplettcheck(form, context.platform);
+  return true;
+}
+
 void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);

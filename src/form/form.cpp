@@ -25,6 +25,10 @@ Form::Form() {
   SpeedEdit.setHint("numbers of the selected editing tips");
   SpeedButton11.setHint("Delete all tips");
   auswertung.setHint("Auswertung und Ermittlung der Gewinnsumme");
+  BitBtn4.setCaption("calculate Tips ");
+  BitBtn4.setHint("start Tips calculate");
+  SpeedButton13.setCaption("Lucky Number");
+  SpeedButton13.setHint("set lucky number");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 

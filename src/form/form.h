@@ -71,6 +71,8 @@ struct Form {
   Button SpeedEdit{&registry, "SpeedEdit"};          // edit the selected tip
   Button SpeedButton11{&registry, "SpeedButton11"};  // delete all tips
   Button auswertung{&registry, "auswertung"};        // evaluation report of the hit list
+  Button BitBtn4{&registry, "BitBtn4"};  // start/stop of the calculation; "Stop" while it runs
+  Button SpeedButton13{&registry, "SpeedButton13"};  // "Lucky Number": seeds the generator
 
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
   CheckBox CheckBox2{&registry, "CheckBox2", false};    // prefer frequently drawn numbers

@@ -8,6 +8,14 @@ namespace numora {
 
 TForm6::TForm6() {}
 
+void TForm6::restoreDesign() {
+  Random* random = random_;
+  const std::uint64_t changes = changes_;
+  *this = TForm6();
+  random_ = random;
+  changes_ = changes + 1;
+}
+
 void TForm6::setChecked(int number, bool checked) {
   NumberBox& box = mutableBox(number);
   if (box.checked == checked) return;

@@ -35,6 +35,9 @@ class TForm6 : public NumberChoiceDialog {
   static constexpr int kTimerMilliseconds = 25;
 
   TForm6();
+  // Back to the designed state, as a newly created dialog: every box ticked without a weight,
+  // the designed buttons and caption, no random pick running.
+  void restoreDesign();
 
   const std::string& caption() const { return caption_; }
   const NumberBox& box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }

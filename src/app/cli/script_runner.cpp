@@ -30,12 +30,14 @@ ScriptRunner::ScriptRunner(TForm1& form1, ScriptedPlatform& platform, std::ostre
   platform_.applyChoiceSteps = [this](const std::vector<std::string>& steps) {
     applyChoiceSteps(form1_.Form6, steps);
   };
+  platform_.onProcessEvents = [this] { processEvents(); };
 }
 
 // The platform may outlive the runner; it must not call back into a runner that is gone.
 ScriptRunner::~ScriptRunner() {
   platform_.report = nullptr;
   platform_.applyChoiceSteps = nullptr;
+  platform_.onProcessEvents = nullptr;
 }
 
 const std::map<std::string_view, ScriptRunner::Command>& ScriptRunner::commands() {
@@ -44,6 +46,7 @@ const std::map<std::string_view, ScriptRunner::Command>& ScriptRunner::commands(
       {"clear", &ScriptRunner::clear},   {"select", &ScriptRunner::select},
       {"answer", &ScriptRunner::answer}, {"now", &ScriptRunner::now},
       {"call", &ScriptRunner::call},     {"print", &ScriptRunner::print},
+      {"after", &ScriptRunner::after},
   };
   return table;
 }
@@ -64,8 +67,21 @@ int ScriptRunner::run(std::istream& script) {
 
 bool ScriptRunner::runLine(std::string_view line) {
   ++lineNumber_;
+  return execute(line);
+}
+
+bool ScriptRunner::execute(std::string_view line) {
   if (isBlankLine(line) || line.front() == '#') return true;
   const auto [word, rest] = splitWord(line);
+  // The commands that run a handler take the waiting "after" commands along.
+  const bool runsHandler = depth_ == 0 && (word == "call" || word == "set" || word == "select");
+  if (runsHandler) {
+    armed_ = std::move(pending_);
+    pending_.clear();
+    delayedFailed_ = false;
+  }
+  ++depth_;
+  bool ok = true;
   try {
     const auto command = commands().find(word);
     if (command == commands().end()) {
@@ -73,11 +89,44 @@ bool ScriptRunner::runLine(std::string_view line) {
     }
     (this->*command->second)(rest);
     out_.flush();
-    return true;
   } catch (const std::exception& error) {
     out_.flush();
     err_ << "error: line " << lineNumber_ << ": " << error.what() << '\n';
-    return false;
+    ok = false;
+  }
+  --depth_;
+  if (runsHandler) {
+    armed_.clear();
+    ok = ok && !delayedFailed_;
+  }
+  return ok;
+}
+
+void ScriptRunner::after(std::string_view rest) {
+  const auto [countText, line] = splitWord(rest);
+  const auto count = static_cast<int>(parseIntegerValue(countText, 1, INT32_MAX));
+  if (line.empty()) throw ScriptError("expected after N COMMAND");
+  pending_.push_back(DelayedCommand{count, std::string(line), lineNumber_});
+}
+
+void ScriptRunner::processEvents() {
+  // Copied out first: a delayed command may itself process events.
+  std::vector<std::string> due;
+  std::vector<int> dueLines;
+  for (auto it = armed_.begin(); it != armed_.end();) {
+    if (--it->remaining == 0) {
+      due.push_back(std::move(it->line));
+      dueLines.push_back(it->lineNumber);
+      it = armed_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (std::size_t i = 0; i < due.size(); ++i) {
+    const int current = lineNumber_;
+    lineNumber_ = dueLines[i];
+    if (!execute(due[i])) delayedFailed_ = true;
+    lineNumber_ = current;
   }
 }
 
@@ -176,6 +225,10 @@ void ScriptRunner::print(std::string_view rest) {
     out_ << field->name << ": " << field->print(form1_.form) << '\n';
     return;
   }
+  if (reference->name == "RejectionCounts" && reference->property.empty() && !reference->item) {
+    printRejectionCounts();
+    return;
+  }
   if (reference->name == kNumberChoiceName) {
     printDialog(rest, *reference);
     return;
@@ -205,6 +258,18 @@ void ScriptRunner::printDialog(std::string_view rest, const NameReference& refer
     out_ << rest << ": " << *value << '\n';
   } else {
     printNumberChoice(out_, dialog);
+  }
+}
+
+}  // namespace numora
+
+namespace numora {
+
+void ScriptRunner::printRejectionCounts() {
+  const RejectionCounts& counts = form1_.calculationState().rejections;
+  out_ << "RejectionCounts.candidates: " << counts.candidates << '\n';
+  for (std::size_t k = 1; k < counts.byFilter.size(); ++k) {
+    out_ << "RejectionCounts[" << k << "]: " << counts.byFilter[k] << '\n';
   }
 }
 

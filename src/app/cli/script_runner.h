@@ -10,8 +10,13 @@
 //                         a dialog without a reply is closed with its close box (cancel)
 //   now dd.mm.yyyy hh:nn  move the clock
 //   call NAME             a handler of TForm1::handlers(), run as the event loop runs it
+//   after N COMMAND       the next handler that runs (call, set, select) executes COMMAND, any
+//                         script line, when it processes pending window events for the N-th
+//                         time: how a script stops a running calculation or changes an option
 //   print NAME[.PROPERTY|[INDEX]]   a control, a property, a list line or status panel, a field,
-//                         or the number-choice dialog TForm6 (number_choice_printer.h)
+//                         or the number-choice dialog TForm6 (number_choice_printer.h);
+//                         RejectionCounts: the candidates of the last calculation and the
+//                         rejections of each of its twelve filters
 //
 // TEXT and VALUE are the rest of the line after the single blank behind the name, verbatim.
 // Controls are found in the form's registry and handlers in TForm1, so new ones need no change
@@ -24,6 +29,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/cli/script_line.h"
 #include "app/daruvizo.h"
@@ -59,6 +65,14 @@ class ScriptRunner {
   void now(std::string_view rest);
   void call(std::string_view rest);
   void print(std::string_view rest);
+  void after(std::string_view rest);
+
+  // Runs one command; false after reporting the error on err.
+  bool execute(std::string_view line);
+  // The commands of "after" armed for the handler that runs now, counted down per event
+  // processing.
+  void processEvents();
+  void printRejectionCounts();
 
   void printDialog(std::string_view rest, const NameReference& reference);
 
@@ -71,6 +85,16 @@ class ScriptRunner {
   std::ostream& err_;
   std::map<std::string, std::function<void()>, std::less<>> extraHandlers_;
   int lineNumber_ = 0;
+
+  struct DelayedCommand {
+    int remaining;
+    std::string line;
+    int lineNumber;
+  };
+  std::vector<DelayedCommand> pending_;  // waiting for the next handler
+  std::vector<DelayedCommand> armed_;    // counting the running handler's event processing
+  int depth_ = 0;
+  bool delayedFailed_ = false;
 };
 
 }  // namespace numora

@@ -119,8 +119,13 @@ void showListBox(const ListBox& list, QWidget* widget) {
 void showStatusBar(const StatusBar& bar, QWidget* widget) {
   for (std::size_t i = 0; i < StatusBar::kPanels; ++i) {
     const QString name = text(bar.name()) + QStringLiteral("Panel") + QString::number(i);
-    if (auto* panel = widget->findChild<QLabel*>(name)) panel->setText(text(bar.panel(i)));
+    auto* panel = widget->findChild<QLabel*>(name);
+    if (!panel) continue;
+    panel->setText(text(bar.panel(i)));
+    // The bar's hint (why the last calculation found no tip) is the tooltip of the status line.
+    if (i == 1) panel->setToolTip(text(bar.hint()));
   }
+  widget->setToolTip(QString());
 }
 
 void showDatePicker(const DatePicker& picker, QWidget* widget) {

@@ -42,6 +42,8 @@ bool HintPanel::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QLabel::event(event);
   if (shownText() != text()) {
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  } else if (!toolTip().isEmpty()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
   } else {
     QToolTip::hideText();
     event->ignore();

@@ -106,6 +106,10 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   tipButton(form.SpeedButton11, 366, QStyle::SP_TrashIcon);
   tipButton(form.auswertung, 406, QStyle::SP_DialogApplyButton);
 
+  // The calculation's start/stop button (its click is BitBtn19Click) and the lucky number.
+  build.button(page, form.BitBtn4, QRect(326, 368, 150, 34), [&form1] { form1.BitBtn19Click(); });
+  build.button(page, form.SpeedButton13, QRect(482, 368, 86, 34), nullptr);
+
   // Banner and close button.
   banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),
          Qt::white);

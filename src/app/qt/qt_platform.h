@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 
 #include "app/qt/sound_player.h"
@@ -51,6 +52,8 @@ class QtPlatform : public Platform {
   std::function<void()> repaintHandler_;
   SoundPlayer sound_;
   bool waitCursor_ = false;
+  std::chrono::steady_clock::time_point lastEvents_{};
+  std::chrono::steady_clock::time_point lastRepaint_{};
 };
 
 }  // namespace numora

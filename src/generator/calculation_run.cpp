@@ -1,0 +1,207 @@
+#include "generator/calculation_run.h"
+
+#include <filesystem>
+
+#include "evaluation/komplettcheck.h"
+#include "generator/comparison_table.h"
+#include "generator/generator_options.h"
+#include "generator/last_draws.h"
+#include "generator/pool_preparation.h"
+#include "generator/tip_filters.h"
+#include "tips/tip_list.h"
+
+namespace numora {
+namespace {
+
+constexpr int kKenoTipsPage = 0;
+
+bool stopRequested(const Form& form) {
+  return form.BitBtn4.caption() != kStopCaption || form.closing;
+}
+
+std::string giveUpLine(const Form& form) {
+  return "Change the parameters to calculate " + std::to_string(form.totalTips()) + "  Tips ";
+}
+
+// Puts back what a calculation changed for its run, however it ends.
+class RunGuard {
+ public:
+  RunGuard(const CalculationContext& context, CalculationState& state)
+      : context_(context), state_(state), pairRequired_(context.form.CheckBox8.checked()) {
+    state_.running = true;
+  }
+  ~RunGuard() {
+    state_.running = false;
+    if (finished_) return;
+    // Ended by an error: the error's message follows; the button goes back to idle.
+    Form& form = context_.form;
+    form.sortieren = true;
+    form.CheckBox8.setChecked(pairRequired_);
+    context_.platform.setWaitCursor(false);
+    form.BitBtn4.setCaption(kIdleCaption);
+  }
+  RunGuard(const RunGuard&) = delete;
+  RunGuard& operator=(const RunGuard&) = delete;
+
+  bool pairRequired() const { return pairRequired_; }
+  void finished() { finished_ = true; }
+
+ private:
+  const CalculationContext& context_;
+  CalculationState& state_;
+  bool pairRequired_;
+  bool finished_ = false;
+};
+
+// The draw history the database filters scan, read when the calculation starts; nothing, with
+// the message said, when there is no draw file.
+std::optional<DrawHistorySets> readHistory(const CalculationContext& context) {
+  const auto path = currentDrawFile(context.draws());
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    context.platform.showMessage(kNoDrawFileMessage);
+    return std::nullopt;
+  }
+  try {
+    return DrawHistorySets(context.reader.load(path));
+  } catch (const DrawFileError& failure) {
+    context.platform.showMessage(failure.what());
+    return std::nullopt;
+  }
+}
+
+// Empties or keeps the tip list and reads it into the comparison table; the first tip number.
+int prepareTipList(const CalculationContext& context, ComparisonTable& table) {
+  Form& form = context.form;
+  int first = 1;
+  if (form.CheckBox28.checked()) {
+    deleteAllTips(form);
+  } else {
+    first = static_cast<int>(form.ListBox1.count()) + 1;
+  }
+  if (!table.read(form.ListBox1.lines())) context.platform.showMessage("ERROR");
+  table.clearFrom(first);
+  return first;
+}
+
+// Searches tips first..total; each gets LaufMax candidates at most.
+void searchTips(const CalculationContext& context, CalculationState& state,
+                const CandidatePool& pool, ComparisonTable& table, TipFilters& filters, int first) {
+  Form& form = context.form;
+  Platform& platform = context.platform;
+  const int size = form.numbersPerTip();
+  const int total = form.totalTips();
+  if (first <= total && pool.distinctNumbers() < size) {
+    // Such a pool can never fill a tip.
+    platform.showMessage("The number pool holds only " + std::to_string(pool.distinctNumbers()) +
+                         " different numbers; a tip needs " + std::to_string(size) + ".");
+    form.StatusBar1.setPanel(1, giveUpLine(form));
+    return;
+  }
+  Candidate candidate;
+  for (int t = first; t <= total; ++t) {
+    long long runs = 0;
+    bool accepted = false;
+    while (!accepted && runs < form.LaufMax && !stopRequested(form)) {
+      platform.processEvents();
+      ++runs;
+      // Half the budget gone: the consecutive pair is no longer required.
+      if (runs * 2 == form.LaufMax) form.CheckBox8.setChecked(false);
+      drawCandidate(candidate, size, pool, form.random);
+      form.StatusBar1.setPanel(1, candidateStatusLine(t, candidate));
+      platform.repaint();
+      ++state.rejections.candidates;
+      const int failing = filters.firstFailing(candidate, t);
+      if (failing == 0) {
+        accepted = true;
+      } else {
+        ++state.rejections.byFilter[static_cast<std::size_t>(failing)];
+      }
+    }
+    const bool withinBudget = runs < form.LaufMax;
+    form.StatusBar1.setPanel(1, withinBudget ? "Tips have been recalculated" : giveUpLine(form));
+    // A stopped search, or one whose last run used up the budget, lists nothing and ends the
+    // calculation.
+    if (stopRequested(form) || !withinBudget) return;
+    table.setRow(t, candidate);
+    form.ListBox1.add(tipLine(candidate));
+    platform.repaint();
+  }
+}
+
+}  // namespace
+
+std::string tipLine(const Candidate& candidate) {
+  std::string line;
+  for (const int number : candidate.numbers()) {
+    if (!line.empty()) line += ',';
+    if (number < 10) line += '0';
+    line += std::to_string(number);
+  }
+  return line;
+}
+
+void calculateTips(const CalculationContext& context, CalculationState& state) {
+  if (state.running) return;
+  Form& form = context.form;
+  Platform& platform = context.platform;
+  auto history = readHistory(context);
+  if (!history) {
+    form.BitBtn4.setCaption(kIdleCaption);
+    return;
+  }
+  RunGuard guard(context, state);
+  state.rejections = RejectionCounts{};
+  form.StatusBar1.setHint("");
+  form.sortieren = false;
+  form.LaufMax = form.UpDown7.position() * 1000;
+  platform.setWaitCursor(true);
+
+  const PickedDraw picked = rememberPickedDraw(context);
+  const LastDraws last = readLastDraws(context, picked);
+  ComparisonTable table;
+  const int first = prepareTipList(context, table);
+
+  CandidatePool pool;
+  if (preparePool(context, readGeneratorOptions(form), last, picked, pool) ==
+      PoolOutcome::Cancelled) {
+    form.BitBtn4.setCaption(kCancelledCaption);
+    form.sortieren = true;
+    platform.setWaitCursor(false);
+    guard.finished();
+    return;
+  }
+
+  form.StatusBar1.setPanel(1, "start of calculation");
+  platform.repaint();
+  form.PageControl1.setActivePage(kKenoTipsPage);
+  form.LaufMax = form.UpDown7.position() * 1000;
+  const LastDrawCounts lastCounts = countLastDraws(last.draws);
+  TipFilters filters(form, table, lastCounts, *history);
+  searchTips(context, state, pool, table, filters, first);
+
+  form.sortieren = true;
+  platform.setWaitCursor(false);
+  form.CheckBox8.setChecked(guard.pairRequired());
+  showPickedDraw(context, picked);
+  Komplettcheck(form, platform);
+  form.BitBtn4.setCaption(kIdleCaption);
+  if (state.rejections.candidates > 0) form.StatusBar1.setHint(rejectionSummary(state.rejections));
+  platform.repaint();
+  guard.finished();
+}
+
+void startOrStopCalculation(const CalculationContext& context, CalculationState& state) {
+  Form& form = context.form;
+  if (form.BitBtn4.caption() == kStopCaption) {
+    form.BitBtn4.setCaption(kIdleCaption);
+    return;
+  }
+  // A click while a stop request is pending reaches here through the running calculation's
+  // event processing: it must not start a second calculation inside the first.
+  if (state.running) return;
+  form.BitBtn4.setCaption(kStopCaption);
+  calculateTips(context, state);
+}
+
+}  // namespace numora

@@ -1,0 +1,74 @@
+// The main window over a generated Daily Keno history, with every status line the calculation
+// shows recorded, for the tests of the preparation and the calculation run.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/daruvizo.h"
+#include "app/settings_store.h"
+#include "form/scripted_platform.h"
+#include "generator/calculation_run.h"
+#include "support/draw_fixtures.h"
+#include "support/temp_home.h"
+
+namespace numora::test {
+
+// Records status panel 1 each time the window is repainted.
+class RecordingPlatform : public ScriptedPlatform {
+ public:
+  void repaint() override {
+    if (form && (statusLines.empty() || statusLines.back() != form->StatusBar1.panel(1))) {
+      statusLines.push_back(form->StatusBar1.panel(1));
+    }
+  }
+  const Form* form = nullptr;
+  std::vector<std::string> statusLines;
+};
+
+class CalculationTest : public ::testing::Test {
+ protected:
+  static constexpr DayCount kFirstDay = 44927;  // 01.01.2023
+  static constexpr DayCount kLastDay = 45097;   // 20.06.2023
+
+  CalculationTest() { platform.fixClock(kLastDay + 0.5); }
+
+  // Writes the history (two draws a day) and creates the window on the last day.
+  TForm1& create(std::vector<DrawRecord> records = {}) {
+    if (records.empty()) records = generateHistory(kFirstDay, kLastDay, true, 11);
+    draws = records;
+    home.writeDraws("Vuduro.dat", records);
+    form1 = std::make_unique<TForm1>(platform, settings, home.home());
+    form1->FormCreate(TForm1::kClientHeight);
+    platform.form = &form1->form;
+    form1->SpeedButton5Click();
+    form().sortieren = true;
+    return *form1;
+  }
+  Form& form() { return form1->form; }
+  CalculationContext context() {
+    return CalculationContext{form1->form, platform, form1->drawReader(), form1->Form6};
+  }
+
+  // Every pool option and every filter off: the pool is 1..70 once each, any tip passes.
+  void allOptionsOff() {
+    Form& f = form();
+    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                  15, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31}) {
+      f.checkBox(n)->setChecked(false);
+    }
+    f.UpDown2.setPosition(1);
+    f.UpDown15.setPosition(1400);
+  }
+
+  TempHome home;
+  RecordingPlatform platform;
+  MemorySettingsStore settings;
+  std::unique_ptr<TForm1> form1;
+  std::vector<DrawRecord> draws;
+};
+
+}  // namespace numora::test

@@ -1,0 +1,304 @@
+#include "generator/calculation_run.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "calculation_fixture.h"
+#include "evaluation/tip_text.h"
+
+namespace numora::test {
+namespace {
+
+class CalculationRunTest : public CalculationTest {
+ protected:
+  // A tip that no candidate can satisfy: six primes in a tip of three numbers.
+  void unsatisfiable() {
+    form().UpDown18.setPosition(3);
+    form().CheckBox22.setChecked(true);
+    form().UpDown10.setPosition(6);
+  }
+  void click() { form1->BitBtn19Click(); }
+  const std::vector<std::string>& tips() { return form().ListBox1.lines(); }
+};
+
+TEST_F(CalculationRunTest, TheSameLuckyNumberGivesTheSameTips) {
+  create();
+  std::vector<std::vector<std::string>> runs;
+  for (const char* lucky : {"4711", " 4711 ", "4712"}) {
+    platform.queueInput(lucky);
+    form1->SpeedButton13Click();
+    EXPECT_EQ(form().StatusBar1.panel(1),
+              std::string("set lucky number ") + (lucky[0] == ' ' ? "4711" : lucky));
+    click();
+    EXPECT_EQ(tips().size(), 5u);
+    EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+    runs.push_back(tips());
+  }
+  EXPECT_EQ(runs[0], runs[1]);
+  EXPECT_NE(runs[0], runs[2]);
+  // Each tip: ten numbers, two digits each, ascending.
+  for (const auto& line : runs[0]) {
+    ASSERT_EQ(line.size(), 29u) << line;
+    const TipNumbers numbers = readTipNumbers(line, 10);
+    EXPECT_TRUE(std::is_sorted(numbers.values.begin(), numbers.values.begin() + 10));
+  }
+}
+
+TEST_F(CalculationRunTest, ALuckyNumberThatIsNoWholeNumberChangesNothing) {
+  create();
+  form().random.setSeed(-5);
+  for (const char* answer : {"12x", "", "1 2", "99999999999"}) {
+    platform.queueInput(answer);
+    form1->SpeedButton13Click();
+    EXPECT_EQ(form().random.seed(), -5) << answer;
+  }
+  EXPECT_EQ(form().StatusBar1.panel(1), "");
+  // Cancel returns the preset: the state it had, reported.
+  form1->SpeedButton13Click();
+  EXPECT_EQ(form().StatusBar1.panel(1), "set lucky number -5");
+}
+
+TEST_F(CalculationRunTest, HalfTheBudgetSwitchesThePairRequirementOffUntilTheEnd) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  form().UpDown7.setPosition(1);
+  form().CheckBox8.setChecked(true);
+  std::vector<bool> pairRequired;
+  platform.onProcessEvents = [&] { pairRequired.push_back(form().CheckBox8.checked()); };
+  click();
+  ASSERT_EQ(pairRequired.size(), 1000u);
+  EXPECT_TRUE(pairRequired[499]);   // before the 500th candidate
+  EXPECT_FALSE(pairRequired[500]);  // before the 501st
+  EXPECT_TRUE(form().CheckBox8.checked());
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
+  const auto& counts = form1->calculationState().rejections;
+  EXPECT_EQ(counts.candidates, 1000);
+  // Until half the budget the missing pair rejected, then the primes.
+  EXPECT_EQ(counts.byFilter[2] + counts.byFilter[12], 1000);
+  EXPECT_GT(counts.byFilter[12], 500);
+  EXPECT_NE(form().StatusBar1.hint().find("prime numbers: "), std::string::npos);
+}
+
+TEST_F(CalculationRunTest, ATipAcceptedInTheRunThatReachesTheBudgetIsNotListed) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  form().UpDown7.setPosition(1);
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    // The 1000th candidate passes every filter.
+    if (++calls == 1000) form().CheckBox22.setChecked(false);
+  };
+  click();
+  EXPECT_EQ(calls, 1000);
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
+  EXPECT_EQ(form1->calculationState().rejections.candidates, 1000);
+  EXPECT_EQ(form1->calculationState().rejections.byFilter[12], 999);
+}
+
+TEST_F(CalculationRunTest, AStopRequestDiscardsTheTipBeingSearched) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls != 10) return;
+    // The user clicks the button; this candidate passes, but the tip is not listed.
+    form1->handle([&] { form1->BitBtn19Click(); });
+    form().CheckBox22.setChecked(false);
+  };
+  click();
+  EXPECT_EQ(calls, 10);
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().StatusBar1.panel(1), "Tips have been recalculated");
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  EXPECT_TRUE(form().sortieren);
+}
+
+TEST_F(CalculationRunTest, ClosingTheWindowEndsTheCalculation) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls == 7) form().closing = true;
+  };
+  click();
+  EXPECT_EQ(calls, 7);
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+}
+
+TEST_F(CalculationRunTest, AClickWhileAStopIsPendingStartsNoSecondCalculation) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    if (++calls != 3) return;
+    // Two clicks arrive in one pass of the event processing: stop, and start again.
+    form1->handle([&] { form1->BitBtn19Click(); });
+    form1->handle([&] { form1->BitBtn19Click(); });
+  };
+  click();
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(form1->calculationState().rejections.candidates, 3);
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  EXPECT_FALSE(form1->calculationState().running);
+}
+
+TEST_F(CalculationRunTest, APoolTooSmallForATipDrawsNothing) {
+  create();
+  allOptionsOff();
+  form().CheckBox15.setChecked(true);  // only preferred numbers: none
+  form().CheckBox31.setChecked(true);
+  form().ComboBox3.setItemIndex(0);
+  form().CheckBox4.setChecked(true);  // removes the last draw's numbers again
+  click();
+  EXPECT_EQ(platform.processEventsCalls(), 0);
+  EXPECT_EQ(
+      platform.messages(),
+      std::vector<std::string>{"The number pool holds only 0 different numbers; a tip needs 10."});
+  EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+
+  // With the list already full no tip is due, and nothing is said.
+  form().CheckBox28.setChecked(false);
+  for (int i = 0; i < 5; ++i) form().ListBox1.add("01,02,03,04,05,06,07,08,09,10");
+  click();
+  EXPECT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(form().StatusBar1.panel(1), "start of calculation");
+}
+
+TEST_F(CalculationRunTest, NoDrawFileNoCalculation) {
+  create();
+  std::filesystem::remove(home.file("Vuduro.dat"));
+  form().ListBox1.add("01,02");
+  form().CheckBox8.setChecked(true);
+  click();
+  EXPECT_EQ(platform.messages(), std::vector<std::string>{"First read the data of draws"});
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  EXPECT_EQ(tips(), std::vector<std::string>{"01,02"});
+  EXPECT_TRUE(form().sortieren);
+  EXPECT_EQ(platform.processEventsCalls(), 0);
+}
+
+TEST_F(CalculationRunTest, AFailureOnTheWayLeavesTheButtonIdleAndTheOptionsAsTheyWere) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  form().CheckBox8.setChecked(true);
+  form().UpDown7.setPosition(2);
+  int calls = 0;
+  platform.onProcessEvents = [&] {
+    // The draw file goes away while candidates are drawn: the final show of the draw fails.
+    if (++calls == 5) std::filesystem::remove(home.file("Vuduro.dat"));
+  };
+  form1->handle([&] { form1->BitBtn19Click(); });
+  EXPECT_EQ(calls, 2000);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  EXPECT_TRUE(form().sortieren);
+  EXPECT_TRUE(form().CheckBox8.checked());
+  EXPECT_FALSE(platform.waitCursor());
+  EXPECT_FALSE(form1->calculationState().running);
+}
+
+TEST_F(CalculationRunTest, AnUnreadableTipLineSaysErrorAndTheCalculationGoesOn) {
+  create();
+  allOptionsOff();
+  form().CheckBox28.setChecked(false);
+  form().UpDown9.setPosition(4);
+  form().ListBox1.setLines(
+      {"01,02,03,04,05,06,07,08,09,10", "05,x", "11,12,13,14,15,16,17,18,19,20"});
+  click();
+  EXPECT_EQ(platform.messages(), std::vector<std::string>{"ERROR"});
+  EXPECT_EQ(tips().size(), 4u);
+}
+
+TEST_F(CalculationRunTest, NewTipsAreComparedWithTheListedOnes) {
+  create();
+  allOptionsOff();
+  form().CheckBox28.setChecked(false);
+  form().UpDown9.setPosition(8);
+  form().CheckBox3.setChecked(true);
+  form().UpDown3.setPosition(1);
+  form().UpDown18.setPosition(5);
+  const std::vector<std::string> listed = {"01,02,03,04,05", "06,07,08,09,10", "11,12,13,14,15",
+                                           "16,17,18,19,20", "21,22,23,24,25"};
+  form().ListBox1.setLines(listed);
+  click();
+  ASSERT_EQ(tips().size(), 8u);
+  for (std::size_t t = 5; t < 8; ++t) {
+    const TipNumbers tip = readTipNumbers(tips()[t], 5);
+    const std::set<int> numbers(tip.values.begin(), tip.values.begin() + 5);
+    for (std::size_t k = 0; k < t; ++k) {
+      const TipNumbers other = readTipNumbers(tips()[k], 5);
+      int shared = 0;
+      for (int i = 0; i < 5; ++i)
+        shared += numbers.count(other.values[static_cast<std::size_t>(i)]);
+      EXPECT_LE(shared, 1) << tips()[t] << " and " << tips()[k];
+    }
+  }
+  // The final full check scored the new list.
+  EXPECT_EQ(form().ListBox2.count(), 8u);
+}
+
+TEST_F(CalculationRunTest, AFullListCalculatesNothingAndScoresTheList) {
+  create();
+  form().CheckBox28.setChecked(false);
+  for (int i = 0; i < 7; ++i) form().ListBox1.add("01,02,03,04,05,06,07,08,09,10");
+  click();
+  EXPECT_EQ(tips().size(), 7u);
+  EXPECT_EQ(form().ListBox2.count(), 7u);
+  EXPECT_EQ(form().StatusBar1.panel(1), "start of calculation");
+}
+
+TEST_F(CalculationRunTest, CancellingTheEditListLeavesAnEmptyListAndCanStartAgain) {
+  create();
+  form().ListBox1.add("01,02");
+  form().CheckBox20.setChecked(true);
+  platform.queueChoice({ModalResult::Abort, {}});
+  click();
+  EXPECT_TRUE(tips().empty());
+  EXPECT_EQ(form().BitBtn4.caption(), "calculation tip");
+  EXPECT_TRUE(form().sortieren);
+  platform.queueChoice({ModalResult::Ok, {}});
+  click();
+  EXPECT_EQ(tips().size(), 5u);
+  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+}
+
+TEST_F(CalculationRunTest, DailyKenoWorksFromTheShownEveningDrawAndStaysOnIt) {
+  create();
+  form1->SpeedButton7Click();  // the evening draw of the last day
+  const int evening = form().Position;
+  ASSERT_EQ(evening, static_cast<int>(draws.size() - 1));
+  const std::string caption = form().Label29.caption();
+  allOptionsOff();
+  form().CheckBox31.setChecked(true);
+  form().ComboBox3.setItemIndex(0);
+  form().CheckBox15.setChecked(true);
+  form().UpDown18.setPosition(2);
+  form().UpDown9.setPosition(40);
+  click();
+  ASSERT_EQ(tips().size(), 40u);
+  // Every tip comes from the evening draw's numbers.
+  NumberSet shown;
+  for (const auto n : draws.back().numbers) shown.add(n);
+  for (const auto& line : tips()) {
+    const TipNumbers tip = readTipNumbers(line, 2);
+    EXPECT_TRUE(shown.contains(tip.values[0]) && shown.contains(tip.values[1])) << line;
+  }
+  EXPECT_EQ(form().Position, evening);
+  EXPECT_EQ(form().Label29.caption(), caption);
+  EXPECT_EQ(form().Zahl5[1], 0);
+  EXPECT_EQ(form().DateTimePicker1.date(), kLastDay);
+}
+
+}  // namespace
+}  // namespace numora::test
