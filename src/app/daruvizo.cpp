@@ -58,6 +58,7 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+      {"StopUpdateButtonClick", [this] { SpeedButton8Click(); }},
       {"ImportClick", [this] { ImportClick(); }},
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},

@@ -163,6 +163,21 @@ class StatusBar : public Control {
   std::array<std::string, kPanels> panels_;
 };
 
+// How far a long operation is: position of maximum, and the caption says what it is doing.
+// Hidden while nothing runs.
+class ProgressBar : public Control {
+ public:
+  ProgressBar(ControlRegistry* registry, std::string name);
+  int position() const { return position_; }
+  int maximum() const { return maximum_; }
+  // The position is kept within 0..maximum.
+  void setProgress(int position, int maximum);
+
+ private:
+  int position_ = 0;
+  int maximum_ = 0;
+};
+
 // A date-only picker with a lower limit.
 class DatePicker : public Control {
  public:

@@ -6,6 +6,8 @@ Form::Form() {
   Label35.setCaption("");
   Label13.setCaption("Summer cross");
   SpeedButton10.setHint("Updating the lottery numbers from the Internet");
+  StopUpdateButton.setHint("Stop reading");
+  StopUpdateButton.setVisible(false);
   SpeedButton6.setHint("previous draw");
   SpeedButton7.setHint("next draw");
 

@@ -37,6 +37,8 @@ struct Form {
       &registry, "PageControl1", {"Keno-Tips", "Options", "Chart", "Database", "Internet-Options"}};
   // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
+  // Progress of the update run or the calculation, in the status bar while one runs.
+  ProgressBar WorkProgress{&registry, "WorkProgress"};
 
   // ---- "Keno-Tips" tab: lottery and current draw ----
   // The lottery: 0 = Keno Atlantic, 1 = Daily Keno (the default).
@@ -46,6 +48,8 @@ struct Form {
   Button SpeedButton6{&registry, "SpeedButton6"};    // step to the previous draw
   Button SpeedButton7{&registry, "SpeedButton7"};    // step to the next draw
   Button SpeedButton10{&registry, "SpeedButton10"};  // update run
+  // "Stop reading" in the update button's place while an update run goes.
+  Button StopUpdateButton{&registry, "StopUpdateButton"};
 
   // ---- "Keno-Tips" tab: tip list, hit list and their settings ----
   Label Label25{&registry, "Label25"};                // "Tip series"

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -24,6 +25,8 @@ namespace {
 constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet2",
                                       "TabSheet3"};
 constexpr int kPanelWidths[] = {150, 50};
+// The progress bar of long work takes this much of the hint line while it shows.
+constexpr int kProgressWidth = 260;
 
 QFont designFont() {
   QFont font(QStringLiteral("Arial"));
@@ -102,6 +105,14 @@ void MainWindowView::buildStatusBar() {
     bar->addPermanentWidget(panel, i == 0 ? 0 : 1);
   }
   binding_.bind(form1_.form.StatusBar1, bar);
+  // Shown during long work, after the hint line, with what the work is doing as its text.
+  auto* progress = new QProgressBar(bar);
+  progress->setObjectName(QStringLiteral("WorkProgress"));
+  progress->setFixedWidth(kProgressWidth);
+  progress->setTextVisible(true);
+  progress->hide();
+  bar->addPermanentWidget(progress);
+  binding_.bind(form1_.form.WorkProgress, progress);
 }
 
 void MainWindowView::hookHintLine() {
