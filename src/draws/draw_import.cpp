@@ -50,6 +50,8 @@ std::string readImportFile(const std::string& path) {
 void importDrawsFromText(DrawContext context) {
   Form& form = context.form;
   Platform& platform = context.platform;
+  // A running update run appends to the file this would replace: its draws would be lost.
+  if (form.SpeedButton8.visible()) return;
   const auto chosen =
       platform.openFileDialog({"Text and CSV files|*.txt;*.csv|All files|*", "txt", form.Home});
   if (!chosen) return;

@@ -22,6 +22,7 @@ class RunningState {
  public:
   RunningState(Form& form, Platform& platform) : form_(form), platform_(platform) {
     form_.BitBtn1.setEnabled(false);
+    form_.ImportButton.setEnabled(false);
     // On the "Keno-Tips" tab the update button turns into a stop button for the run.
     form_.SpeedButton10.setVisible(false);
     form_.StopUpdateButton.setVisible(true);
@@ -31,6 +32,7 @@ class RunningState {
   ~RunningState() { end(); }
   void end() {
     form_.BitBtn1.setEnabled(true);
+    form_.ImportButton.setEnabled(true);
     form_.SpeedButton10.setVisible(true);
     form_.StopUpdateButton.setVisible(false);
     form_.SpeedButton8.setVisible(false);

@@ -189,6 +189,15 @@ TEST_F(ImportDrawsTest, ACancelledDialogChangesNothing) {
   EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
 }
 
+TEST_F(ImportDrawsTest, NoImportWhileAnUpdateRunAppendsToTheFile) {
+  form.SpeedButton8.setVisible(true);  // "Stop reading" shows while a run goes
+  platform.queueFile(home.file("draws.csv").string());
+  home.writeBytes("draws.csv", csvLine("2023-05-02", kNumbersA));
+  importDrawsFromText(context());
+  EXPECT_FALSE(platform.lastFileRequest().has_value());
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
+}
+
 TEST_F(ImportDrawsTest, AFolderIsRefusedAsFile) {
   platform.queueFile(home.path().string());
   EXPECT_THROW(importDrawsFromText(context()), DrawFileError);

@@ -56,11 +56,10 @@ TEST_F(CalculationRunTest, TheProgressBarCountsTheTipsFoundOfTheTipsAsked) {
   };
   click();
   EXPECT_EQ(tips().size(), 5u);
-  EXPECT_EQ(seen, (std::set<std::string>{"0 Calculation: 0 of 5 tips found",
-                                         "1 Calculation: 1 of 5 tips found",
-                                         "2 Calculation: 2 of 5 tips found",
-                                         "3 Calculation: 3 of 5 tips found",
-                                         "4 Calculation: 4 of 5 tips found"}));
+  EXPECT_EQ(seen, (std::set<std::string>{
+                      "0 Calculation: 0 of 5 tips found", "1 Calculation: 1 of 5 tips found",
+                      "2 Calculation: 2 of 5 tips found", "3 Calculation: 3 of 5 tips found",
+                      "4 Calculation: 4 of 5 tips found"}));
   EXPECT_FALSE(form().WorkProgress.visible());
 }
 

@@ -71,6 +71,7 @@ class UpdateRunTest : public ::testing::Test {
     EXPECT_TRUE(form.SpeedButton10.visible());
     EXPECT_FALSE(form.StopUpdateButton.visible());
     EXPECT_FALSE(form.WorkProgress.visible());
+    EXPECT_TRUE(form.ImportButton.enabled());
     EXPECT_FALSE(platform.waitCursor());
   }
 
@@ -355,6 +356,7 @@ TEST_F(UpdateRunTest, TheProgressBarCountsTheMonthsAndNamesTheDayBeingRead) {
     // The update button of the "Keno-Tips" tab is a stop button meanwhile.
     EXPECT_FALSE(form.SpeedButton10.visible());
     EXPECT_TRUE(form.StopUpdateButton.visible());
+    EXPECT_FALSE(form.ImportButton.enabled());
     seen.push_back(std::to_string(form.WorkProgress.position()) + " " +
                    form.WorkProgress.caption());
   };

@@ -94,10 +94,10 @@ void UpdateRunWindowTest::updateButtonReadsTheSitesMonths() {
   };
   QTest::mouseClick(window.widget("BitBtn1"), Qt::LeftButton);
   window.platform.onProcessEvents = nullptr;
-  // 01.05. to 10.06.: one pass a day, each with the progress shown.
-  QCOMPARE(progressTexts.size(), 41);
-  QCOMPARE(progressTexts.front(), QStringLiteral("Update: 1 of 2 months, reading 01.05.2023"));
-  QCOMPARE(progressTexts.back(), QStringLiteral("Update: 2 of 2 months, reading 10.06.2023"));
+  // While May loads, then one pass a day from 01.05. to today, 11.06.
+  QCOMPARE(progressTexts.front(), QStringLiteral("Update: 0 of 2 months, reading 01.05.2023"));
+  QVERIFY(progressTexts.contains(QStringLiteral("Update: 1 of 2 months, reading 31.05.2023")));
+  QCOMPARE(progressTexts.back(), QStringLiteral("Update: 2 of 2 months, reading 11.06.2023"));
   QCOMPARE(progress->maximum(), 2);
   QVERIFY(stopShown);
   QVERIFY(progress->isHidden());
