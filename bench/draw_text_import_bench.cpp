@@ -2,9 +2,12 @@
 // 22,400 lines, header, ISO dates, midday/evening column) into draws, without the file system.
 #include <benchmark/benchmark.h>
 
+#include "draws/draw_file_rewrite.h"
+#include "draws/draw_merge.h"
 #include "draws/draw_text_import.h"
 #include "draws/lottery.h"
 #include "support/draw_fixtures.h"
+#include "support/temp_home.h"
 
 namespace numora {
 namespace {
@@ -38,6 +41,24 @@ void BM_ParseThirtyYearCsv(benchmark::State& state) {
   state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_ParseThirtyYearCsv)->Unit(benchmark::kMillisecond);
+
+// The whole import into an empty draw file: parse, merge and the atomic rewrite to disk.
+void BM_ImportThirtyYearCsvIntoEmptyFile(benchmark::State& state) {
+  std::size_t lines = 0;
+  const auto text = thirtyYearCsv(lines);
+  const auto& daily = lottery(kDailyKeno);
+  const DrawImportRules rules{daily.firstDrawDate, kToday, true};
+  test::TempHome home;
+  DrawFileReader reader;
+  for (auto _ : state) {
+    const auto parsed = parseDrawText(text, rules);
+    const auto merge = mergeImportedDraws({}, parsed.draws);
+    rewriteDrawFile(home.file("Vuduro.dat"), merge.records, reader);
+    if (static_cast<std::size_t>(merge.added) != lines) state.SkipWithError("draws were lost");
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_ImportThirtyYearCsvIntoEmptyFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace numora
