@@ -4,6 +4,8 @@
 
 #include "draws/current_draw.h"
 #include "draws/draw_import.h"
+#include "draws/draw_export.h"
+#include "draws/draw_maintenance.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
 #include "evaluation/zettelcheck.h"
@@ -13,7 +15,11 @@
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
 #include "stats/overdue_numbers.h"
+#include "tips/historical_search.h"
+#include "tips/ticket_sheet.h"
+#include "tips/tip_distribution.h"
 #include "tips/tip_editing.h"
+#include "tips/tip_file.h"
 #include "tips/tip_list.h"
 
 namespace numora {
@@ -43,6 +49,14 @@ void TForm1::registerHandlers() {
       {"SpeedButton11Click", [this] { SpeedButton11Click(); }},
       {"SpeedEditClick", [this] { SpeedEditClick(); }},
       {"auswertungClick", [this] { auswertungClick(); }},
+      {"SpeedButton15Click", [this] { SpeedButton15Click(); }},
+      {"SpeedButton16Click", [this] { SpeedButton16Click(); }},
+      {"BitBtn7Click", [this] { BitBtn7Click(); }},
+      {"Button6Click", [this] { Button6Click(); }},
+      {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
+      {"BitBtn4Click", [this] { BitBtn4Click(); }},
+      {"BitBtn8Click", [this] { BitBtn8Click(); }},
+      {"BitBtn3Click", [this] { BitBtn3Click(); }},
       {"SpeedButton2Click", [this] { SpeedButton2Click(); }},
       {"SpeedButton9Click", [this] { SpeedButton9Click(); }},
       {"Button2Click", [this] { Button2Click(); }},
@@ -187,6 +201,32 @@ void TForm1::Label28Click() {
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
 }
+void TForm1::SpeedButton15Click() {
+  saveTipFile(form, platform_);
+}
+void TForm1::SpeedButton16Click() {
+  loadTipFile(drawContext());
+}
+void TForm1::BitBtn7Click() {
+  writeTicketSheet(form, platform_);
+}
+void TForm1::Button6Click() {
+  chartTipDistribution(form, platform_);
+}
+void TForm1::SpeedButton4Click() {
+  searchTipListHistory(drawContext());
+}
+
+void TForm1::BitBtn4Click() {
+  deleteShownDraw(drawContext());
+}
+void TForm1::BitBtn8Click() {
+  enterDraw(drawContext(), Form6);
+}
+void TForm1::BitBtn3Click() {
+  exportDraws(drawContext());
+}
+
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);
 }

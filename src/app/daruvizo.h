@@ -84,6 +84,18 @@ class TForm1 {
   void SpeedButton13Click();
   const CalculationState& calculationState() const { return calculation_; }
 
+  // Tip files, the ticket sheet, the tip distribution and the historical search.
+  void SpeedButton15Click();  // save the tip list
+  void SpeedButton16Click();  // load a tip file
+  void BitBtn7Click();        // the ticket sheet
+  void Button6Click();        // the tip distribution
+  void SpeedButton4Click();   // the historical search
+
+  // Hand maintenance of the draw history ("Database" tab).
+  void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
+  void BitBtn8Click();  // "insert/edit": enter a draw
+  void BitBtn3Click();  // "Export to Text"
+
   // Couplings of the generator options, run on a mouse press or release on an up-down's
   // arrows; UpDown7Changing runs whenever the budget's position changes.
   void UpDown3MouseDown();

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "draws/draw_file_rewrite.h"
 #include "draws/draw_merge.h"
+#include "draws/draw_rewrite.h"
 #include "draws/lottery.h"
 #include "form/wait_cursor.h"
 
@@ -72,7 +72,12 @@ void importDrawsFromText(DrawContext context) {
       std::vector<DrawRecord> stored;
       if (std::filesystem::exists(path, error)) stored = context.reader.load(path)->records;
       DrawMerge merge = mergeImportedDraws(stored, parsed.draws);
-      if (merge.added > 0) rewriteDrawFile(path, merge.records, context.reader);
+      if (merge.added > 0) {
+        // The scratch file of an entry: the draw file's name with "~" appended.
+        std::filesystem::path scratch = path;
+        scratch += "~";
+        rewriteDrawFile(path, scratch, merge.records, context.reader);
+      }
       auto rejected = parsed.rejected;
       rejected.insert(rejected.end(), merge.conflicts.begin(), merge.conflicts.end());
       summary = importSummary(merge.added, merge.alreadyStored, std::move(rejected));

@@ -31,6 +31,12 @@ Form::Form() {
   BitBtn4.setHint("start Tips calculate");
   SpeedButton13.setCaption("Lucky Number");
   SpeedButton13.setHint("set lucky number");
+  SpeedButton15.setHint("Saving Tips calculated in a file");
+  SpeedButton16.setHint("Load the file of a Tips");
+  BitBtn7.setCaption("Tip");
+  Button6.setCaption("Tip distribution");
+  Button6.setHint("Tip distribution");
+  SpeedButton4.setHint("DB search tips");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
 
@@ -106,6 +112,9 @@ Form::Form() {
   Button3.setCaption("three search");
   Button4.setCaption("four search");
   Button5.setCaption("pending");
+  BitBtn6.setCaption("delete");
+  BitBtn8.setCaption("insert/edit");
+  BitBtn3.setCaption("Export to Text");
 
   Label50.setCaption("Proxy-Server");
   Label51.setCaption("Porxy-Port");

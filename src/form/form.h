@@ -78,6 +78,13 @@ struct Form {
   Button BitBtn4{&registry, "BitBtn4"};  // start/stop of the calculation; "Stop" while it runs
   Button SpeedButton13{&registry, "SpeedButton13"};  // "Lucky Number": seeds the generator
 
+  // ---- "Keno-Tips" tab: tip files, ticket sheet, tip distribution, historical search ----
+  Button SpeedButton15{&registry, "SpeedButton15"};  // save the tip list to a tip file
+  Button SpeedButton16{&registry, "SpeedButton16"};  // load a tip file as the tip list
+  Button BitBtn7{&registry, "BitBtn7"};              // "Tip": write and open the ticket sheet
+  Button Button6{&registry, "Button6"};              // chart how often each number is tipped
+  Button SpeedButton4{&registry, "SpeedButton4"};    // score the tip list over the window
+
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
   CheckBox CheckBox2{&registry, "CheckBox2", false};    // prefer frequently drawn numbers
   UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};    // frequent-numbers band, percent
@@ -172,6 +179,9 @@ struct Form {
   Button Button3{&registry, "Button3"};            // triple search
   Button Button4{&registry, "Button4"};            // four-group search
   Button Button5{&registry, "Button5"};            // overdue numbers
+  Button BitBtn6{&registry, "BitBtn6"};            // "delete": remove the shown draw
+  Button BitBtn8{&registry, "BitBtn8"};            // "insert/edit": enter a draw
+  Button BitBtn3{&registry, "BitBtn3"};            // "Export to Text": draws to a text file
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/day_date.h"
+
 namespace numora {
 
 class NumberChoiceDialog {
@@ -24,6 +26,14 @@ class NumberChoiceDialog {
   // Tip editing offers the random pick and OK; the calculation offers "Calculate".
   virtual void useEditButtons(bool edit) = 0;
   virtual void setCaption(const std::string& caption) = 0;
+
+  // Draw entry: a date field and, for Daily Keno, the midday choice; no random pick, no
+  // "Calculate", no value lists. Leaving the mode gives the calculation's buttons back.
+  virtual void useDrawEntry(bool entry, bool offerMidday) = 0;
+  virtual void setEntryDate(DayCount date) = 0;
+  virtual DayCount entryDate() const = 0;
+  virtual void setMiddayChosen(bool midday) = 0;
+  virtual bool middayChosen() const = 0;
 };
 
 }  // namespace numora

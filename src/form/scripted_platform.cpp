@@ -50,6 +50,11 @@ ModalResult ScriptedPlatform::showNumberChoiceDialog() {
   return answer.result;
 }
 
+void ScriptedPlatform::shellOpen(const std::string& target) {
+  opened_.push_back(target);
+  reportLine("open: " + target);
+}
+
 void ScriptedPlatform::processEvents() {
   ++processEventsCalls_;
   if (onProcessEvents) onProcessEvents();

@@ -50,7 +50,7 @@ class ScriptedPlatform : public Platform {
   void processEvents() override;
   void repaint() override {}
   void setWaitCursor(bool on) override { waitCursor_ = on; }
-  void shellOpen(const std::string& target) override { opened_.push_back(target); }
+  void shellOpen(const std::string& target) override;
   void playSound(const std::string& path) override { sounds_.push_back(path); }
   DayCount now() override;
   std::uint32_t tickCount() override;

@@ -39,9 +39,14 @@ int DrawHistorySets::hitsOf(std::size_t index, const NumberSet& tip,
   return hits;
 }
 
-// Compiled a second time for processors with the popcount instruction, picked at start: the
+// Compiled a second time for x86 processors with the popcount instruction, picked at start: the
 // loop is the cost of the two database filters.
-__attribute__((target_clones("popcnt", "default"))) DrawHistorySets::Scan
+#if defined(__x86_64__) || defined(__i386__)
+#define NUMORA_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define NUMORA_POPCOUNT_CLONES
+#endif
+NUMORA_POPCOUNT_CLONES DrawHistorySets::Scan
 DrawHistorySets::scanRange(std::size_t first, std::size_t last, const NumberSet& tip,
                            std::span<const int> tipNumbers, DayCount start, DayCount end,
                            int threshold) const {

@@ -129,4 +129,26 @@ void TForm6::setCaption(const std::string& caption) {
   ++changes_;
 }
 
+void TForm6::useDrawEntry(bool entry, bool offerMidday) {
+  DateTimePicker1Visible = entry;
+  MiddayVisible = entry && offerMidday;
+  valueListsVisible = !entry;
+  // The live count helps to tick exactly the 20 numbers of a draw.
+  editing_ = entry;
+  BitBtn4.visible = false;
+  BitBtn3.visible = !entry;
+  setNeutralColour();
+  setCaption(entry ? "numbers and confirm with OK" : "Select figures for calculation");
+}
+
+void TForm6::setEntryDate(DayCount date) {
+  DateTimePicker1Date = date;
+  ++changes_;
+}
+
+void TForm6::setMiddayChosen(bool midday) {
+  Midday = midday;
+  ++changes_;
+}
+
 }  // namespace numora

@@ -55,6 +55,11 @@ class TForm6 : public NumberChoiceDialog {
   DialogButton BitBtn3{"Calculate", true};
   DialogButton BitBtn4{"&Random", false};
   bool DateTimePicker1Visible = false;
+  // Draw entry: the date field's date, the midday choice and whether the value lists show.
+  DayCount DateTimePicker1Date = 0;
+  bool MiddayVisible = false;
+  bool Midday = false;
+  bool valueListsVisible = true;
 
   // The random pick.
   int maxtipp = 10;
@@ -87,6 +92,11 @@ class TForm6 : public NumberChoiceDialog {
   }
   void useEditButtons(bool edit) override;
   void setCaption(const std::string& caption) override;
+  void useDrawEntry(bool entry, bool offerMidday) override;
+  void setEntryDate(DayCount date) override;
+  DayCount entryDate() const override { return DateTimePicker1Date; }
+  void setMiddayChosen(bool midday) override;
+  bool middayChosen() const override { return Midday; }
 
   // The generator the random pick draws from: the program's shared one.
   void useRandom(Random* random) { random_ = random; }

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "draws/draw_file_rewrite.h"
+#include "draws/draw_export.h"
 #include "draws/draw_merge.h"
 #include "draws/lottery.h"
 #include "support/draw_test_fixture.h"
@@ -18,13 +18,6 @@ const std::vector<int> kNumbersB = {21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
                                     31, 32, 33, 34, 35, 36, 37, 38, 39, 40};
 const std::vector<int> kNumbersC = {41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
                                     51, 52, 53, 54, 55, 56, 57, 58, 59, 60};
-
-// One line of the program's own export: "dd.mm.yyyy,n1,...,n20;" and CR LF.
-std::string exportLine(const DrawRecord& record) {
-  std::string line = formatDate(record.date);
-  for (auto n : record.numbers) line += "," + std::to_string(n);
-  return line + ";\r\n";
-}
 
 std::string csvLine(const std::string& date, const std::vector<int>& numbers) {
   std::string line = date;
@@ -102,18 +95,6 @@ TEST(ImportSummary, CountsAndTheFirstRejectedLinesInLineOrder) {
   EXPECT_EQ(text.find("line 11"), std::string::npos);
 }
 
-TEST(DrawFileRewrite, AFailedRewriteLeavesTheDrawFileAsItWas) {
-  test::TempHome home;
-  const std::vector<DrawRecord> before = {test::makeDraw(encodeDate(2023, 5, 2), kNumbersA)};
-  home.writeDraws("Kenoal.dat", before);
-  const std::string bytes = home.readBytes("Kenoal.dat");
-  // The scratch file's name is taken by a folder: it cannot be written.
-  std::filesystem::create_directory(home.file("Kenoal.dat~"));
-  DrawFileReader reader;
-  EXPECT_THROW(rewriteDrawFile(home.file("Kenoal.dat"), {}, reader), DrawFileError);
-  EXPECT_EQ(home.readBytes("Kenoal.dat"), bytes);
-}
-
 class ImportDrawsTest : public test::DrawTest {
  protected:
   ImportDrawsTest() { platform.fixClock(encodeDate(2023, 6, 20) + 0.5); }
@@ -137,7 +118,8 @@ TEST_F(ImportDrawsTest, ExportedDrawsImportIntoAnEmptyFileAsTheyWere) {
   const auto history =
       test::generateHistory(encodeDate(2023, 4, 20), encodeDate(2023, 6, 10), true, 5);
   std::string text;
-  for (const auto& record : history) text += exportLine(record);
+  // The export's own lines, with its CR LF line ends.
+  for (const auto& record : history) text += exportLine(record) + "\r\n";
   home.writeDraws("Vuduro.dat", {});
   EXPECT_EQ(import(text),
             std::to_string(history.size()) + " draws added, 0 already stored, 0 rejected");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "app/cli/script_error.h"
@@ -44,24 +45,46 @@ int boxNumber(std::string_view digits, std::string_view step) {
 }
 
 struct Step {
-  enum class Kind { Tick, Untick, Weight, Random, Timer };
+  enum class Kind { Tick, Untick, Weight, Random, Timer, Date, Midday };
   Step(Kind kind, int number = 0, std::string_view weight = {})
       : kind(kind), number(number), weight(weight) {}
   Kind kind;
   int number;
   std::string_view weight;
+  DayCount date = 0;
 };
+
+// The draw-entry fields: "date=dd.mm.yyyy" and "midday=1|0".
+std::optional<Step> parseEntryStep(std::string_view step) {
+  if (step.starts_with("date=")) {
+    const auto date = parseDate(step.substr(5));
+    if (!date) throw ScriptError("expected date=dd.mm.yyyy, got '" + escapeText(step) + "'");
+    Step parsed(Step::Kind::Date);
+    parsed.date = *date;
+    return parsed;
+  }
+  if (step.starts_with("midday=")) {
+    const auto flag = step.substr(7);
+    if (flag != "0" && flag != "1") {
+      throw ScriptError("expected midday=1 or midday=0, got '" + escapeText(step) + "'");
+    }
+    return Step(Step::Kind::Midday, flag == "1" ? 1 : 0);
+  }
+  return std::nullopt;
+}
 
 Step parseStep(std::string_view step) {
   if (step == "random") return {Step::Kind::Random};
   if (step == "tick") return {Step::Kind::Timer};
+  if (auto entry = parseEntryStep(step)) return *entry;
   if (step.starts_with('+')) return {Step::Kind::Tick, boxNumber(step.substr(1), step)};
   if (step.starts_with('-')) return {Step::Kind::Untick, boxNumber(step.substr(1), step)};
   const auto equals = step.find('=');
   if (equals != std::string_view::npos) {
     return {Step::Kind::Weight, boxNumber(step.substr(0, equals), step), step.substr(equals + 1)};
   }
-  throw ScriptError("expected +N, -N, N=WEIGHT, random or tick, got '" + escapeText(step) + "'");
+  throw ScriptError("expected +N, -N, N=WEIGHT, random, tick, date= or midday=, got '" +
+                    escapeText(step) + "'");
 }
 
 }  // namespace
@@ -100,6 +123,12 @@ void applyChoiceStep(TForm6& dialog, std::string_view text) {
       break;
     case Step::Kind::Timer:
       dialog.Timer1Timer();
+      break;
+    case Step::Kind::Date:
+      dialog.setEntryDate(step.date);
+      break;
+    case Step::Kind::Midday:
+      dialog.setMiddayChosen(step.number == 1);
       break;
   }
 }

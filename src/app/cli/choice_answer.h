@@ -8,6 +8,8 @@
 //   N=W     box N gets the weight text W, verbatim (may be empty)
 //   random  a click on the random button
 //   tick    one step of the random pick's timer
+//   date=dd.mm.yyyy   the draw-entry date field
+//   midday=1|0        the draw-entry midday choice
 #pragma once
 
 #include <string>

@@ -21,6 +21,12 @@ std::vector<Property> makeProperties() {
       {"maxtipp", [](const TForm6& d) { return std::to_string(d.maxtipp); }},
       {"Losgeht", [](const TForm6& d) { return std::to_string(d.Losgeht); }},
       {"timer", [](const TForm6& d) { return formatFlag(d.timerEnabled()); }},
+      {"DateTimePicker1", [](const TForm6& d) { return formatDate(d.DateTimePicker1Date); }},
+      {"DateTimePicker1.visible",
+       [](const TForm6& d) { return formatFlag(d.DateTimePicker1Visible); }},
+      {"Midday", [](const TForm6& d) { return formatFlag(d.Midday); }},
+      {"Midday.visible", [](const TForm6& d) { return formatFlag(d.MiddayVisible); }},
+      {"SpeedButton1.visible", [](const TForm6& d) { return formatFlag(d.valueListsVisible); }},
   };
   const std::pair<const char*, DialogButton TForm6::*> buttons[] = {{"BitBtn1", &TForm6::BitBtn1},
                                                                     {"BitBtn2", &TForm6::BitBtn2},

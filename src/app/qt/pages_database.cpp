@@ -23,8 +23,6 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);
   build.button(page, form.SpeedButton8, QRect(166, 80, 120, 28), nullptr);
   build.memo(page, form.Memo1, QRect(8, 118, 280, 90));
-  // Draws from a text or CSV file, for a history without a results site.
-  build.button(page, form.ImportButton, QRect(8, 216, 150, 28), [&form1] { form1.ImportClick(); });
 
   // The group searches and the overdue numbers; their results show on the "Chart" tab.
   int top = 118;
@@ -32,6 +30,14 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
     build.button(page, *search, QRect(300, top, 130, 24), nullptr);
     top += 28;
   }
+
+  // Hand maintenance of the draw history; the delete button runs BitBtn4Click.
+  build.button(page, form.BitBtn6, QRect(8, 262, 90, 26), [&form1] { form1.BitBtn4Click(); });
+  build.button(page, form.BitBtn8, QRect(104, 262, 90, 26), nullptr);
+  build.button(page, form.BitBtn3, QRect(200, 262, 110, 26), nullptr);
+  // Draws from a text or CSV file, for a history without a results site.
+  build.button(page, form.ImportButton, QRect(316, 262, 120, 26),
+               [&form1] { form1.ImportClick(); });
 }
 
 }  // namespace numora

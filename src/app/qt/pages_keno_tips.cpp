@@ -97,13 +97,13 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.upDown(page, form.UpDown9, QRect(488, 186, 80, 24), "Edit1");
   build.label(page, form.Label30, QRect(326, 218, 150, 22));
   build.comboBox(page, form.ComboBox1, QRect(488, 218, 80, 24));
-  build.checkBox(page, form.CheckBox28, QRect(326, 252, 242, 22));
-  build.label(page, form.Label23, QRect(326, 290, 110, 20));
-  build.label(page, form.Label24, QRect(446, 290, 110, 20));
+  build.checkBox(page, form.CheckBox28, QRect(326, 248, 242, 22));
+  build.label(page, form.Label23, QRect(326, 274, 110, 20));
+  build.label(page, form.Label24, QRect(446, 274, 110, 20));
 
   // Editing the selected tip, deleting all tips, the evaluation of the list.
   const auto tipButton = [&](const Button& control, int left, QStyle::StandardPixmap icon) {
-    QToolButton* button = build.speedButton(page, control, QRect(left, 322, 34, 34), nullptr);
+    QToolButton* button = build.speedButton(page, control, QRect(left, 300, 34, 34), nullptr);
     button->setIcon(page->style()->standardIcon(icon));
     button->setIconSize(QSize(24, 24));
   };
@@ -111,9 +111,16 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   tipButton(form.SpeedButton11, 366, QStyle::SP_TrashIcon);
   tipButton(form.auswertung, 406, QStyle::SP_DialogApplyButton);
 
+  // Tip files, the historical search, the ticket sheet and the tip distribution.
+  tipButton(form.SpeedButton15, 446, QStyle::SP_DialogSaveButton);
+  tipButton(form.SpeedButton16, 486, QStyle::SP_DialogOpenButton);
+  tipButton(form.SpeedButton4, 526, QStyle::SP_FileDialogContentsView);
+  build.button(page, form.BitBtn7, QRect(326, 340, 70, 26), nullptr);
+  build.button(page, form.Button6, QRect(404, 340, 164, 26), nullptr);
+
   // The calculation's start/stop button (its click is BitBtn19Click) and the lucky number.
-  build.button(page, form.BitBtn4, QRect(326, 368, 150, 34), [&form1] { form1.BitBtn19Click(); });
-  build.button(page, form.SpeedButton13, QRect(482, 368, 86, 34), nullptr);
+  build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), [&form1] { form1.BitBtn19Click(); });
+  build.button(page, form.SpeedButton13, QRect(482, 372, 86, 34), nullptr);
 
   // Banner and close button.
   banner(build, page, form.Label44, "Panel44", QRect(8, 414, 560, 26), QColor(0, 0, 128),

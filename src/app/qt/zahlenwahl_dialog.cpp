@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <exception>
 
+#include "app/qt/date_conversion.h"
+
 namespace numora {
 namespace {
 
@@ -105,6 +107,14 @@ void ZahlenwahlDialog::buildButtons() {
   date_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   date_->setCalendarPopup(true);
   date_->setGeometry(kButtonLeft, kMargin + 3 * (kButtonHeight + 6), kButtonWidth, 24);
+  connect(date_, &QDateEdit::dateChanged, this,
+          [this](QDate date) { forward([this, date] { model_.setEntryDate(toDayCount(date)); }); });
+  // Draw entry for Daily Keno: is the entered draw the midday draw?
+  midday_ = new QCheckBox(QStringLiteral("Midday draw"), this);
+  midday_->setObjectName(QStringLiteral("Midday"));
+  midday_->setGeometry(kButtonLeft, kMargin + 5 * (kButtonHeight + 6), kButtonWidth, 24);
+  connect(midday_, &QCheckBox::clicked, this,
+          [this](bool checked) { forward([this, checked] { model_.setMiddayChosen(checked); }); });
 
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("CountLabel"));
@@ -193,6 +203,15 @@ void ZahlenwahlDialog::refresh() {
       widget->setVisible(state->visible);
     }
     date_->setVisible(model_.DateTimePicker1Visible);
+    {
+      const QSignalBlocker blockDate(date_);
+      const QSignalBlocker blockMidday(midday_);
+      date_->setDate(toQDate(model_.DateTimePicker1Date));
+      midday_->setChecked(model_.Midday);
+    }
+    midday_->setVisible(model_.MiddayVisible);
+    saveList_->setVisible(model_.valueListsVisible);
+    loadList_->setVisible(model_.valueListsVisible);
     const QString count = text(model_.tickedCountText());
     count_->setText(count);
     count_->setVisible(!count.isEmpty());

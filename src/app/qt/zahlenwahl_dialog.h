@@ -62,6 +62,7 @@ class ZahlenwahlDialog : public QDialog {
   QToolButton* saveList_ = nullptr;
   QToolButton* loadList_ = nullptr;
   QDateEdit* date_ = nullptr;
+  QCheckBox* midday_ = nullptr;
   // "N of K numbers" while a tip is edited.
   QLabel* count_ = nullptr;
   QTimer* timer_ = nullptr;

@@ -166,6 +166,11 @@ void MainWindowViewTest::controlsShowDesignedCaptions_data() {
       {"Button3", "three search"},
       {"Button4", "four search"},
       {"Button5", "pending"},
+      {"BitBtn7", "Tip"},
+      {"Button6", "Tip distribution"},
+      {"BitBtn6", "delete"},
+      {"BitBtn8", "insert/edit"},
+      {"BitBtn3", "Export to Text"},
       {"Memo1", ""},
       {"Label50", "Proxy-Server"},
       {"ProxyHostEdit", ""},
@@ -362,6 +367,18 @@ void MainWindowViewTest::drawButtonsReachTheirHandlers() {
   QCOMPARE(shown->text(), database->text());
   QCOMPARE(picked->date(), QDate(2023, 5, 4));
   QCOMPARE(count(window.platform.messages(), kNoDrawFile), 0);
+
+  // "delete" removes the shown draw (the first) and shows the draw after it.
+  QTest::mouseClick(window.widget("BitBtn6"), Qt::LeftButton);
+  QCOMPARE(database->text(), caption(draws[1], CaptionGap::Wide));
+  QCOMPARE(window.form1->drawReader().load(window.home.file("Vuduro.dat"))->records.size(),
+           draws.size() - 1);
+  const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS");
+  if (!folder.isEmpty()) {
+    QVERIFY(window.view->grab().save(folder + "/TabSheet2.png"));
+    window.showPage("TabSheet1");
+    QVERIFY(window.view->grab().save(folder + "/TabSheet1.png"));
+  }
 }
 
 void MainWindowViewTest::updateButtonsStartTheUpdateRun() {

@@ -92,6 +92,7 @@ class ZahlenwahlDialogTest : public QObject {
   void designedStateShowsTheModel();
   void okIsTheDefaultUnderCalculate();
   void editButtonsUncoverOk();
+  void drawEntryShowsDateAndMiddayChoice();
   void tipEditingShowsTheTickedCountLive();
   void weightsAndColoursFollowTheModel();
   void userTickAppliesTheWeightRule_data();
@@ -230,6 +231,41 @@ void ZahlenwahlDialogTest::editButtonsUncoverOk() {
   dialog.model.useEditButtons(false);
   dialog.view->refresh();
   QVERIFY(dialog.button("BitBtn4")->isHidden());
+  QVERIFY(!dialog.button("BitBtn3")->isHidden());
+}
+
+void ZahlenwahlDialogTest::drawEntryShowsDateAndMiddayChoice() {
+  Dialog dialog;
+  dialog.model.useDrawEntry(true, true);
+  dialog.model.setEntryDate(encodeDate(2023, 5, 6));
+  dialog.model.setMiddayChosen(true);
+  dialog.view->refresh();
+  QVERIFY(dialog.show());
+  QCOMPARE(dialog.view->windowTitle(), QStringLiteral("numbers and confirm with OK"));
+  auto* date = dialog.widget<QDateEdit>(QStringLiteral("DateTimePicker1"));
+  auto* midday = dialog.widget<QCheckBox>(QStringLiteral("Midday"));
+  QVERIFY(date && !date->isHidden());
+  QVERIFY(midday && !midday->isHidden());
+  QCOMPARE(date->date(), QDate(2023, 5, 6));
+  QVERIFY(midday->isChecked());
+  for (const char* hidden : {"BitBtn3", "BitBtn4"}) QVERIFY(dialog.button(hidden)->isHidden());
+  QVERIFY(dialog.widget(QStringLiteral("SpeedButton1"))->isHidden());
+  QVERIFY(dialog.widget(QStringLiteral("SpeedButton2"))->isHidden());
+
+  // What the user sets reaches the model.
+  date->setDate(QDate(2023, 5, 7));
+  QCOMPARE(dialog.model.entryDate(), encodeDate(2023, 5, 7));
+  QTest::mouseClick(midday, Qt::LeftButton);
+  QVERIFY(!dialog.model.middayChosen());
+  const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS");
+  if (!folder.isEmpty()) QVERIFY(dialog.view->grab().save(folder + "/Form6-draw-entry.png"));
+
+  // Back in the normal mode the entry fields are gone and the value lists are back.
+  dialog.model.useDrawEntry(false, false);
+  dialog.view->refresh();
+  QVERIFY(date->isHidden());
+  QVERIFY(midday->isHidden());
+  QVERIFY(!dialog.widget(QStringLiteral("SpeedButton1"))->isHidden());
   QVERIFY(!dialog.button("BitBtn3")->isHidden());
 }
 

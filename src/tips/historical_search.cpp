@@ -1,0 +1,57 @@
+#include "tips/historical_search.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "common/text.h"
+#include "evaluation/komplettcheck.h"
+#include "stats/statistics_chart.h"
+#include "stats/statistics_window.h"
+
+namespace numora {
+
+std::string searchCaption(const DrawRecord& record, const WeekdayNames& shortNames) {
+  std::string caption = formatDateShortWeekday(record.date, shortNames) + "  ";
+  for (const auto number : record.numbers) caption += "  " + std::to_string(number);
+  return caption;
+}
+
+std::array<int, 11> searchTipListHistory(DrawContext context) {
+  Form& form = context.form;
+  Platform& platform = context.platform;
+  const std::string preset = std::to_string(form.numbersPerTip());
+  const std::string answer = platform.inputBox(kSearchThresholdCaption, "x numbers", preset);
+  const auto threshold = parseStrictInt(answer);
+  if (!threshold) throw std::runtime_error("'" + answer + "' is not a valid integer value");
+
+  std::array<int, 11> bestHits{};
+  const auto window = openStatisticsWindow(context, true);
+  if (!window) return bestHits;
+  Chart& chart = form.Chart1;
+  startStatisticsChart(chart);
+
+  for (const DrawRecord& record : window->history->records) {
+    if (!window->contains(record)) continue;
+    form.Datum1 = record.date;
+    for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
+    for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
+    form.Label29.setCaption(searchCaption(record, platform.shortDayNames()));
+    form.Label35.setCaption(form.Label29.caption());
+    form.Label13.setCaption("Cross-sum: " + std::to_string(record.crossSum()));
+    platform.repaint();
+    const int best = Komplettcheck(form, platform);
+    ++bestHits[static_cast<std::size_t>(std::clamp(best, 0, 10))];
+    if (best >= *threshold) platform.showMessage("A hit on: " + formatDate(record.date));
+    // A window closed during a hit message ends the search.
+    if (form.closing) break;
+  }
+
+  chart.setLeftAxisAutomatic();
+  for (std::size_t x = 0; x < bestHits.size(); ++x) {
+    chart.addBar(2, static_cast<double>(x), bestHits[x]);
+  }
+  chart.setBottomTitle("Draws per best hit count of the tips");
+  return bestHits;
+}
+
+}  // namespace numora
