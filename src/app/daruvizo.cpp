@@ -5,6 +5,7 @@
 #include "backtest/recurrence_tests.h"
 #include "backtest/tip_success_tests.h"
 #include "draws/current_draw.h"
+#include "draws/draw_import.h"
 #include "draws/draw_export.h"
 #include "draws/draw_maintenance.h"
 #include "evaluation/evaluation_report.h"
@@ -76,6 +77,8 @@ void TForm1::registerHandlers() {
       {"BitBtn1Click", [this] { ZentorClick(); }},
       {"SpeedButton10Click", [this] { ZentorClick(); }},
       {"SpeedButton8Click", [this] { SpeedButton8Click(); }},
+      {"StopUpdateButtonClick", [this] { SpeedButton8Click(); }},
+      {"ImportClick", [this] { ImportClick(); }},
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
@@ -133,6 +136,10 @@ void TForm1::SpeedButton7Click() {
 }
 void TForm1::RadioGroup1Click() {
   switchLottery(drawContext());
+}
+
+void TForm1::ImportClick() {
+  importDrawsFromText(drawContext());
 }
 
 void TForm1::Zettelcheck(const std::string& tipText) {

@@ -65,6 +65,8 @@ class TForm1 {
   // The update run, from a button (BitBtn1, SpeedButton10) or the activation sequence.
   void ZentorClick(UpdateTrigger trigger = UpdateTrigger::Button);
   void SpeedButton8Click();
+  // "Import from Text": draws from a text or CSV file into the selected lottery's draw file.
+  void ImportClick();
   // The web client of the update run (libcurl unless a test puts another one in).
   void setHttpClient(std::unique_ptr<HttpClient> http) { http_ = std::move(http); }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draws/draw_caption.h"
+#include "draws/first_start_hint.h"
 #include "draws/lottery.h"
 #include "evaluation/komplettcheck.h"
 
@@ -70,6 +71,7 @@ namespace {
 // picker and aktDatum follow it.
 void showStepTarget(DrawContext context, const std::vector<DrawRecord>& records) {
   Form& form = context.form;
+  showFirstStartHint(form, records.empty());
   if (!records.empty()) {
     const std::size_t index =
         std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
@@ -87,6 +89,7 @@ void showDrawByDate(DrawContext context) {
   const auto path = currentDrawFile(context);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
+    showFirstStartHint(form, true);
     context.platform.showMessage(kNoDrawFileMessage);
     return;
   }
@@ -94,6 +97,7 @@ void showDrawByDate(DrawContext context) {
   const auto& records = history->records;
   form.aktDatum = std::round(form.DateTimePicker1.date());
 
+  showFirstStartHint(form, records.empty());
   if (records.empty()) {
     form.Position = 0;
   } else {

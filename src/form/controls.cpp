@@ -241,4 +241,24 @@ void Chart::setLeftTitle(std::string title) {
   markChanged();
 }
 
+ProgressBar::ProgressBar(ControlRegistry* registry, std::string name)
+    : Control(registry, std::move(name)) {
+  setVisible(false);
+}
+
+void ProgressBar::setProgress(int position, int maximum) {
+  maximum = std::max(maximum, 0);
+  position = std::clamp(position, 0, maximum);
+  if (position == position_ && maximum == maximum_) return;
+  position_ = position;
+  maximum_ = maximum;
+  markChanged();
+}
+
+void Chart::setHint(std::string hint) {
+  if (hint == hint_) return;
+  hint_ = std::move(hint);
+  markChanged();
+}
+
 }  // namespace numora

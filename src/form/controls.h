@@ -163,6 +163,21 @@ class StatusBar : public Control {
   std::array<std::string, kPanels> panels_;
 };
 
+// How far a long operation is: position of maximum, and the caption says what it is doing.
+// Hidden while nothing runs.
+class ProgressBar : public Control {
+ public:
+  ProgressBar(ControlRegistry* registry, std::string name);
+  int position() const { return position_; }
+  int maximum() const { return maximum_; }
+  // The position is kept within 0..maximum.
+  void setProgress(int position, int maximum);
+
+ private:
+  int position_ = 0;
+  int maximum_ = 0;
+};
+
 // A date-only picker with a lower limit.
 class DatePicker : public Control {
  public:
@@ -230,6 +245,9 @@ class Chart : public Control {
   // What the bars count, the value axis's title.
   const std::string& leftTitle() const { return leftTitle_; }
   void setLeftTitle(std::string title);
+  // A line or two across the plot area saying what to do while there is nothing to chart.
+  const std::string& hint() const { return hint_; }
+  void setHint(std::string hint);
 
  private:
   ChartSeries& mutableSeries(int number);
@@ -237,6 +255,7 @@ class Chart : public Control {
   Axis leftAxis_;
   std::string bottomTitle_;
   std::string leftTitle_;
+  std::string hint_;
 };
 
 }  // namespace numora

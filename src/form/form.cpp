@@ -6,6 +6,8 @@ Form::Form() {
   Label35.setCaption("");
   Label13.setCaption("Summer cross");
   SpeedButton10.setHint("Updating the lottery numbers from the Internet");
+  StopUpdateButton.setHint("Stop reading");
+  StopUpdateButton.setVisible(false);
   SpeedButton6.setHint("previous draw");
   SpeedButton7.setHint("next draw");
 
@@ -93,6 +95,8 @@ Form::Form() {
   Label29.setCaption("");
   OddsAllSizesCheckBox.setCaption("every tip size 2..10");
   OddsAllSizesCheckBox.setHint("Show the odds of every tip size, not only the numbers per tip");
+  ImportButton.setCaption("Import from Text");
+  ImportButton.setHint("Import draws from a text or CSV file");
   Memo1.setVisible(false);  // the page text of the update run is kept, not shown
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");

@@ -45,6 +45,8 @@ struct Form {
   StatusBar StatusBar1{&registry, "StatusBar1"};
   // Beside the status panels while a back-test runs: the date reached and the cycles counted.
   Label ReplayProgress{&registry, "ReplayProgress"};
+  // Progress of the update run or the calculation, in the status bar while one runs.
+  ProgressBar WorkProgress{&registry, "WorkProgress"};
 
   // ---- "Keno-Tips" tab: lottery and current draw ----
   // The lottery: 0 = Keno Atlantic, 1 = Daily Keno (the default).
@@ -54,6 +56,8 @@ struct Form {
   Button SpeedButton6{&registry, "SpeedButton6"};    // step to the previous draw
   Button SpeedButton7{&registry, "SpeedButton7"};    // step to the next draw
   Button SpeedButton10{&registry, "SpeedButton10"};  // update run
+  // "Stop reading" in the update button's place while an update run goes.
+  Button StopUpdateButton{&registry, "StopUpdateButton"};
 
   // ---- "Keno-Tips" tab: tip list, hit list and their settings ----
   Label Label25{&registry, "Label25"};                // "Tip series"
@@ -178,6 +182,7 @@ struct Form {
   Button BitBtn1{&registry, "BitBtn1"};            // update run
   Button SpeedButton8{&registry, "SpeedButton8"};  // "Stop reading", shown during a run
   Memo Memo1{&registry, "Memo1"};                  // the update run's page text, never shown
+  Button ImportButton{&registry, "ImportButton"};  // "Import from Text": draws from a file
   Button Button2{&registry, "Button2"};            // pair search
   Button Button3{&registry, "Button3"};            // triple search
   Button Button4{&registry, "Button4"};            // four-group search

@@ -1,8 +1,11 @@
 #include "generator/calculation_run.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "evaluation/komplettcheck.h"
+#include "form/progress_display.h"
 #include "generator/comparison_table.h"
 #include "generator/generator_options.h"
 #include "generator/last_draws.h"
@@ -82,6 +85,10 @@ int prepareTipList(const CalculationContext& context, ComparisonTable& table) {
   return first;
 }
 
+std::string tipsFoundText(int found, int asked) {
+  return "Calculation: " + std::to_string(found) + " of " + std::to_string(asked) + " tips found";
+}
+
 // Searches tips first..total; each gets LaufMax candidates at most.
 void searchTips(const CalculationContext& context, CalculationState& state,
                 const CandidatePool& pool, ComparisonTable& table, TipFilters& filters, int first) {
@@ -97,6 +104,9 @@ void searchTips(const CalculationContext& context, CalculationState& state,
     return;
   }
   Candidate candidate;
+  const int asked = total - first + 1;
+  std::optional<ProgressDisplay> progress;
+  if (asked > 0) progress.emplace(form.WorkProgress, asked, tipsFoundText(0, asked));
   for (int t = first; t <= total; ++t) {
     long long runs = 0;
     bool accepted = false;
@@ -123,6 +133,7 @@ void searchTips(const CalculationContext& context, CalculationState& state,
     if (stopRequested(form) || !withinBudget) return;
     table.setRow(t, candidate);
     form.ListBox1.add(tipLine(candidate));
+    progress->show(t - first + 1, tipsFoundText(t - first + 1, asked));
     platform.repaint();
   }
 }

@@ -1,11 +1,13 @@
 #include "import/update_run.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "draws/damaged_records.h"
 #include "draws/draw_caption.h"
 #include "draws/lottery.h"
 #include "evaluation/evaluation_report.h"
+#include "form/progress_display.h"
 #include "import/month_request.h"
 #include "import/page_scan.h"
 #include "import/results_page_check.h"
@@ -20,14 +22,19 @@ class RunningState {
  public:
   RunningState(Form& form, Platform& platform) : form_(form), platform_(platform) {
     form_.BitBtn1.setEnabled(false);
-    form_.SpeedButton10.setEnabled(false);
+    form_.ImportButton.setEnabled(false);
+    // On the "Keno-Tips" tab the update button turns into a stop button for the run.
+    form_.SpeedButton10.setVisible(false);
+    form_.StopUpdateButton.setVisible(true);
     form_.SpeedButton8.setVisible(true);
     platform_.setWaitCursor(true);
   }
   ~RunningState() { end(); }
   void end() {
     form_.BitBtn1.setEnabled(true);
-    form_.SpeedButton10.setEnabled(true);
+    form_.ImportButton.setEnabled(true);
+    form_.SpeedButton10.setVisible(true);
+    form_.StopUpdateButton.setVisible(false);
     form_.SpeedButton8.setVisible(false);
     platform_.setWaitCursor(false);
   }
@@ -82,6 +89,10 @@ class UpdateRun {
     showDay();
     int lastMonth = 0;
     const bool daily = lotteryIndex_ == kDailyKeno;
+    const int monthsDue = countMonthsDue();
+    int monthsFetched = 0;
+    std::optional<ProgressDisplay> progress;
+    if (monthsDue > 0) progress.emplace(form_.WorkProgress, monthsDue, progressText(0, monthsDue));
 
     while (isDue(day_) && !stopRequested()) {
       const DayCount today = day_;
@@ -95,7 +106,9 @@ class UpdateRun {
           break;  // stopped while the page was loading: the run ends as after a pass
         }
         checkMonthPage(today);
+        ++monthsFetched;
       }
+      if (progress) progress->show(monthsFetched, progressText(monthsFetched, monthsDue));
       c_.platform.processEvents();
       const std::string_view page = form_.Memo1.text();
       if (daily) {
@@ -118,6 +131,7 @@ class UpdateRun {
     }
 
     appender.close();
+    progress.reset();
     running.end();
     // A window that closed during the run shows nothing more.
     if (form_.closing) return;
@@ -154,6 +168,21 @@ class UpdateRun {
   DayCount firstDay(bool eveningDue) const {
     if (!last_) return lottery_.firstDrawDate;
     return std::max(eveningDue ? last_->date : last_->date + 1, lottery_.firstDrawDate);
+  }
+
+  // Calendar months from the first day due to the last; 0 when no day is due.
+  int countMonthsDue() {
+    const DayCount today = c_.platform.today();
+    const DayCount last = isDue(today) ? today : today - 1;
+    if (day_ > last) return 0;
+    const CivilDate from = decodeDate(day_);
+    const CivilDate to = decodeDate(last);
+    return (to.year - from.year) * 12 + to.month - from.month + 1;
+  }
+
+  std::string progressText(int fetched, int due) const {
+    return "Update: " + std::to_string(fetched) + " of " + std::to_string(due) +
+           " months, reading " + formatDate(day_);
   }
 
   bool stopRequested() const { return !form_.SpeedButton8.visible() || form_.closing; }

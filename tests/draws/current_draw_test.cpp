@@ -1,4 +1,5 @@
 #include "draws/current_draw.h"
+#include "draws/first_start_hint.h"
 
 #include "support/draw_test_fixture.h"
 
@@ -121,7 +122,8 @@ TEST_F(EmptyOrMissingFileTest, MissingFileShowsTheMessageAndChangesNothing) {
   form.Position = 7;
   showDrawByDate(context());
   EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
-  EXPECT_EQ(form.Label29.caption(), "before");
+  // The caption says what to do instead of keeping another lottery's draw.
+  EXPECT_EQ(form.Label29.caption(), firstStartHint(form.lotteryIndex()));
   EXPECT_EQ(form.Position, 7);
   EXPECT_THROW(stepToPreviousDraw(context()), DrawFileError);
   EXPECT_THROW(stepToNextDraw(context()), DrawFileError);
@@ -137,7 +139,7 @@ TEST_F(EmptyOrMissingFileTest, EmptyFileMovesOnlyThePickerToTheFirstDrawDate) {
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 6, 1)));
   showDrawByDate(context());
   EXPECT_EQ(form.Position, 0);
-  EXPECT_EQ(form.Label29.caption(), "before");
+  EXPECT_EQ(form.Label29.caption(), firstStartHint(form.lotteryIndex()));
   EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));
   stepToNextDraw(context());
   stepToNextDraw(context());

@@ -45,6 +45,33 @@ TEST_F(CalculationRunTest, TheSameLuckyNumberGivesTheSameTips) {
   }
 }
 
+TEST_F(CalculationRunTest, TheProgressBarCountsTheTipsFoundOfTheTipsAsked) {
+  create();
+  std::set<std::string> seen;
+  platform.onProcessEvents = [&] {
+    EXPECT_TRUE(form().WorkProgress.visible());
+    EXPECT_EQ(form().WorkProgress.maximum(), 5);
+    seen.insert(std::to_string(form().WorkProgress.position()) + " " +
+                form().WorkProgress.caption());
+  };
+  click();
+  EXPECT_EQ(tips().size(), 5u);
+  EXPECT_EQ(seen, (std::set<std::string>{
+                      "0 Calculation: 0 of 5 tips found", "1 Calculation: 1 of 5 tips found",
+                      "2 Calculation: 2 of 5 tips found", "3 Calculation: 3 of 5 tips found",
+                      "4 Calculation: 4 of 5 tips found"}));
+  EXPECT_FALSE(form().WorkProgress.visible());
+}
+
+TEST_F(CalculationRunTest, AStopHidesTheProgressBar) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  platform.onProcessEvents = [&] { form1->handle([&] { form1->BitBtn19Click(); }); };
+  click();
+  EXPECT_FALSE(form().WorkProgress.visible());
+}
+
 TEST_F(CalculationRunTest, ALuckyNumberThatIsNoWholeNumberChangesNothing) {
   create();
   form().random.setSeed(-5);

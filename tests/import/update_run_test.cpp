@@ -68,6 +68,10 @@ class UpdateRunTest : public ::testing::Test {
     EXPECT_FALSE(form.SpeedButton8.visible());
     EXPECT_TRUE(form.BitBtn1.enabled());
     EXPECT_TRUE(form.SpeedButton10.enabled());
+    EXPECT_TRUE(form.SpeedButton10.visible());
+    EXPECT_FALSE(form.StopUpdateButton.visible());
+    EXPECT_FALSE(form.WorkProgress.visible());
+    EXPECT_TRUE(form.ImportButton.enabled());
     EXPECT_FALSE(platform.waitCursor());
   }
 
@@ -339,6 +343,29 @@ TEST_F(UpdateRunTest, StopReadingEndsTheRunAfterTheCurrentPass) {
   EXPECT_EQ(stored(), drawsUpTo(encodeDate(2023, 5, 11)));
   EXPECT_EQ(form.Datum1, encodeDate(2023, 5, 11));
   EXPECT_EQ(platform.messages().size(), 1u) << "the report still ends the run";
+  expectIdle();
+}
+
+TEST_F(UpdateRunTest, TheProgressBarCountsTheMonthsAndNamesTheDayBeingRead) {
+  useLottery(kKenoAtlantic);
+  history(encodeDate(2023, 4, 1), encodeDate(2023, 6, 10), 29);  // up to 29.04.: 30.04. due
+  std::vector<std::string> seen;
+  platform.onProcessEvents = [&] {
+    EXPECT_TRUE(form.WorkProgress.visible());
+    EXPECT_EQ(form.WorkProgress.maximum(), 3);  // April, May, June
+    // The update button of the "Keno-Tips" tab is a stop button meanwhile.
+    EXPECT_FALSE(form.SpeedButton10.visible());
+    EXPECT_TRUE(form.StopUpdateButton.visible());
+    EXPECT_FALSE(form.ImportButton.enabled());
+    seen.push_back(std::to_string(form.WorkProgress.position()) + " " +
+                   form.WorkProgress.caption());
+  };
+  showAndRun(at(2023, 6, 10, 20, 0));
+  EXPECT_EQ(stored(), draws);
+  ASSERT_EQ(seen.size(), 42u);  // 30.04. to 10.06.
+  EXPECT_EQ(seen.front(), "1 Update: 1 of 3 months, reading 30.04.2023");
+  EXPECT_EQ(seen[1], "2 Update: 2 of 3 months, reading 01.05.2023");
+  EXPECT_EQ(seen.back(), "3 Update: 3 of 3 months, reading 10.06.2023");
   expectIdle();
 }
 

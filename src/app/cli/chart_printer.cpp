@@ -64,6 +64,8 @@ void printChart(std::ostream& out, const Chart& chart) {
   }
   out << name << ".LeftAxis: " << formatAxis(chart.leftAxis()) << '\n';
   out << name << ".BottomAxis.Title: " << escapeText(chart.bottomTitle()) << '\n';
+  // Shown only while the chart has one, so the usual listing stays as it was.
+  if (!chart.hint().empty()) out << name << ".Hint: " << escapeText(chart.hint()) << '\n';
 }
 
 std::optional<std::string> chartProperty(const Chart& chart, std::string_view property) {
@@ -75,6 +77,7 @@ std::optional<std::string> chartProperty(const Chart& chart, std::string_view pr
   if (property == "LeftAxis") return formatAxis(chart.leftAxis());
   if (property == "BottomAxis.Title") return escapeText(chart.bottomTitle());
   if (property == "LeftAxis.Title") return escapeText(chart.leftTitle());
+  if (property == "Hint") return escapeText(chart.hint());
   if (const auto bar = barReference(property)) {
     const auto& bars = chart.series(bar->first).bars;
     if (bar->second >= bars.size()) {

@@ -141,6 +141,10 @@ std::string controlValue(const Control& control) {
     return std::to_string(c->itemIndex());
   }
   if (const auto* c = dynamic_cast<const DatePicker*>(&control)) return formatDate(c->date());
+  if (const auto* c = dynamic_cast<const ProgressBar*>(&control)) {
+    return std::to_string(c->position()) + "/" + std::to_string(c->maximum()) + " " +
+           escapeText(c->caption());
+  }
   if (const auto* c = dynamic_cast<const PageControl*>(&control)) {
     return std::to_string(c->activePage());
   }

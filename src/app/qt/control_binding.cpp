@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/qt/date_conversion.h"
 #include "app/qt/statistics_chart_view.h"
@@ -140,6 +142,16 @@ void showDatePicker(const DatePicker& picker, QWidget* widget) {
   }
 }
 
+void showProgressBar(const ProgressBar& progress, QWidget* widget) {
+  auto* bar = qobject_cast<QProgressBar*>(widget);
+  if (!bar) return;
+  // A maximum of 0 would make Qt's bar run as "busy" without an end.
+  bar->setRange(0, std::max(progress.maximum(), 1));
+  bar->setValue(progress.position());
+  // "%" is Qt's placeholder character in the format: a caption keeps it as text.
+  bar->setFormat(text(progress.caption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
 void showPageControl(const PageControl& pages, QWidget* widget) {
   auto* tabs = qobject_cast<QTabWidget*>(widget);
   if (!tabs) return;
@@ -200,6 +212,8 @@ void showControl(const Control& control, QWidget* widget) {
     showPageControl(*pages, widget);
   } else if (const auto* grid = dynamic_cast<const StringGrid*>(&control)) {
     showStringGrid(*grid, widget);
+  } else if (const auto* progress = dynamic_cast<const ProgressBar*>(&control)) {
+    showProgressBar(*progress, widget);
   } else if (const auto* chart = dynamic_cast<const Chart*>(&control)) {
     if (auto* view = qobject_cast<StatisticsChartView*>(widget)) view->showChart(*chart);
   }

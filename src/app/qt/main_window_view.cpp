@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -25,6 +26,8 @@ namespace {
 constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6",    "TabSheet5",
                                       "TabSheet2", "TabSheetOdds", "TabSheet3"};
 constexpr int kPanelWidths[] = {150, 50};
+// The progress bar of long work takes this much of the hint line while it shows.
+constexpr int kProgressWidth = 260;
 
 QFont designFont() {
   QFont font(QStringLiteral("Arial"));
@@ -109,10 +112,18 @@ void MainWindowView::buildStatusBar() {
   }
   binding_.bind(form1_.form.StatusBar1, bar);
   // A running back-test's progress: the date reached and the cycles counted.
-  auto* progress = new QLabel(bar);
-  progress->setObjectName(QStringLiteral("ReplayProgress"));
+  auto* replay = new QLabel(bar);
+  replay->setObjectName(QStringLiteral("ReplayProgress"));
+  bar->addPermanentWidget(replay);
+  binding_.bind(form1_.form.ReplayProgress, replay);
+  // Shown during long work, after the hint line, with what the work is doing as its text.
+  auto* progress = new QProgressBar(bar);
+  progress->setObjectName(QStringLiteral("WorkProgress"));
+  progress->setFixedWidth(kProgressWidth);
+  progress->setTextVisible(true);
+  progress->hide();
   bar->addPermanentWidget(progress);
-  binding_.bind(form1_.form.ReplayProgress, progress);
+  binding_.bind(form1_.form.WorkProgress, progress);
 }
 
 void MainWindowView::hookHintLine() {

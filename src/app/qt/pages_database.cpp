@@ -36,6 +36,9 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
   build.button(page, form.BitBtn6, QRect(8, 118, 90, 26), [&form1] { form1.BitBtn4Click(); });
   build.button(page, form.BitBtn8, QRect(104, 118, 90, 26), nullptr);
   build.button(page, form.BitBtn3, QRect(8, 150, 140, 26), nullptr);
+  // Draws from a text or CSV file, for a history without a results site.
+  build.button(page, form.ImportButton, QRect(154, 150, 134, 26),
+               [&form1] { form1.ImportClick(); });
 
   // The back-tests from the picked date on: the tip success tests, then the recurrence tests.
   build.label(page, form.TipTestsLabel, QRect(8, 234, 560, 18));

@@ -54,6 +54,11 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
       build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), nullptr);
   update->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
   update->setIconSize(QSize(22, 22));
+  // In the update button's place while an update run goes: "Stop reading".
+  QToolButton* stop = build.speedButton(page, form.StopUpdateButton, QRect(282, 14, 30, 30),
+                                        [&form1] { form1.SpeedButton8Click(); });
+  stop->setIcon(page->style()->standardIcon(QStyle::SP_BrowserStop));
+  stop->setIconSize(QSize(22, 22));
   build.label(page, form.Label13, QRect(330, 18, 200, 22));
 
   // The current draw between the two step buttons.

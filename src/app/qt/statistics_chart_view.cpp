@@ -7,7 +7,9 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QLabel>
 #include <QLegend>
+#include <QResizeEvent>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -82,7 +84,14 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
     : QChartView(parent),
       chart_(new QChart),
       categoryAxis_(new QCategoryAxis),
-      valueAxis_(new QValueAxis) {
+      valueAxis_(new QValueAxis),
+      hint_(new QLabel(this)) {
+  hint_->setWordWrap(true);
+  hint_->setAlignment(Qt::AlignCenter);
+  hint_->setFont(pixelFont(13, true));
+  hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  hint_->hide();
+
   // The legend shows only while the bars' colours mean something (the prime colouring).
   chart_->legend()->hide();
   chart_->legend()->setAlignment(Qt::AlignTop);
@@ -157,10 +166,20 @@ void StatisticsChartView::showChart(const Chart& chart) {
   valueAxis_->setTickInterval(axis.interval);
   valueAxis_->setTitleText(QString::fromStdString(chart.leftTitle()));
 
+  hint_->setText(QString::fromStdString(chart.hint()));
+  hint_->setVisible(!chart.hint().empty());
+
   title_ = QString::fromStdString(chart.bottomTitle());
   categoryAxis_->setTitleText(richTitle(title_));
   labelStep_ = 0;
   relabel();
+}
+
+void StatisticsChartView::resizeEvent(QResizeEvent* event) {
+  QChartView::resizeEvent(event);
+  // The hint keeps a margin to the axes and wraps within the plot's width.
+  const int margin = std::min(width(), height()) / 8;
+  hint_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
 }
 
 void StatisticsChartView::relabel() {

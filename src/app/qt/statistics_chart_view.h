@@ -2,7 +2,8 @@
 // in its own colour or its series' colour (with a legend for the prime colouring), the value
 // axis over the model's range with room below the smallest and above the largest bar, titled
 // with what the bars count, and the bars' x values as category labels under the model's bottom
-// title. The chart control of the form model is the truth; this view only draws it.
+// title; a hint across the plot while there is nothing to chart. The chart control of the form
+// model is the truth; this view only draws it.
 #pragma once
 
 #include <QChartView>
@@ -13,6 +14,7 @@
 #include "form/controls.h"
 
 class QCategoryAxis;
+class QLabel;
 class QChart;
 class QValueAxis;
 
@@ -36,6 +38,11 @@ class StatisticsChartView : public QChartView {
   const QString& bottomTitle() const { return title_; }
   // How many bars lie between two labels of the category axis at the current size.
   int labelStep() const { return labelStep_; }
+  // The model's hint across the plot area, hidden while the model has none.
+  QLabel* hintLabel() const { return hint_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Labels every n-th bar, n chosen so the labels stay apart at the plot area's width.
@@ -44,6 +51,7 @@ class StatisticsChartView : public QChartView {
   QChart* chart_;
   QCategoryAxis* categoryAxis_;
   QValueAxis* valueAxis_;
+  QLabel* hint_;
   std::vector<double> xValues_;
   QString title_;
   int labelStep_ = 0;

@@ -244,9 +244,9 @@ print ListBox2
 = ListBox2[0]: 10
 )") + kSwitchToKenoAtlantic + (emptyFile ? "" : "= message: First read the data of draws\n") +
                                R"(print Label29
-= Label29: 
+= Label29: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Label35
-= Label35: 
+= Label35: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Zahl
 = Zahl: 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0
 print ListBox2
@@ -269,7 +269,9 @@ TEST(CliCurrentDrawWithoutFile, ShowByDateAsksForTheDataAndChangesNothing) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   const std::string start =
       "message: First read the data of draws\n"
-      "Position: 0\nLabel29: \nDateTimePicker1: 15.06.2023\n"
+      "Position: 0\nLabel29: No draws of Daily Keno yet: import a file on the \"Database\" tab, "
+      "or enter the results site on the \"Internet-Options\" tab and update.\n"
+      "DateTimePicker1: 15.06.2023\n"
       "message: ";
   ASSERT_TRUE(result.out.starts_with(start)) << result.out;
   // The step reports the missing file with the error's own text, then nothing has changed.
@@ -285,7 +287,9 @@ TEST(CliCurrentDrawWithoutFile, AnEmptyFileMovesOnlyThePickerToTheFirstDrawDate)
 print Position
 = Position: 0
 print Label29
-= Label29: 
+= Label29: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
+print Chart1.Hint
+= Chart1.Hint: No draws of Keno Atlantic yet: import a file on the "Database" tab, or enter the results site on the "Internet-Options" tab and update.
 print Label13
 = Label13: Summer cross
 )");

@@ -31,7 +31,10 @@
 
 #include "app/qt/date_conversion.h"
 #include "app/qt/hint_panel.h"
+#include "app/qt/statistics_chart_view.h"
 #include "draws/draw_caption.h"
+#include "draws/first_start_hint.h"
+#include "draws/lottery.h"
 
 namespace numora {
 namespace {
@@ -75,6 +78,7 @@ class MainWindowViewTest : public QObject {
   void controlsShowDesignedCaptions();
   void controlsHaveDesignedState();
   void firstActivationRunsOnce();
+  void firstStartHintLeavesWithTheFirstDraw();
   void drawButtonsReachTheirHandlers();
   void updateButtonsStartTheUpdateRun();
   void lotteryClickSwitchesTheLottery();
@@ -139,6 +143,7 @@ void MainWindowViewTest::windowHasDesignedFrame() {
 void MainWindowViewTest::controlsShowDesignedCaptions_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("text");
+  const std::string hint = firstStartHint(kDailyKeno);
   const std::pair<const char*, const char*> rows[] = {
       {"RadioGroup1", "Keno Lottery"},
       {"RadioGroup1Item0", "Keno Atlantic"},
@@ -158,7 +163,8 @@ void MainWindowViewTest::controlsShowDesignedCaptions_data() {
       {"CloseButton", "close"},
       {"BitBtn1", "update database"},
       {"SpeedButton8", "Stop reading"},
-      {"Label29", ""},
+      // No draw file on a first start: the caption says what to do.
+      {"Label29", hint.c_str()},
       {"SpeedButton2", ""},
       {"SpeedButton9", "Cross sum "},
       {"SpeedButton1", "pairs"},
@@ -199,6 +205,25 @@ void MainWindowViewTest::controlsShowDesignedCaptions() {
   QWidget* widget = window.view->findChild<QWidget*>(name);
   QVERIFY2(widget, qPrintable(name));
   QCOMPARE(shownText(widget), text);
+}
+
+void MainWindowViewTest::firstStartHintLeavesWithTheFirstDraw() {
+  Window window;
+  QVERIFY(window.show());
+  auto* chart = window.view->findChild<StatisticsChartView*>("Chart1");
+  QVERIFY(chart);
+  const QString hint = QString::fromStdString(firstStartHint(kDailyKeno));
+  QCOMPARE(chart->hintLabel()->text(), hint);
+  QVERIFY(!chart->hintLabel()->isHidden());
+  QCOMPARE(window.widget<QLabel>("Label35")->text(), hint);
+
+  // The activation's update run has made an empty draw file under the start-up spelling.
+  window.home.writeDraws(window.form().ZahlenFile, dailyKenoDraws());
+  window.form1->SpeedButton5Click();
+  window.view->refresh();
+  QVERIFY(chart->hintLabel()->isHidden());
+  QCOMPARE(window.widget<QLabel>("Label29")->text(),
+           caption(dailyKenoDraws()[1], CaptionGap::Normal));
 }
 
 void MainWindowViewTest::controlsHaveDesignedState() {

@@ -9,6 +9,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <fstream>
 #include <iterator>
@@ -77,7 +78,31 @@ void UpdateRunWindowTest::updateButtonReadsTheSitesMonths() {
 
   window.showPage("TabSheet2");
   const std::size_t messages = window.platform.messages().size();
+  // While the run goes, the status bar shows its progress and the "Keno-Tips" tab a stop button
+  // in the update button's place.
+  auto* progress = window.widget<QProgressBar>("WorkProgress");
+  QVERIFY(progress);
+  QVERIFY(progress->isHidden());
+  QStringList progressTexts;
+  bool stopShown = true;
+  window.platform.onProcessEvents = [&] {
+    window.view->refresh();
+    if (progress->isHidden()) return;
+    progressTexts << progress->text();
+    stopShown = stopShown && !window.widget("StopUpdateButton")->isHidden() &&
+                window.widget("SpeedButton10")->isHidden();
+  };
   QTest::mouseClick(window.widget("BitBtn1"), Qt::LeftButton);
+  window.platform.onProcessEvents = nullptr;
+  // While May loads, then one pass a day from 01.05. to today, 11.06.
+  QCOMPARE(progressTexts.front(), QStringLiteral("Update: 0 of 2 months, reading 01.05.2023"));
+  QVERIFY(progressTexts.contains(QStringLiteral("Update: 1 of 2 months, reading 31.05.2023")));
+  QCOMPARE(progressTexts.back(), QStringLiteral("Update: 2 of 2 months, reading 11.06.2023"));
+  QCOMPARE(progress->maximum(), 2);
+  QVERIFY(stopShown);
+  QVERIFY(progress->isHidden());
+  QVERIFY(window.widget("StopUpdateButton")->isHidden());
+  QVERIFY(!window.widget("SpeedButton10")->isHidden());
 
   // April as it was, then every draw the May and June pages list, up to 10.06.2023.
   QCOMPARE(window.home.readBytes("Kenoal.dat").size(), fixture.size());

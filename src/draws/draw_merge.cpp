@@ -1,0 +1,76 @@
+#include "draws/draw_merge.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace numora {
+namespace {
+
+// Date order, and within a date the midday draw first.
+using DrawKey = std::pair<DayCount, int>;
+
+DrawKey keyOf(DayCount date, bool midday) {
+  return {date, midday ? 0 : 1};
+}
+
+DrawKey keyOf(const DrawRecord& record) {
+  return keyOf(record.date, record.isMidday());
+}
+
+std::array<std::uint8_t, 20> sorted(std::array<std::uint8_t, 20> numbers) {
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+std::string conflictText(const ImportedDraw& draw) {
+  return formatDate(draw.date) + (draw.midday ? " (Midday)" : "") +
+         " is stored with other numbers; the stored draw is kept";
+}
+
+}  // namespace
+
+DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
+                             const std::vector<ImportedDraw>& imported) {
+  DrawMerge merge;
+  std::map<DrawKey, std::size_t> storedByKey;
+  for (std::size_t i = 0; i < stored.size(); ++i) storedByKey.emplace(keyOf(stored[i]), i);
+
+  // The bytes without meaning repeat the last stored record's, as every writer of the file does.
+  DrawRecord pattern;
+  if (!stored.empty()) pattern = stored.back();
+
+  std::vector<DrawRecord> fresh;
+  for (const auto& draw : imported) {
+    const auto found = storedByKey.find(keyOf(draw.date, draw.midday));
+    if (found != storedByKey.end()) {
+      if (sorted(stored[found->second].numbers) == sorted(draw.numbers)) {
+        ++merge.alreadyStored;
+      } else {
+        merge.conflicts.push_back({draw.line, conflictText(draw)});
+      }
+      continue;
+    }
+    DrawRecord record = pattern;
+    record.date = draw.date;
+    record.numbers = draw.numbers;
+    record.extra[0] = draw.midday ? 1 : 0;
+    fresh.push_back(record);
+  }
+  std::stable_sort(fresh.begin(), fresh.end(),
+                   [](const DrawRecord& a, const DrawRecord& b) { return keyOf(a) < keyOf(b); });
+  merge.added = static_cast<int>(fresh.size());
+
+  // Each stored record keeps its place; a new draw goes before the first stored record that
+  // comes after it.
+  merge.records.reserve(stored.size() + fresh.size());
+  auto next = fresh.begin();
+  for (const auto& record : stored) {
+    while (next != fresh.end() && keyOf(*next) < keyOf(record)) merge.records.push_back(*next++);
+    merge.records.push_back(record);
+  }
+  merge.records.insert(merge.records.end(), next, fresh.end());
+  return merge;
+}
+
+}  // namespace numora

@@ -1,0 +1,25 @@
+// Merging imported draws into a stored history: new draws take their place in date order (the
+// midday draw before the evening draw of its date), a draw stored with the same numbers is
+// skipped, and a stored draw with other numbers is kept and reported. Stored records are never
+// changed, dropped or moved relative to each other.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "draws/draw_record.h"
+#include "draws/draw_text_import.h"
+
+namespace numora {
+
+struct DrawMerge {
+  std::vector<DrawRecord> records;  // the whole history after the merge
+  int added = 0;
+  int alreadyStored = 0;
+  std::vector<RejectedLine> conflicts;  // imported draws whose date holds other numbers
+};
+
+DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
+                             const std::vector<ImportedDraw>& imported);
+
+}  // namespace numora

@@ -1,0 +1,24 @@
+#include "draws/first_start_hint.h"
+
+#include "draws/lottery.h"
+
+namespace numora {
+
+std::string firstStartHint(int lotteryIndex) {
+  return std::string("No draws of ") + lottery(lotteryIndex).name +
+         " yet: import a file on the \"Database\" tab, or enter the results site on the "
+         "\"Internet-Options\" tab and update.";
+}
+
+void showFirstStartHint(Form& form, bool noDraws) {
+  if (!noDraws) {
+    form.Chart1.setHint("");
+    return;
+  }
+  const std::string hint = firstStartHint(form.lotteryIndex());
+  form.Label29.setCaption(hint);
+  form.Label35.setCaption(hint);
+  form.Chart1.setHint(hint);
+}
+
+}  // namespace numora

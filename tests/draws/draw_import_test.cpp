@@ -1,0 +1,189 @@
+#include "draws/draw_import.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "draws/draw_export.h"
+#include "draws/draw_merge.h"
+#include "draws/lottery.h"
+#include "support/draw_test_fixture.h"
+
+namespace numora {
+namespace {
+
+const std::vector<int> kNumbersA = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                    11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+const std::vector<int> kNumbersB = {21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
+                                    31, 32, 33, 34, 35, 36, 37, 38, 39, 40};
+const std::vector<int> kNumbersC = {41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
+                                    51, 52, 53, 54, 55, 56, 57, 58, 59, 60};
+
+std::string csvLine(const std::string& date, const std::vector<int>& numbers) {
+  std::string line = date;
+  for (int n : numbers) line += "," + std::to_string(n);
+  return line + "\n";
+}
+
+ImportedDraw imported(int line, DayCount date, bool midday, const std::vector<int>& numbers) {
+  ImportedDraw draw{line, date, midday, {}};
+  for (std::size_t i = 0; i < numbers.size(); ++i) draw.numbers[i] = std::uint8_t(numbers[i]);
+  return draw;
+}
+
+TEST(DrawMerge, NewDrawsTakeTheirPlaceMiddayFirstAndStoredOnesStayAsTheyAre) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  auto storedEvening = test::makeDraw(d, kNumbersB);
+  storedEvening.extra = {0, 7, 7, 7, 7};  // bytes without meaning, repeated by new records
+  const std::vector<DrawRecord> stored = {test::makeDraw(d - 1, kNumbersA, true), storedEvening,
+                                          test::makeDraw(d + 2, kNumbersC, false)};
+  const auto merge = mergeImportedDraws(
+      stored, {imported(1, d + 1, false, kNumbersB), imported(2, d, true, kNumbersA),
+               imported(3, d + 1, true, kNumbersC), imported(4, d + 3, true, kNumbersA)});
+  EXPECT_EQ(merge.added, 4);
+  EXPECT_EQ(merge.alreadyStored, 0);
+  ASSERT_EQ(merge.records.size(), 7u);
+  const std::vector<std::pair<DayCount, bool>> order = {
+      {d - 1, true},  {d, true},      {d, false},   {d + 1, true},
+      {d + 1, false}, {d + 2, false}, {d + 3, true}};
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    EXPECT_EQ(merge.records[i].date, order[i].first) << i;
+    EXPECT_EQ(merge.records[i].isMidday(), order[i].second) << i;
+  }
+  EXPECT_EQ(merge.records[2], storedEvening);
+  EXPECT_EQ(merge.records[1].extra, (std::array<std::uint8_t, 5>{1, 0, 0, 0, 0}));
+}
+
+TEST(DrawMerge, SameNumbersAreSkippedOtherNumbersAreKeptAndReported) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  const std::vector<DrawRecord> stored = {test::makeDraw(d, kNumbersA, true),
+                                          test::makeDraw(d, kNumbersB, false)};
+  auto reversed = kNumbersA;
+  std::reverse(reversed.begin(), reversed.end());
+  const auto merge = mergeImportedDraws(
+      stored, {imported(5, d, true, reversed), imported(6, d, false, kNumbersC)});
+  EXPECT_EQ(merge.added, 0);
+  EXPECT_EQ(merge.alreadyStored, 1);
+  EXPECT_EQ(merge.records, stored);
+  ASSERT_EQ(merge.conflicts.size(), 1u);
+  EXPECT_EQ(merge.conflicts[0].line, 6);
+  EXPECT_EQ(merge.conflicts[0].reason,
+            "02.05.2023 is stored with other numbers; the stored draw is kept");
+}
+
+TEST(DrawMerge, AFileOutOfOrderKeepsEveryRecordInItsPlace) {
+  // An older update run appended a repeat after newer draws: nothing of it is lost or moved.
+  const DayCount d = encodeDate(2023, 5, 2);
+  const std::vector<DrawRecord> stored = {
+      test::makeDraw(d, kNumbersA), test::makeDraw(d + 5, kNumbersB), test::makeDraw(d, kNumbersA)};
+  const auto merge = mergeImportedDraws(stored, {imported(1, d + 1, false, kNumbersC)});
+  ASSERT_EQ(merge.records.size(), 4u);
+  EXPECT_EQ(merge.records[0], stored[0]);
+  EXPECT_EQ(merge.records[1].date, d + 1);
+  EXPECT_EQ(merge.records[2], stored[1]);
+  EXPECT_EQ(merge.records[3], stored[2]);
+}
+
+TEST(ImportSummary, CountsAndTheFirstRejectedLinesInLineOrder) {
+  EXPECT_EQ(importSummary(3, 0, {}), "3 draws added, 0 already stored, 0 rejected");
+  EXPECT_EQ(importSummary(0, 2, {{9, "b"}, {4, "a"}}),
+            "0 draws added, 2 already stored, 2 rejected\nline 4: a\nline 9: b");
+  std::vector<RejectedLine> many;
+  for (int line = 1; line <= 12; ++line) many.push_back({line, "bad"});
+  const auto text = importSummary(0, 0, many);
+  EXPECT_NE(text.find("\nline 10: bad\n... and 2 more rejected lines"), std::string::npos) << text;
+  EXPECT_EQ(text.find("line 11"), std::string::npos);
+}
+
+class ImportDrawsTest : public test::DrawTest {
+ protected:
+  ImportDrawsTest() { platform.fixClock(encodeDate(2023, 6, 20) + 0.5); }
+
+  // Imports the text through the file dialog; the message the user gets.
+  std::string import(const std::string& text) {
+    home.writeBytes("draws.csv", text);
+    platform.queueFile(home.file("draws.csv").string());
+    const auto before = platform.messages().size();
+    importDrawsFromText(context());
+    EXPECT_EQ(platform.messages().size(), before + 1);
+    return platform.messages().empty() ? "" : platform.messages().back();
+  }
+  std::vector<DrawRecord> stored() {
+    reader.invalidate();
+    return reader.load(currentDrawFile(context()))->records;
+  }
+};
+
+TEST_F(ImportDrawsTest, ExportedDrawsImportIntoAnEmptyFileAsTheyWere) {
+  const auto history =
+      test::generateHistory(encodeDate(2023, 4, 20), encodeDate(2023, 6, 10), true, 5);
+  std::string text;
+  // The export's own lines, with its CR LF line ends.
+  for (const auto& record : history) text += exportLine(record) + "\r\n";
+  home.writeDraws("Vuduro.dat", {});
+  EXPECT_EQ(import(text),
+            std::to_string(history.size()) + " draws added, 0 already stored, 0 rejected");
+  const auto records = stored();
+  ASSERT_EQ(records.size(), history.size());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    EXPECT_EQ(records[i].date, history[i].date) << i;
+    EXPECT_EQ(records[i].numbers, history[i].numbers) << i;
+    EXPECT_EQ(records[i].isMidday(), history[i].isMidday()) << i;
+  }
+  // A first history shows its latest draw, and the first-start hint is gone.
+  EXPECT_EQ(form.Datum1, history.back().date);
+  EXPECT_EQ(form.Chart1.hint(), "");
+}
+
+TEST_F(ImportDrawsTest, WithoutADrawFileTheImportCreatesIt) {
+  EXPECT_EQ(import(csvLine("2023-05-02", kNumbersA)),
+            "1 draws added, 0 already stored, 0 rejected");
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_TRUE(stored()[0].isMidday());
+}
+
+TEST_F(ImportDrawsTest, NothingAddedWritesNothing) {
+  home.writeDraws("Vuduro.dat", {test::makeDraw(encodeDate(2023, 5, 2), kNumbersA, true),
+                                 test::makeDraw(encodeDate(2023, 5, 2), kNumbersB, false)});
+  const auto written = std::filesystem::last_write_time(home.file("Vuduro.dat"));
+  const std::string text = csvLine("2023-05-02", kNumbersA) + csvLine("2023-05-02", kNumbersA) +
+                           csvLine("2023-05-02", kNumbersC) + csvLine("2099-01-01", kNumbersB);
+  EXPECT_EQ(import(text),
+            "0 draws added, 1 already stored, 3 rejected\n"
+            "line 2: repeats line 1\n"
+            // The second draw of the date is the evening draw: stored with other numbers.
+            "line 3: 02.05.2023 is stored with other numbers; the stored draw is kept\n"
+            "line 4: the date 01.01.2099 lies outside 29.04.1996 to 20.06.2023");
+  EXPECT_EQ(std::filesystem::last_write_time(home.file("Vuduro.dat")), written);
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat~")));
+}
+
+TEST_F(ImportDrawsTest, ARefusedFileSaysWhyAndWritesNothing) {
+  EXPECT_NE(import(csvLine("02/05/2023", kNumbersA)).find("yyyy-mm-dd"), std::string::npos);
+  EXPECT_EQ(import(""), "The file holds no line with a date and 20 numbers.");
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
+}
+
+TEST_F(ImportDrawsTest, ACancelledDialogChangesNothing) {
+  platform.queueFile(std::nullopt);
+  importDrawsFromText(context());
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
+}
+
+TEST_F(ImportDrawsTest, NoImportWhileAnUpdateRunAppendsToTheFile) {
+  form.SpeedButton8.setVisible(true);  // "Stop reading" shows while a run goes
+  platform.queueFile(home.file("draws.csv").string());
+  home.writeBytes("draws.csv", csvLine("2023-05-02", kNumbersA));
+  importDrawsFromText(context());
+  EXPECT_FALSE(platform.lastFileRequest().has_value());
+  EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
+}
+
+TEST_F(ImportDrawsTest, AFolderIsRefusedAsFile) {
+  platform.queueFile(home.path().string());
+  EXPECT_THROW(importDrawsFromText(context()), DrawFileError);
+}
+
+}  // namespace
+}  // namespace numora
