@@ -242,7 +242,8 @@ void ScriptRunner::print(std::string_view rest) {
   }
   if (rest == "Chance") {
     // The last back-test against chance, as the "Odds" tab shows it, one line per row.
-    for (const auto& line : chanceLines(form1_.form)) out_ << "Chance: " << escapeText(line) << '\n';
+    for (const auto& line : chanceLines(form1_.form))
+      out_ << "Chance: " << escapeText(line) << '\n';
     return;
   }
   const Control& shown = control(reference->name);
