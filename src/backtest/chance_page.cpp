@@ -48,8 +48,15 @@ std::string title(const BacktestTotals& totals, const ChanceComparison& comparis
       isRecurrence(totals.kind)
           ? " comparisons of a 20-number probe with a draw"
           : " comparisons of a " + std::to_string(totals.numbersPerTip) + "-number tip with a draw";
-  return std::string(testName(totals.kind)) +
-         " against chance: " + std::to_string(comparison.comparisons) + what;
+  std::string line = std::string(testName(totals.kind)) +
+                     " against chance: " + std::to_string(comparison.comparisons) + what;
+  // A tip test compares every tip of the list with the draw of every cycle.
+  if (!isRecurrence(totals.kind) && totals.cycles > 0 &&
+      comparison.comparisons % totals.cycles == 0) {
+    line += " (" + std::to_string(comparison.comparisons / totals.cycles) + " tips x " +
+            std::to_string(totals.cycles) + " cycles)";
+  }
+  return line;
 }
 
 std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
@@ -67,12 +74,13 @@ std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
 std::vector<std::string> memoLines(const BacktestTotals& totals,
                                    const ChanceComparison& comparison) {
   std::vector<std::string> lines;
-  lines.push_back(isRecurrence(totals.kind)
-                      ? "Chance: the numbers two draws of 20 out of 70 share (hypergeometric "
-                        "law); expected = comparisons x chance of the hit count."
-                      : "Chance: the hits of a " + std::to_string(totals.numbersPerTip) +
-                            "-number tip in a draw of 20 out of 70 (hypergeometric law); "
-                            "expected = tips x cycles x chance of the hit count.");
+  lines.push_back(
+      isRecurrence(totals.kind)
+          ? "Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric "
+            "law); expected = comparisons x chance of the hit count."
+          : "Law of chance: the hits of a " + std::to_string(totals.numbersPerTip) +
+                "-number tip in a draw of 20 out of 70 (hypergeometric law); "
+                "expected = tips x cycles x chance of the hit count.");
   if (!comparison.testable) {
     lines.push_back(
         "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
