@@ -74,6 +74,19 @@ std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
 std::vector<std::string> memoLines(const BacktestTotals& totals,
                                    const ChanceComparison& comparison) {
   std::vector<std::string> lines;
+  if (!comparison.testable) {
+    lines.push_back(
+        "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
+        "groups of hit counts that chance expects 5 times or more.");
+  } else {
+    // The verdict first: the memo shows its first lines without scrolling.
+    lines.push_back(comparison.pValue >= 0.05
+                        ? "Verdict: the difference is within chance (p >= 0.05)."
+                        : "Verdict: the difference is larger than chance explains (p < 0.05).");
+    lines.push_back("Chi-squared goodness of fit: X2 = " + fixed(comparison.chiSquared, 2) +
+                    " with " + std::to_string(comparison.degreesOfFreedom) +
+                    " degrees of freedom, p = " + fixed(comparison.pValue, 3) + ".");
+  }
   lines.push_back(
       isRecurrence(totals.kind)
           ? "Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric "
@@ -81,18 +94,6 @@ std::vector<std::string> memoLines(const BacktestTotals& totals,
           : "Law of chance: the hits of a " + std::to_string(totals.numbersPerTip) +
                 "-number tip in a draw of 20 out of 70 (hypergeometric law); "
                 "expected = tips x cycles x chance of the hit count.");
-  if (!comparison.testable) {
-    lines.push_back(
-        "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
-        "groups of hit counts that chance expects 5 times or more.");
-  } else {
-    lines.push_back("Chi-squared goodness of fit: X2 = " + fixed(comparison.chiSquared, 2) +
-                    " with " + std::to_string(comparison.degreesOfFreedom) +
-                    " degrees of freedom, p = " + fixed(comparison.pValue, 3) + ".");
-    lines.push_back(comparison.pValue >= 0.05
-                        ? "Verdict: the difference is within chance (p >= 0.05)."
-                        : "Verdict: the difference is larger than chance explains (p < 0.05).");
-  }
   std::string pools;
   for (const HitGroup& group : comparison.groups) {
     if (group.firstHits != group.lastHits) pools += (pools.empty() ? "" : ", ") + hitRange(group);
