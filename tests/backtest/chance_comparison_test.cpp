@@ -1,6 +1,7 @@
 // The comparison of back-test totals with chance, checked against chance_reference.py (exact
 // fractions and the closed-form chi-squared tail), and the pooling of sparse hit counts.
 #include "backtest/chance_comparison.h"
+#include "backtest/chance_page.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,30 @@ TEST(ChanceComparison, TooFewComparisonsGiveNoVerdict) {
     const ChanceComparison result = compareWithChance(totals(BacktestKind::NextDraw, 20, hits));
     EXPECT_FALSE(result.testable);
     EXPECT_EQ(result.pValue, 1);
+  }
+}
+
+TEST(ChancePage, TheVerdictSaysWhetherTheDifferenceIsWithinChance) {
+  struct Case {
+    std::vector<std::int64_t> hits;
+    const char* firstRow;
+    const char* verdict;
+  };
+  const Case cases[] = {
+      {{252, 428, 253, 62, 5},
+       "0 | 252 | 251.17 | 0",
+       "Verdict: the difference is within chance (p >= 0.05)."},
+      {{300, 420, 215, 60, 5},
+       "0 | 300 | 251.17 | 0",
+       "Verdict: the difference is larger than chance explains (p < 0.05)."},
+  };
+  for (const auto& c : cases) {
+    Form form;
+    showChanceComparison(form, totals(BacktestKind::PerDraw, 4, c.hits));
+    const auto lines = chanceLines(form);
+    ASSERT_EQ(lines.size(), 2u + 5u + 5u);  // title, columns, hit counts 0..4, memo
+    EXPECT_EQ(lines[2], c.firstRow);
+    EXPECT_EQ(lines[7], c.verdict);
   }
 }
 
