@@ -1,18 +1,11 @@
 #include "backtest/chance_page.h"
 
-#include <cstdio>
-
 #include "backtest/chance_comparison.h"
 #include "common/text.h"
+#include "evaluation/odds_text.h"
 
 namespace numora {
 namespace {
-
-std::string fixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
 
 const char* testName(BacktestKind kind) {
   switch (kind) {
@@ -65,7 +58,7 @@ std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
     for (int k = group.firstHits; k <= group.lastHits; ++k) {
       const auto at = static_cast<std::size_t>(k);
       cells.push_back({std::to_string(k), std::to_string(comparison.observed[at]),
-                       fixed(comparison.expected[at], 2), hitRange(group)});
+                       formatFixed(comparison.expected[at], 2), hitRange(group)});
     }
   }
   return cells;
@@ -83,9 +76,9 @@ std::vector<std::string> memoLines(const BacktestTotals& totals,
     lines.push_back(comparison.pValue >= 0.05
                         ? "Verdict: the difference is within chance (p >= 0.05)."
                         : "Verdict: the difference is larger than chance explains (p < 0.05).");
-    lines.push_back("Chi-squared goodness of fit: X2 = " + fixed(comparison.chiSquared, 2) +
+    lines.push_back("Chi-squared goodness of fit: X2 = " + formatFixed(comparison.chiSquared, 2) +
                     " with " + std::to_string(comparison.degreesOfFreedom) +
-                    " degrees of freedom, p = " + fixed(comparison.pValue, 3) + ".");
+                    " degrees of freedom, p = " + formatFixed(comparison.pValue, 3) + ".");
   }
   lines.push_back(
       isRecurrence(totals.kind)
@@ -109,12 +102,6 @@ std::vector<std::string> memoLines(const BacktestTotals& totals,
   return lines;
 }
 
-std::string joined(const std::vector<std::string>& cells) {
-  std::string line;
-  for (const auto& cell : cells) line += (line.empty() ? "" : " | ") + cell;
-  return line;
-}
-
 }  // namespace
 
 void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last) {
@@ -134,8 +121,8 @@ void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last)
 }
 
 std::vector<std::string> chanceLines(const Form& form) {
-  std::vector<std::string> lines{form.ChanceTitle.caption(), joined(form.ChanceGrid.columns())};
-  for (const auto& row : form.ChanceGrid.rows()) lines.push_back(joined(row));
+  std::vector<std::string> lines{form.ChanceTitle.caption(), joinCells(form.ChanceGrid.columns())};
+  for (const auto& row : form.ChanceGrid.rows()) lines.push_back(joinCells(row));
   for (const auto& line : splitLines(form.ChanceMemo.text())) lines.push_back(line);
   return lines;
 }
