@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "backtest/chance_page.h"
 #include "backtest/recurrence_tests.h"
 #include "backtest/tip_success_tests.h"
 #include "draws/current_draw.h"
@@ -31,6 +32,7 @@ TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
   form.Home = std::move(home);
   Form6.useRandom(&form.random);
   registerHandlers();
+  showChanceComparison(form, lastBacktest_);
 }
 
 void TForm1::registerHandlers() {
@@ -240,7 +242,9 @@ void TForm1::BitBtn3Click() {
 }
 
 void TForm1::PageControl1Change() {
-  if (form.PageControl1.activePage() == kOddsPage) showOdds(form);
+  if (form.PageControl1.activePage() != kOddsPage) return;
+  showOdds(form);
+  showChanceComparison(form, lastBacktest_);
 }
 void TForm1::OddsAllSizesCheckBoxChange() {
   showOdds(form);
@@ -257,7 +261,9 @@ void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& t
     throw;
   }
   backtestRunning_ = false;
-  if (totals) lastBacktest_ = std::move(totals);
+  if (!totals) return;
+  lastBacktest_ = std::move(totals);
+  showChanceComparison(form, lastBacktest_);
 }
 void TForm1::BitBtn9Click() {
   runBacktest([this] { return runSingleCalculationTest(backtestContext()); });

@@ -11,12 +11,6 @@ std::string title(const Form& form) {
          "tip and its prize per unit stake";
 }
 
-std::string joined(const std::vector<std::string>& cells) {
-  std::string line;
-  for (const auto& cell : cells) line += (line.empty() ? "" : " | ") + cell;
-  return line;
-}
-
 }  // namespace
 
 std::vector<OddsTable> requestedOddsTables(const Form& form) {
@@ -42,10 +36,10 @@ void showOdds(Form& form) {
 }
 
 std::vector<std::string> oddsLines(const Form& form) {
-  std::vector<std::string> lines{title(form), joined(form.OddsGrid.columns())};
+  std::vector<std::string> lines{title(form), joinCells(form.OddsGrid.columns())};
   const auto tables = requestedOddsTables(form);
   for (const OddsTable& table : tables) {
-    for (const auto& cells : oddsCells(table)) lines.push_back(joined(cells));
+    for (const auto& cells : oddsCells(table)) lines.push_back(joinCells(cells));
   }
   for (const OddsTable& table : tables) lines.push_back(oddsSummary(table));
   return lines;

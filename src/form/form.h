@@ -209,6 +209,11 @@ struct Form {
   StringGrid OddsGrid{
       &registry, "OddsGrid", {"Numbers", "Hits", "Chance", "Prize", "Share of return"}};
   Memo OddsMemo{&registry, "OddsMemo"};  // per tip size: the expected return, the win chance
+  // The last back-test against chance: which test and how many comparisons it counted.
+  Label ChanceTitle{&registry, "ChanceTitle"};
+  // One row per hit count: observed, expected by chance, the pooled group it is tested in.
+  StringGrid ChanceGrid{&registry, "ChanceGrid", {"Hits", "Observed", "Expected", "Tested as"}};
+  Memo ChanceMemo{&registry, "ChanceMemo"};  // the law, the verdict, pooling and assumptions
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----
   Label Label50{&registry, "Label50"};  // "Proxy-Server"

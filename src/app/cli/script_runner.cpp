@@ -13,6 +13,7 @@
 #include "app/cli/script_line.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
+#include "backtest/chance_page.h"
 #include "evaluation/odds_page.h"
 
 namespace numora {
@@ -237,6 +238,12 @@ void ScriptRunner::print(std::string_view rest) {
   if (rest == "Odds") {
     // What the "Odds" tab shows for the lottery and tip size set now, one line per row.
     for (const auto& line : oddsLines(form1_.form)) out_ << "Odds: " << escapeText(line) << '\n';
+    return;
+  }
+  if (rest == "Chance") {
+    // The last back-test against chance, as the "Odds" tab shows it, one line per row.
+    for (const auto& line : chanceLines(form1_.form))
+      out_ << "Chance: " << escapeText(line) << '\n';
     return;
   }
   const Control& shown = control(reference->name);

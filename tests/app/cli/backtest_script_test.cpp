@@ -48,5 +48,50 @@ TEST_F(CliBacktest, TheTipTestsAskForTheLuckyNumber) {
   EXPECT_NE(home.readBytes("Analyse.txt").find("\r\nat 2 draws\r\n"), std::string::npos);
 }
 
+TEST_F(CliBacktest, PrintChanceSetsTheLastTestAgainstChance) {
+  // The observed counts are those of Analyse.txt: 5 tips at each of 50 draws.
+  expectTranscript(
+      home,
+      std::string(kKenoAtlantic) +
+          "print Chance\n"
+          "= Chance: Run a tip success test or a recurrence test to see its hit counts against "
+          "chance.\n"
+          "= Chance: Hits | Observed | Expected | Tested as\n"
+          "set DateTimePicker1 01.01.2023\n"
+          "answer 4711\n"
+          "call ErfolgstestClick\n"
+          "= input: your lucky number (1-99999999)?\n"
+          "= open: {HOME}Analyse.txt\n"
+          "print Chance\n"
+          "= Chance: Tip success test (a calculation per draw) against chance: 250 comparisons of "
+          "a 10-number tip with a draw (5 tips x 50 cycles)\n"
+          "= Chance: Hits | Observed | Expected | Tested as\n"
+          "= Chance: 0 | 8 | 6.47 | 0\n"
+          "= Chance: 1 | 26 | 31.58 | 1\n"
+          "= Chance: 2 | 71 | 64.28 | 2\n"
+          "= Chance: 3 | 75 | 71.76 | 3\n"
+          "= Chance: 4 | 45 | 48.52 | 4\n"
+          "= Chance: 5 | 20 | 20.70 | 5\n"
+          "= Chance: 6 | 4 | 5.63 | 6-10\n"
+          "= Chance: 7 | 1 | 0.96 | 6-10\n"
+          "= Chance: 8 | 0 | 0.10 | 6-10\n"
+          "= Chance: 9 | 0 | 0.01 | 6-10\n"
+          "= Chance: 10 | 0 | 0.00 | 6-10\n"
+          "= Chance: Verdict: the difference is within chance (p >= 0.05).\n"
+          "= Chance: Chi-squared goodness of fit: X2 = 2.90 with 6 degrees of freedom, p = "
+          "0.822.\n"
+          "= Chance: Law of chance: the hits of a 10-number tip in a draw of 20 out of 70 "
+          "(hypergeometric law); expected = tips x cycles x chance of the hit count.\n"
+          "= Chance: Hit counts that chance expects fewer than 5 times are pooled with their "
+          "neighbours (6-10).\n"
+          "= Chance: Assumptions: every draw is 20 numbers drawn at random from 70, and the "
+          "comparisons are independent of each other. Tips of one calculation, a probe scored "
+          "against several draws and draws scored more than once are not independent, so read "
+          "the verdict as a guide.\n");
+  const std::string report = home.readBytes("Analyse.txt");
+  EXPECT_NE(report.find("\r\n00x         => \t8\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("\r\nat 50 draws\r\n"), std::string::npos) << report;
+}
+
 }  // namespace
 }  // namespace numora::test

@@ -7,8 +7,13 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace numora {
 
@@ -20,6 +25,8 @@ class OddsPageTest : public QObject {
  private slots:
   void openingTheTabFillsTheTable();
   void tickingEverySizeShowsAllTables();
+  void aBackTestShowsBesideChance();
+  void aTipTestGivesAVerdict();
   void screenshots();
 };
 
@@ -58,6 +65,62 @@ void OddsPageTest::tickingEverySizeShowsAllTables() {
   QCoreApplication::processEvents();
   QCOMPARE(window.widget<QTableWidget>("OddsGrid")->rowCount(), 63);
   QCOMPARE(window.widget<QPlainTextEdit>("OddsMemo")->toPlainText().count('\n'), 8);
+}
+
+void OddsPageTest::aBackTestShowsBesideChance() {
+  Window window(test::dailyKenoDraws());
+  QVERIFY(window.show());
+  auto* chance = window.widget<QTableWidget>("ChanceGrid");
+  QVERIFY(chance);
+  QCOMPARE(chance->rowCount(), 0);
+  window.showPage("TabSheet2");
+  (void)window.form().DateTimePicker1.setDate(encodeDate(2023, 5, 4));
+  QTest::mouseClick(window.widget<QPushButton>("Button7"), Qt::LeftButton);
+  window.showPage("TabSheetOdds");
+  QCoreApplication::processEvents();
+  // Two comparisons of a draw with the next: every hit count 0..20, too few for a verdict.
+  QCOMPARE(chance->rowCount(), 21);
+  QCOMPARE(chance->horizontalHeaderItem(2)->text(), QStringLiteral("Expected"));
+  QVERIFY(window.widget<QLabel>("ChanceTitle")
+              ->text()
+              .startsWith(QStringLiteral("Recurrence test (next draw) against chance: 2 ")));
+  QVERIFY(window.widget<QPlainTextEdit>("ChanceMemo")
+              ->toPlainText()
+              .contains(QStringLiteral("Too few comparisons for the chi-squared")));
+}
+
+// Sixty evening draws of Daily Keno from a fixed seed, enough comparisons for a verdict.
+std::vector<DrawRecord> sixtyDraws() {
+  std::mt19937 random(15);
+  std::vector<int> pool(70);
+  std::iota(pool.begin(), pool.end(), 1);
+  std::vector<DrawRecord> records;
+  for (int day = 0; day < 60; ++day) {
+    std::shuffle(pool.begin(), pool.end(), random);
+    records.push_back(test::makeDraw(encodeDate(2023, 3, 1) + day,
+                                     std::vector<int>(pool.begin(), pool.begin() + 20)));
+  }
+  return records;
+}
+
+void OddsPageTest::aTipTestGivesAVerdict() {
+  Window window(sixtyDraws());
+  QVERIFY(window.show());
+  window.showPage("TabSheet2");
+  (void)window.form().DateTimePicker1.setDate(encodeDate(2023, 3, 1));
+  window.platform.queueInput("4711");
+  QTest::mouseClick(window.widget<QPushButton>("Erfolgstest"), Qt::LeftButton);
+  window.showPage("TabSheetOdds");
+  QCoreApplication::processEvents();
+  QVERIFY(window.widget<QLabel>("ChanceTitle")
+              ->text()
+              .startsWith(QStringLiteral("Tip success test (a calculation per draw) against")));
+  QCOMPARE(window.widget<QTableWidget>("ChanceGrid")->rowCount(), 11);
+  const QString memo = window.widget<QPlainTextEdit>("ChanceMemo")->toPlainText();
+  QVERIFY2(memo.contains(QStringLiteral("Chi-squared goodness of fit: X2 = ")), qPrintable(memo));
+  QVERIFY(memo.contains(QStringLiteral("Verdict: the difference is")));
+  const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS");
+  if (!folder.isEmpty()) QVERIFY(window.view->grab().save(folder + "/odds-chance.png"));
 }
 
 void OddsPageTest::screenshots() {

@@ -1,0 +1,69 @@
+#include "backtest/chance_comparison.h"
+
+#include <boost/math/distributions/chi_squared.hpp>
+
+#include "evaluation/hit_law.h"
+
+namespace numora {
+
+std::vector<HitGroup> poolSparseHitCounts(const std::vector<std::int64_t>& observed,
+                                          const std::vector<double>& expected) {
+  std::vector<HitGroup> groups;
+  HitGroup open;
+  bool isOpen = false;
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    if (!isOpen) {
+      open = HitGroup{static_cast<int>(k), static_cast<int>(k), 0, 0};
+      isOpen = true;
+    }
+    open.lastHits = static_cast<int>(k);
+    open.observed += observed[k];
+    open.expected += expected[k];
+    if (open.expected >= kSmallestExpected) {
+      groups.push_back(open);
+      isOpen = false;
+    }
+  }
+  if (isOpen) {
+    if (groups.empty()) {
+      groups.push_back(open);
+    } else {
+      HitGroup& last = groups.back();
+      last.lastHits = open.lastHits;
+      last.observed += open.observed;
+      last.expected += open.expected;
+    }
+  }
+  return groups;
+}
+
+ChanceComparison compareWithChance(const BacktestTotals& totals) {
+  ChanceComparison result;
+  const int picked = totals.numbersPerTip;
+  result.numbersPerTip = picked;
+  // A recurrence probe is a whole draw: the law of the numbers two draws share.
+  const std::vector<double> chance = hitProbabilities(picked);
+  for (int k = 0; k <= picked; ++k) {
+    const std::int64_t count = totals.hits[static_cast<std::size_t>(k)];
+    result.observed.push_back(count);
+    result.comparisons += count;
+  }
+  for (int k = 0; k <= picked; ++k) {
+    result.expected.push_back(static_cast<double>(result.comparisons) *
+                              chance[static_cast<std::size_t>(k)]);
+  }
+  result.groups = poolSparseHitCounts(result.observed, result.expected);
+  result.testable = result.groups.size() >= 2;
+  if (!result.testable) return result;
+  for (const HitGroup& group : result.groups) {
+    const double difference = static_cast<double>(group.observed) - group.expected;
+    result.chiSquared += difference * difference / group.expected;
+  }
+  // No parameter is estimated from the data: one degree of freedom less than the groups.
+  result.degreesOfFreedom = static_cast<int>(result.groups.size()) - 1;
+  const boost::math::chi_squared law(result.degreesOfFreedom);
+  result.pValue = boost::math::cdf(boost::math::complement(law, result.chiSquared));
+  return result;
+}
+
+}  // namespace numora

@@ -1,0 +1,20 @@
+// The back-test part of the "Odds" tab: the last test's hit counts beside what chance gives,
+// with the verdict of the goodness-of-fit test, its name and its assumptions.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "backtest/backtest_totals.h"
+#include "form/form.h"
+
+namespace numora {
+
+// Fills ChanceTitle, ChanceGrid and ChanceMemo from the last back-test (none yet: a hint).
+void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last);
+
+// The part as lines of text: the title, the column titles, one line per row, the memo lines.
+std::vector<std::string> chanceLines(const Form& form);
+
+}  // namespace numora
