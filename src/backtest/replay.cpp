@@ -1,5 +1,6 @@
 #include "backtest/replay.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/day_date.h"
@@ -37,6 +38,12 @@ bool Replay::showChosenDraw() {
   std::error_code error;
   const bool hadFile = std::filesystem::exists(path, error);
   showDrawByDate(context_.draws());
+  if (hadFile) {
+    const auto history = context_.calculation.reader.load(path);
+    firstPosition_ = form.Position;
+    const auto later = static_cast<int>(history->records.size()) - 1 - form.Position;
+    progress_.emplace(form.WorkProgress, std::max(later, 1), "Back-test: 0 cycles");
+  }
   return hadFile;  // without the file, show by date has said so
 }
 
@@ -61,6 +68,10 @@ void Replay::cycleCounted() {
   Form& form = context_.form();
   form.ReplayProgress.setCaption(formatDate(form.Datum1) + "  " + std::to_string(cycles_) +
                                  " cycles");
+  if (progress_) {
+    progress_->show(form.Position - firstPosition_, "Back-test: " + formatDate(form.Datum1) + ", " +
+                                                        std::to_string(cycles_) + " cycles");
+  }
   context_.platform().repaint();
 }
 
@@ -76,6 +87,7 @@ void Replay::calculate() {
 }
 
 void Replay::finish() {
+  progress_.reset();
   context_.form().ReplayProgress.setCaption("");
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "form/progress_display.h"
 #include "generator/calculation_run.h"
 
 namespace numora {
@@ -50,12 +52,14 @@ class Replay {
   // A calculation at the current draw that sees no later draw, run to its end.
   void calculate();
 
-
  private:
   void finish();
   void prepareRead();
 
   const BacktestContext& context_;
+  // The bar over the draws after the chosen one, in the status bar while the test runs.
+  std::optional<ProgressDisplay> progress_;
+  int firstPosition_ = 0;
   DayCount chosen_ = 0;
   std::int64_t cycles_ = 0;
 };

@@ -19,7 +19,10 @@ class ProgressDisplay {
   ProgressDisplay(const ProgressDisplay&) = delete;
   ProgressDisplay& operator=(const ProgressDisplay&) = delete;
 
+  // Shows the bar again too: work nested inside (a calculation of a back-test) hides it when it
+  // ends.
   void show(int position, std::string text) {
+    bar_.setVisible(true);
     bar_.setProgress(position, maximum_);
     bar_.setCaption(std::move(text));
   }

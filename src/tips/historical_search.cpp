@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "evaluation/komplettcheck.h"
+#include "form/progress_display.h"
 #include "stats/statistics_chart.h"
 #include "stats/statistics_window.h"
 
@@ -30,8 +31,17 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
   Chart& chart = form.Chart1;
   startStatisticsChart(chart);
 
-  for (const DrawRecord& record : window->history->records) {
+  const auto& records = window->history->records;
+  const auto total = static_cast<int>(std::count_if(
+      records.begin(), records.end(), [&](const DrawRecord& r) { return window->contains(r); }));
+  ProgressDisplay progress(form.WorkProgress, std::max(total, 1),
+                           "Search: 0 of " + std::to_string(total) + " draws");
+  int done = 0;
+  for (const DrawRecord& record : records) {
     if (!window->contains(record)) continue;
+    ++done;
+    progress.show(done, "Search: " + std::to_string(done) + " of " + std::to_string(total) +
+                            " draws, " + formatDate(record.date));
     form.Datum1 = record.date;
     for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
     for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];

@@ -132,9 +132,14 @@ TEST_F(RecurrenceTest, ADailyKenoReplayRunsThroughBothDrawsOfEveryDate) {
 TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
   create(generateHistory(kFirst, kFirst + 3, false, 2));
   std::vector<std::string> shown;
+  std::vector<std::string> bars;
   platform.onRepaint = [&] {
     const std::string& text = form().ReplayProgress.caption();
     if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
+    const ProgressBar& bar = form().WorkProgress;
+    const std::string state =
+        std::to_string(bar.position()) + "/" + std::to_string(bar.maximum()) + " " + bar.caption();
+    if (bar.visible() && (bars.empty() || bars.back() != state)) bars.push_back(state);
   };
   pick(kFirst);
   form1->Button7Click();
@@ -142,6 +147,10 @@ TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
                                              formatDate(kFirst + 2) + "  2 cycles",
                                              formatDate(kFirst + 3) + "  3 cycles"}));
   EXPECT_EQ(form().ReplayProgress.caption(), "");
+  // The bar runs over the three draws after the chosen one.
+  ASSERT_FALSE(bars.empty());
+  EXPECT_EQ(bars.back(), "3/3 Back-test: " + formatDate(kFirst + 3) + ", 3 cycles");
+  EXPECT_FALSE(form().WorkProgress.visible());
 }
 
 TEST_F(RecurrenceTest, WithoutADrawFileNothingRunsAndTheTipSizeGoesBack) {

@@ -60,6 +60,24 @@ TEST_F(HistoricalSearchTest, ReportsEachDrawThatReachesTheThreshold) {
   }
 }
 
+TEST_F(HistoricalSearchTest, TheProgressBarCountsTheWindowDrawsAndGoesAtTheEnd) {
+  std::vector<std::string> seen;
+  platform.report = [&](const std::string& line) {
+    if (!line.starts_with("message: ")) return;
+    const ProgressBar& bar = form.WorkProgress;
+    seen.push_back(std::to_string(bar.position()) + "/" + std::to_string(bar.maximum()) + " " +
+                   bar.caption() + (bar.visible() ? "" : " (hidden)"));
+  };
+  platform.queueInput(std::string("0"));
+  searchTipListHistory(context());
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{
+                "1/6 Search: 1 of 6 draws, 03.05.2023", "2/6 Search: 2 of 6 draws, 03.05.2023",
+                "3/6 Search: 3 of 6 draws, 04.05.2023", "4/6 Search: 4 of 6 draws, 04.05.2023",
+                "5/6 Search: 5 of 6 draws, 05.05.2023", "6/6 Search: 6 of 6 draws, 05.05.2023"}));
+  EXPECT_FALSE(form.WorkProgress.visible());
+}
+
 TEST_F(HistoricalSearchTest, ThePresetIsTheNumbersPerTip) {
   form.UpDown18.setPosition(10);
   platform.queueInput(std::nullopt);  // cancelled: the preset counts
