@@ -46,10 +46,9 @@ int DrawHistorySets::hitsOf(std::size_t index, const NumberSet& tip,
 #else
 #define NUMORA_POPCOUNT_CLONES
 #endif
-NUMORA_POPCOUNT_CLONES DrawHistorySets::Scan
-DrawHistorySets::scanRange(std::size_t first, std::size_t last, const NumberSet& tip,
-                           std::span<const int> tipNumbers, DayCount start, DayCount end,
-                           int threshold) const {
+NUMORA_POPCOUNT_CLONES DrawHistorySets::Scan DrawHistorySets::scanRange(
+    std::size_t first, std::size_t last, const NumberSet& tip, std::span<const int> tipNumbers,
+    DayCount start, DayCount end, int threshold) const {
   Scan result;
   for (std::size_t i = first; i < last; ++i) {
     if (!ascending_ && !(dates_[i] > start && dates_[i] <= end)) continue;

@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "form/scripted_platform.h"
 #include "support/draw_fixtures.h"
+#include "support/options_off.h"
 #include "support/temp_home.h"
 
 namespace numora::test {
@@ -50,12 +51,7 @@ class BacktestTest : public ::testing::Test {
 
   // Every pool option and filter off and two tips of three numbers: any candidate passes.
   void quickTips() {
-    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                  15, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31}) {
-      form().checkBox(n)->setChecked(false);
-    }
-    form().UpDown2.setPosition(1);
-    form().UpDown15.setPosition(1400);
+    switchOffEveryOption(form());
     form().UpDown18.setPosition(3);
     form().UpDown9.setPosition(2);
   }

@@ -13,6 +13,7 @@
 #include "form/scripted_platform.h"
 #include "generator/calculation_run.h"
 #include "support/draw_fixtures.h"
+#include "support/options_off.h"
 #include "support/temp_home.h"
 
 namespace numora::test {
@@ -54,15 +55,7 @@ class CalculationTest : public ::testing::Test {
   }
 
   // Every pool option and every filter off: the pool is 1..70 once each, any tip passes.
-  void allOptionsOff() {
-    Form& f = form();
-    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                  15, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31}) {
-      f.checkBox(n)->setChecked(false);
-    }
-    f.UpDown2.setPosition(1);
-    f.UpDown15.setPosition(1400);
-  }
+  void allOptionsOff() { switchOffEveryOption(form()); }
 
   TempHome home;
   RecordingPlatform platform;
