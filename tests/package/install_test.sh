@@ -14,7 +14,9 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for file in bin/numora bin/numora-cli share/applications/example.veltrin.NumoraCanada.desktop \
     share/icons/hicolor/scalable/apps/example.veltrin.NumoraCanada.svg \
-    share/metainfo/example.veltrin.NumoraCanada.metainfo.xml; do
+    share/metainfo/example.veltrin.NumoraCanada.metainfo.xml share/man/man1/numora.1.gz \
+    share/man/man1/numora-cli.1.gz share/doc/numora-canada/copyright \
+    share/doc/numora-canada/changelog.gz; do
   [ -f "$root/usr/$file" ] || fail "not installed: $file"
 done
 
