@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/printouts.h"
 #include "backtest/chance_page.h"
 #include "backtest/recurrence_tests.h"
 #include "backtest/tip_success_tests.h"
@@ -58,6 +59,15 @@ void TForm1::registerHandlers() {
       {"SpeedButton16Click", [this] { SpeedButton16Click(); }},
       {"BitBtn7Click", [this] { BitBtn7Click(); }},
       {"Button6Click", [this] { Button6Click(); }},
+      {"PrintTipsClick", [this] { PrintTipsClick(); }},
+      {"PrintTipsPdfClick", [this] { PrintTipsPdfClick(); }},
+      {"PrintTicketSheetClick", [this] { PrintTicketSheetClick(); }},
+      {"PrintTicketSheetPdfClick", [this] { PrintTicketSheetPdfClick(); }},
+      {"PrintEvaluationClick", [this] { PrintEvaluationClick(); }},
+      {"PrintEvaluationPdfClick", [this] { PrintEvaluationPdfClick(); }},
+      {"PrintBacktestClick", [this] { PrintBacktestClick(); }},
+      {"PrintBacktestPdfClick", [this] { PrintBacktestPdfClick(); }},
+      {"SaveChartClick", [this] { SaveChartClick(); }},
       {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
       {"BitBtn4Click", [this] { BitBtn4Click(); }},
       {"BitBtn8Click", [this] { BitBtn8Click(); }},
@@ -223,6 +233,33 @@ void TForm1::SpeedButton16Click() {
 }
 void TForm1::BitBtn7Click() {
   writeTicketSheet(form, platform_);
+}
+void TForm1::PrintTipsClick() {
+  printTips(drawContext(), PrintTarget::Printer);
+}
+void TForm1::PrintTipsPdfClick() {
+  printTips(drawContext(), PrintTarget::Pdf);
+}
+void TForm1::PrintTicketSheetClick() {
+  printTicketSheet(form, platform_, PrintTarget::Printer);
+}
+void TForm1::PrintTicketSheetPdfClick() {
+  printTicketSheet(form, platform_, PrintTarget::Pdf);
+}
+void TForm1::PrintEvaluationClick() {
+  printEvaluation(form, platform_, PrintTarget::Printer);
+}
+void TForm1::PrintEvaluationPdfClick() {
+  printEvaluation(form, platform_, PrintTarget::Pdf);
+}
+void TForm1::PrintBacktestClick() {
+  printBacktestReport(form, platform_, PrintTarget::Printer);
+}
+void TForm1::PrintBacktestPdfClick() {
+  printBacktestReport(form, platform_, PrintTarget::Pdf);
+}
+void TForm1::SaveChartClick() {
+  saveChart(form, platform_);
 }
 void TForm1::Button6Click() {
   chartTipDistribution(form, platform_);

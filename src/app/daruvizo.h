@@ -93,6 +93,17 @@ class TForm1 {
   void Button6Click();        // the tip distribution
   void SpeedButton4Click();   // the historical search
 
+  // Printouts on the print dialog's printer or into a PDF file, and the chart as an image.
+  void PrintTipsClick();  // the tip list as playslips
+  void PrintTipsPdfClick();
+  void PrintTicketSheetClick();  // the ticket sheet
+  void PrintTicketSheetPdfClick();
+  void PrintEvaluationClick();  // the evaluation report
+  void PrintEvaluationPdfClick();
+  void PrintBacktestClick();  // the last back-test's report
+  void PrintBacktestPdfClick();
+  void SaveChartClick();  // the statistics chart as PNG or SVG
+
   // Hand maintenance of the draw history ("Database" tab).
   void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
   void BitBtn8Click();  // "insert/edit": enter a draw

@@ -36,6 +36,7 @@ Form::Form() {
   BitBtn7.setCaption("Tip");
   Button6.setCaption("Tip distribution");
   Button6.setHint("Tip distribution");
+  PrintButton.setHint("Print or save as PDF: tips, ticket sheet, evaluation, back-test report");
   SpeedButton4.setHint("DB search tips");
   CloseButton.setCaption("close");
   CloseButton.setHint("close");
@@ -110,6 +111,7 @@ Form::Form() {
   SpeedButton17.setHint("How often which of four was drawn. Below is the first number of the four");
   SpeedButton19.setCaption("pending");
   SpeedButton19.setHint("Which number was not drawn the longest?");
+  SaveChartButton.setHint("Save chart as PNG or SVG");
   Button2.setCaption("pairs seeking");
   Button3.setCaption("three search");
   Button4.setCaption("four search");

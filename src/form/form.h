@@ -91,6 +91,7 @@ struct Form {
   Button SpeedButton16{&registry, "SpeedButton16"};  // load a tip file as the tip list
   Button BitBtn7{&registry, "BitBtn7"};              // "Tip": write and open the ticket sheet
   Button Button6{&registry, "Button6"};              // chart how often each number is tipped
+  Button PrintButton{&registry, "PrintButton"};      // "Print…": the printouts and their PDFs
   Button SpeedButton4{&registry, "SpeedButton4"};    // score the tip list over the window
 
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
@@ -169,6 +170,8 @@ struct Form {
   Button SpeedButton3{&registry, "SpeedButton3"};    // triple search
   Button SpeedButton17{&registry, "SpeedButton17"};  // four-group search
   Button SpeedButton19{&registry, "SpeedButton19"};  // overdue numbers
+  // "Save chart as…": the chart as PNG or SVG.
+  Button SaveChartButton{&registry, "SaveChartButton"};
   // The statistics chart; later readers take its bars and value-axis range as data.
   Chart Chart1{&registry, "Chart1"};
   // The statistics start date: the window runs from it to the picked date.

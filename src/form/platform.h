@@ -8,6 +8,8 @@
 #include <string>
 
 #include "common/day_date.h"
+#include "form/controls.h"
+#include "form/print_document.h"
 
 namespace numora {
 
@@ -41,6 +43,19 @@ class Platform {
   virtual void shellOpen(const std::string& target) = 0;
   // Starts a ".wav" file without waiting; a start while it plays restarts it.
   virtual void playSound(const std::string& path) = 0;
+
+  // Printing and export. The defaults refuse with an error that reaches the user as a message.
+  // The print dialog: the paper of the chosen printer, nothing when the user cancels.
+  virtual std::optional<PaperSize> choosePrinter();
+  // Prints on the printer chosen last.
+  virtual void printDocument(const PrintDocument& document);
+  virtual void writePdf(const PrintDocument& document, const std::string& path);
+  // The paper of the user's region: US Letter in North America, A4 elsewhere.
+  virtual PaperSize defaultPaper() { return PaperSize::A4; }
+  // Asks for the size of an exported image; nothing when the user cancels.
+  virtual std::optional<ImageSize> askImageSize(ImageSize preset) { return preset; }
+  // Saves the chart as the window draws it, as PNG or SVG by the path's extension.
+  virtual void saveChartImage(const Chart& chart, const std::string& path, ImageSize size);
 
   // Local date and time as a day count with the time as fraction.
   virtual DayCount now() = 0;

@@ -31,6 +31,33 @@ std::optional<std::string> ScriptedPlatform::nextFile() {
   return answer;
 }
 
+std::optional<PaperSize> ScriptedPlatform::choosePrinter() {
+  reportLine("print dialog");
+  return paper_;
+}
+
+void ScriptedPlatform::printDocument(const PrintDocument& document) {
+  printed_.push_back(document);
+  reportLine("printed: " + std::to_string(document.pages.size()) + " pages");
+}
+
+void ScriptedPlatform::writePdf(const PrintDocument& document, const std::string& path) {
+  if (!pdfWriter) return Platform::writePdf(document, path);
+  pdfWriter(document, path);
+}
+
+std::optional<ImageSize> ScriptedPlatform::askImageSize(ImageSize preset) {
+  if (imageSizes_.empty()) return preset;
+  const auto answer = imageSizes_.front();
+  imageSizes_.pop_front();
+  return answer;
+}
+
+void ScriptedPlatform::saveChartImage(const Chart& chart, const std::string& path, ImageSize size) {
+  if (!chartWriter) return Platform::saveChartImage(chart, path, size);
+  chartWriter(chart, path, size);
+}
+
 std::optional<std::string> ScriptedPlatform::openFileDialog(const FileDialogRequest& request) {
   lastFileRequest_ = request;
   return nextFile();

@@ -26,6 +26,9 @@ class ScriptedPlatform : public Platform {
   std::function<void(const std::string&)> report;
   // Carries out the steps of a choice answer on the dialog's model.
   std::function<void(const std::vector<std::string>&)> applyChoiceSteps;
+  // Paint a PDF file and a chart image; without them both are refused as unavailable.
+  std::function<void(const PrintDocument&, const std::string&)> pdfWriter;
+  std::function<void(const Chart&, const std::string&, ImageSize)> chartWriter;
   // Called once per processEvents, so a script can act while a long operation runs.
   std::function<void()> onProcessEvents;
 
@@ -33,6 +36,12 @@ class ScriptedPlatform : public Platform {
   void queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void queueChoice(ChoiceAnswer answer) { choices_.push_back(std::move(answer)); }
   void fixClock(DayCount now) { fixedNow_ = now; }
+  // The reply to the next image-size question; without one the proposed size is taken.
+  void queueImageSize(std::optional<ImageSize> size) { imageSizes_.push_back(size); }
+  // The paper of the print dialog and of PDF files.
+  void setPaper(PaperSize paper) { paper_ = paper; }
+  // The documents sent to the printer.
+  const std::vector<PrintDocument>& printed() const { return printed_; }
 
   const std::vector<std::string>& messages() const { return messages_; }
   const std::vector<std::string>& soundsPlayed() const { return sounds_; }
@@ -52,6 +61,12 @@ class ScriptedPlatform : public Platform {
   void setWaitCursor(bool on) override { waitCursor_ = on; }
   void shellOpen(const std::string& target) override;
   void playSound(const std::string& path) override { sounds_.push_back(path); }
+  std::optional<PaperSize> choosePrinter() override;
+  void printDocument(const PrintDocument& document) override;
+  void writePdf(const PrintDocument& document, const std::string& path) override;
+  PaperSize defaultPaper() override { return paper_; }
+  std::optional<ImageSize> askImageSize(ImageSize preset) override;
+  void saveChartImage(const Chart& chart, const std::string& path, ImageSize size) override;
   DayCount now() override;
   std::uint32_t tickCount() override;
   WeekdayNames shortDayNames() override;
@@ -64,6 +79,9 @@ class ScriptedPlatform : public Platform {
   std::deque<std::optional<std::string>> inputs_;
   std::deque<std::optional<std::string>> files_;
   std::deque<ChoiceAnswer> choices_;
+  std::deque<std::optional<ImageSize>> imageSizes_;
+  std::vector<PrintDocument> printed_;
+  PaperSize paper_ = PaperSize::A4;
   std::optional<DayCount> fixedNow_;
   std::optional<FileDialogRequest> lastFileRequest_;
   std::vector<std::string> messages_;

@@ -27,7 +27,7 @@ std::unique_ptr<SettingsStore> openSettings(const CliOptions& options) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, const std::string& programFolder,
-           std::istream& in, std::ostream& out, std::ostream& err) {
+           std::istream& in, std::ostream& out, std::ostream& err, const CliRenderers& renderers) {
   CliOptions options;
   try {
     options = parseCommandLine(arguments);
@@ -64,6 +64,8 @@ int runCli(const std::vector<std::string>& arguments, const std::string& program
     const auto settings = openSettings(options);
     ScriptedPlatform platform;
     if (options.now) platform.fixClock(*options.now);
+    platform.pdfWriter = renderers.pdf;
+    platform.chartWriter = renderers.chart;
     const std::string home =
         options.home ? withTrailingSeparator(*options.home) : determineHome(programFolder);
     TForm1 form1(platform, *settings, home);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/cli_session.h"
+#include "app/cli/qt_renderers.h"
 
 namespace {
 
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Veltrin");
   QCoreApplication::setApplicationName("Numora Canada");
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return numora::runCli(arguments, executableFolder(argv[0]), std::cin, std::cout, std::cerr);
+  return numora::runCli(arguments, executableFolder(argv[0]), std::cin, std::cout, std::cerr,
+                        numora::offscreenQtRenderers());
 }

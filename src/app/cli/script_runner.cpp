@@ -14,6 +14,7 @@
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
 #include "backtest/chance_page.h"
+#include "common/text.h"
 #include "evaluation/odds_page.h"
 
 namespace numora {
@@ -185,10 +186,39 @@ void ScriptRunner::select(std::string_view rest) {
   form1_.controlChanged(std::string(name));
 }
 
+namespace {
+
+// "WIDTHxHEIGHT" in pixels, or "cancel".
+std::optional<ImageSize> parseImageSize(std::string_view text) {
+  if (text == "cancel") return std::nullopt;
+  const auto cross = text.find('x');
+  const auto width = parseStrictInt(text.substr(0, cross));
+  const auto height =
+      cross == std::string_view::npos ? std::nullopt : parseStrictInt(text.substr(cross + 1));
+  if (!width || !height) {
+    throw ScriptError("expected a size WIDTHxHEIGHT, got '" + escapeText(text) + "'");
+  }
+  return ImageSize{*width, *height};
+}
+
+PaperSize parsePaper(std::string_view text) {
+  if (text == "A4") return PaperSize::A4;
+  if (text == "Letter") return PaperSize::Letter;
+  throw ScriptError("expected the paper A4 or Letter, got '" + escapeText(text) + "'");
+}
+
+}  // namespace
+
 void ScriptRunner::answer(std::string_view rest) {
   constexpr std::string_view kFile = "file ";
   constexpr std::string_view kChoice = "choice";
-  if (rest == kChoice || rest.starts_with("choice ")) {
+  constexpr std::string_view kSize = "size ";
+  constexpr std::string_view kPaper = "paper ";
+  if (rest.starts_with(kSize)) {
+    platform_.queueImageSize(parseImageSize(rest.substr(kSize.size())));
+  } else if (rest.starts_with(kPaper)) {
+    platform_.setPaper(parsePaper(rest.substr(kPaper.size())));
+  } else if (rest == kChoice || rest.starts_with("choice ")) {
     platform_.queueChoice(parseChoiceAnswer(rest.substr(kChoice.size())));
   } else if (rest.starts_with(kFile)) {
     const std::string_view path = rest.substr(kFile.size());

@@ -8,6 +8,7 @@
 
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/print_menu.h"
 #include "app/qt/statistics_chart_view.h"
 
 namespace numora {
@@ -52,6 +53,7 @@ void buildChartPage(QWidget* page, PageBuilder& build) {
   build.speedButton(row, form.SpeedButton17, QRect(254, 3, 60, 30), nullptr);
   build.speedButton(row, form.SpeedButton19, QRect(318, 3, 70, 30), nullptr);
   build.datePicker(row, form.DateTimePicker2, QRect(400, 6, 120, 24));
+  addSaveChartButton(build, row, QRect(526, 3, 30, 30));
 
   // The chart fills the page below the row, whatever the window's size.
   StatisticsChartView* chart = build.chart(page, form.Chart1);

@@ -9,6 +9,7 @@
 
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/print_menu.h"
 
 namespace numora {
 namespace {
@@ -116,7 +117,8 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   tipButton(form.SpeedButton16, 486, QStyle::SP_DialogOpenButton);
   tipButton(form.SpeedButton4, 526, QStyle::SP_FileDialogContentsView);
   build.button(page, form.BitBtn7, QRect(326, 340, 70, 26), nullptr);
-  build.button(page, form.Button6, QRect(404, 340, 164, 26), nullptr);
+  build.button(page, form.Button6, QRect(404, 340, 124, 26), nullptr);
+  addPrintMenuButton(build, page, QRect(534, 340, 34, 26));
 
   // The calculation's start/stop button (its click is BitBtn19Click) and the lucky number.
   build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), [&form1] { form1.BitBtn19Click(); });

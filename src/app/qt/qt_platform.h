@@ -7,9 +7,12 @@
 #include <QWidget>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 #include "app/qt/sound_player.h"
 #include "form/platform.h"
+
+class QPrinter;
 
 namespace numora {
 
@@ -39,6 +42,12 @@ class QtPlatform : public Platform {
   void setWaitCursor(bool on) override;
   void shellOpen(const std::string& target) override;
   void playSound(const std::string& path) override;
+  std::optional<PaperSize> choosePrinter() override;
+  void printDocument(const PrintDocument& document) override;
+  void writePdf(const PrintDocument& document, const std::string& path) override;
+  PaperSize defaultPaper() override;
+  std::optional<ImageSize> askImageSize(ImageSize preset) override;
+  void saveChartImage(const Chart& chart, const std::string& path, ImageSize size) override;
   DayCount now() override;
   std::uint32_t tickCount() override;
   WeekdayNames shortDayNames() override;
@@ -51,6 +60,7 @@ class QtPlatform : public Platform {
   TForm6* numberChoice_ = nullptr;
   std::function<void()> repaintHandler_;
   SoundPlayer sound_;
+  std::shared_ptr<QPrinter> printer_;  // the printer chosen last, kept for the next print
   bool waitCursor_ = false;
   std::chrono::steady_clock::time_point lastEvents_{};
   std::chrono::steady_clock::time_point lastRepaint_{};

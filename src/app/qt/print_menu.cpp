@@ -1,0 +1,48 @@
+#include "app/qt/print_menu.h"
+
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/qt/page_builder.h"
+
+namespace numora {
+
+QToolButton* addPrintMenuButton(PageBuilder& build, QWidget* parent, const QRect& rect) {
+  QToolButton* button = build.speedButton(parent, build.form().PrintButton, rect, [] {});
+  button->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                   parent->style()->standardIcon(QStyle::SP_DialogSaveButton)));
+  button->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(button);
+  menu->setObjectName(QStringLiteral("PrintMenu"));
+  TForm1& form1 = build.form1();
+  const auto item = [&](const QString& text, void (TForm1::*handler)()) {
+    QAction* action = menu->addAction(text);
+    QObject::connect(action, &QAction::triggered, [forward = build.forward(), &form1, handler] {
+      forward([&form1, handler] { (form1.*handler)(); });
+    });
+  };
+  item(QStringLiteral("Print tips…"), &TForm1::PrintTipsClick);
+  item(QStringLiteral("Save tips as PDF…"), &TForm1::PrintTipsPdfClick);
+  menu->addSeparator();
+  item(QStringLiteral("Print ticket sheet…"), &TForm1::PrintTicketSheetClick);
+  item(QStringLiteral("Save ticket sheet as PDF…"), &TForm1::PrintTicketSheetPdfClick);
+  menu->addSeparator();
+  item(QStringLiteral("Print evaluation…"), &TForm1::PrintEvaluationClick);
+  item(QStringLiteral("Save evaluation as PDF…"), &TForm1::PrintEvaluationPdfClick);
+  menu->addSeparator();
+  item(QStringLiteral("Print back-test report…"), &TForm1::PrintBacktestClick);
+  item(QStringLiteral("Save back-test report as PDF…"), &TForm1::PrintBacktestPdfClick);
+  button->setMenu(menu);
+  return button;
+}
+
+QToolButton* addSaveChartButton(PageBuilder& build, QWidget* parent, const QRect& rect) {
+  TForm1& form1 = build.form1();
+  QToolButton* button = build.speedButton(parent, build.form().SaveChartButton, rect,
+                                          [&form1] { form1.SaveChartClick(); });
+  button->setIcon(parent->style()->standardIcon(QStyle::SP_DialogSaveButton));
+  return button;
+}
+
+}  // namespace numora
