@@ -1,6 +1,8 @@
 #include "app/qt/print_menu.h"
 
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyle>
 #include <QToolButton>
 
@@ -8,10 +10,28 @@
 
 namespace numora {
 
+namespace {
+
+// A small printer: the body, the paper coming out on top and the tray's slot.
+QIcon printerIcon() {
+  QPixmap pixmap(20, 20);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(QColor(60, 60, 60));
+  painter.setBrush(Qt::white);
+  painter.drawRect(5, 1, 10, 8);
+  painter.setBrush(QColor(120, 120, 120));
+  painter.drawRoundedRect(1, 8, 18, 8, 2, 2);
+  painter.setBrush(Qt::white);
+  painter.drawRect(5, 13, 10, 6);
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
 QToolButton* addPrintMenuButton(PageBuilder& build, QWidget* parent, const QRect& rect) {
   QToolButton* button = build.speedButton(parent, build.form().PrintButton, rect, [] {});
-  button->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                   parent->style()->standardIcon(QStyle::SP_DialogSaveButton)));
+  button->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), printerIcon()));
   button->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(button);
   menu->setObjectName(QStringLiteral("PrintMenu"));
