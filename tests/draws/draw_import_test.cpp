@@ -85,13 +85,27 @@ TEST(DrawMerge, AFileOutOfOrderKeepsEveryRecordInItsPlace) {
 }
 
 TEST(ImportSummary, CountsAndTheFirstRejectedLinesInLineOrder) {
-  EXPECT_EQ(importSummary(3, 0, {}), "3 draws added, 0 already stored, 0 rejected");
-  EXPECT_EQ(importSummary(0, 2, {{9, "b"}, {4, "a"}}),
+  const auto summary = [](int added, int alreadyStored, std::vector<RejectedLine> fromText,
+                          std::size_t rejectedCount, std::vector<RejectedLine> conflicts) {
+    DrawMerge merge;
+    merge.added = added;
+    merge.alreadyStored = alreadyStored;
+    merge.conflicts = std::move(conflicts);
+    DrawTextImport parsed;
+    parsed.rejected = std::move(fromText);
+    parsed.rejectedCount = rejectedCount;
+    return importSummary(merge, parsed);
+  };
+  EXPECT_EQ(summary(3, 0, {}, 0, {}), "3 draws added, 0 already stored, 0 rejected");
+  EXPECT_EQ(summary(0, 2, {{9, "b"}}, 1, {{4, "a"}}),
             "0 draws added, 2 already stored, 2 rejected\nline 4: a\nline 9: b");
   std::vector<RejectedLine> many;
   for (int line = 1; line <= 12; ++line) many.push_back({line, "bad"});
-  const auto text = importSummary(0, 0, many);
-  EXPECT_NE(text.find("\nline 10: bad\n... and 2 more rejected lines"), std::string::npos) << text;
+  // Lines beyond those kept with their reasons are counted all the same.
+  const auto text = summary(0, 0, many, 5000, {});
+  EXPECT_EQ(text.substr(0, text.find('\n')), "0 draws added, 0 already stored, 5000 rejected");
+  EXPECT_NE(text.find("\nline 10: bad\n... and 4990 more rejected lines"), std::string::npos)
+      << text;
   EXPECT_EQ(text.find("line 11"), std::string::npos);
 }
 
@@ -137,7 +151,9 @@ TEST_F(ImportDrawsTest, ExportedDrawsImportIntoAnEmptyFileAsTheyWere) {
 
 TEST_F(ImportDrawsTest, WithoutADrawFileTheImportCreatesIt) {
   EXPECT_EQ(import(csvLine("2023-05-02", kNumbersA)),
-            "1 draws added, 0 already stored, 0 rejected");
+            "1 draws added, 0 already stored, 0 rejected\n"
+            "1 draw was stored as the midday draw of its date: the file holds one line for that "
+            "date and does not say which draw it is.");
   ASSERT_EQ(stored().size(), 1u);
   EXPECT_TRUE(stored()[0].isMidday());
 }
@@ -160,7 +176,7 @@ TEST_F(ImportDrawsTest, NothingAddedWritesNothing) {
 
 TEST_F(ImportDrawsTest, ARefusedFileSaysWhyAndWritesNothing) {
   EXPECT_NE(import(csvLine("02/05/2023", kNumbersA)).find("yyyy-mm-dd"), std::string::npos);
-  EXPECT_EQ(import(""), "The file holds no line with a date and 20 numbers.");
+  EXPECT_EQ(import(""), "The file holds no line with a date and 20 numbers: it is empty.");
   EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
 }
 

@@ -199,11 +199,31 @@ TEST(DrawTextImport, ADateAfterTodayIsRejected) {
   EXPECT_EQ(result.rejected[0].line, 4);
 }
 
-TEST(DrawTextImport, FilesWithoutDrawsAreRefusedAsSuch) {
-  for (const char* text : {"", "\r\n\r\n", "Date,N1,N2\n", "\xEF\xBB\xBFhello world\n"}) {
+TEST(DrawTextImport, FilesWithoutDrawsAreRefusedNamingTheFirstLineThatFailed) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "The file holds no line with a date and 20 numbers: it is empty."},
+      {"\r\n\r\n", "The file holds no line with a date and 20 numbers: it is empty."},
+      {"Date,N1,N2\n",
+       "The file holds no line with a date and 20 numbers: it holds only the line of names "
+       "\"Date,N1,N2\"."},
+      {"\xEF\xBB\xBFhello world\n",
+       "The file holds no line with a date and 20 numbers: it holds only the line of names "
+       "\"hello world\"."},
+      {"Date,N1\n2023-05-02,1,2,3\n",
+       "The file holds no line with a date and 20 numbers: line 2 \"2023-05-02,1,2,3\" holds 4 "
+       "fields, where a date and 20 numbers were expected."},
+      {"x,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\n",
+       "The file holds no line with a date and 20 numbers: line 1 "
+       "\"x,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\" holds no date, where a date and "
+       "20 numbers were expected."},
+      {std::string(300, ',') + "\n",
+       "The file holds no line with a date and 20 numbers: line 1 \"" + std::string(60, ',') +
+           "...\" is longer than 200 characters, where a date and 20 numbers were expected."},
+  };
+  for (const auto& [text, message] : cases) {
     const auto result = parseDrawText(text, rulesFor(kDailyKeno));
     EXPECT_TRUE(result.draws.empty());
-    EXPECT_EQ(result.refusal, "The file holds no line with a date and 20 numbers.") << text;
+    EXPECT_EQ(result.refusal, message) << text;
   }
 }
 

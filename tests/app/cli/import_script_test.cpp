@@ -45,8 +45,8 @@ TEST(CliImport, SlashDatesOfBothOrdersAskForIsoDates) {
   copyImportFile(home, "slash_ambiguous.csv");
   expectTranscript(home, importScript(home, "slash_ambiguous.csv") +
                              "= message: The dates of this file can be read as day/month or as "
-                             "month/day. Please save the file with dates as yyyy-mm-dd and import "
-                             "it again.\n");
+                             "month/day (line 1 \"02/05/2023\"). Please save the file with dates "
+                             "as yyyy-mm-dd and import it again.\n");
 }
 
 }  // namespace
