@@ -84,6 +84,24 @@ TEST(DrawMerge, AFileOutOfOrderKeepsEveryRecordInItsPlace) {
   EXPECT_EQ(merge.records[3], stored[2]);
 }
 
+TEST(DrawMerge, ADrawOfTheSameNumbersIsAlreadyStoredWhateverItsMiddayFlag) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  // The date's midday draw was deleted; its evening draw comes back flagged as midday.
+  const std::vector<DrawRecord> stored = {test::makeDraw(d, kNumbersB, false)};
+  auto lone = imported(1, d, true, kNumbersB);
+  lone.middayAssumed = true;
+  auto next = imported(2, d + 1, true, kNumbersA);
+  next.middayAssumed = true;
+  const auto merge = mergeImportedDraws(stored, {lone, next});
+  EXPECT_EQ(merge.alreadyStored, 1);
+  EXPECT_EQ(merge.added, 1);
+  EXPECT_EQ(merge.assumedMidday, 1);
+  EXPECT_TRUE(merge.conflicts.empty());
+  ASSERT_EQ(merge.records.size(), 2u);
+  EXPECT_EQ(merge.records[0], stored[0]);
+  EXPECT_TRUE(merge.records[1].isMidday());
+}
+
 TEST(ImportSummary, CountsAndTheFirstRejectedLinesInLineOrder) {
   const auto summary = [](int added, int alreadyStored, std::vector<RejectedLine> fromText,
                           std::size_t rejectedCount, std::vector<RejectedLine> conflicts) {
@@ -147,6 +165,58 @@ TEST_F(ImportDrawsTest, ExportedDrawsImportIntoAnEmptyFileAsTheyWere) {
   // A first history shows its latest draw, and the first-start hint is gone.
   EXPECT_EQ(form.Datum1, history.back().date);
   EXPECT_EQ(form.Chart1.hint(), "");
+}
+
+TEST_F(ImportDrawsTest, ANewestFirstFileImportsAsItWasWithAndWithoutAMiddayColumn) {
+  const auto history =
+      test::generateHistory(encodeDate(2023, 4, 20), encodeDate(2023, 6, 10), true, 7);
+  for (bool column : {false, true}) {
+    // What a results page copied into a sheet gives: the newest draw first.
+    std::string text = column ? "Date,Draw" : "Date";
+    for (int n = 1; n <= 20; ++n) text += ",N" + std::to_string(n);
+    text += "\r\n";
+    for (auto record = history.rbegin(); record != history.rend(); ++record) {
+      text += formatIsoDate(record->date);
+      if (column) text += record->isMidday() ? ",Midday" : ",Evening";
+      for (auto n : record->numbers) text += "," + std::to_string(n);
+      text += "\r\n";
+    }
+    home.writeDraws("Vuduro.dat", {});
+    EXPECT_EQ(import(text),
+              std::to_string(history.size()) + " draws added, 0 already stored, 0 rejected");
+    const auto records = stored();
+    ASSERT_EQ(records.size(), history.size()) << column;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      EXPECT_EQ(records[i].date, history[i].date) << i;
+      EXPECT_EQ(records[i].numbers, history[i].numbers) << i;
+      EXPECT_EQ(records[i].isMidday(), history[i].isMidday()) << i << " column " << column;
+    }
+  }
+}
+
+TEST_F(ImportDrawsTest, AnExportOfADateWithOnlyItsEveningDrawIsAlreadyStored) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  // The midday draw of the 3rd was deleted; the export writes no midday flag.
+  const std::vector<DrawRecord> records = {test::makeDraw(d, kNumbersA, true),
+                                           test::makeDraw(d, kNumbersB, false),
+                                           test::makeDraw(d + 1, kNumbersC, false)};
+  home.writeDraws("Vuduro.dat", records);
+  std::string text;
+  for (const auto& record : records) text += exportLine(record) + "\r\n";
+  EXPECT_EQ(import(text), "0 draws added, 3 already stored, 0 rejected");
+  EXPECT_EQ(stored(), records);
+}
+
+TEST_F(ImportDrawsTest, AUtf16FileWithOldMacLineEndsIsRead) {
+  std::string text = "\xFF\xFE";
+  for (char c : csvLine("2023-05-02", kNumbersA) + csvLine("2023-05-02", kNumbersB)) {
+    text += c == '\n' ? '\r' : c;
+    text += '\0';
+  }
+  EXPECT_EQ(import(text), "2 draws added, 0 already stored, 0 rejected");
+  ASSERT_EQ(stored().size(), 2u);
+  EXPECT_TRUE(stored()[0].isMidday());
+  EXPECT_FALSE(form.WorkProgress.visible());
 }
 
 TEST_F(ImportDrawsTest, WithoutADrawFileTheImportCreatesIt) {

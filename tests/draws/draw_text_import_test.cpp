@@ -258,7 +258,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"02.05.2023", false, kFirstOfA},
                          {"03.05.2023", false, kFirstOfB},
                          {"04.05.2023", false, kFirstOfC}}},
-        SpreadsheetCase{"DaySerials", "day_serials.csv", kKenoAtlantic, Encoding::Utf8, {}, {},
+        SpreadsheetCase{"DaySerials",
+                        "day_serials.csv",
+                        kKenoAtlantic,
+                        Encoding::Utf8,
+                        {},
+                        {},
                         "Line 2: dates are written as numbers such as 45048; save the sheet with "
                         "a date format and import it again."},
         SpreadsheetCase{"TypoInTheFirstLine",
@@ -434,8 +439,9 @@ TEST(DrawTextImport, AFileWhoseFirstThousandLinesHoldNoDrawIsReadNoFurther) {
     text += drawLine("2023-05-03");
     CountingSource source(text);
     const auto result = parseDrawSource(source, rulesFor(kKenoAtlantic));
-    EXPECT_EQ(result.refusal,
-              "The first 1,000 lines of the file hold no line with a date and 20 numbers: " + found);
+    EXPECT_EQ(
+        result.refusal,
+        "The first 1,000 lines of the file hold no line with a date and 20 numbers: " + found);
     EXPECT_TRUE(result.draws.empty());
     EXPECT_LT(source.taken, text.size() / 4);
   }
