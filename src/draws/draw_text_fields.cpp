@@ -152,6 +152,25 @@ std::vector<std::string> splitFields(std::string_view line, char separator) {
 void splitFields(std::string_view line, char separator, std::vector<std::string>& fields) {
   line = trim(line);
   if (separator != ';' && !line.empty() && line.back() == ';') line.remove_suffix(1);
+  if (line.find('"') == std::string_view::npos) {
+    // Without quotes a field is what lies between two separators; the strings of the last
+    // line are reused.
+    std::size_t count = 0;
+    for (std::size_t start = 0;; ++count) {
+      const auto at = line.find(separator, start);
+      const auto field = trim(line.substr(start, at == std::string_view::npos ? at : at - start));
+      if (count < fields.size()) {
+        fields[count].assign(field);
+      } else {
+        fields.emplace_back(field);
+      }
+      if (at == std::string_view::npos) break;
+      start = at + 1;
+    }
+    fields.resize(count + 1);
+    if (fields.size() > 1 && fields.back().empty()) fields.pop_back();
+    return;
+  }
   fields.clear();
   std::string field;
   bool quoted = false;
@@ -213,6 +232,7 @@ std::optional<DateText> readDateText(std::string_view text) {
 }
 
 std::optional<int> readDaySerial(std::string_view text) {
+  if (text.size() < 5) return std::nullopt;
   text = trim(text);
   // Whole days, or days with the fraction of a date-time: 44927, 44927.5833.
   const auto dot = text.find('.');

@@ -23,12 +23,14 @@ struct ReadDraw {
   int minuteOfDay = -1;
 };
 
+std::bitset<71> numberSet(const ImportedDraw& draw) {
+  std::bitset<71> set;
+  for (auto n : draw.numbers) set.set(n);
+  return set;
+}
+
 bool sameNumbers(const ImportedDraw& a, const ImportedDraw& b) {
-  auto x = a.numbers;
-  auto y = b.numbers;
-  std::sort(x.begin(), x.end());
-  std::sort(y.begin(), y.end());
-  return x == y;
+  return numberSet(a) == numberSet(b);
 }
 
 class DrawLineReader {
