@@ -233,7 +233,7 @@ SurveyResult DrawTextSurvey::finish() {
     if (c != layout.dateColumn && isDrawTimeHeader(header[c])) namedTime = c;
   }
   // Columns besides the date and the 20 numbers.
-  std::size_t surplus = layout.fieldCount - 1 - kDrawNumbers;
+  auto surplus = static_cast<long>(layout.fieldCount - 1 - kDrawNumbers);
   if (namedTime != kNoColumn) --surplus;
   const bool unnamedFirst = header.size() > 1 && header[0].empty();
   if (surplus > 0 && layout.dateColumn != 0 && namedTime != 0 &&
