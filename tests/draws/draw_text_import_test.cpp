@@ -224,6 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
                          {"02.05.2023", false, kFirstOfB},
                          {"03.05.2023", true, kFirstOfC},
                          {"03.05.2023", false, kFirstOfD}}},
+        // Python's csv module writes datetime values: the same time on every line says nothing.
+        SpreadsheetCase{"MidnightTimesNewestFirst", "datetime_midnight_newest_first.csv",
+                        kDailyKeno, Encoding::Utf8, kNewestFirst},
         SpreadsheetCase{"DateTimeWithColumn", "datetime_with_column.csv", kDailyKeno,
                         Encoding::Utf8, kTwoDatesWithColumn},
         // The times say it, not the order: 22:30 stands above 14:00 in an ascending file.
