@@ -106,8 +106,10 @@ void writeRepeated(const std::filesystem::path& path, const std::string& piece, 
 void readNoDrawFile(benchmark::State& state, const std::filesystem::path& path) {
   const auto rules = dailyRules();
   long peakKb = 0;
+  long beforeKb = 0;
   for (auto _ : state) {
     resetResidentHighWater();
+    beforeKb = std::max(beforeKb, residentHighWaterKb());
     FileByteSource source(path);
     auto result = parseDrawSource(source, rules);
     if (result.refusal.empty()) state.SkipWithError("the file was not refused");
@@ -116,6 +118,7 @@ void readNoDrawFile(benchmark::State& state, const std::filesystem::path& path) 
   }
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
   state.counters["peak_resident_MB"] = static_cast<double>(peakKb) / 1024;
+  state.counters["resident_before_MB"] = static_cast<double>(beforeKb) / 1024;
 }
 
 // 63 MB of commas and no line end: one line too long, skipped to its end.
