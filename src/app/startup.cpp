@@ -4,6 +4,7 @@
 #include "app/daruvizo.h"
 #include "app/settings_persistence.h"
 #include "draws/lottery.h"
+#include "generator/option_coupling.h"
 
 namespace numora {
 
@@ -13,7 +14,7 @@ void TForm1::FormCreate(int windowHeight) {
   form.groesse = windowHeight;
   form.sortieren = false;
   const int lotteryIndex = loadSettings(form, platform_, settings_);
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   if (form.ProxyHostEdit.text().empty()) form.ProxyPortEdit.setText("80");
   loadTipList(form);
   // The stored lottery is selected without the lottery switch: the pickers keep their design

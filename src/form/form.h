@@ -246,7 +246,7 @@ struct Form {
   // ---- Fields: tip matching ----
   std::uint8_t Gewinn = 0;          // hits of the last Zettelcheck
   std::array<int, 21> Statistik{};  // tips per hit count of the last full check
-  bool sortieren = false;           // the hit list is to be sorted
+  bool sortieren = false;           // scoring allowed: off while a calculation fills the tips
 
   // Set when the main window closes: long operations still running end without further output.
   bool closing = false;

@@ -9,6 +9,7 @@
 #include "generator/comparison_table.h"
 #include "generator/generator_options.h"
 #include "generator/last_draws.h"
+#include "generator/option_coupling.h"
 #include "generator/pool_preparation.h"
 #include "generator/tip_filters.h"
 #include "tips/tip_list.h"
@@ -163,7 +164,7 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   state.rejections = RejectionCounts{};
   form.StatusBar1.setHint("");
   form.sortieren = false;
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   platform.setWaitCursor(true);
 
   const PickedDraw picked = rememberPickedDraw(context);
@@ -184,7 +185,7 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   form.StatusBar1.setPanel(1, "start of calculation");
   platform.repaint();
   form.PageControl1.setActivePage(kKenoTipsPage);
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   const LastDrawCounts lastCounts = countLastDraws(last.draws);
   TipFilters filters(form, table, lastCounts, *history);
   searchTips(context, state, pool, table, filters, first);
