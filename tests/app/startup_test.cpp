@@ -1,4 +1,7 @@
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <string>
 
 #include "app/home_folder.h"
 #include "support/app_fixture.h"
@@ -77,7 +80,32 @@ TEST_F(StartupTest, HintLineAndAddressLabels) {
   EXPECT_EQ(platform.opened()[0], form().Label52.caption());
 }
 
-TEST(HomeFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
+// The users' data folder lies in a temporary XDG_DATA_HOME, so no test creates folders in the
+// real home.
+class HomeFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const char* before = std::getenv("XDG_DATA_HOME")) saved_ = before;
+    ::setenv("XDG_DATA_HOME", dataHome.path().c_str(), 1);
+  }
+  void TearDown() override {
+    if (saved_) {
+      ::setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_DATA_HOME");
+    }
+  }
+  bool insideDataHome(const std::string& folder) const {
+    return folder.rfind(dataHome.path().string() + "/", 0) == 0;
+  }
+
+  test::TempHome dataHome;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+TEST_F(HomeFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
   test::TempHome folder;
   EXPECT_EQ(determineHome(folder.path().string()), folder.path().string() + "/");
   EXPECT_EQ(determineHome(folder.home()), folder.home());
@@ -85,9 +113,10 @@ TEST(HomeFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
   EXPECT_NE(fallback, "/nonexistent/numora/");
   EXPECT_EQ(fallback.back(), '/');
   EXPECT_TRUE(std::filesystem::is_directory(fallback));
+  EXPECT_TRUE(insideDataHome(fallback)) << fallback;
 }
 
-TEST(HomeFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolder) {
+TEST_F(HomeFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolder) {
   // A writable <prefix>/bin (as for root) with the installed metainfo beside it.
   test::TempHome prefix;
   const auto bin = prefix.path() / "bin";
@@ -98,6 +127,7 @@ TEST(HomeFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolder) {
   std::ofstream(metainfo / (std::string(kDesktopId) + ".metainfo.xml")) << "<component/>";
   EXPECT_TRUE(isInstalledProgram(bin.string()));
   EXPECT_EQ(determineHome(bin.string()), determineHome("/nonexistent/numora"));
+  EXPECT_TRUE(insideDataHome(determineHome(bin.string())));
 }
 
 }  // namespace
