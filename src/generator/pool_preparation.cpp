@@ -22,7 +22,7 @@ constexpr int kHighestDialogWeight = 100000;
 // the range of the chart's value axis.
 struct StatisticValues {
   std::vector<int> bars;
-  ValueRange range;
+  AxisRange range;
 };
 
 // Runs a statistic as its button does (the window shows it); nothing without a draw file.
@@ -70,7 +70,7 @@ class PoolBuilder {
     context_.platform.setWaitCursor(true);
   }
 
-  ValueRange range() const { return values_.range; }
+  AxisRange range() const { return values_.range; }
 
   // Adds the groupSize numbers of every value of the statistic that lies in the band (the
   // lower bound exclusive or inclusive), taking only groups within 1..70.

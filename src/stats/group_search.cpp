@@ -112,7 +112,7 @@ std::span<const int> groupBars(const GroupCounts& counts, GroupKind kind) {
       .subspan(1, static_cast<std::size_t>(searchKind(kind).bars));
 }
 
-ValueRange groupValueRange(const GroupCounts& counts, GroupKind kind) {
+AxisRange groupValueRange(const GroupCounts& counts, GroupKind kind) {
   const auto bars = groupBars(counts, kind);
   return searchKind(kind).fixedAxis ? fixedAxisRange(bars) : automaticAxisRange(bars);
 }

@@ -31,7 +31,7 @@ GroupCounts countGroups(const StatisticsWindow& window, GroupKind kind);
 // (the last two never found).
 std::span<const int> groupBars(const GroupCounts& counts, GroupKind kind);
 // The range of the chart's value axis: fixed for pairs and triples, automatic for four-groups.
-ValueRange groupValueRange(const GroupCounts& counts, GroupKind kind);
+AxisRange groupValueRange(const GroupCounts& counts, GroupKind kind);
 
 // Chart1 from the counts: the bars, the value axis and the totals under the chart.
 void fillGroupChart(Chart& chart, const GroupCounts& counts, GroupKind kind);

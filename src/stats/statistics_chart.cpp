@@ -4,13 +4,13 @@
 
 namespace numora {
 
-ValueRange fixedAxisRange(std::span<const int> values) {
+AxisRange fixedAxisRange(std::span<const int> values) {
   if (values.empty()) return {};
   const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
   return {*smallest, *largest};
 }
 
-ValueRange automaticAxisRange(std::span<const int> values) {
+AxisRange automaticAxisRange(std::span<const int> values) {
   int largest = 0;
   for (const int value : values) largest = std::max(largest, value);
   return {0, largest};
@@ -38,7 +38,7 @@ void addCountBars(Chart& chart, std::span<const int> counts, bool primeColouring
 }
 
 void fixValueAxis(Chart& chart, std::span<const int> values) {
-  const ValueRange range = fixedAxisRange(values);
+  const AxisRange range = fixedAxisRange(values);
   chart.setLeftAxisMinimum(0);
   chart.setLeftAxisMaximum(range.max);
   chart.setLeftAxisMinimum(range.min);

@@ -19,14 +19,14 @@ constexpr const char* kCountsDraws = "draws";
 constexpr const char* kCountsDrawsSince = "draws since last drawn";
 
 // The range a statistic's value axis shows.
-struct ValueRange {
+struct AxisRange {
   int min = 0;
   int max = 0;
 };
 // A fixed axis: from the smallest to the largest of the values (0..0 for none).
-ValueRange fixedAxisRange(std::span<const int> values);
+AxisRange fixedAxisRange(std::span<const int> values);
 // The automatic axis: from 0 to the largest of the values.
-ValueRange automaticAxisRange(std::span<const int> values);
+AxisRange automaticAxisRange(std::span<const int> values);
 
 // 1 and the primes up to 70.
 bool isPrimeColoured(int number);

@@ -74,7 +74,7 @@ TEST(StatisticValuesTest, GroupBarsAndTheirAxisRange) {
   struct Case {
     GroupKind kind;
     std::size_t bars;
-    ValueRange range;  // the four-groups' axis is automatic: from 0
+    AxisRange range;  // the four-groups' axis is automatic: from 0
   };
   for (const Case& c : {Case{GroupKind::Pairs, 69, {1, 2}}, Case{GroupKind::Triples, 68, {0, 2}},
                         Case{GroupKind::FourGroups, 70, {0, 2}}}) {
