@@ -1,7 +1,8 @@
 // Typed dates in the real date fields: whatever the player types, the window stays; a typed date
 // is taken when the field is left, on Enter or by a click on any button, with or without
 // separators; a non-date changes nothing and the hint line says why. The same holds for the
-// date field of the number-choice dialog's draw entry.
+// date field of the number-choice dialog's draw entry. While long work runs, the window shows
+// the controls the long-work guard holds disabled, and gives them back afterwards.
 
 // First: the fixture includes the scripted platform before any Qt header.
 #include "window_fixture.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 #include <memory>
 
 #include "app/qt/date_conversion.h"
@@ -88,6 +90,7 @@ class DateFieldTest : public QObject {
   void theDrawEntryTakesTypedDates_data();
   void theDrawEntryTakesTypedDates();
   void theDrawEntryRefusesANonDate();
+  void longWorkDisablesWhatItWouldRefuse();
 };
 
 void DateFieldTest::typingAnythingKeepsTheWindow_data() {
@@ -223,6 +226,31 @@ void DateFieldTest::theDrawEntryRefusesANonDate() {
   QTest::keyClick(field, Qt::Key_Return);
   QCOMPARE(dialog.model.entryDate(), encodeDate(2023, 5, 8));
   QVERIFY(!hint->isVisible());
+}
+
+// During a calculation: delete, import, the options and the date field are disabled; the stop
+// button, the tabs and the close button are not.
+void DateFieldTest::longWorkDisablesWhatItWouldRefuse() {
+  Window window(drawsWithAnOldOne());
+  QVERIFY(window.show());
+  window.form().UpDown9.setPosition(1);
+  const char* held[] = {"BitBtn6",   "ImportButton", "SpeedButton5", "DateTimePicker1",
+                        "CheckBox9", "UpDown18",     "SpeedButton11"};
+  const char* free[] = {"BitBtn4", "PageControl1", "CloseButton", "ListBox1"};
+  bool checked = false;
+  window.platform.onProcessEvents = [&] {
+    if (checked) return;
+    checked = true;
+    window.view->refresh();
+    for (const char* name : held) QVERIFY2(!window.widget(name)->isEnabled(), name);
+    for (const char* name : free) QVERIFY2(window.widget(name)->isEnabled(), name);
+    // A click on the disabled delete button deletes nothing.
+    QTest::mouseClick(window.widget("BitBtn6"), Qt::LeftButton);
+  };
+  QTest::mouseClick(window.widget("BitBtn4"), Qt::LeftButton);
+  QVERIFY(checked);
+  QCOMPARE(std::filesystem::file_size(window.home.file("Vuduro.dat")), std::uintmax_t{4 * 40});
+  for (const char* name : held) QVERIFY2(window.widget(name)->isEnabled(), name);
 }
 
 }  // namespace numora
