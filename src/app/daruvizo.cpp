@@ -108,6 +108,49 @@ void TForm1::registerHandlers() {
   for (const char* label : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
     handlers_[std::string(label) + "Click"] = [this, label] { Label52Click(label); };
   }
+  // Last: every entry, also one added above later, runs only when the long-work guard lets it.
+  for (auto& [name, handler] : handlers_) handler = guarded(name, std::move(handler));
+}
+
+std::function<void()> TForm1::guarded(const std::string& name, std::function<void()> handler) {
+  return [this, name, handler = std::move(handler)] {
+    if (const auto refusal = longWork_.refusesHandler(name, calculation_.running)) {
+      platform_.showMessage(*refusal);
+      return;
+    }
+    handler();
+  };
+}
+
+bool TForm1::mayChange(const std::string& controlName, ControlChange change) {
+  const auto refusal = longWork_.refusesChange(controlName, change);
+  if (refusal) platform_.showMessage(*refusal);
+  return !refusal;
+}
+
+void TForm1::runLongWork(LongWork work, const std::function<void()>& body) {
+  // Whatever way the click came (a handler called directly included), long work never starts
+  // inside other long work.
+  if (const auto running = longWork_.running()) {
+    platform_.showMessage(runningWorkRefusal(*running));
+    return;
+  }
+  std::exception_ptr failure;
+  {
+    LongWorkGuard::Run run(longWork_, work);
+    holdControls(form.registry, longWork_);
+    try {
+      body();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+  holdControls(form.registry, longWork_);
+  if (closePending_) {
+    closePending_ = false;
+    finishClose();
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TForm1::runReportingErrors(const std::function<void()>& handler) {
@@ -172,7 +215,9 @@ void TForm1::Button5Click() {
 
 void TForm1::ZentorClick(UpdateTrigger trigger) {
   if (!http_) http_ = makeCurlHttpClient();
-  runUpdate(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+  runLongWork(LongWork::UpdateRun, [this, trigger] {
+    runUpdate(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+  });
 }
 
 void TForm1::SpeedButton8Click() {
@@ -207,10 +252,16 @@ void TForm1::auswertungClick() {
 }
 
 void TForm1::BitBtn19Click() {
-  startOrStopCalculation(calculationContext(), calculation_);
+  // A second click while the calculation runs is its stop.
+  if (calculation_.running) {
+    startOrStopCalculation(calculationContext(), calculation_);
+    return;
+  }
+  runLongWork(LongWork::Calculation,
+              [this] { startOrStopCalculation(calculationContext(), calculation_); });
 }
 void TForm1::Label28Click() {
-  calculateTips(calculationContext(), calculation_);
+  runLongWork(LongWork::Calculation, [this] { calculateTips(calculationContext(), calculation_); });
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
@@ -228,7 +279,7 @@ void TForm1::Button6Click() {
   chartTipDistribution(form, platform_);
 }
 void TForm1::SpeedButton4Click() {
-  searchTipListHistory(drawContext());
+  runLongWork(LongWork::HistoricalSearch, [this] { searchTipListHistory(drawContext()); });
 }
 
 void TForm1::BitBtn4Click() {
@@ -251,16 +302,8 @@ void TForm1::OddsAllSizesCheckBoxChange() {
 }
 
 void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
-  if (backtestRunning_) return;
-  backtestRunning_ = true;
   std::optional<BacktestTotals> totals;
-  try {
-    totals = test();
-  } catch (...) {
-    backtestRunning_ = false;
-    throw;
-  }
-  backtestRunning_ = false;
+  runLongWork(LongWork::Backtest, [&] { totals = test(); });
   if (!totals) return;
   lastBacktest_ = std::move(totals);
   showChanceComparison(form, lastBacktest_);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/long_work_guard.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
@@ -139,8 +140,15 @@ class TForm1 {
   void Label52Click(const std::string& labelName);
   void Label43Click();
 
-  // Handlers by name, for numora-cli: each runs as a click would.
+  // Handlers by name, for numora-cli and the window's buttons: each runs as a click would, and
+  // each is refused while long work runs unless the long-work guard lets it through.
   const std::map<std::string, std::function<void()>>& handlers() const { return handlers_; }
+  // The long work running now, if any; while it runs the window shows the controls it holds
+  // disabled.
+  const LongWorkGuard& longWork() const { return longWork_; }
+  // Asked by a front end before it changes a control (or a script a field) as the user would:
+  // false, with the message said, while long work runs that the change could disturb.
+  bool mayChange(const std::string& controlName, ControlChange change = ControlChange::Value);
   // Runs a handler as the event loop would: errors become message boxes, and an input box or
   // dialog shown on the way re-runs the activation sequence afterwards.
   void handle(const std::function<void()>& handler);
@@ -160,8 +168,14 @@ class TForm1 {
   BacktestContext backtestContext() {
     return BacktestContext{calculationContext(), calculation_, replayMode_};
   }
-  // Runs a back-test and keeps its totals; refused while another one runs (a click that
-  // arrives through the event processing of a calculation inside a test).
+  // Runs long work under the guard: refused while other long work runs; controls that could
+  // disturb it are held meanwhile. A close asked for meanwhile is finished when the work ends.
+  void runLongWork(LongWork work, const std::function<void()>& body);
+  // Wraps a handler of the table so that the guard decides whether it runs.
+  std::function<void()> guarded(const std::string& name, std::function<void()> handler);
+  // Saves what the close saves.
+  void finishClose();
+  // Runs a back-test and keeps its totals.
   void runBacktest(const std::function<std::optional<BacktestTotals>()>& test);
   void runRecurrence(BacktestKind kind);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
@@ -175,7 +189,9 @@ class TForm1 {
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
   ReplayMode replayMode_ = ReplayMode::InMemory;
-  bool backtestRunning_ = false;
+  LongWorkGuard longWork_;
+  // The window closed while long work ran: the saving waits until the work has stopped.
+  bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

@@ -52,6 +52,8 @@ bool Replay::runsCycles() const {
 }
 
 bool Replay::forward() {
+  // A window closed meanwhile ends the replay as the end of the history would.
+  if (context_.form().closing) return false;
   const int before = context_.form().Position;
   prepareRead();
   stepToNextDraw(context_.draws());

@@ -152,10 +152,14 @@ void ScriptRunner::set(std::string_view rest) {
   const auto [name, value] = splitWord(rest);
   if (const ScriptField* field = findScriptField(name)) {
     if (!field->set) throw ScriptError(std::string(name) + " can only be printed");
+    if (!form1_.mayChange(std::string(name))) return;
     field->set(form1_.form, value);
     return;
   }
-  if (setControl(control(name), value) == SetOutcome::Refused) {
+  Control& changed = control(name);
+  // Refused while long work runs that the change could disturb: the message says so.
+  if (!form1_.mayChange(std::string(name))) return;
+  if (setControl(changed, value) == SetOutcome::Refused) {
     out_ << "refused: " << name << '\n';
     return;
   }
@@ -166,11 +170,15 @@ void ScriptRunner::set(std::string_view rest) {
 
 void ScriptRunner::add(std::string_view rest) {
   const auto [name, text] = splitWord(rest);
-  listBox(name).add(std::string(text));
+  ListBox& list = listBox(name);
+  if (!form1_.mayChange(std::string(name), ControlChange::Lines)) return;
+  list.add(std::string(text));
 }
 
 void ScriptRunner::clear(std::string_view rest) {
-  listBox(rest).clear();
+  ListBox& list = listBox(rest);
+  if (!form1_.mayChange(std::string(rest), ControlChange::Lines)) return;
+  list.clear();
 }
 
 void ScriptRunner::select(std::string_view rest) {
@@ -180,6 +188,7 @@ void ScriptRunner::select(std::string_view rest) {
   if (index >= static_cast<int>(list.count())) {
     throw ScriptError(std::string(name) + " has no line " + std::to_string(index));
   }
+  if (!form1_.mayChange(std::string(name))) return;
   list.setItemIndex(index);
   // The list's click handler moves the selection of its partner list.
   form1_.controlChanged(std::string(name));

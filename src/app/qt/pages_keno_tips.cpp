@@ -36,34 +36,32 @@ void banner(PageBuilder& build, QWidget* page, const Label& control, const char*
   colour(label, QPalette::WindowText, text);
   label->setCursor(Qt::PointingHandCursor);
   panel->setCursor(Qt::PointingHandCursor);
-  TForm1& form1 = build.form1();
-  build.onClick(label, [&form1] { form1.Label43Click(); });
-  build.onClick(panel, [&form1] { form1.Label43Click(); });
+  build.onClick(label, build.handler("Label43Click"));
+  build.onClick(panel, build.handler("Label43Click"));
 }
 
 }  // namespace
 
 void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
-  TForm1& form1 = build.form1();
   Form& form = build.form();
 
   // Lottery choice, update button and cross sum.
   build.radioGroup(page, form.RadioGroup1, QRect(8, 4, 262, 44), 2,
-                   [&form1] { form1.RadioGroup1Click(); });
+                   build.handler("RadioGroup1Click"));
   QToolButton* update =
       build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), nullptr);
   update->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
   update->setIconSize(QSize(22, 22));
   // In the update button's place while an update run goes: "Stop reading".
   QToolButton* stop = build.speedButton(page, form.StopUpdateButton, QRect(282, 14, 30, 30),
-                                        [&form1] { form1.SpeedButton8Click(); });
+                                        build.handler("StopUpdateButtonClick"));
   stop->setIcon(page->style()->standardIcon(QStyle::SP_BrowserStop));
   stop->setIconSize(QSize(22, 22));
   build.label(page, form.Label13, QRect(330, 18, 200, 22));
 
   // The current draw between the two step buttons.
   QToolButton* previous = build.speedButton(page, form.SpeedButton6, QRect(8, 61, 24, 26),
-                                            [&form1] { form1.SpeedButton6Click(); });
+                                            build.handler("SpeedButton6Click"));
   previous->setArrowType(Qt::LeftArrow);
   // Two lines high: a midday caption with twenty two-digit numbers is wider than the page.
   QLabel* draw = build.label(page, form.Label35, QRect(34, 54, 508, 40));
@@ -79,7 +77,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   colour(draw, QPalette::Window, draw->palette().color(QPalette::ToolTipBase));
   colour(draw, QPalette::WindowText, draw->palette().color(QPalette::ToolTipText));
   QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 61, 24, 26),
-                                        [&form1] { form1.SpeedButton7Click(); });
+                                        build.handler("SpeedButton7Click"));
   next->setArrowType(Qt::RightArrow);
 
   // Tip list and hit list; their handlers keep the same line selected in both.
@@ -119,7 +117,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.button(page, form.Button6, QRect(404, 340, 164, 26), nullptr);
 
   // The calculation's start/stop button (its click is BitBtn19Click) and the lucky number.
-  build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), [&form1] { form1.BitBtn19Click(); });
+  build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), build.handler("BitBtn19Click"));
   build.button(page, form.SpeedButton13, QRect(482, 372, 86, 34), nullptr);
 
   // Banner and close button.
