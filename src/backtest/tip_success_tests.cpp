@@ -74,7 +74,8 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
     BacktestTotals totals;
     totals.kind = kind;
     totals.numbersPerTip = form.numbersPerTip();
-    const std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    noteSkippedRecords(lines, replay.skippedRecords());
     if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
     return totals;
   } catch (const std::exception&) {
