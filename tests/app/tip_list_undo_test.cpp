@@ -25,46 +25,46 @@ class TipListUndoTest : public BacktestTest {
 TEST_F(TipListUndoTest, EveryOperationThatReplacesTheListIsUndoneInOneStep) {
   struct Case {
     const char* name;
-    std::function<void(TipListUndoTest&)> run;
+    std::function<void()> run;
   };
   const Case cases[] = {
       {"a calculation",
-       [](TipListUndoTest& t) {
-         t.form().CheckBox28.setChecked(true);
-         t.form1->BitBtn19Click();
+       [this] {
+         form().CheckBox28.setChecked(true);
+         form1->BitBtn19Click();
        }},
       {"a calculation stopped with \"Delete before calculating\" ticked",
-       [](TipListUndoTest& t) {
-         t.form().CheckBox28.setChecked(true);
-         t.platform.onProcessEvents = [&t] {
-           t.platform.onProcessEvents = nullptr;
-           t.form1->handle([&t] { t.form1->BitBtn19Click(); });
+       [this] {
+         form().CheckBox28.setChecked(true);
+         platform.onProcessEvents = [this] {
+           platform.onProcessEvents = nullptr;
+           form1->handle([this] { form1->BitBtn19Click(); });
          };
-         t.form1->BitBtn19Click();
+         form1->BitBtn19Click();
        }},
       {"the single-calculation back-test",
-       [](TipListUndoTest& t) {
-         t.pick(kFirst);
-         t.platform.queueInput("4711");
-         t.form1->BitBtn9Click();
+       [this] {
+         pick(kFirst);
+         platform.queueInput("4711");
+         form1->BitBtn9Click();
        }},
       {"the per-draw back-test",
-       [](TipListUndoTest& t) {
-         t.pick(kFirst);
-         t.platform.queueInput("4711");
-         t.form1->ErfolgstestClick();
+       [this] {
+         pick(kFirst);
+         platform.queueInput("4711");
+         form1->ErfolgstestClick();
        }},
       {"a recurrence test",
-       [](TipListUndoTest& t) {
-         t.pick(kFirst);
-         t.form1->Button7Click();
+       [this] {
+         pick(kFirst);
+         form1->Button7Click();
        }},
-      {"delete all", [](TipListUndoTest& t) { t.form1->SpeedButton11Click(); }},
+      {"delete all", [this] { form1->SpeedButton11Click(); }},
       {"loading a tip file",
-       [](TipListUndoTest& t) {
-         t.home.writeBytes("other.hlt", "10,11,12\r\n");
-         t.platform.queueFile(t.home.file("other.hlt").string());
-         t.form1->SpeedButton16Click();
+       [this] {
+         home.writeBytes("other.hlt", "10,11,12\r\n");
+         platform.queueFile(home.file("other.hlt").string());
+         form1->SpeedButton16Click();
        }},
   };
   for (const auto& c : cases) {
@@ -75,7 +75,7 @@ TEST_F(TipListUndoTest, EveryOperationThatReplacesTheListIsUndoneInOneStep) {
     pick(kLast);
     form1->SpeedButton5Click();
     const std::size_t stepsBefore = form1->tipListHistory().steps();
-    c.run(*this);
+    c.run();
     ASSERT_NE(form().ListBox1.lines(), kTips);
     EXPECT_EQ(form1->tipListHistory().steps(), stepsBefore + 1) << "one step per action";
     form1->handle([this] { form1->UndoTipsClick(); });
