@@ -154,7 +154,8 @@ bool rescoreShownDrawOnPickedDate(DrawContext context) {
 void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
-  const auto& walked = walkOf(context, history)->indices;
+  const auto walk = walkOf(context, history);
+  const auto& walked = walk->indices;
   std::optional<std::size_t> target;
   if (!walked.empty()) {
     // The last walked record before Position; the first one stays where it is.
@@ -173,7 +174,8 @@ void stepToNextDraw(DrawContext context) {
   if (picked < form.DateTimePicker2.date()) {
     (void)form.DateTimePicker2.setDate(picked - kStatisticsYear);
   }
-  const auto& walked = walkOf(context, history)->indices;
+  const auto walk = walkOf(context, history);
+  const auto& walked = walk->indices;
   std::optional<std::size_t> target;
   if (!walked.empty()) {
     // The first walked record after Position; the last one stays where it is.
