@@ -60,6 +60,8 @@ void TForm1::registerHandlers() {
       {"Button6Click", [this] { Button6Click(); }},
       {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
       {"BitBtn4Click", [this] { BitBtn4Click(); }},
+      {"UndoTipsClick", [this] { UndoTipsClick(); }},
+      {"UndoDrawClick", [this] { UndoDrawClick(); }},
       {"BitBtn8Click", [this] { BitBtn8Click(); }},
       {"BitBtn3Click", [this] { BitBtn3Click(); }},
       {"PageControl1Change", [this] { PageControl1Change(); }},
@@ -166,6 +168,7 @@ void TForm1::runReportingErrors(const std::function<void()>& handler) {
 
 void TForm1::handle(const std::function<void()>& handler) {
   runReportingErrors(handler);
+  if (handlerDepth_ == 0) autosave();
   // The main window is active again after an input box or dialog of its own.
   if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
 }
@@ -242,9 +245,11 @@ void TForm1::ComboBox1Change() {
   applyCostPerTip(form);
 }
 void TForm1::SpeedButton11Click() {
+  TipListAction action(tipHistory_, form);
   deleteAllTips(form);
 }
 void TForm1::SpeedEditClick() {
+  TipListAction action(tipHistory_, form);
   editSelectedTip(form, platform_, Form6);
 }
 void TForm1::auswertungClick() {
@@ -257,10 +262,12 @@ void TForm1::BitBtn19Click() {
     startOrStopCalculation(calculationContext(), calculation_);
     return;
   }
+  TipListAction action(tipHistory_, form);
   runLongWork(LongWork::Calculation,
               [this] { startOrStopCalculation(calculationContext(), calculation_); });
 }
 void TForm1::Label28Click() {
+  TipListAction action(tipHistory_, form);
   runLongWork(LongWork::Calculation, [this] { calculateTips(calculationContext(), calculation_); });
 }
 void TForm1::SpeedButton13Click() {
@@ -270,6 +277,7 @@ void TForm1::SpeedButton15Click() {
   saveTipFile(form, platform_);
 }
 void TForm1::SpeedButton16Click() {
+  TipListAction action(tipHistory_, form);
   loadTipFile(drawContext());
 }
 void TForm1::BitBtn7Click() {
@@ -283,7 +291,23 @@ void TForm1::SpeedButton4Click() {
 }
 
 void TForm1::BitBtn4Click() {
-  deleteShownDraw(drawContext());
+  drawDeletions_.beforeDelete(drawContext());
+  try {
+    deleteShownDraw(drawContext());
+  } catch (...) {
+    drawDeletions_.afterDelete(drawContext());
+    throw;
+  }
+  drawDeletions_.afterDelete(drawContext());
+}
+void TForm1::UndoTipsClick() {
+  tipHistory_.undo(form, platform_);
+}
+void TForm1::UndoDrawClick() {
+  drawDeletions_.undo(drawContext());
+}
+void TForm1::autosave() {
+  autosave_.saveChanges(form, platform_, settings_);
 }
 void TForm1::BitBtn8Click() {
   enterDraw(drawContext(), Form6);
@@ -302,6 +326,8 @@ void TForm1::OddsAllSizesCheckBoxChange() {
 }
 
 void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
+  // The test's own tips replace the list: one undo step brings the list before the test back.
+  TipListAction action(tipHistory_, form);
   std::optional<BacktestTotals> totals;
   runLongWork(LongWork::Backtest, [&] { totals = test(); });
   if (!totals) return;

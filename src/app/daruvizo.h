@@ -9,17 +9,20 @@
 #include <string>
 
 #include "app/long_work_guard.h"
+#include "app/autosave.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
+#include "draws/draw_undo.h"
 #include "form/form.h"
 #include "form/platform.h"
 #include "generator/calculation_run.h"
 #include "generator/zahlenwahl.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
+#include "tips/tip_list_history.h"
 
 namespace numora {
 
@@ -93,6 +96,15 @@ class TForm1 {
   void BitBtn7Click();        // the ticket sheet
   void Button6Click();        // the tip distribution
   void SpeedButton4Click();   // the historical search
+
+  // Undo: the tip list before the newest action that replaced it; the newest deleted draw.
+  void UndoTipsClick();
+  void UndoDrawClick();
+  const TipListHistory& tipListHistory() const { return tipHistory_; }
+
+  // Writes the tip list and the settings when they changed (after every handler; numora-cli
+  // also after every script command).
+  void autosave();
 
   // Hand maintenance of the draw history ("Database" tab).
   void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
@@ -188,6 +200,9 @@ class TForm1 {
   UpdateRunState updateState_;
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
+  Autosave autosave_;
+  TipListHistory tipHistory_;
+  DrawDeletionHistory drawDeletions_;
   ReplayMode replayMode_ = ReplayMode::InMemory;
   LongWorkGuard longWork_;
   // The window closed while long work ran: the saving waits until the work has stopped.

@@ -26,6 +26,7 @@ void TForm1::FormCreate(int windowHeight) {
   form.SoundName = form.Home + "yippee.wav";
   ResultsSiteEditChange();
   (void)form.DateTimePicker1.setDate(platform_.today());
+  autosave_.start(form, platform_);
 }
 
 void TForm1::FormActivate() {

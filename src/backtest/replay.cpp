@@ -5,6 +5,7 @@
 
 #include "common/day_date.h"
 #include "draws/current_draw.h"
+#include "draws/lottery.h"
 
 namespace numora {
 namespace {
@@ -41,6 +42,12 @@ bool Replay::showChosenDraw() {
   if (hadFile) {
     const auto history = context_.calculation.reader.load(path);
     firstPosition_ = form.Position;
+    // The records after the chosen draw that the steps pass over: damaged ones and earlier
+    // dates appended after newer draws.
+    const auto walk = context_.calculation.reader.walk(history, lottery(form.lotteryIndex()));
+    skipped_ = history->records.empty()
+                   ? 0
+                   : walk->passedOver(firstPosition_, history->records.size() - 1);
     const auto later = static_cast<int>(history->records.size()) - 1 - form.Position;
     progress_.emplace(form.WorkProgress, std::max(later, 1), "Back-test: 0 cycles");
   }

@@ -74,9 +74,10 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
     BacktestTotals totals;
     totals.kind = kind;
     totals.numbersPerTip = form.numbersPerTip();
-    const std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    std::vector<std::string> lines = runCycles(replay, lucky, totals);
     // A window closed during the test shows no report of the cycles run so far.
     if (form.closing) return std::nullopt;
+    noteSkippedRecords(lines, replay.skippedRecords());
     if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
     return totals;
   } catch (const std::exception&) {

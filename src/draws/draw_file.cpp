@@ -143,6 +143,21 @@ std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
   return limited_;
 }
 
+std::shared_ptr<const DrawWalk> DrawFileReader::walk(
+    const std::shared_ptr<const DrawHistory>& history, const Lottery& lottery) {
+  const bool cached =
+      walk_ && walkOf_.lock() == history && walkLength_ == history->records.size() &&
+      walkFirstDate_ == lottery.firstDrawDate && walkDrawsPerDate_ == lottery.drawsPerDate;
+  if (!cached) {
+    walk_ = std::make_shared<const DrawWalk>(walkDrawRecords(history->records, lottery));
+    walkOf_ = history;
+    walkLength_ = history->records.size();
+    walkFirstDate_ = lottery.firstDrawDate;
+    walkDrawsPerDate_ = lottery.drawsPerDate;
+  }
+  return walk_;
+}
+
 void DrawFileReader::invalidate() {
   history_.reset();
   limited_.reset();

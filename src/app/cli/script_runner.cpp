@@ -97,6 +97,8 @@ bool ScriptRunner::execute(std::string_view line) {
     ok = false;
   }
   --depth_;
+  // What a command changed reaches the disk before the next line is read.
+  if (depth_ == 0) form1_.autosave();
   if (runsHandler) {
     armed_.clear();
     ok = ok && !delayedFailed_;

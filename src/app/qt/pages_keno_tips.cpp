@@ -1,9 +1,11 @@
 #include <QFont>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 
@@ -85,6 +87,24 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.label(page, form.Label26, QRect(150, 100, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
   build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286));
   build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286));
+
+  // Undo beside the list: the list before the last action that replaced it (also Ctrl+Z).
+  auto* undo = new QToolButton(page);
+  undo->setObjectName(QStringLiteral("UndoTips"));
+  undo->setText(QStringLiteral("Undo"));
+  undo->setToolTip(
+      QStringLiteral("Bring back the tip list as it was before the last "
+                     "calculation, test, deletion or loaded file (Ctrl+Z)"));
+  undo->setIcon(page->style()->standardIcon(QStyle::SP_ArrowBack));
+  undo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  undo->setAutoRaise(true);
+  build.place(undo, QRect(326, 96, 90, 24));
+  const auto undoTips = [forward = build.forward(), &form1] {
+    forward([&form1] { form1.UndoTipsClick(); });
+  };
+  QObject::connect(undo, &QToolButton::clicked, undoTips);
+  auto* shortcut = new QShortcut(QKeySequence::Undo, window);
+  QObject::connect(shortcut, &QShortcut::activated, undoTips);
 
   // Settings of the tip list.
   build.label(page, form.Label61, QRect(326, 122, 150, 22));
