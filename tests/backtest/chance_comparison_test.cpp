@@ -89,7 +89,9 @@ TEST(ChanceComparison, PoolsUntilEveryGroupExpectsAtLeastFive) {
     for (const HitGroup& group : groups) {
       ranges.emplace_back(group.firstHits, group.lastHits);
       observedSum += group.observed;
-      if (groups.size() > 1) EXPECT_GE(group.expected, kSmallestExpected);
+      if (groups.size() > 1) {
+        EXPECT_GE(group.expected, kSmallestExpected);
+      }
     }
     EXPECT_EQ(ranges, c.groups);
     EXPECT_EQ(observedSum, 21);  // nothing lost in pooling
