@@ -97,7 +97,8 @@ TEST(ShortfallExplanation, NamesTheFiltersThatRejectedMostAndTheChangeToMake) {
   counts.byFilter[kCrossSumFilter] = 2000;
   counts.byFilter[kMatchesFilter] = 1000;
   counts.byFilter[kPrimesFilter] = 816;
-  GeneratorOptions options;  // the second-last draw allows 1 hit by default
+  GeneratorOptions options;
+  options.lastDrawRange[1].max = 1;  // the window's default
   EXPECT_EQ(explainShortfall(counts, options, false),
             (std::vector<std::string>{
                 "6,184 of 10,000 candidates: hits with the second-last draw (Options \u203a "
