@@ -54,7 +54,7 @@ ReportWindow::ReportWindow(QWidget* owner, TForm1& form1, ControlBinding& bindin
   column->addWidget(heading);
   column->addWidget(report, 1);
   column->addLayout(buttons);
-  resize(620, 520);
+  resize(760, 520);
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event) {
