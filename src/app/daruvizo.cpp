@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "backtest/backtest_report.h"
 #include "backtest/chance_page.h"
 #include "backtest/recurrence_tests.h"
 #include "backtest/tip_success_tests.h"
@@ -88,6 +89,8 @@ void TForm1::registerHandlers() {
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
       {"BitBtn9Click", [this] { BitBtn9Click(); }},
       {"ErfolgstestClick", [this] { ErfolgstestClick(); }},
+      {"ReportOpenButtonClick", [this] { ReportOpenButtonClick(); }},
+      {"ReportSaveButtonClick", [this] { ReportSaveButtonClick(); }},
       {"Button7Click", [this] { Button7Click(); }},
       {"Button8Click", [this] { Button8Click(); }},
       {"Button9Click", [this] { Button9Click(); }},
@@ -328,11 +331,30 @@ void TForm1::OddsAllSizesCheckBoxChange() {
 void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
   // The test's own tips replace the list: one undo step brings the list before the test back.
   TipListAction action(tipHistory_, form);
+  // The replay moves the picked date with the draws; it goes back afterwards, so the next test
+  // runs over the same draws (the shown draw stays where the test left it).
+  const DayCount chosen = form.DateTimePicker1.date();
+  const auto restoreChosenDate = [&] {
+    if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
+  };
   std::optional<BacktestTotals> totals;
-  runLongWork(LongWork::Backtest, [&] { totals = test(); });
+  try {
+    runLongWork(LongWork::Backtest, [&] { totals = test(); });
+  } catch (...) {
+    restoreChosenDate();
+    throw;
+  }
+  restoreChosenDate();
   if (!totals) return;
+  showBacktestReport(form, *totals, form.lotteryIndex(), dateOnly(chosen), dateOnly(form.Datum1));
   lastBacktest_ = std::move(totals);
   showChanceComparison(form, lastBacktest_);
+}
+void TForm1::ReportOpenButtonClick() {
+  openReportInEditor(form, platform_);
+}
+void TForm1::ReportSaveButtonClick() {
+  saveReportAs(form, platform_);
 }
 void TForm1::BitBtn9Click() {
   runBacktest([this] { return runSingleCalculationTest(backtestContext()); });

@@ -124,6 +124,9 @@ class TForm1 {
   void Button9Click();      // in the third next draw
   void Button10Click();     // in the next three draws
   void Button11Click();     // in the last three draws
+  // The report window's buttons: "Open in editor" and "Save as…".
+  void ReportOpenButtonClick();
+  void ReportSaveButtonClick();
   // The totals of the last back-test that wrote its report.
   const std::optional<BacktestTotals>& lastBacktest() const { return lastBacktest_; }
   // Literal makes the back-tests re-read the draw file at every step (for comparisons).

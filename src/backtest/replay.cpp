@@ -89,8 +89,10 @@ void Replay::calculate() {
   prepareRead();
   RecordLimit limit(context_.calculation.reader, static_cast<std::size_t>(form.Position) + 1);
   // The start/stop button's click: the calculation runs to its end (or to a stop request of
-  // the user) before it returns.
-  startOrStopCalculation(context_.calculation, context_.state);
+  // the user) before it returns. The test's own calculations explain nothing.
+  CalculationContext inner = context_.calculation;
+  inner.explainsShortfall = false;
+  startOrStopCalculation(inner, context_.state);
   // The calculation put the normal cursor back; the test goes on.
   context_.platform().setWaitCursor(true);
 }

@@ -93,6 +93,16 @@ struct Form {
   Button Button6{&registry, "Button6"};              // chart how often each number is tipped
   Button SpeedButton4{&registry, "SpeedButton4"};    // score the tip list over the window
 
+  // ---- "Keno-Tips" tab: why the last calculation the player started found too few tips ----
+  Memo TipExplanation{&registry, "TipExplanation"};  // empty until a calculation ends short
+
+  // ---- The last back-test's report, shown in a window of its own as Analyse.txt holds it ----
+  Label ReportWindow{&registry, "ReportWindow"};  // the window: caption and whether it shows
+  Label ReportTitle{&registry, "ReportTitle"};    // the test, lottery, dates, cycles, comparisons
+  Memo ReportMemo{&registry, "ReportMemo"};       // the report's lines, read-only
+  Button ReportOpenButton{&registry, "ReportOpenButton"};  // "Open in editor"
+  Button ReportSaveButton{&registry, "ReportSaveButton"};  // "Save as…"
+
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
   CheckBox CheckBox2{&registry, "CheckBox2", false};    // prefer frequently drawn numbers
   UpDown UpDown12{&registry, "UpDown12", 5, 75, 30};    // frequent-numbers band, percent

@@ -14,6 +14,10 @@ void ScriptedPlatform::showMessage(const std::string& text) {
   reportLine("message: " + text);
 }
 
+void ScriptedPlatform::reportDetails(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) reportLine("detail: " + line);
+}
+
 std::string ScriptedPlatform::inputBox(const std::string& caption, const std::string& prompt,
                                        const std::string& preset) {
   reportLine("input: " + caption);

@@ -52,6 +52,8 @@ class ScriptedPlatform : public Platform {
   void setWaitCursor(bool on) override { waitCursor_ = on; }
   void shellOpen(const std::string& target) override;
   void playSound(const std::string& path) override { sounds_.push_back(path); }
+  // "detail: TEXT", a line each.
+  void reportDetails(const std::vector<std::string>& lines) override;
   DayCount now() override;
   std::uint32_t tickCount() override;
   WeekdayNames shortDayNames() override;

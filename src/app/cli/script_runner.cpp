@@ -13,6 +13,7 @@
 #include "app/cli/script_line.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
+#include "backtest/backtest_report.h"
 #include "backtest/chance_page.h"
 #include "evaluation/odds_page.h"
 
@@ -255,6 +256,12 @@ void ScriptRunner::print(std::string_view rest) {
     // The last back-test against chance, as the "Odds" tab shows it, one line per row.
     for (const auto& line : chanceLines(form1_.form))
       out_ << "Chance: " << escapeText(line) << '\n';
+    return;
+  }
+  if (rest == "Report") {
+    // The last back-test's report as its window shows it: the heading, then the report.
+    for (const auto& line : reportLines(form1_.form))
+      out_ << "Report: " << escapeText(line) << '\n';
     return;
   }
   const Control& shown = control(reference->name);

@@ -18,6 +18,7 @@
 #include "app/qt/hint_panel.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/report_window.h"
 
 namespace numora {
 namespace {
@@ -85,6 +86,9 @@ void MainWindowView::buildPages() {
   buildDatabasePage(pages[3], build);
   buildOddsPage(pages[kOddsPage], build);
   buildInternetPage(pages[5], build);
+  // The last back-test's report, in a window of its own beside the main window.
+  new ReportWindow(this, form1_, binding_,
+                   [this](const std::function<void()>& action) { forward(action); });
   // The user's choice of page goes into the model, so handlers see which page is shown.
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     forward([this, index] {

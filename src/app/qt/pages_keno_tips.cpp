@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -87,6 +88,11 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.label(page, form.Label26, QRect(150, 100, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
   build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286));
   build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286));
+  // Why the last calculation found too few tips: over the foot of the lists, in the tooltip
+  // colours, until the next calculation.
+  QPlainTextEdit* why = build.memo(page, form.TipExplanation, QRect(8, 300, 306, 106));
+  colour(why, QPalette::Base, why->palette().color(QPalette::ToolTipBase));
+  colour(why, QPalette::Text, why->palette().color(QPalette::ToolTipText));
 
   // Undo beside the list: the list before the last action that replaced it (also Ctrl+Z).
   auto* undo = new QToolButton(page);
