@@ -17,7 +17,6 @@ void ScriptedPlatform::showMessage(const std::string& text) {
 std::string ScriptedPlatform::inputBox(const std::string& caption, const std::string& prompt,
                                        const std::string& preset) {
   reportLine("input: " + caption);
-  reactivationPending = true;
   if (inputs_.empty()) return preset;
   auto answer = std::move(inputs_.front());
   inputs_.pop_front();
@@ -42,7 +41,6 @@ std::optional<std::string> ScriptedPlatform::saveFileDialog(const FileDialogRequ
 }
 
 ModalResult ScriptedPlatform::showNumberChoiceDialog() {
-  reactivationPending = true;
   if (choices_.empty()) return ModalResult::Cancel;
   ChoiceAnswer answer = std::move(choices_.front());
   choices_.pop_front();
