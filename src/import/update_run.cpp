@@ -131,9 +131,11 @@ class UpdateRun {
     }
 
     appender.close();
+    // The progress text ends with what the run added, also when no month was due.
     const std::string summary = addedSummary();
     if (progress) progress->show(monthsDue, summary);
     progress.reset();
+    form_.WorkProgress.setCaption(summary);
     running.end();
     // A window that closed during the run shows nothing more.
     if (form_.closing) return;

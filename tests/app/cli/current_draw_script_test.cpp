@@ -182,7 +182,7 @@ TEST_F(CliCurrentDraw, LotterySwitchMovesTheLowerLimitsAndTheStatisticsStart) {
   const std::string transcript = std::string(R"(print ZahlenFile
 = ZahlenFile: VuduRO.dat
 print DateTimePicker1.min
-= DateTimePicker1.min: 22.10.2001
+= DateTimePicker1.min: 29.04.1996
 set RadioGroup1 0
 call RadioGroup1Click
 print ZahlenFile
