@@ -1,50 +1,63 @@
 #include "draws/draw_import.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <cmath>
 
-#include "draws/draw_merge.h"
+#include "common/text_line_reader.h"
 #include "draws/draw_rewrite.h"
 #include "draws/lottery.h"
+#include "form/progress_display.h"
 #include "form/wait_cursor.h"
 
 namespace numora {
+namespace {
 
-std::string importSummary(int added, int alreadyStored, std::vector<RejectedLine> rejected) {
+std::string assumedMiddayText(int count) {
+  if (count == 1) {
+    return "1 draw was stored as the midday draw of its date: the file holds one line for that "
+           "date and does not say which draw it is.";
+  }
+  return std::to_string(count) +
+         " draws were stored as midday draws: the file holds one line for each of their dates "
+         "and does not say which draw it is.";
+}
+
+}  // namespace
+
+std::string importSummary(const DrawMerge& merge, const DrawTextImport& parsed) {
+  std::vector<RejectedLine> rejected = parsed.rejected;
+  rejected.insert(rejected.end(), merge.conflicts.begin(), merge.conflicts.end());
   std::stable_sort(rejected.begin(), rejected.end(),
                    [](const RejectedLine& a, const RejectedLine& b) { return a.line < b.line; });
-  std::string text = std::to_string(added) + " draws added, " + std::to_string(alreadyStored) +
-                     " already stored, " + std::to_string(rejected.size()) + " rejected";
+  const std::size_t total = parsed.rejectedCount + merge.conflicts.size();
+  std::string text = std::to_string(merge.added) + " draws added, " +
+                     std::to_string(merge.alreadyStored) + " already stored, " +
+                     std::to_string(total) + " rejected";
+  if (merge.assumedMidday > 0) text += "\n" + assumedMiddayText(merge.assumedMidday);
   const std::size_t shown = std::min(rejected.size(), kRejectedLinesShown);
   for (std::size_t i = 0; i < shown; ++i) {
     text += "\nline " + std::to_string(rejected[i].line) + ": " + rejected[i].reason;
   }
-  if (rejected.size() > shown) {
-    text += "\n... and " + std::to_string(rejected.size() - shown) + " more rejected lines";
+  if (total > shown) {
+    text += "\n... and " + std::to_string(total - shown) + " more rejected lines";
   }
   return text;
 }
 
-std::string readImportFile(const std::string& path) {
+void checkImportFile(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   const auto status = fs::status(path, error);
-  if (error || !fs::exists(status)) throw DrawFileError("Cannot open file \"" + path + "\"");
+  const std::string name = path.string();
+  if (error || !fs::exists(status)) throw DrawFileError("Cannot open file \"" + name + "\"");
   if (!fs::is_regular_file(status)) {
-    throw DrawFileError("\"" + path + "\" is not a regular file, so it holds no draws to import");
+    throw DrawFileError("\"" + name + "\" is not a regular file, so it holds no draws to import");
   }
   const auto size = fs::file_size(path, error);
   if (error || size > kMaxImportFileSize) {
-    throw DrawFileError("\"" + path + "\" is too large for a draw history (more than " +
+    throw DrawFileError("\"" + name + "\" is too large for a draw history (more than " +
                         std::to_string(kMaxImportFileSize >> 20) + " MB)");
   }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (!in && !in.eof()) throw DrawFileError("Read error in \"" + path + "\"");
-  return text.str();
 }
 
 void importDrawsFromText(DrawContext context) {
@@ -59,11 +72,23 @@ void importDrawsFromText(DrawContext context) {
   std::string summary;
   {
     WaitCursor wait(platform);
-    const std::string text = readImportFile(*chosen);
-    const Lottery& selected = lottery(form.lotteryIndex());
-    const DrawImportRules rules{selected.firstDrawDate, platform.today(),
-                                selected.drawsPerDate == 2};
-    const DrawTextImport parsed = parseDrawText(text, rules);
+    checkImportFile(*chosen);
+    DrawTextImport parsed;
+    {
+      FileByteSource source(*chosen);
+      const Lottery& selected = lottery(form.lotteryIndex());
+      const DrawImportRules rules{selected.firstDrawDate, platform.today(),
+                                  selected.drawsPerDate == 2};
+      ProgressDisplay progress(form.WorkProgress, 100, "Import from Text: 0%");
+      int shown = 0;
+      parsed = parseDrawSource(source, rules, [&](double done) {
+        const int percent = static_cast<int>(std::floor(done * 100));
+        if (percent == shown) return;
+        shown = percent;
+        progress.show(percent, "Import from Text: " + std::to_string(percent) + "%");
+        platform.repaint();
+      });
+    }
     if (!parsed.refusal.empty()) {
       summary = parsed.refusal;
     } else {
@@ -71,16 +96,14 @@ void importDrawsFromText(DrawContext context) {
       std::error_code error;
       std::vector<DrawRecord> stored;
       if (std::filesystem::exists(path, error)) stored = context.reader.load(path)->records;
-      DrawMerge merge = mergeImportedDraws(stored, parsed.draws);
+      const DrawMerge merge = mergeImportedDraws(stored, parsed.draws);
       if (merge.added > 0) {
         // The scratch file of an entry: the draw file's name with "~" appended.
         std::filesystem::path scratch = path;
         scratch += "~";
         rewriteDrawFile(path, scratch, merge.records, context.reader);
       }
-      auto rejected = parsed.rejected;
-      rejected.insert(rejected.end(), merge.conflicts.begin(), merge.conflicts.end());
-      summary = importSummary(merge.added, merge.alreadyStored, std::move(rejected));
+      summary = importSummary(merge, parsed);
       // The new draws are shown at once; a first history shows its latest draw.
       if (merge.added > 0) {
         if (stored.empty()) (void)form.DateTimePicker1.setDate(platform.today());

@@ -3,10 +3,12 @@
 // added, what was already stored and which lines were rejected and why.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "draws/current_draw.h"
+#include "draws/draw_merge.h"
 #include "draws/draw_text_import.h"
 
 namespace numora {
@@ -16,13 +18,14 @@ constexpr std::uintmax_t kMaxImportFileSize = 64u << 20;
 // The summary names this many rejected lines and counts the rest.
 constexpr std::size_t kRejectedLinesShown = 10;
 
-// "N draws added, M already stored, K rejected", then the first rejected lines with their
-// reasons, in line order.
-std::string importSummary(int added, int alreadyStored, std::vector<RejectedLine> rejected);
+// "N draws added, M already stored, K rejected", the draws taken as midday draws because the
+// file does not say, then the first rejected lines with their reasons, in line order. Rejected
+// lines come from the text and from the merge (conflicts with stored draws).
+std::string importSummary(const DrawMerge& merge, const DrawTextImport& parsed);
 
-// The whole text of a file to import; throws DrawFileError with a message for the user when it
-// is no regular file, too large or unreadable.
-std::string readImportFile(const std::string& path);
+// Throws DrawFileError with a message for the user when the file is missing, no regular file or
+// too large to be a draw history.
+void checkImportFile(const std::filesystem::path& path);
 
 // Asks for the file, imports it into the selected lottery's draw file and shows the summary.
 // Nothing is written when nothing is added; the draw file is replaced in one atomic step.

@@ -34,7 +34,13 @@ DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
                              const std::vector<ImportedDraw>& imported) {
   DrawMerge merge;
   std::map<DrawKey, std::size_t> storedByKey;
-  for (std::size_t i = 0; i < stored.size(); ++i) storedByKey.emplace(keyOf(stored[i]), i);
+  // The numbers of every stored draw of a date, whatever its midday flag: the export carries no
+  // flag, so a date's lone evening draw comes back as a line taken for the midday draw.
+  std::multimap<DayCount, std::array<std::uint8_t, 20>> storedNumbers;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    storedByKey.emplace(keyOf(stored[i]), i);
+    storedNumbers.emplace(stored[i].date, sorted(stored[i].numbers));
+  }
 
   // The bytes without meaning repeat the last stored record's, as every writer of the file does.
   DrawRecord pattern;
@@ -42,15 +48,17 @@ DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
 
   std::vector<DrawRecord> fresh;
   for (const auto& draw : imported) {
-    const auto found = storedByKey.find(keyOf(draw.date, draw.midday));
-    if (found != storedByKey.end()) {
-      if (sorted(stored[found->second].numbers) == sorted(draw.numbers)) {
-        ++merge.alreadyStored;
-      } else {
-        merge.conflicts.push_back({draw.line, conflictText(draw)});
-      }
+    const auto numbers = sorted(draw.numbers);
+    const auto [first, last] = storedNumbers.equal_range(draw.date);
+    if (std::any_of(first, last, [&](const auto& entry) { return entry.second == numbers; })) {
+      ++merge.alreadyStored;
       continue;
     }
+    if (storedByKey.contains(keyOf(draw.date, draw.midday))) {
+      merge.conflicts.push_back({draw.line, conflictText(draw)});
+      continue;
+    }
+    if (draw.middayAssumed) ++merge.assumedMidday;
     DrawRecord record = pattern;
     record.date = draw.date;
     record.numbers = draw.numbers;

@@ -1,6 +1,7 @@
 // Merging imported draws into a stored history: new draws take their place in date order (the
-// midday draw before the evening draw of its date), a draw stored with the same numbers is
-// skipped, and a stored draw with other numbers is kept and reported. Stored records are never
+// midday draw before the evening draw of its date), a draw whose date holds a stored draw of the
+// same numbers is skipped (whatever the midday flags say), and a stored draw with other numbers
+// is kept and reported. Stored records are never
 // changed, dropped or moved relative to each other.
 #pragma once
 
@@ -16,6 +17,7 @@ struct DrawMerge {
   std::vector<DrawRecord> records;  // the whole history after the merge
   int added = 0;
   int alreadyStored = 0;
+  int assumedMidday = 0;  // added draws taken as midday draws because the file does not say
   std::vector<RejectedLine> conflicts;  // imported draws whose date holds other numbers
 };
 

@@ -8,137 +8,48 @@
 
 #include "common/text.h"
 #include "draws/draw_text_fields.h"
+#include "draws/draw_text_layout.h"
 
 namespace numora {
 namespace {
 
-constexpr std::size_t kNumberColumns = 20;
-constexpr std::size_t kSeparatorSample = 50;
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+const char* const kLineTooLong = "line too long (more than 200 characters)";
+// Progress is told once per so many lines.
+constexpr int kLinesPerProgress = 4096;
 
-const char* const kAmbiguousDates =
-    "The dates of this file can be read as day/month or as month/day. Please save the file "
-    "with dates as yyyy-mm-dd and import it again.";
-const char* const kMixedDates =
-    "The dates of this file mix day/month and month/day order. Please save the file with dates "
-    "as yyyy-mm-dd and import it again.";
-const char* const kNoDraws = "The file holds no line with a date and 20 numbers.";
-
-struct Line {
-  int number = 0;
-  std::vector<std::string> fields;
+// A draw as its line gives it, with the time of day written after its date (-1: none).
+struct ReadDraw {
+  ImportedDraw draw;
+  int minuteOfDay = -1;
 };
 
-struct Layout {
-  std::size_t fieldCount = 0;
-  std::size_t dateColumn = 0;
-  std::size_t timeColumn = kNoColumn;  // the midday/evening column, if any
-  bool hasTimeColumn() const { return timeColumn != kNoColumn; }
-  SlashOrder slashOrder = SlashOrder::Unknown;
-};
-
-std::optional<std::size_t> findDateColumn(const std::vector<std::string>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (readDateText(fields[i])) return i;
-  }
-  return std::nullopt;
-}
-
-// The field count most data lines have; lines of another count are rejected one by one.
-std::size_t commonFieldCount(const std::vector<Line>& lines) {
-  std::map<std::size_t, std::size_t> counts;
-  for (const auto& line : lines) ++counts[line.fields.size()];
-  std::size_t best = 0;
-  std::size_t bestLines = 0;
-  for (auto [count, many] : counts) {
-    if (count < kNumberColumns + 1) continue;
-    if (many > bestLines) {
-      best = count;
-      bestLines = many;
-    }
-  }
-  return best;
-}
-
-// Without a header that names it, the midday/evening column is the one whose every value is a
-// draw-time word. Words ("Midday", "E") settle it best, a "0" next (no number is 0); a column
-// of only "1" could be numbers, so the column beside the date or the last one is preferred.
-std::size_t guessTimeColumn(const std::vector<Line>& lines, const Layout& layout) {
-  std::size_t best = kNoColumn;
-  int bestScore = 0;
-  bool tie = false;
-  for (std::size_t column = 0; column < layout.fieldCount; ++column) {
-    if (column == layout.dateColumn) continue;
-    int strength = 1;
-    bool all = true;
-    for (const auto& line : lines) {
-      if (line.fields.size() != layout.fieldCount) continue;
-      const auto& value = line.fields[column];
-      if (!readDrawTime(value)) {
-        all = false;
-        break;
-      }
-      if (!parseStrictInt(value)) strength = 3;
-      if (value == "0") strength = std::max(strength, 2);
-    }
-    if (!all) continue;
-    const bool preferred = column == layout.dateColumn + 1 || column + 1 == layout.fieldCount;
-    const int score = strength * 2 + (preferred ? 1 : 0);
-    if (score > bestScore) {
-      best = column;
-      bestScore = score;
-      tie = false;
-    } else if (score == bestScore) {
-      tie = true;
-    }
-  }
-  return tie ? kNoColumn : best;
-}
-
-// The order of slash dates, from the dates that settle it. An error text when none settles it
-// or two dates settle it differently.
-std::optional<std::string> settleSlashOrder(const std::vector<Line>& lines, Layout& layout) {
-  bool anySlashed = false;
-  bool dayFirst = false;
-  bool monthFirst = false;
-  for (const auto& line : lines) {
-    if (line.fields.size() <= layout.dateColumn) continue;
-    const auto date = readDateText(line.fields[layout.dateColumn]);
-    if (!date || date->kind != DateText::Kind::Slashed) continue;
-    anySlashed = true;
-    const auto order = orderSettledBy(*date);
-    dayFirst |= order == SlashOrder::DayFirst;
-    monthFirst |= order == SlashOrder::MonthFirst;
-  }
-  if (!anySlashed) return std::nullopt;
-  if (dayFirst && monthFirst) return kMixedDates;
-  if (!dayFirst && !monthFirst) return kAmbiguousDates;
-  layout.slashOrder = dayFirst ? SlashOrder::DayFirst : SlashOrder::MonthFirst;
-  return std::nullopt;
+std::bitset<71> numberSet(const ImportedDraw& draw) {
+  std::bitset<71> set;
+  for (auto n : draw.numbers) set.set(n);
+  return set;
 }
 
 bool sameNumbers(const ImportedDraw& a, const ImportedDraw& b) {
-  auto x = a.numbers;
-  auto y = b.numbers;
-  std::sort(x.begin(), x.end());
-  std::sort(y.begin(), y.end());
-  return x == y;
+  return numberSet(a) == numberSet(b);
 }
 
-class LineReader {
+class DrawLineReader {
  public:
-  LineReader(const Layout& layout, const DrawImportRules& rules) : layout_(layout), rules_(rules) {}
+  DrawLineReader(const DrawTextLayout& layout, const DrawImportRules& rules)
+      : layout_(layout), rules_(rules) {}
 
   // The draw of one line, or the reason it is rejected.
-  std::optional<ImportedDraw> read(const Line& line, std::string& reason) const {
-    if (line.fields.size() != layout_.fieldCount) {
+  std::optional<ReadDraw> read(int number, const std::vector<std::string>& fields,
+                               std::string& reason) const {
+    if (fields.size() != layout_.fieldCount) {
       reason = "expected " + std::to_string(layout_.fieldCount) + " fields, found " +
-               std::to_string(line.fields.size());
+               std::to_string(fields.size());
       return std::nullopt;
     }
-    ImportedDraw draw;
-    draw.line = line.number;
-    const auto& dateField = line.fields[layout_.dateColumn];
+    ReadDraw read;
+    ImportedDraw& draw = read.draw;
+    draw.line = number;
+    const auto& dateField = fields[layout_.dateColumn];
     const auto text = readDateText(dateField);
     const auto date = text ? resolveDate(*text, layout_.slashOrder) : std::nullopt;
     if (!date) {
@@ -151,8 +62,9 @@ class LineReader {
       return std::nullopt;
     }
     draw.date = *date;
+    read.minuteOfDay = text->minuteOfDay;
     if (layout_.hasTimeColumn()) {
-      const auto& timeField = line.fields[layout_.timeColumn];
+      const auto& timeField = fields[layout_.timeColumn];
       const auto midday = readDrawTime(timeField);
       if (!midday) {
         reason = "\"" + timeField + "\" says neither midday nor evening";
@@ -166,9 +78,9 @@ class LineReader {
     }
     std::bitset<71> seen;
     std::size_t count = 0;
-    for (std::size_t column = 0; column < line.fields.size(); ++column) {
-      if (column == layout_.dateColumn || column == layout_.timeColumn) continue;
-      const auto& field = line.fields[column];
+    for (std::size_t column = 0; column < fields.size(); ++column) {
+      if (!layout_.isNumberColumn(column)) continue;
+      const auto& field = fields[column];
       const auto number = field.size() <= 2 ? parseStrictInt(field) : std::nullopt;
       if (!number || *number < 1 || *number > 70 || field[0] == '+' || field[0] == '-') {
         reason = "\"" + field + "\" is no number from 1 to 70";
@@ -179,46 +91,127 @@ class LineReader {
         return std::nullopt;
       }
       seen[*number] = true;
-      if (count < kNumberColumns) draw.numbers[count] = static_cast<std::uint8_t>(*number);
+      if (count < kDrawNumbers) draw.numbers[count] = static_cast<std::uint8_t>(*number);
       ++count;
     }
-    if (count != kNumberColumns) {
+    if (count != kDrawNumbers) {
       reason = "expected 20 numbers, found " + std::to_string(count);
       return std::nullopt;
     }
-    return draw;
+    return read;
   }
 
  private:
-  const Layout& layout_;
+  const DrawTextLayout& layout_;
   const DrawImportRules& rules_;
 };
 
-// Without a midday/evening column, the draws of one date are the midday and then the evening
-// draw in file order (Daily Keno), as the export writes them. A line that repeats a draw of
-// the file, or a further draw of a date that has all its draws, is rejected.
+// The rejected lines in line order: the first ones with their reasons, all of them counted, so a
+// file of millions of bad lines needs no more memory than one of a thousand.
+class RejectedLines {
+ public:
+  void add(int line, std::string reason) {
+    ++count_;
+    lines_.push_back({line, std::move(reason)});
+    if (lines_.size() >= 2 * kRejectedLinesKept) keepFirst();
+  }
+  void moveInto(DrawTextImport& result) {
+    keepFirst();
+    result.rejected = std::move(lines_);
+    result.rejectedCount = count_;
+  }
+
+ private:
+  void keepFirst() {
+    std::stable_sort(lines_.begin(), lines_.end(),
+                     [](const RejectedLine& a, const RejectedLine& b) { return a.line < b.line; });
+    if (lines_.size() > kRejectedLinesKept) lines_.resize(kRejectedLinesKept);
+  }
+
+  std::vector<RejectedLine> lines_;
+  std::size_t count_ = 0;
+};
+
+// The draws of each date. A line that repeats a draw of its date, or a further draw of a date
+// that has all its draws, is rejected.
 class DrawsOfDate {
  public:
   DrawsOfDate(const DrawImportRules& rules, bool timeColumn)
       : rules_(rules), timeColumn_(timeColumn) {}
 
-  bool place(ImportedDraw& draw, const std::vector<ImportedDraw>& taken, std::string& reason) {
+  bool place(const ImportedDraw& draw, const std::vector<ReadDraw>& taken, std::string& reason) {
     auto& slots = byDate_[draw.date];
-    if (!timeColumn_) draw.midday = rules_.twoDrawsPerDate && slots.empty();
     for (std::size_t index : slots) {
-      const auto& other = taken[index];
+      const auto& other = taken[index].draw;
       if (sameNumbers(other, draw)) {
         reason = "repeats line " + std::to_string(other.line);
         return false;
       }
-      if (other.midday == draw.midday) {
-        reason = (rules_.twoDrawsPerDate ? "a further draw of " : "a second draw of ") +
-                 formatDate(draw.date) + " (line " + std::to_string(other.line) + ")";
-        return false;
+    }
+    // With a midday/evening column a date holds one draw of each; without, as many as the
+    // lottery draws a day, placed when the whole file is read.
+    std::optional<int> holder;
+    if (timeColumn_) {
+      for (std::size_t index : slots) {
+        if (taken[index].draw.midday == draw.midday) holder = taken[index].draw.line;
       }
+    } else if (slots.size() >= (rules_.twoDrawsPerDate ? 2u : 1u)) {
+      holder = taken[slots.back()].draw.line;
+    }
+    if (holder) {
+      reason = (rules_.twoDrawsPerDate ? "a further draw of " : "a second draw of ") +
+               formatDate(draw.date) + " (line " + std::to_string(*holder) + ")";
+      return false;
     }
     slots.push_back(taken.size());
     return true;
+  }
+
+  // Without a midday/evening column, which draw of a Daily Keno date is the midday draw: the
+  // earlier time of day when the dates carry differing times, else the file's order. A results
+  // page lists the newest draw first, so in a file whose dates descend the later line of a date
+  // is its midday draw; where they ascend (the export), the earlier. A file whose dates do
+  // neither does not tell; the draws of its dates with two lines are rejected. A date's only
+  // line is taken as its midday draw, and marked so.
+  void settleMidday(std::vector<ReadDraw>& taken, RejectedLines& rejected) const {
+    bool ascending = true;
+    bool descending = true;
+    for (std::size_t i = 1; i < taken.size(); ++i) {
+      ascending &= taken[i - 1].draw.date <= taken[i].draw.date;
+      descending &= taken[i - 1].draw.date >= taken[i].draw.date;
+    }
+    std::vector<bool> refused(taken.size(), false);
+    for (const auto& [date, slots] : byDate_) {
+      if (slots.size() == 1) {
+        taken[slots[0]].draw.midday = true;
+        taken[slots[0]].draw.middayAssumed = true;
+        continue;
+      }
+      if (slots.size() != 2) continue;
+      auto& first = taken[slots[0]];
+      auto& second = taken[slots[1]];
+      bool firstIsMidday = ascending;
+      if (first.minuteOfDay >= 0 && second.minuteOfDay >= 0 &&
+          first.minuteOfDay != second.minuteOfDay) {
+        firstIsMidday = first.minuteOfDay < second.minuteOfDay;
+      } else if (!ascending && !descending) {
+        const std::string reason =
+            "the dates of the file neither ascend nor descend and no column says which draw of " +
+            formatDate(date) + " is the midday draw";
+        for (std::size_t index : slots) {
+          refused[index] = true;
+          rejected.add(taken[index].draw.line, reason);
+        }
+        continue;
+      }
+      first.draw.midday = firstIsMidday;
+      second.draw.midday = !firstIsMidday;
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+      if (!refused[i]) taken[kept++] = std::move(taken[i]);
+    }
+    taken.resize(kept);
   }
 
  private:
@@ -229,68 +222,81 @@ class DrawsOfDate {
 
 }  // namespace
 
-DrawTextImport parseDrawText(std::string_view text, const DrawImportRules& rules) {
+DrawTextImport parseDrawText(std::string_view bytes, const DrawImportRules& rules) {
+  MemoryByteSource source(bytes);
+  return parseDrawSource(source, rules);
+}
+
+DrawTextImport parseDrawSource(ByteSource& source, const DrawImportRules& rules,
+                               const ImportProgress& progress) {
   DrawTextImport result;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  const auto rawLines = splitLines(text);
-
-  std::vector<std::string_view> sample;
-  for (const auto& raw : rawLines) {
-    if (!trim(raw).empty() && sample.size() < kSeparatorSample) sample.push_back(raw);
-  }
-  const char separator = detectSeparator(sample);
-
-  Layout layout;
-  std::vector<Line> lines;
-  bool headerChecked = false;
-  for (std::size_t i = 0; i < rawLines.size(); ++i) {
-    if (trim(rawLines[i]).empty()) continue;
-    Line line{static_cast<int>(i) + 1, splitFields(rawLines[i], separator)};
-    if (!headerChecked) {
-      headerChecked = true;
-      if (!findDateColumn(line.fields)) {
-        // A header line: it may name the midday/evening column.
-        for (std::size_t c = 0; c < line.fields.size(); ++c) {
-          if (isDrawTimeHeader(line.fields[c])) layout.timeColumn = c;
-        }
-        continue;
-      }
+  // Two passes over the bytes: the share done counts both.
+  const double total = 2.0 * static_cast<double>(std::max<std::uint64_t>(source.size(), 1));
+  const auto tell = [&](double before, const TextLineReader& reader, const TextLine& line) {
+    if (progress && line.number % kLinesPerProgress == 0) {
+      progress(std::min(1.0, (before + static_cast<double>(reader.bytesRead())) / total));
     }
-    lines.push_back(std::move(line));
-  }
+  };
 
-  layout.fieldCount = commonFieldCount(lines);
-  std::optional<std::size_t> dateColumn;
-  for (const auto& line : lines) {
-    if (line.fields.size() != layout.fieldCount) continue;
-    if ((dateColumn = findDateColumn(line.fields))) break;
+  DrawTextSurvey survey;
+  TextLine line;
+  {
+    TextLineReader reader(source, kMaxDrawLineCharacters);
+    while (survey.wantsMore() && reader.next(line)) {
+      survey.add(line);
+      tell(0, reader, line);
+    }
   }
-  if (layout.fieldCount == 0 || !dateColumn) {
-    result.refusal = kNoDraws;
+  const SurveyResult surveyed = survey.finish();
+  if (!surveyed.refusal.empty()) {
+    result.refusal = surveyed.refusal;
     return result;
   }
-  layout.dateColumn = *dateColumn;
-  if (layout.timeColumn >= layout.fieldCount) layout.timeColumn = kNoColumn;
-  if (!layout.hasTimeColumn() && layout.fieldCount > kNumberColumns + 1) {
-    layout.timeColumn = guessTimeColumn(lines, layout);
-  }
-  if (auto error = settleSlashOrder(lines, layout)) {
-    result.refusal = *error;
+  const DrawTextLayout& layout = surveyed.layout;
+  const DrawLineReader lineReader(layout, rules);
+  std::vector<std::string> fields;
+  if (surveyed.stoppedEarly) {
+    const FoundLine& first = surveyed.firstDataLine;
+    std::string reason = kLineTooLong;
+    if (!first.tooLong) {
+      splitFields(first.text, layout.separator, fields);
+      if (lineReader.read(first.number, fields, reason)) reason = "holds no draw";
+    }
+    result.refusal =
+        "The first 1,000 lines of the file hold no line with a date and 20 numbers: line " +
+        std::to_string(first.number) + " " + quoteLine(first.text) + ": " + reason + ".";
     return result;
   }
 
-  const LineReader reader(layout, rules);
+  source.rewind();
+  TextLineReader reader(source, kMaxDrawLineCharacters);
+  std::vector<ReadDraw> taken;
+  RejectedLines rejected;
   DrawsOfDate dates(rules, layout.hasTimeColumn());
-  result.draws.reserve(lines.size());
-  for (const auto& line : lines) {
+  const double firstPass = total / 2;
+  while (reader.next(line)) {
+    tell(firstPass, reader, line);
+    if (line.number == layout.headerLine) continue;
+    if (line.tooLong) {
+      rejected.add(line.number, kLineTooLong);
+      continue;
+    }
+    if (trim(line.text).empty()) continue;
+    splitFields(line.text, layout.separator, fields);
     std::string reason;
-    auto draw = reader.read(line, reason);
-    if (draw && dates.place(*draw, result.draws, reason)) {
-      result.draws.push_back(*draw);
+    auto draw = lineReader.read(line.number, fields, reason);
+    if (draw && dates.place(draw->draw, taken, reason)) {
+      taken.push_back(*draw);
     } else {
-      result.rejected.push_back({line.number, std::move(reason)});
+      rejected.add(line.number, std::move(reason));
     }
   }
+  if (rules.twoDrawsPerDate && !layout.hasTimeColumn()) dates.settleMidday(taken, rejected);
+
+  result.draws.reserve(taken.size());
+  for (auto& read : taken) result.draws.push_back(read.draw);
+  rejected.moveInto(result);
+  if (progress) progress(1.0);
   return result;
 }
 

@@ -84,14 +84,46 @@ TEST(DrawMerge, AFileOutOfOrderKeepsEveryRecordInItsPlace) {
   EXPECT_EQ(merge.records[3], stored[2]);
 }
 
+TEST(DrawMerge, ADrawOfTheSameNumbersIsAlreadyStoredWhateverItsMiddayFlag) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  // The date's midday draw was deleted; its evening draw comes back flagged as midday.
+  const std::vector<DrawRecord> stored = {test::makeDraw(d, kNumbersB, false)};
+  auto lone = imported(1, d, true, kNumbersB);
+  lone.middayAssumed = true;
+  auto next = imported(2, d + 1, true, kNumbersA);
+  next.middayAssumed = true;
+  const auto merge = mergeImportedDraws(stored, {lone, next});
+  EXPECT_EQ(merge.alreadyStored, 1);
+  EXPECT_EQ(merge.added, 1);
+  EXPECT_EQ(merge.assumedMidday, 1);
+  EXPECT_TRUE(merge.conflicts.empty());
+  ASSERT_EQ(merge.records.size(), 2u);
+  EXPECT_EQ(merge.records[0], stored[0]);
+  EXPECT_TRUE(merge.records[1].isMidday());
+}
+
 TEST(ImportSummary, CountsAndTheFirstRejectedLinesInLineOrder) {
-  EXPECT_EQ(importSummary(3, 0, {}), "3 draws added, 0 already stored, 0 rejected");
-  EXPECT_EQ(importSummary(0, 2, {{9, "b"}, {4, "a"}}),
+  const auto summary = [](int added, int alreadyStored, std::vector<RejectedLine> fromText,
+                          std::size_t rejectedCount, std::vector<RejectedLine> conflicts) {
+    DrawMerge merge;
+    merge.added = added;
+    merge.alreadyStored = alreadyStored;
+    merge.conflicts = std::move(conflicts);
+    DrawTextImport parsed;
+    parsed.rejected = std::move(fromText);
+    parsed.rejectedCount = rejectedCount;
+    return importSummary(merge, parsed);
+  };
+  EXPECT_EQ(summary(3, 0, {}, 0, {}), "3 draws added, 0 already stored, 0 rejected");
+  EXPECT_EQ(summary(0, 2, {{9, "b"}}, 1, {{4, "a"}}),
             "0 draws added, 2 already stored, 2 rejected\nline 4: a\nline 9: b");
   std::vector<RejectedLine> many;
   for (int line = 1; line <= 12; ++line) many.push_back({line, "bad"});
-  const auto text = importSummary(0, 0, many);
-  EXPECT_NE(text.find("\nline 10: bad\n... and 2 more rejected lines"), std::string::npos) << text;
+  // Lines beyond those kept with their reasons are counted all the same.
+  const auto text = summary(0, 0, many, 5000, {});
+  EXPECT_EQ(text.substr(0, text.find('\n')), "0 draws added, 0 already stored, 5000 rejected");
+  EXPECT_NE(text.find("\nline 10: bad\n... and 4990 more rejected lines"), std::string::npos)
+      << text;
   EXPECT_EQ(text.find("line 11"), std::string::npos);
 }
 
@@ -135,9 +167,63 @@ TEST_F(ImportDrawsTest, ExportedDrawsImportIntoAnEmptyFileAsTheyWere) {
   EXPECT_EQ(form.Chart1.hint(), "");
 }
 
+TEST_F(ImportDrawsTest, ANewestFirstFileImportsAsItWasWithAndWithoutAMiddayColumn) {
+  const auto history =
+      test::generateHistory(encodeDate(2023, 4, 20), encodeDate(2023, 6, 10), true, 7);
+  for (bool column : {false, true}) {
+    // What a results page copied into a sheet gives: the newest draw first.
+    std::string text = column ? "Date,Draw" : "Date";
+    for (int n = 1; n <= 20; ++n) text += ",N" + std::to_string(n);
+    text += "\r\n";
+    for (auto record = history.rbegin(); record != history.rend(); ++record) {
+      text += formatIsoDate(record->date);
+      if (column) text += record->isMidday() ? ",Midday" : ",Evening";
+      for (auto n : record->numbers) text += "," + std::to_string(n);
+      text += "\r\n";
+    }
+    home.writeDraws("Vuduro.dat", {});
+    EXPECT_EQ(import(text),
+              std::to_string(history.size()) + " draws added, 0 already stored, 0 rejected");
+    const auto records = stored();
+    ASSERT_EQ(records.size(), history.size()) << column;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      EXPECT_EQ(records[i].date, history[i].date) << i;
+      EXPECT_EQ(records[i].numbers, history[i].numbers) << i;
+      EXPECT_EQ(records[i].isMidday(), history[i].isMidday()) << i << " column " << column;
+    }
+  }
+}
+
+TEST_F(ImportDrawsTest, AnExportOfADateWithOnlyItsEveningDrawIsAlreadyStored) {
+  const DayCount d = encodeDate(2023, 5, 2);
+  // The midday draw of the 3rd was deleted; the export writes no midday flag.
+  const std::vector<DrawRecord> records = {test::makeDraw(d, kNumbersA, true),
+                                           test::makeDraw(d, kNumbersB, false),
+                                           test::makeDraw(d + 1, kNumbersC, false)};
+  home.writeDraws("Vuduro.dat", records);
+  std::string text;
+  for (const auto& record : records) text += exportLine(record) + "\r\n";
+  EXPECT_EQ(import(text), "0 draws added, 3 already stored, 0 rejected");
+  EXPECT_EQ(stored(), records);
+}
+
+TEST_F(ImportDrawsTest, AUtf16FileWithOldMacLineEndsIsRead) {
+  std::string text = "\xFF\xFE";
+  for (char c : csvLine("2023-05-02", kNumbersA) + csvLine("2023-05-02", kNumbersB)) {
+    text += c == '\n' ? '\r' : c;
+    text += '\0';
+  }
+  EXPECT_EQ(import(text), "2 draws added, 0 already stored, 0 rejected");
+  ASSERT_EQ(stored().size(), 2u);
+  EXPECT_TRUE(stored()[0].isMidday());
+  EXPECT_FALSE(form.WorkProgress.visible());
+}
+
 TEST_F(ImportDrawsTest, WithoutADrawFileTheImportCreatesIt) {
   EXPECT_EQ(import(csvLine("2023-05-02", kNumbersA)),
-            "1 draws added, 0 already stored, 0 rejected");
+            "1 draws added, 0 already stored, 0 rejected\n"
+            "1 draw was stored as the midday draw of its date: the file holds one line for that "
+            "date and does not say which draw it is.");
   ASSERT_EQ(stored().size(), 1u);
   EXPECT_TRUE(stored()[0].isMidday());
 }
@@ -160,7 +246,7 @@ TEST_F(ImportDrawsTest, NothingAddedWritesNothing) {
 
 TEST_F(ImportDrawsTest, ARefusedFileSaysWhyAndWritesNothing) {
   EXPECT_NE(import(csvLine("02/05/2023", kNumbersA)).find("yyyy-mm-dd"), std::string::npos);
-  EXPECT_EQ(import(""), "The file holds no line with a date and 20 numbers.");
+  EXPECT_EQ(import(""), "The file holds no line with a date and 20 numbers: it is empty.");
   EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
 }
 

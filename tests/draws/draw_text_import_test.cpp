@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -122,6 +123,183 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+constexpr int kFirstOfD = 32;  // D: the evening draw of 3 May
+
+// The same text as a spreadsheet program's "Unicode text" or an old Mac writes it.
+std::string asUtf16(const std::string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : text) {  // the fixtures are ASCII
+    bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return bytes;
+}
+std::string withLineEnds(std::string text, const std::string& end) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? end : std::string(1, c);
+  return out;
+}
+
+enum class Encoding { Utf8, Utf16Le, Utf16Be, CrOnly, CrLf };
+
+struct SpreadsheetCase {
+  const char* name;
+  const char* file;
+  int lotteryIndex;
+  Encoding encoding = Encoding::Utf8;
+  std::vector<Expected> draws;
+  std::vector<std::pair<int, std::string>> rejected;
+  std::string refusal;
+};
+
+void PrintTo(const SpreadsheetCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SpreadsheetLayout : public testing::TestWithParam<SpreadsheetCase> {};
+
+TEST_P(SpreadsheetLayout, IsStoredRightOrRefusedWithTheTrueReason) {
+  const auto& c = GetParam();
+  std::string text = readData(c.file);
+  switch (c.encoding) {
+    case Encoding::Utf8:
+      break;
+    case Encoding::Utf16Le:
+      text = asUtf16(withLineEnds(text, "\r\n"), false);
+      break;
+    case Encoding::Utf16Be:
+      text = asUtf16(text, true);
+      break;
+    case Encoding::CrOnly:
+      text = withLineEnds(text, "\r");
+      break;
+    case Encoding::CrLf:
+      text = withLineEnds(text, "\r\n");
+      break;
+  }
+  const auto result = parseDrawText(text, rulesFor(c.lotteryIndex));
+  EXPECT_EQ(result.refusal, c.refusal);
+  ASSERT_EQ(result.rejected.size(), c.rejected.size());
+  EXPECT_EQ(result.rejectedCount, c.rejected.size());
+  for (std::size_t i = 0; i < c.rejected.size(); ++i) {
+    EXPECT_EQ(result.rejected[i].line, c.rejected[i].first);
+    EXPECT_EQ(result.rejected[i].reason, c.rejected[i].second);
+  }
+  ASSERT_EQ(result.draws.size(), c.draws.size());
+  for (std::size_t i = 0; i < c.draws.size(); ++i) {
+    EXPECT_EQ(formatDate(result.draws[i].date), c.draws[i].date) << i;
+    EXPECT_EQ(result.draws[i].midday, c.draws[i].midday) << i;
+    EXPECT_EQ(result.draws[i].numbers[0], c.draws[i].firstNumber) << i;
+  }
+}
+
+const std::vector<Expected> kNewestFirst = {{"03.05.2023", false, kFirstOfD},
+                                            {"03.05.2023", true, kFirstOfC},
+                                            {"02.05.2023", false, kFirstOfB},
+                                            {"02.05.2023", true, kFirstOfA}};
+const std::vector<Expected> kTwoDatesWithColumn = {{"02.05.2023", true, kFirstOfA},
+                                                   {"02.05.2023", false, kFirstOfB},
+                                                   {"03.05.2023", true, kFirstOfC}};
+const std::string kUnordered =
+    "the dates of the file neither ascend nor descend and no column says which draw of "
+    "02.05.2023 is the midday draw";
+
+INSTANTIATE_TEST_SUITE_P(
+    DrawTextImport, SpreadsheetLayout,
+    testing::Values(
+        // A results page copied into a sheet: the evening draw above the midday draw.
+        SpreadsheetCase{"NewestFirst", "newest_first_no_column.csv", kDailyKeno, Encoding::Utf8,
+                        kNewestFirst},
+        SpreadsheetCase{"NewestFirstUtf16LittleEndian", "newest_first_no_column.csv", kDailyKeno,
+                        Encoding::Utf16Le, kNewestFirst},
+        SpreadsheetCase{"NewestFirstUtf16BigEndian", "newest_first_no_column.csv", kDailyKeno,
+                        Encoding::Utf16Be, kNewestFirst},
+        SpreadsheetCase{"NewestFirstCrOnly", "newest_first_no_column.csv", kDailyKeno,
+                        Encoding::CrOnly, kNewestFirst},
+        // The export's order: a single date counts as ascending.
+        SpreadsheetCase{"ExportCrLf",
+                        "export.txt",
+                        kDailyKeno,
+                        Encoding::CrLf,
+                        {{"02.05.2023", true, kFirstOfA},
+                         {"02.05.2023", false, kFirstOfB},
+                         {"03.05.2023", true, kFirstOfC},
+                         {"03.05.2023", false, kFirstOfD}}},
+        // Python's csv module writes datetime values: the same time on every line says nothing.
+        SpreadsheetCase{"MidnightTimesNewestFirst", "datetime_midnight_newest_first.csv",
+                        kDailyKeno, Encoding::Utf8, kNewestFirst},
+        SpreadsheetCase{"DateTimeWithColumn", "datetime_with_column.csv", kDailyKeno,
+                        Encoding::Utf8, kTwoDatesWithColumn},
+        // The times say it, not the order: 22:30 stands above 14:00 in an ascending file.
+        SpreadsheetCase{"TimesOfDayTellTheDraws",
+                        "datetime_times_tell.csv",
+                        kDailyKeno,
+                        Encoding::Utf8,
+                        {{"02.05.2023", false, kFirstOfB},
+                         {"02.05.2023", true, kFirstOfA},
+                         {"03.05.2023", true, kFirstOfC},
+                         {"03.05.2023", false, kFirstOfD}}},
+        SpreadsheetCase{"TwoDigitYearsMonthFirst",
+                        "two_digit_year_us.csv",
+                        kDailyKeno,
+                        Encoding::Utf8,
+                        {{"02.05.2023", true, kFirstOfA},
+                         {"02.05.2023", false, kFirstOfB},
+                         {"13.05.2023", true, kFirstOfC}}},
+        SpreadsheetCase{"TwoDigitYearsDotted",
+                        "two_digit_year_de.csv",
+                        kDailyKeno,
+                        Encoding::Utf8,
+                        {{"13.05.1999", true, kFirstOfC},
+                         {"02.05.2023", true, kFirstOfA},
+                         {"02.05.2023", false, kFirstOfB}}},
+        SpreadsheetCase{"PandasRowNumber", "pandas_row_number.csv", kDailyKeno, Encoding::Utf8,
+                        kTwoDatesWithColumn},
+        SpreadsheetCase{"RowNumberFromOne",
+                        "row_number_no_header.csv",
+                        kKenoAtlantic,
+                        Encoding::Utf8,
+                        {{"02.05.2023", false, kFirstOfA},
+                         {"03.05.2023", false, kFirstOfB},
+                         {"04.05.2023", false, kFirstOfC}}},
+        SpreadsheetCase{"DaySerials",
+                        "day_serials.csv",
+                        kKenoAtlantic,
+                        Encoding::Utf8,
+                        {},
+                        {},
+                        "Line 2: dates are written as numbers such as 45048; save the sheet with "
+                        "a date format and import it again."},
+        SpreadsheetCase{"TypoInTheFirstLine",
+                        "first_line_typo.csv",
+                        kKenoAtlantic,
+                        Encoding::Utf8,
+                        {{"03.05.2023", false, kFirstOfB}, {"04.05.2023", false, kFirstOfC}},
+                        {{1, "\"2023-O5-02\" is no date"}}},
+        SpreadsheetCase{"MixedSeparators",
+                        "mixed_separators.csv",
+                        kKenoAtlantic,
+                        Encoding::Utf8,
+                        {{"03.05.2023", false, kFirstOfB}, {"04.05.2023", false, kFirstOfC}},
+                        {{1, "expected 21 fields, found 1"}}},
+        SpreadsheetCase{"UnorderedDatesWithoutColumn",
+                        "unordered_no_column.csv",
+                        kDailyKeno,
+                        Encoding::Utf8,
+                        {{"03.05.2023", true, kFirstOfC}, {"04.05.2023", true, kFirstOfD}},
+                        {{2, kUnordered}, {3, kUnordered}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawTextImport, ADateWithOneLineIsTakenAsMiddayAndMarkedSo) {
+  const auto result = parseDrawText(readData("unordered_no_column.csv"), rulesFor(kDailyKeno));
+  ASSERT_EQ(result.draws.size(), 2u);
+  EXPECT_TRUE(result.draws[0].middayAssumed);
+  const auto told = parseDrawText(readData("newest_first_no_column.csv"), rulesFor(kDailyKeno));
+  for (const auto& draw : told.draws) EXPECT_FALSE(draw.middayAssumed);
+  // Keno Atlantic has one draw a day: nothing to assume.
+  const auto atlantic = parseDrawText(readData("first_line_typo.csv"), rulesFor(kKenoAtlantic));
+  for (const auto& draw : atlantic.draws) EXPECT_FALSE(draw.middayAssumed || draw.midday);
+}
+
 TEST(DrawTextImport, SlashDatesThatFitBothOrdersRefuseTheFileAndAskForIsoDates) {
   const auto result = parseDrawText(readData("slash_ambiguous.csv"), rulesFor(kKenoAtlantic));
   EXPECT_TRUE(result.draws.empty());
@@ -199,11 +377,31 @@ TEST(DrawTextImport, ADateAfterTodayIsRejected) {
   EXPECT_EQ(result.rejected[0].line, 4);
 }
 
-TEST(DrawTextImport, FilesWithoutDrawsAreRefusedAsSuch) {
-  for (const char* text : {"", "\r\n\r\n", "Date,N1,N2\n", "\xEF\xBB\xBFhello world\n"}) {
+TEST(DrawTextImport, FilesWithoutDrawsAreRefusedNamingTheFirstLineThatFailed) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "The file holds no line with a date and 20 numbers: it is empty."},
+      {"\r\n\r\n", "The file holds no line with a date and 20 numbers: it is empty."},
+      {"Date,N1,N2\n",
+       "The file holds no line with a date and 20 numbers: it holds only the line of names "
+       "\"Date,N1,N2\"."},
+      {"\xEF\xBB\xBFhello world\n",
+       "The file holds no line with a date and 20 numbers: it holds only the line of names "
+       "\"hello world\"."},
+      {"Date,N1\n2023-05-02,1,2,3\n",
+       "The file holds no line with a date and 20 numbers: line 2 \"2023-05-02,1,2,3\" holds 4 "
+       "fields, where a date and 20 numbers were expected."},
+      {"x,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\n",
+       "The file holds no line with a date and 20 numbers: line 1 "
+       "\"x,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\" holds no date, where a date and "
+       "20 numbers were expected."},
+      {std::string(300, ',') + "\n",
+       "The file holds no line with a date and 20 numbers: line 1 \"" + std::string(60, ',') +
+           "...\" is longer than 200 characters, where a date and 20 numbers were expected."},
+  };
+  for (const auto& [text, message] : cases) {
     const auto result = parseDrawText(text, rulesFor(kDailyKeno));
     EXPECT_TRUE(result.draws.empty());
-    EXPECT_EQ(result.refusal, "The file holds no line with a date and 20 numbers.") << text;
+    EXPECT_EQ(result.refusal, message) << text;
   }
 }
 
@@ -212,6 +410,82 @@ TEST(DrawTextImport, AByteOrderMarkAndAHeaderAreSkipped) {
       parseDrawText("\xEF\xBB\xBF" + readData("iso_header_comma.csv"), rulesFor(kKenoAtlantic));
   EXPECT_EQ(result.draws.size(), 3u);
   EXPECT_TRUE(result.rejected.empty());
+}
+
+// A text in memory that counts the bytes taken from it.
+class CountingSource : public MemoryByteSource {
+ public:
+  using MemoryByteSource::MemoryByteSource;
+  std::size_t read(char* buffer, std::size_t size) override {
+    const auto count = MemoryByteSource::read(buffer, size);
+    taken += count;
+    return count;
+  }
+  std::size_t taken = 0;
+};
+
+std::string drawLine(const std::string& date, int firstNumber = 1) {
+  std::string line = date;
+  for (int n = firstNumber; n < firstNumber + 20; ++n) line += "," + std::to_string(n);
+  return line + "\n";
+}
+
+TEST(DrawTextImport, AFileWhoseFirstThousandLinesHoldNoDrawIsReadNoFurther) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1,2\n", "line 1 \"1,2\" holds 2 fields, where a date and 20 numbers were expected."},
+      {"2023-05-02" + std::string(21, ',') + "\n",
+       "line 1 \"2023-05-02" + std::string(21, ',') + "\": \"\" is no number from 1 to 70."},
+  };
+  for (const auto& [line, found] : cases) {
+    std::string text;
+    while (text.size() < 1'000'000) text += line;
+    text += drawLine("2023-05-03");
+    CountingSource source(text);
+    const auto result = parseDrawSource(source, rulesFor(kKenoAtlantic));
+    EXPECT_EQ(
+        result.refusal,
+        "The first 1,000 lines of the file hold no line with a date and 20 numbers: " + found);
+    EXPECT_TRUE(result.draws.empty());
+    EXPECT_LT(source.taken, text.size() / 4);
+  }
+}
+
+TEST(DrawTextImport, ALongLineIsRejectedAndTheLinesAfterItAreRead) {
+  const std::string text =
+      drawLine("2023-05-02") + std::string(100'000, ',') + "\r\n" + drawLine("2023-05-03");
+  const auto result = parseDrawText(text, rulesFor(kKenoAtlantic));
+  EXPECT_EQ(result.draws.size(), 2u);
+  ASSERT_EQ(result.rejected.size(), 1u);
+  EXPECT_EQ(result.rejected[0].line, 2);
+  EXPECT_EQ(result.rejected[0].reason, "line too long (more than 200 characters)");
+}
+
+TEST(DrawTextImport, MillionsOfBadLinesAreCountedButOnlyTheFirstKept) {
+  std::string text = drawLine("2023-05-02");
+  for (int i = 0; i < 5000; ++i) text += "x\n";
+  const auto result = parseDrawText(text, rulesFor(kKenoAtlantic));
+  EXPECT_EQ(result.draws.size(), 1u);
+  EXPECT_EQ(result.rejectedCount, 5000u);
+  ASSERT_EQ(result.rejected.size(), kRejectedLinesKept);
+  EXPECT_EQ(result.rejected.front().line, 2);
+  EXPECT_EQ(result.rejected.back().line, static_cast<int>(kRejectedLinesKept) + 1);
+  EXPECT_EQ(result.rejected.back().reason, "expected 21 fields, found 1");
+}
+
+TEST(DrawTextImport, ProgressRisesToTheEndOverBothReads) {
+  std::string text;
+  for (DayCount d = encodeDate(2002, 1, 1); d < encodeDate(2026, 1, 1); ++d) {
+    text += drawLine(formatIsoDate(d), 1 + static_cast<int>(d) % 50);
+  }
+  MemoryByteSource source(text);
+  std::vector<double> told;
+  const auto result =
+      parseDrawSource(source, rulesFor(kKenoAtlantic), [&](double done) { told.push_back(done); });
+  EXPECT_TRUE(result.rejected.empty());
+  ASSERT_GE(told.size(), 3u);
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_LT(told.front(), 0.5);
+  EXPECT_EQ(told.back(), 1.0);
 }
 
 struct DateCase {
@@ -239,11 +513,48 @@ TEST(DrawTextFields, ReadsTheDateTexts) {
       {"05-05-2023", SlashOrder::Unknown, ""},
       {"12", SlashOrder::Unknown, ""},
       {"+5.05.2023", SlashOrder::Unknown, ""},
+      {"01.01.23", SlashOrder::Unknown, "01.01.2023"},
+      {"31.12.96", SlashOrder::Unknown, "31.12.1996"},
+      {"01.01.95", SlashOrder::Unknown, "01.01.2095"},
+      {"1/13/23", SlashOrder::MonthFirst, "13.01.2023"},
+      {"01.01.023", SlashOrder::Unknown, ""},
+      {"23-01-01", SlashOrder::Unknown, ""},
+      {"2023-01-01 00:00:00", SlashOrder::Unknown, "01.01.2023"},
+      {"2023-01-01T14:00", SlashOrder::Unknown, "01.01.2023"},
+      {"May 3, 2023 22:30", SlashOrder::Unknown, "03.05.2023"},
+      {"2023-01-01 25:00", SlashOrder::Unknown, ""},
+      {"2023-01-01 noon", SlashOrder::Unknown, ""},
+      {"44927", SlashOrder::Unknown, ""},
   };
   for (const auto& c : cases) {
     const auto text = readDateText(c.text);
     const auto date = text ? resolveDate(*text, c.order) : std::nullopt;
     EXPECT_EQ(date ? formatDate(*date) : "", c.expected) << c.text;
+  }
+}
+
+TEST(DrawTextFields, ReadsTheTimeOfDayAfterADate) {
+  const std::pair<const char*, int> cases[] = {
+      {"2023-01-01", -1},
+      {"2023-01-01 00:00:00", 0},
+      {"2023-01-01 14:00", 14 * 60},
+      {"2023-01-01T22:30:00.000", 22 * 60 + 30},
+      {"1/1/23 2:05 PM", 14 * 60 + 5},
+      {"1/1/23 12:00 AM", 0},
+      {"01.01.2023 12:00 pm", 12 * 60},
+  };
+  for (const auto& [text, minute] : cases) {
+    const auto date = readDateText(text);
+    ASSERT_TRUE(date) << text;
+    EXPECT_EQ(date->minuteOfDay, minute) << text;
+  }
+}
+
+TEST(DrawTextFields, DaySerialsAreToldApartFromNumbersAndDates) {
+  EXPECT_EQ(readDaySerial("44927"), 44927);
+  EXPECT_EQ(readDaySerial("44927.5833"), 44927);
+  for (const char* text : {"42", "449270", "4492a", "2023-01-01", ""}) {
+    EXPECT_FALSE(readDaySerial(text)) << text;
   }
 }
 
