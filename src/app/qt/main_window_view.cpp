@@ -128,7 +128,7 @@ void MainWindowView::buildStatusBar() {
   auto* replay = new HintPanel(bar);
   replay->setObjectName(QStringLiteral("ReplayProgress"));
   replay->setFrameShape(QFrame::NoFrame);
-  bar->addPermanentWidget(replay, 1);
+  bar->addPermanentWidget(replay);
   binding_.bind(form1_.form.ReplayProgress, replay);
   // Shown during long work, after the hint line, with what the work is doing as its text; it
   // narrows with the window rather than push past its edge.
@@ -138,7 +138,7 @@ void MainWindowView::buildStatusBar() {
   progress->setMaximumWidth(kProgressWidth);
   progress->setTextVisible(true);
   progress->hide();
-  bar->addPermanentWidget(progress, 1);
+  bar->addPermanentWidget(progress);
   binding_.bind(form1_.form.WorkProgress, progress);
 }
 
