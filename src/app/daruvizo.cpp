@@ -172,8 +172,6 @@ void TForm1::runReportingErrors(const std::function<void()>& handler) {
 void TForm1::handle(const std::function<void()>& handler) {
   runReportingErrors(handler);
   if (handlerDepth_ == 0) autosave();
-  // The main window is active again after an input box or dialog of its own.
-  if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
 }
 
 void TForm1::SpeedButton5Click() {

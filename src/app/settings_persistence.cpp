@@ -4,6 +4,8 @@
 
 #include "common/atomic_file.h"
 #include "common/text.h"
+#include "draws/lottery.h"
+#include "draws/lottery_dates.h"
 #include "tips/tip_file_encoding.h"
 
 namespace numora {
@@ -54,6 +56,8 @@ int loadSettings(Form& form, Platform& platform, SettingsStore& store) {
   if (auto v = store.readString("ProxyPortEdit")) form.ProxyPortEdit.setText(*v);
   if (auto v = store.readString("ResultsSite")) form.ResultsSiteEdit.setText(*v);
   if (auto v = store.readBool("AnyCertificate")) form.AnyCertificateCheckBox.setChecked(*v);
+  // The selected lottery's limits and first draw apply before the saved start date is restored.
+  applyLotteryDates(form, lotteryIndex == kDailyKeno ? kDailyKeno : kKenoAtlantic);
   const auto start = store.readDouble("DateTimePicker2");
   if (!start || !form.DateTimePicker2.setDate(*start)) {
     (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());

@@ -30,11 +30,13 @@ void TForm1::FormCreate(int windowHeight) {
 }
 
 void TForm1::FormActivate() {
-  if (activating_) return;
+  // The start sequence runs once, when the window first shows: closing one of the program's own
+  // dialogs later changes nothing but what that dialog did.
+  if (activatedBefore_) return;
+  activatedBefore_ = true;
   activating_ = true;
   runReportingErrors([this] {
-    if (!activatedBefore_ || !rescoreShownDrawOnPickedDate(drawContext())) SpeedButton5Click();
-    activatedBefore_ = true;
+    SpeedButton5Click();
     // Show by date has just reported a missing draw file; the chart waits for the draws.
     if (std::filesystem::exists(currentDrawFile(drawContext()))) SpeedButton2Click();
     form.ComboBox1.setItemIndex(form.System);
@@ -42,8 +44,6 @@ void TForm1::FormActivate() {
     ZentorClick(UpdateTrigger::Activation);
   });
   activating_ = false;
-  // Dialogs closed while the sequence ran do not start it again.
-  platform_.reactivationPending = false;
 }
 
 std::optional<double> TForm1::FormResize(int windowHeight) {

@@ -42,13 +42,14 @@ std::string title(const BacktestTotals& totals, const ChanceComparison& comparis
   return line;
 }
 
-std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
+std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison,
+                                           const NumberFormat& format) {
   std::vector<std::vector<std::string>> cells;
   for (const HitGroup& group : comparison.groups) {
     for (int k = group.firstHits; k <= group.lastHits; ++k) {
       const auto at = static_cast<std::size_t>(k);
-      cells.push_back({std::to_string(k), std::to_string(comparison.observed[at]),
-                       formatFixed(comparison.expected[at], 2), hitRange(group)});
+      cells.push_back({std::to_string(k), formatAmount(comparison.observed[at], format),
+                       formatDecimals(comparison.expected[at], 2, format), hitRange(group)});
     }
   }
   return cells;
@@ -145,7 +146,7 @@ void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last)
   }
   const ChanceComparison comparison = compareWithChance(*last);
   form.ChanceTitle.setCaption(title(*last, comparison));
-  form.ChanceGrid.setRows(rows(comparison));
+  form.ChanceGrid.setRows(rows(comparison, form.numberFormat));
   std::string memo;
   for (const auto& line : memoLines(*last, comparison)) memo += (memo.empty() ? "" : "\n") + line;
   form.ChanceMemo.setText(memo);

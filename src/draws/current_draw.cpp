@@ -7,6 +7,7 @@
 #include "draws/draw_caption.h"
 #include "draws/first_start_hint.h"
 #include "draws/lottery.h"
+#include "draws/lottery_dates.h"
 #include "evaluation/komplettcheck.h"
 
 namespace numora {
@@ -131,26 +132,6 @@ void showDrawByDate(DrawContext context) {
   finishChange(context);
 }
 
-bool rescoreShownDrawOnPickedDate(DrawContext context) {
-  // Show by date lands on the picked date's first draw: after the program's own dialogs that
-  // would swap a Daily Keno evening draw for the midday draw the user was not looking at.
-  Form& form = context.form;
-  const auto path = currentDrawFile(context);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  const auto history = loadHistory(context);
-  const auto& records = history->records;
-  if (form.Position < 0 || static_cast<std::size_t>(form.Position) >= records.size()) return false;
-  const DrawRecord& record = records[static_cast<std::size_t>(form.Position)];
-  const DayCount picked = std::round(form.DateTimePicker1.date());
-  if (record.date != form.Datum1 || record.date != picked) return false;
-  form.aktDatum = picked;
-  // A statistic may have left another draw's numbers in Zahl: score against the shown draw.
-  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
-  Komplettcheck(form, context.platform);
-  return true;
-}
-
 void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
@@ -188,20 +169,9 @@ void stepToNextDraw(DrawContext context) {
 
 void switchLottery(DrawContext context) {
   Form& form = context.form;
-  if (form.lotteryIndex() == kDailyKeno) {
-    const Lottery& daily = lottery(kDailyKeno);
-    form.ZahlenFile = daily.drawFile;
-    form.DateTimePicker1.setMinDate(daily.firstDrawDate);
-    form.DateTimePicker2.setMinDate(daily.firstDrawDate);
-    (void)form.DateTimePicker2.setDate(daily.firstDrawDate);
-  } else {
-    // The limit is raised only after the date: a picker refuses dates below its limit.
-    const Lottery& atlantic = lottery(kKenoAtlantic);
-    form.ZahlenFile = atlantic.drawFile;
-    (void)form.DateTimePicker2.setDate(atlantic.firstDrawDate);
-    form.DateTimePicker1.setMinDate(atlantic.firstDrawDate);
-    form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
-  }
+  const int index = form.lotteryIndex() == kDailyKeno ? kDailyKeno : kKenoAtlantic;
+  form.ZahlenFile = lottery(index).drawFile;
+  applyLotteryDates(form, index);
   (void)form.DateTimePicker1.setDate(context.platform.today());
   clearCurrentDraw(form);
   showDrawByDate(context);

@@ -54,11 +54,6 @@ class Platform {
   virtual std::uint32_t tickCount() = 0;
   virtual WeekdayNames shortDayNames() = 0;
   virtual WeekdayNames longDayNames() = 0;
-
-  // Set when an input box or the number-choice dialog was shown: the main window becomes
-  // active again afterwards, which re-runs the activation sequence once the running handler
-  // has returned. Message boxes and file dialogs never set it.
-  bool reactivationPending = false;
 };
 
 }  // namespace numora

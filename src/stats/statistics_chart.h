@@ -17,6 +17,8 @@ constexpr const char* kOtherLegend = "other numbers";
 // What the bars of a statistic count: draws, or for the overdue numbers the draws since.
 constexpr const char* kCountsDraws = "draws";
 constexpr const char* kCountsDrawsSince = "draws since last drawn";
+// The tip distribution counts the tips of the tip list that hold a number.
+constexpr const char* kCountsTips = "tips";
 
 // The range a statistic's value axis shows.
 struct AxisRange {

@@ -7,6 +7,7 @@
 #include "calculation_fixture.h"
 #include "common/text.h"
 #include "evaluation/tip_text.h"
+#include "generator/lucky_number.h"
 
 namespace numora::test {
 namespace {
@@ -142,9 +143,31 @@ TEST_F(CalculationRunTest, ALuckyNumberThatIsNoWholeNumberChangesNothing) {
     EXPECT_EQ(form().random.seed(), -5) << answer;
   }
   EXPECT_EQ(form().StatusBar1.panel(1), "");
-  // Cancel returns the preset: the state it had, reported.
+  // Cancel returns the proposal: the generator keeps its state.
+  platform.queueInput(std::nullopt);
   form1->SpeedButton13Click();
-  EXPECT_EQ(form().StatusBar1.panel(1), "set lucky number -5");
+  EXPECT_EQ(form().random.seed(), -5);
+  EXPECT_EQ(form().StatusBar1.panel(1), "");
+}
+
+// The box asks for 1..99999999 and proposes a number of that range, never the negative state.
+TEST(LuckyNumber, TheProposalLiesInTheBoxsRange) {
+  const struct {
+    std::int64_t state;
+    int proposal;
+  } cases[] = {
+      {4711, 4711},  // in range: proposed as it is, so typing it again repeats the tips
+      {99999999, 99999999},
+      {0, 1},
+      {100000000, 2},
+      {-1512374148, static_cast<int>(2782593148u % 99999999u + 1)},
+      {-1, static_cast<int>(4294967295u % 99999999u + 1)},
+  };
+  for (const auto& c : cases) {
+    Random random;
+    random.setSeed(c.state);
+    EXPECT_EQ(proposedLuckyNumber(random), c.proposal) << c.state;
+  }
 }
 
 TEST_F(CalculationRunTest, HalfTheBudgetSwitchesThePairRequirementOffUntilTheEnd) {

@@ -138,8 +138,8 @@ QPushButton* PageBuilder::button(QWidget* parent, const Button& control, const Q
 QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rect,
                               const char* editName) {
   auto* widget = new QSpinBox(parent);
-  // Thousands shown as "1.200", as the form's number format has it.
-  widget->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  // Thousands grouped as the user's locale groups them: "1,200" in English, "1 200" in French.
+  widget->setLocale(QLocale());
   widget->setGroupSeparatorShown(true);
   widget->setRange(control.min(), control.max());
   // A value typed outside the range is brought to the nearest limit when the field is left.

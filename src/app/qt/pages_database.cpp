@@ -1,3 +1,4 @@
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -16,7 +17,12 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
                                         build.handler("SpeedButton5Click"));
   show->setIcon(page->style()->standardIcon(QStyle::SP_FileDialogContentsView));
   // Two lines high, as the caption of a midday draw may not fit one.
-  build.label(page, form.Label29, QRect(8, 38, 560, 36))->setWordWrap(true);
+  QLabel* caption = build.label(page, form.Label29, QRect(8, 38, 560, 36));
+  caption->setWordWrap(true);
+  // A midday caption with its twenty numbers keeps to one line at the design size.
+  QFont captionFont = caption->font();
+  captionFont.setPixelSize(12);
+  build.setFont(caption, captionFont);
 
   // The update run and its stop button.
   build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);

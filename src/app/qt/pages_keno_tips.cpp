@@ -69,7 +69,8 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   // Two lines high: a midday caption with twenty two-digit numbers is wider than the page.
   QLabel* draw = build.label(page, form.Label35, QRect(34, 54, 508, 40));
   draw->setWordWrap(true);
-  build.setFont(draw, boldFont(12));
+  // A midday caption with its twenty numbers keeps to one line at the design size.
+  build.setFont(draw, boldFont(11));
   draw->setAutoFillBackground(true);
   draw->setFrameShape(QFrame::Panel);
   draw->setFrameShadow(QFrame::Sunken);
