@@ -39,9 +39,8 @@ TEST_P(CorpusReplay, RunsWithoutFinding) {
   ASSERT_TRUE(in) << GetParam();
   const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
                                 std::istreambuf_iterator<char>()};
-  EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size()),
-            0);
+  EXPECT_EQ(
+      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(NUMORA_FUZZ_TARGET, CorpusReplay, testing::ValuesIn(corpusFiles()),

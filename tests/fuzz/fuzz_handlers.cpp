@@ -23,7 +23,7 @@ constexpr std::size_t kControlBytes = 4;
 constexpr std::size_t kMostRecords = 150;
 
 void (TForm1::*const kBacktests[])() = {
-    &TForm1::Button7Click, &TForm1::Button8Click,  &TForm1::Button9Click,
+    &TForm1::Button7Click,  &TForm1::Button8Click,  &TForm1::Button9Click,
     &TForm1::Button10Click, &TForm1::Button11Click, &TForm1::BitBtn9Click,
 };
 

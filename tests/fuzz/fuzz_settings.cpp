@@ -29,9 +29,9 @@ void checkControls(TForm1& form1, bool activated) {
     require(box->itemIndex() >= -1 && box->itemIndex() < static_cast<int>(box->items().size()),
             "a combo box selects an item it does not have");
   }
-  require(form.RadioGroup1.itemIndex() == kKenoAtlantic ||
-              form.RadioGroup1.itemIndex() == kDailyKeno,
-          "no lottery selected");
+  require(
+      form.RadioGroup1.itemIndex() == kKenoAtlantic || form.RadioGroup1.itemIndex() == kDailyKeno,
+      "no lottery selected");
   for (const DatePicker* picker : {&form.DateTimePicker1, &form.DateTimePicker2}) {
     require(std::isfinite(picker->date()) && picker->date() >= picker->minDate(),
             "a date picker holds no date or one below its limit");
@@ -43,9 +43,8 @@ void checkControls(TForm1& form1, bool activated) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static int run = 0;
-  // A new name each run: the settings reader may keep a file it read in memory.
-  const auto path = fuzz::scratchFolder() / ("VuduRo-" + std::to_string(run++) + ".ini");
+  // The reader keeps a file it read in memory and reads it again when its time stamp changes.
+  const auto path = fuzz::scratchFolder() / "VuduRo.ini";
   fuzz::writeFile(path, fuzz::asText(data, size));
   const auto home = fuzz::scratchFolder() / "home";
   std::filesystem::create_directories(home);
