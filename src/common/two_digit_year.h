@@ -9,4 +9,4 @@ constexpr int expandTwoDigitYear(int twoDigitYear) {
   return twoDigitYear >= 96 ? 1900 + twoDigitYear : 2000 + twoDigitYear;
 }
 
-} // namespace numora
+}  // namespace numora
