@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ class DrawFileError : public std::runtime_error {
 struct DrawHistory {
   std::vector<DrawRecord> records;
 };
+
+// The whole records of a draw file's bytes, in file order; a torn last record is left out.
+std::vector<DrawRecord> decodeDrawRecords(std::span<const std::uint8_t> bytes);
 
 // Home + ZahlenFile. The two spellings of a draw file's name ("VuduRO.dat", "Vuduro.dat")
 // name the same file: an existing file whose name differs only in case is used.
