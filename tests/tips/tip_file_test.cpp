@@ -151,7 +151,9 @@ TEST_F(TipFileTest, APipeIsRefusedWithoutWaitingAndNothingIsLost) {
         {home.file(c.pipe)}));
     EXPECT_TRUE(refused);
     EXPECT_EQ(std::filesystem::status(home.file(c.pipe)).type(), std::filesystem::file_type::fifo);
-    if (std::string(c.pipe) != "tips.hlt") EXPECT_EQ(home.readBytes("tips.hlt"), "07,08\r\n");
+    if (std::string(c.pipe) != "tips.hlt") {
+      EXPECT_EQ(home.readBytes("tips.hlt"), "07,08\r\n");
+    }
     EXPECT_EQ(form.ListBox1.lines(), (Lines{"01,02,03", "10,20,30"}));
   }
 }

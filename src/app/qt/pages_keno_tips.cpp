@@ -106,9 +106,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   undo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   undo->setAutoRaise(true);
   build.place(undo, QRect(326, 96, 90, 24));
-  const auto undoTips = [forward = build.forward(), &form1] {
-    forward([&form1] { form1.UndoTipsClick(); });
-  };
+  const auto undoTips = build.handler("UndoTipsClick");
   QObject::connect(undo, &QToolButton::clicked, undoTips);
   auto* shortcut = new QShortcut(QKeySequence::Undo, window);
   QObject::connect(shortcut, &QShortcut::activated, undoTips);
