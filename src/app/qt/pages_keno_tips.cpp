@@ -106,10 +106,12 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   undo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   undo->setAutoRaise(true);
   build.place(undo, QRect(326, 96, 90, 24));
-  const auto undoTips = build.handler("UndoTipsClick");
-  QObject::connect(undo, &QToolButton::clicked, undoTips);
+  build.onClick(undo, build.handler("UndoTipsClick"));
   auto* shortcut = new QShortcut(QKeySequence::Undo, window);
-  QObject::connect(shortcut, &QShortcut::activated, undoTips);
+  QObject::connect(shortcut, &QShortcut::activated,
+                   [forward = build.forward(), undoTips = build.handler("UndoTipsClick")] {
+                     forward(undoTips);
+                   });
 
   // Settings of the tip list.
   build.label(page, form.Label61, QRect(326, 122, 150, 22));
