@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "app/long_work_guard.h"
 #include "app/autosave.h"
+#include "app/long_work_guard.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
