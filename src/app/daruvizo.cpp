@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/printouts.h"
+#include "backtest/backtest_report.h"
 #include "backtest/chance_page.h"
 #include "backtest/recurrence_tests.h"
 #include "backtest/tip_success_tests.h"
@@ -70,6 +71,8 @@ void TForm1::registerHandlers() {
       {"SaveChartClick", [this] { SaveChartClick(); }},
       {"SpeedButton4Click", [this] { SpeedButton4Click(); }},
       {"BitBtn4Click", [this] { BitBtn4Click(); }},
+      {"UndoTipsClick", [this] { UndoTipsClick(); }},
+      {"UndoDrawClick", [this] { UndoDrawClick(); }},
       {"BitBtn8Click", [this] { BitBtn8Click(); }},
       {"BitBtn3Click", [this] { BitBtn3Click(); }},
       {"PageControl1Change", [this] { PageControl1Change(); }},
@@ -96,6 +99,8 @@ void TForm1::registerHandlers() {
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
       {"BitBtn9Click", [this] { BitBtn9Click(); }},
       {"ErfolgstestClick", [this] { ErfolgstestClick(); }},
+      {"ReportOpenButtonClick", [this] { ReportOpenButtonClick(); }},
+      {"ReportSaveButtonClick", [this] { ReportSaveButtonClick(); }},
       {"Button7Click", [this] { Button7Click(); }},
       {"Button8Click", [this] { Button8Click(); }},
       {"Button9Click", [this] { Button9Click(); }},
@@ -118,6 +123,49 @@ void TForm1::registerHandlers() {
   for (const char* label : {"Label52", "Label53", "Label54", "Label55", "Label56", "Label59"}) {
     handlers_[std::string(label) + "Click"] = [this, label] { Label52Click(label); };
   }
+  // Last: every entry, also one added above later, runs only when the long-work guard lets it.
+  for (auto& [name, handler] : handlers_) handler = guarded(name, std::move(handler));
+}
+
+std::function<void()> TForm1::guarded(const std::string& name, std::function<void()> handler) {
+  return [this, name, handler = std::move(handler)] {
+    if (const auto refusal = longWork_.refusesHandler(name, calculation_.running)) {
+      platform_.showMessage(*refusal);
+      return;
+    }
+    handler();
+  };
+}
+
+bool TForm1::mayChange(const std::string& controlName, ControlChange change) {
+  const auto refusal = longWork_.refusesChange(controlName, change);
+  if (refusal) platform_.showMessage(*refusal);
+  return !refusal;
+}
+
+void TForm1::runLongWork(LongWork work, const std::function<void()>& body) {
+  // Whatever way the click came (a handler called directly included), long work never starts
+  // inside other long work.
+  if (const auto running = longWork_.running()) {
+    platform_.showMessage(runningWorkRefusal(*running));
+    return;
+  }
+  std::exception_ptr failure;
+  {
+    LongWorkGuard::Run run(longWork_, work);
+    holdControls(form.registry, longWork_);
+    try {
+      body();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+  holdControls(form.registry, longWork_);
+  if (closePending_) {
+    closePending_ = false;
+    finishClose();
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TForm1::runReportingErrors(const std::function<void()>& handler) {
@@ -133,8 +181,7 @@ void TForm1::runReportingErrors(const std::function<void()>& handler) {
 
 void TForm1::handle(const std::function<void()>& handler) {
   runReportingErrors(handler);
-  // The main window is active again after an input box or dialog of its own.
-  if (handlerDepth_ == 0 && platform_.reactivationPending && !activating_) FormActivate();
+  if (handlerDepth_ == 0) autosave();
 }
 
 void TForm1::SpeedButton5Click() {
@@ -182,7 +229,9 @@ void TForm1::Button5Click() {
 
 void TForm1::ZentorClick(UpdateTrigger trigger) {
   if (!http_) http_ = makeCurlHttpClient();
-  runUpdate(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+  runLongWork(LongWork::UpdateRun, [this, trigger] {
+    runUpdate(UpdateContext{form, platform_, reader_, *http_, updateState_}, trigger);
+  });
 }
 
 void TForm1::SpeedButton8Click() {
@@ -207,9 +256,11 @@ void TForm1::ComboBox1Change() {
   applyCostPerTip(form);
 }
 void TForm1::SpeedButton11Click() {
+  TipListAction action(tipHistory_, form);
   deleteAllTips(form);
 }
 void TForm1::SpeedEditClick() {
+  TipListAction action(tipHistory_, form);
   editSelectedTip(form, platform_, Form6);
 }
 void TForm1::auswertungClick() {
@@ -217,10 +268,18 @@ void TForm1::auswertungClick() {
 }
 
 void TForm1::BitBtn19Click() {
-  startOrStopCalculation(calculationContext(), calculation_);
+  // A second click while the calculation runs is its stop.
+  if (calculation_.running) {
+    startOrStopCalculation(calculationContext(), calculation_);
+    return;
+  }
+  TipListAction action(tipHistory_, form);
+  runLongWork(LongWork::Calculation,
+              [this] { startOrStopCalculation(calculationContext(), calculation_); });
 }
 void TForm1::Label28Click() {
-  calculateTips(calculationContext(), calculation_);
+  TipListAction action(tipHistory_, form);
+  runLongWork(LongWork::Calculation, [this] { calculateTips(calculationContext(), calculation_); });
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
@@ -229,6 +288,7 @@ void TForm1::SpeedButton15Click() {
   saveTipFile(form, platform_);
 }
 void TForm1::SpeedButton16Click() {
+  TipListAction action(tipHistory_, form);
   loadTipFile(drawContext());
 }
 void TForm1::BitBtn7Click() {
@@ -265,11 +325,27 @@ void TForm1::Button6Click() {
   chartTipDistribution(form, platform_);
 }
 void TForm1::SpeedButton4Click() {
-  searchTipListHistory(drawContext());
+  runLongWork(LongWork::HistoricalSearch, [this] { searchTipListHistory(drawContext()); });
 }
 
 void TForm1::BitBtn4Click() {
-  deleteShownDraw(drawContext());
+  drawDeletions_.beforeDelete(drawContext());
+  try {
+    deleteShownDraw(drawContext());
+  } catch (...) {
+    drawDeletions_.afterDelete(drawContext());
+    throw;
+  }
+  drawDeletions_.afterDelete(drawContext());
+}
+void TForm1::UndoTipsClick() {
+  tipHistory_.undo(form, platform_);
+}
+void TForm1::UndoDrawClick() {
+  drawDeletions_.undo(drawContext());
+}
+void TForm1::autosave() {
+  autosave_.saveChanges(form, platform_, settings_);
 }
 void TForm1::BitBtn8Click() {
   enterDraw(drawContext(), Form6);
@@ -288,19 +364,32 @@ void TForm1::OddsAllSizesCheckBoxChange() {
 }
 
 void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
-  if (backtestRunning_) return;
-  backtestRunning_ = true;
+  // The test's own tips replace the list: one undo step brings the list before the test back.
+  TipListAction action(tipHistory_, form);
+  // The replay moves the picked date with the draws; it goes back afterwards, so the next test
+  // runs over the same draws (the shown draw stays where the test left it).
+  const DayCount chosen = form.DateTimePicker1.date();
+  const auto restoreChosenDate = [&] {
+    if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
+  };
   std::optional<BacktestTotals> totals;
   try {
-    totals = test();
+    runLongWork(LongWork::Backtest, [&] { totals = test(); });
   } catch (...) {
-    backtestRunning_ = false;
+    restoreChosenDate();
     throw;
   }
-  backtestRunning_ = false;
+  restoreChosenDate();
   if (!totals) return;
+  showBacktestReport(form, *totals, form.lotteryIndex(), dateOnly(chosen), dateOnly(form.Datum1));
   lastBacktest_ = std::move(totals);
   showChanceComparison(form, lastBacktest_);
+}
+void TForm1::ReportOpenButtonClick() {
+  openReportInEditor(form, platform_);
+}
+void TForm1::ReportSaveButtonClick() {
+  saveReportAs(form, platform_);
 }
 void TForm1::BitBtn9Click() {
   runBacktest([this] { return runSingleCalculationTest(backtestContext()); });

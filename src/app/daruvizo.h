@@ -8,17 +8,21 @@
 #include <optional>
 #include <string>
 
+#include "app/autosave.h"
+#include "app/long_work_guard.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
+#include "draws/draw_undo.h"
 #include "form/form.h"
 #include "form/platform.h"
 #include "generator/calculation_run.h"
 #include "generator/zahlenwahl.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
+#include "tips/tip_list_history.h"
 
 namespace numora {
 
@@ -103,6 +107,14 @@ class TForm1 {
   void PrintBacktestClick();  // the last back-test's report
   void PrintBacktestPdfClick();
   void SaveChartClick();  // the statistics chart as PNG or SVG
+  // Undo: the tip list before the newest action that replaced it; the newest deleted draw.
+  void UndoTipsClick();
+  void UndoDrawClick();
+  const TipListHistory& tipListHistory() const { return tipHistory_; }
+
+  // Writes the tip list and the settings when they changed (after every handler; numora-cli
+  // also after every script command).
+  void autosave();
 
   // Hand maintenance of the draw history ("Database" tab).
   void BitBtn4Click();  // "delete" (BitBtn6): the shown draw
@@ -122,6 +134,9 @@ class TForm1 {
   void Button9Click();      // in the third next draw
   void Button10Click();     // in the next three draws
   void Button11Click();     // in the last three draws
+  // The report window's buttons: "Open in editor" and "Save as…".
+  void ReportOpenButtonClick();
+  void ReportSaveButtonClick();
   // The totals of the last back-test that wrote its report.
   const std::optional<BacktestTotals>& lastBacktest() const { return lastBacktest_; }
   // Literal makes the back-tests re-read the draw file at every step (for comparisons).
@@ -150,8 +165,15 @@ class TForm1 {
   void Label52Click(const std::string& labelName);
   void Label43Click();
 
-  // Handlers by name, for numora-cli: each runs as a click would.
+  // Handlers by name, for numora-cli and the window's buttons: each runs as a click would, and
+  // each is refused while long work runs unless the long-work guard lets it through.
   const std::map<std::string, std::function<void()>>& handlers() const { return handlers_; }
+  // The long work running now, if any; while it runs the window shows the controls it holds
+  // disabled.
+  const LongWorkGuard& longWork() const { return longWork_; }
+  // Asked by a front end before it changes a control (or a script a field) as the user would:
+  // false, with the message said, while long work runs that the change could disturb.
+  bool mayChange(const std::string& controlName, ControlChange change = ControlChange::Value);
   // Runs a handler as the event loop would: errors become message boxes, and an input box or
   // dialog shown on the way re-runs the activation sequence afterwards.
   void handle(const std::function<void()>& handler);
@@ -171,8 +193,14 @@ class TForm1 {
   BacktestContext backtestContext() {
     return BacktestContext{calculationContext(), calculation_, replayMode_};
   }
-  // Runs a back-test and keeps its totals; refused while another one runs (a click that
-  // arrives through the event processing of a calculation inside a test).
+  // Runs long work under the guard: refused while other long work runs; controls that could
+  // disturb it are held meanwhile. A close asked for meanwhile is finished when the work ends.
+  void runLongWork(LongWork work, const std::function<void()>& body);
+  // Wraps a handler of the table so that the guard decides whether it runs.
+  std::function<void()> guarded(const std::string& name, std::function<void()> handler);
+  // Saves what the close saves.
+  void finishClose();
+  // Runs a back-test and keeps its totals.
   void runBacktest(const std::function<std::optional<BacktestTotals>()>& test);
   void runRecurrence(BacktestKind kind);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
@@ -185,8 +213,13 @@ class TForm1 {
   UpdateRunState updateState_;
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
+  Autosave autosave_;
+  TipListHistory tipHistory_;
+  DrawDeletionHistory drawDeletions_;
   ReplayMode replayMode_ = ReplayMode::InMemory;
-  bool backtestRunning_ = false;
+  LongWorkGuard longWork_;
+  // The window closed while long work ran: the saving waits until the work has stopped.
+  bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;
   int handlerDepth_ = 0;
   bool activating_ = false;

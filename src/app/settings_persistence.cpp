@@ -1,10 +1,11 @@
 #include "app/settings_persistence.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "common/atomic_file.h"
 #include "common/text.h"
+#include "draws/lottery.h"
+#include "draws/lottery_dates.h"
 #include "tips/tip_file_encoding.h"
 
 namespace numora {
@@ -14,6 +15,8 @@ constexpr int kUpDowns = 23;
 constexpr int kCheckBoxes = 31;
 constexpr DayCount kSaveMarginDays = 5;
 const char* const kTipListFile = "tipps.txt";
+// A list of 120 tips is a few kilobytes; anything this large is no tip list.
+constexpr std::uintmax_t kLargestTipList = 16u << 20;
 
 std::string checkBoxValueName(int number) {
   return "Chekcbox" + std::to_string(number);
@@ -53,6 +56,8 @@ int loadSettings(Form& form, Platform& platform, SettingsStore& store) {
   if (auto v = store.readString("ProxyPortEdit")) form.ProxyPortEdit.setText(*v);
   if (auto v = store.readString("ResultsSite")) form.ResultsSiteEdit.setText(*v);
   if (auto v = store.readBool("AnyCertificate")) form.AnyCertificateCheckBox.setChecked(*v);
+  // The selected lottery's limits and first draw apply before the saved start date is restored.
+  applyLotteryDates(form, lotteryIndex == kDailyKeno ? kDailyKeno : kKenoAtlantic);
   const auto start = store.readDouble("DateTimePicker2");
   if (!start || !form.DateTimePicker2.setDate(*start)) {
     (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
@@ -62,7 +67,14 @@ int loadSettings(Form& form, Platform& platform, SettingsStore& store) {
 
 namespace {
 
-void writeSettings(Form& form, Platform& platform, SettingsStore& store) {
+// A start date in the last days would leave the next run a window of almost no draws.
+bool startDateTooLate(const Form& form, DayCount today) {
+  return form.DateTimePicker2.date() > today - kSaveMarginDays;
+}
+
+}  // namespace
+
+void writeSettingValues(Form& form, DayCount today, SettingsStore& store) {
   store.writeInteger("NeuerSchein", form.Neuerschein);
   for (int n = 1; n <= kCheckBoxes; ++n) {
     if (CheckBox* box = form.checkBox(n)) store.writeBool(checkBoxValueName(n), box->checked());
@@ -85,16 +97,11 @@ void writeSettings(Form& form, Platform& platform, SettingsStore& store) {
   store.writeString("ProxyPortEdit", form.ProxyPortEdit.text());
   store.writeString("ResultsSite", form.ResultsSiteEdit.text());
   store.writeBool("AnyCertificate", form.AnyCertificateCheckBox.checked());
-  // A start date in the last days would leave the next run a window of almost no draws.
-  if (form.DateTimePicker2.date() > platform.today() - kSaveMarginDays) {
-    (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
-  }
-  store.writeDouble("DateTimePicker2", form.DateTimePicker2.date());
+  store.writeDouble("DateTimePicker2", startDateTooLate(form, today)
+                                           ? form.DateTimePicker2.minDate()
+                                           : form.DateTimePicker2.date());
   store.writeInteger("Land", form.Land);
-  store.flush();
 }
-
-}  // namespace
 
 void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
   // The settings and the tip list are saved each on its own: a settings file that cannot be
@@ -102,14 +109,19 @@ void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
   // was written; the message names every part that was not saved.
   std::vector<std::string> failures;
   try {
-    writeSettings(form, platform, store);
+    // At closing the window's start date itself goes back, as the stored one does.
+    if (startDateTooLate(form, platform.today())) {
+      (void)form.DateTimePicker2.setDate(form.DateTimePicker2.minDate());
+    }
+    writeSettingValues(form, platform.today(), store);
+    store.flush();
   } catch (const std::exception& error) {
-    failures.push_back(std::string("The settings could not be saved: ") + error.what());
+    failures.push_back(settingsFailure(error));
   }
   try {
     saveTipList(form);
   } catch (const std::exception& error) {
-    failures.push_back(std::string("The tip list could not be saved: ") + error.what());
+    failures.push_back(tipListFailure(error));
   }
   if (failures.empty()) return;
   std::string message = failures.front();
@@ -117,40 +129,33 @@ void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
   platform.showMessage(message);
 }
 
+std::string settingsFailure(const std::exception& error) {
+  return std::string("The settings could not be saved: ") + error.what();
+}
+
+std::string tipListFailure(const std::exception& error) {
+  return std::string("The tip list could not be saved: ") + error.what();
+}
+
 void loadTipList(Form& form) {
   const std::filesystem::path path = std::filesystem::path(form.Home) / kTipListFile;
-  // Only a plain file: a pipe in its place would stop the start for ever.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  // Written back as UTF-8 without a byte-order mark at closing.
-  form.ListBox1.setLines(splitLines(decodeTipFileText(bytes.str())));
+  std::string bytes;
+  try {
+    // Only a plain file: a pipe in its place would stop the start for ever.
+    bytes = readRegularFile(path, kLargestTipList);
+  } catch (const FileAccessError&) {
+    return;
+  }
+  // Written back as UTF-8 without a byte-order mark.
+  form.ListBox1.setLines(splitLines(decodeTipFileText(bytes)));
 }
 
 void saveTipList(const Form& form) {
   const std::filesystem::path path = std::filesystem::path(form.Home) / kTipListFile;
-  const std::string text = joinLinesCrLf(form.ListBox1.lines());
   // Written beside the file and renamed over it, so a failed write never loses the old list.
   std::filesystem::path scratch = path;
   scratch += ".new";
-  std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.flush();
-  out.close();
-  std::error_code error;
-  if (!out) {
-    std::filesystem::remove(scratch, error);
-    throw std::runtime_error("Cannot write " + scratch.string());
-  }
-  std::filesystem::rename(scratch, path, error);
-  if (error) {
-    const std::string reason = error.message();
-    std::filesystem::remove(scratch, error);
-    throw std::runtime_error("Cannot replace " + path.string() + ": " + reason);
-  }
+  replaceFileAtomically(path, scratch, joinLinesCrLf(form.ListBox1.lines()));
 }
 
 }  // namespace numora

@@ -3,6 +3,9 @@
 // "tipps.txt" in Home.
 #pragma once
 
+#include <exception>
+#include <string>
+
 #include "app/settings_store.h"
 #include "form/form.h"
 #include "form/platform.h"
@@ -13,10 +16,20 @@ namespace numora {
 // Returns the stored lottery index (Daily Keno when none is stored).
 int loadSettings(Form& form, Platform& platform, SettingsStore& store);
 
-// Writes every value; an error ends the saving with a message, keeping what was written.
+// Writes every value and the tip list, as at closing; an error ends the saving of its part with
+// a message, keeping what was written.
 void saveSettings(Form& form, Platform& platform, SettingsStore& store);
 
-// The tip list file in Home: loaded when it exists, rewritten whole at closing (CR LF).
+// Every value saveSettings writes, into any store, without flushing it and without touching the
+// form (a start date in the last days is stored as the earliest date).
+void writeSettingValues(Form& form, DayCount today, SettingsStore& store);
+
+// The messages of a settings store or a tip list that could not be written.
+std::string settingsFailure(const std::exception& error);
+std::string tipListFailure(const std::exception& error);
+
+// The tip list file in Home: loaded when it is a regular file, rewritten whole (CR LF) through
+// a scratch file and a rename; a pipe or a folder in its place or its scratch file's is refused.
 void loadTipList(Form& form);
 void saveTipList(const Form& form);
 

@@ -49,6 +49,8 @@ class MemorySettingsStore : public SettingsStore {
   }
   void writeDouble(const std::string& name, double value) override { values_[name] = value; }
   bool contains(const std::string& name) const { return values_.count(name) != 0; }
+  // The same names with the same values (the autosave's test for a change).
+  bool operator==(const MemorySettingsStore& other) const { return values_ == other.values_; }
 
  private:
   template <typename T>

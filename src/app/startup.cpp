@@ -4,6 +4,7 @@
 #include "app/daruvizo.h"
 #include "app/settings_persistence.h"
 #include "draws/lottery.h"
+#include "generator/option_coupling.h"
 
 namespace numora {
 
@@ -13,7 +14,7 @@ void TForm1::FormCreate(int windowHeight) {
   form.groesse = windowHeight;
   form.sortieren = false;
   const int lotteryIndex = loadSettings(form, platform_, settings_);
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   if (form.ProxyHostEdit.text().empty()) form.ProxyPortEdit.setText("80");
   loadTipList(form);
   // The stored lottery is selected without the lottery switch: the pickers keep their design
@@ -25,14 +26,17 @@ void TForm1::FormCreate(int windowHeight) {
   form.SoundName = form.Home + "yippee.wav";
   ResultsSiteEditChange();
   (void)form.DateTimePicker1.setDate(platform_.today());
+  autosave_.start(form, platform_);
 }
 
 void TForm1::FormActivate() {
-  if (activating_) return;
+  // The start sequence runs once, when the window first shows: closing one of the program's own
+  // dialogs later changes nothing but what that dialog did.
+  if (activatedBefore_) return;
+  activatedBefore_ = true;
   activating_ = true;
   runReportingErrors([this] {
-    if (!activatedBefore_ || !rescoreShownDrawOnPickedDate(drawContext())) SpeedButton5Click();
-    activatedBefore_ = true;
+    SpeedButton5Click();
     // Show by date has just reported a missing draw file; the chart waits for the draws.
     if (std::filesystem::exists(currentDrawFile(drawContext()))) SpeedButton2Click();
     form.ComboBox1.setItemIndex(form.System);
@@ -40,8 +44,6 @@ void TForm1::FormActivate() {
     ZentorClick(UpdateTrigger::Activation);
   });
   activating_ = false;
-  // Dialogs closed while the sequence ran do not start it again.
-  platform_.reactivationPending = false;
 }
 
 std::optional<double> TForm1::FormResize(int windowHeight) {
@@ -54,6 +56,15 @@ std::optional<double> TForm1::FormResize(int windowHeight) {
 void TForm1::FormClose() {
   form.closing = true;
   SpeedButton8Click();  // a running update stops after its current pass
+  // Long work notices the close and stops; what the close saves is saved once it has.
+  if (longWork_.running()) {
+    closePending_ = true;
+    return;
+  }
+  finishClose();
+}
+
+void TForm1::finishClose() {
   saveSettings(form, platform_, settings_);
 }
 

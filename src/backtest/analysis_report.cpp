@@ -1,7 +1,6 @@
 #include "backtest/analysis_report.h"
 
-#include <fstream>
-
+#include "common/atomic_file.h"
 #include "common/text.h"
 
 namespace numora {
@@ -16,17 +15,22 @@ std::vector<std::string> hitCountReport(const BacktestTotals& totals, const std:
   return lines;
 }
 
+void noteSkippedRecords(std::vector<std::string>& lines, std::size_t skipped) {
+  if (skipped == 0) return;
+  lines.push_back(std::to_string(skipped) +
+                  (skipped == 1 ? " damaged record was" : " damaged records were") +
+                  " skipped (an impossible date or a date out of order)");
+}
+
 bool writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines) {
   const std::string text = joinLinesCrLf(lines);
   form.Memo1.setText(text);
   const std::string path = form.Home + kAnalysisFileName;
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    // A full disk shows only when the buffer is written out.
-    if (!file) return false;
+  try {
+    // A pipe in the report's place is refused at once instead of waiting for a reader.
+    replaceFileAtomically(path, path + "~", text);
+  } catch (const FileAccessError&) {
+    return false;
   }
   platform.shellOpen(path);
   return true;

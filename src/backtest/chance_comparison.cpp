@@ -2,7 +2,9 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 
+#include "backtest/chance_simulation.h"
 #include "evaluation/hit_law.h"
+#include "evaluation/prize_table.h"
 
 namespace numora {
 
@@ -37,7 +39,47 @@ std::vector<HitGroup> poolSparseHitCounts(const std::vector<std::int64_t>& obser
   return groups;
 }
 
-ChanceComparison compareWithChance(const BacktestTotals& totals) {
+namespace {
+
+bool isTipTest(BacktestKind kind) {
+  return kind == BacktestKind::SingleCalculation || kind == BacktestKind::PerDraw;
+}
+
+std::vector<double> prizesByHits(const BacktestTotals& totals) {
+  std::vector<double> prizes;
+  for (const PrizeClass& prize : prizeClasses(totals.lotteryIndex, totals.numbersPerTip)) {
+    if (prize.hits < 0) continue;
+    const auto at = static_cast<std::size_t>(prize.hits);
+    if (prizes.size() <= at) prizes.resize(at + 1, 0.0);
+    prizes[at] = static_cast<double>(prize.prize);
+  }
+  return prizes;
+}
+
+void simulate(const BacktestTotals& totals, unsigned threads, ChanceComparison& result) {
+  ChanceSimulationRequest request;
+  request.cycles = totals.scoredCycles;
+  request.groups = result.groups;
+  request.prizeByHits = prizesByHits(totals);
+  request.threads = threads;
+  const ChanceSimulationResult simulated = simulateChance(request);
+  result.chiSquared = simulated.observedChiSquared;
+  result.pValue = simulated.pValue;
+  ChanceComparison::Simulation simulation;
+  simulation.histories = simulated.simulations;
+  simulation.atLeastObserved = simulated.atLeastObserved;
+  if (simulated.winnings) {
+    simulation.observedWinnings = simulated.winnings->observed;
+    simulation.meanWinnings = simulated.winnings->mean;
+    simulation.lowWinnings = simulated.winnings->low;
+    simulation.highWinnings = simulated.winnings->high;
+  }
+  result.simulation = simulation;
+}
+
+}  // namespace
+
+ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads) {
   ChanceComparison result;
   const int picked = totals.numbersPerTip;
   result.numbersPerTip = picked;
@@ -61,6 +103,10 @@ ChanceComparison compareWithChance(const BacktestTotals& totals) {
   }
   // No parameter is estimated from the data: one degree of freedom less than the groups.
   result.degreesOfFreedom = static_cast<int>(result.groups.size()) - 1;
+  if (isTipTest(totals.kind) && !totals.scoredCycles.empty()) {
+    simulate(totals, threads, result);
+    return result;
+  }
   const boost::math::chi_squared law(result.degreesOfFreedom);
   result.pValue = boost::math::cdf(boost::math::complement(law, result.chiSquared));
   return result;

@@ -1,8 +1,12 @@
 // A back-test's hit counts set against chance: the count each hit count should reach if the
-// tips (or probes) hit the draws at random, and a chi-squared goodness-of-fit verdict.
+// tips (or probes) hit the draws at random, and a chi-squared goodness-of-fit verdict. The
+// recurrence tests compare distinct pairs of independent draws, so the chi-squared law gives
+// their p-value; the tips of one calculation share numbers, so a tip success test gets its
+// p-value from random histories instead (chance_simulation.h).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "backtest/backtest_totals.h"
@@ -26,7 +30,18 @@ struct ChanceComparison {
   bool testable = false;               // at least two groups, so the test has a verdict
   double chiSquared = 0;
   int degreesOfFreedom = 0;
-  double pValue = 1;
+  double pValue = 1;  // of the simulation when there is one, else of the chi-squared law
+  // A tip success test's random histories: their count, the observed sum's rank among them,
+  // the winnings spread.
+  struct Simulation {
+    int histories = 0;
+    std::int64_t atLeastObserved = 0;
+    std::optional<double> observedWinnings;  // per unit stake; none without a prize table
+    double meanWinnings = 0;
+    double lowWinnings = 0;  // 90 % of the random histories won between low and high
+    double highWinnings = 0;
+  };
+  std::optional<Simulation> simulation;
 };
 
 // The smallest expected count a group of hit counts may have in the test.
@@ -39,6 +54,8 @@ std::vector<HitGroup> poolSparseHitCounts(const std::vector<std::int64_t>& obser
 
 // Compares the totals of a tip success test (hit law of the tip size) or of a recurrence test
 // (the numbers two 20-number draws share) with chance.
-ChanceComparison compareWithChance(const BacktestTotals& totals);
+// A tip success test with its scored cycles is tested by simulation on `threads` threads (0:
+// every core); the result does not depend on the thread count.
+ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads = 0);
 
 }  // namespace numora

@@ -1,31 +1,13 @@
 #include "backtest/chance_page.h"
 
+#include "backtest/backtest_report.h"
 #include "backtest/chance_comparison.h"
+#include "common/grouped_number.h"
 #include "common/text.h"
 #include "evaluation/odds_text.h"
 
 namespace numora {
 namespace {
-
-const char* testName(BacktestKind kind) {
-  switch (kind) {
-    case BacktestKind::SingleCalculation:
-      return "Tip success test (one calculation)";
-    case BacktestKind::PerDraw:
-      return "Tip success test (a calculation per draw)";
-    case BacktestKind::NextDraw:
-      return "Recurrence test (next draw)";
-    case BacktestKind::SecondNextDraw:
-      return "Recurrence test (second next draw)";
-    case BacktestKind::ThirdNextDraw:
-      return "Recurrence test (third next draw)";
-    case BacktestKind::NextThreeDraws:
-      return "Recurrence test (next three draws)";
-    case BacktestKind::LastThreeDraws:
-      return "Recurrence test (last three draws)";
-  }
-  return "Back-test";
-}
 
 bool isRecurrence(BacktestKind kind) {
   return kind != BacktestKind::SingleCalculation && kind != BacktestKind::PerDraw;
@@ -36,57 +18,100 @@ std::string hitRange(const HitGroup& group) {
   return std::to_string(group.firstHits) + "-" + std::to_string(group.lastHits);
 }
 
+// "1 cycle", "2 cycles".
+std::string counted(std::int64_t count, const char* one, const char* many) {
+  return formatGrouped(count) + " " + (count == 1 ? one : many);
+}
+
 std::string title(const BacktestTotals& totals, const ChanceComparison& comparison) {
   const std::string what =
       isRecurrence(totals.kind)
-          ? " comparisons of a 20-number probe with a draw"
-          : " comparisons of a " + std::to_string(totals.numbersPerTip) + "-number tip with a draw";
-  std::string line = std::string(testName(totals.kind)) +
-                     " against chance: " + std::to_string(comparison.comparisons) + what;
-  // A tip test compares every tip of the list with the draw of every cycle.
-  if (!isRecurrence(totals.kind) && totals.cycles > 0 &&
-      comparison.comparisons % totals.cycles == 0) {
-    line += " (" + std::to_string(comparison.comparisons / totals.cycles) + " tips x " +
-            std::to_string(totals.cycles) + " cycles)";
+          ? " of a 20-number probe with a draw"
+          : " of a " + std::to_string(totals.numbersPerTip) + "-number tip with a draw";
+  std::string line = std::string(backtestName(totals.kind)) + " against chance: " +
+                     counted(comparison.comparisons, "comparison", "comparisons") + what;
+  if (totals.kind == BacktestKind::SingleCalculation && totals.scoredCycles.size() == 1) {
+    // One calculation's tips, each scored against every cycle's draw.
+    line +=
+        " (" +
+        counted(static_cast<std::int64_t>(totals.scoredCycles.front().tips.size()), "tip", "tips") +
+        " x " + counted(totals.cycles, "cycle", "cycles") + ")";
+  } else if (totals.cycles > 0) {
+    line += " (" + counted(totals.cycles, "cycle", "cycles") + ")";
   }
   return line;
 }
 
-std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison) {
+std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison,
+                                           const NumberFormat& format) {
   std::vector<std::vector<std::string>> cells;
   for (const HitGroup& group : comparison.groups) {
     for (int k = group.firstHits; k <= group.lastHits; ++k) {
       const auto at = static_cast<std::size_t>(k);
-      cells.push_back({std::to_string(k), std::to_string(comparison.observed[at]),
-                       formatFixed(comparison.expected[at], 2), hitRange(group)});
+      cells.push_back({std::to_string(k), formatAmount(comparison.observed[at], format),
+                       formatDecimals(comparison.expected[at], 2, format), hitRange(group)});
     }
   }
   return cells;
 }
 
+std::string verdictLine(const ChanceComparison& comparison) {
+  return comparison.pValue >= 0.05
+             ? "Verdict: the difference is within chance (p >= 0.05)."
+             : "Verdict: the difference is larger than chance explains (p < 0.05).";
+}
+
+std::string degreesOfFreedom(int degrees) {
+  return std::to_string(degrees) + (degrees == 1 ? " degree" : " degrees") + " of freedom";
+}
+
+std::string lawLine(const BacktestTotals& totals) {
+  if (isRecurrence(totals.kind)) {
+    return "Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric law); "
+           "expected = comparisons x chance of the hit count.";
+  }
+  const std::string law = "Law of chance: the hits of a " + std::to_string(totals.numbersPerTip) +
+                          "-number tip in a draw of 20 out of 70 (hypergeometric law); ";
+  if (totals.kind == BacktestKind::SingleCalculation) {
+    return law + "expected = tips x cycles x chance of the hit count.";
+  }
+  return law +
+         "expected = the tips of each cycle, summed over the cycles, x chance of the hit "
+         "count.";
+}
+
+// The winnings of the tips against those of random histories, per unit stake.
+std::string winningsLine(const ChanceComparison::Simulation& simulation) {
+  return "Winnings per unit stake: observed " + formatFixed(*simulation.observedWinnings, 3) +
+         "; chance gives " + formatFixed(simulation.meanWinnings, 3) +
+         " on average, 90 % of the random histories between " +
+         formatFixed(simulation.lowWinnings, 3) + " and " +
+         formatFixed(simulation.highWinnings, 3) + ".";
+}
+
 std::vector<std::string> memoLines(const BacktestTotals& totals,
                                    const ChanceComparison& comparison) {
   std::vector<std::string> lines;
+  const auto& simulation = comparison.simulation;
   if (!comparison.testable) {
     lines.push_back(
         "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
         "groups of hit counts that chance expects 5 times or more.");
-  } else {
+  } else if (simulation) {
     // The verdict first: the memo shows its first lines without scrolling.
-    lines.push_back(comparison.pValue >= 0.05
-                        ? "Verdict: the difference is within chance (p >= 0.05)."
-                        : "Verdict: the difference is larger than chance explains (p < 0.05).");
+    lines.push_back(verdictLine(comparison));
+    lines.push_back("Simulated test: X2 = " + formatFixed(comparison.chiSquared, 2) + "; " +
+                    formatGrouped(simulation->atLeastObserved) + " of " +
+                    counted(simulation->histories, "random history", "random histories") +
+                    " reached it, p = " + formatFixed(comparison.pValue, 3) + ".");
+  } else {
+    lines.push_back(verdictLine(comparison));
     lines.push_back("Chi-squared goodness of fit: X2 = " + formatFixed(comparison.chiSquared, 2) +
-                    " with " + std::to_string(comparison.degreesOfFreedom) +
-                    " degrees of freedom, p = " + formatFixed(comparison.pValue, 3) + ".");
+                    " with " + degreesOfFreedom(comparison.degreesOfFreedom) +
+                    ", p = " + formatFixed(comparison.pValue, 3) + ".");
   }
-  lines.push_back(
-      isRecurrence(totals.kind)
-          ? "Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric "
-            "law); expected = comparisons x chance of the hit count."
-          : "Law of chance: the hits of a " + std::to_string(totals.numbersPerTip) +
-                "-number tip in a draw of 20 out of 70 (hypergeometric law); "
-                "expected = tips x cycles x chance of the hit count.");
+  if (simulation && simulation->observedWinnings) lines.push_back(winningsLine(*simulation));
+  lines.push_back(lawLine(totals));
   std::string pools;
   for (const HitGroup& group : comparison.groups) {
     if (group.firstHits != group.lastHits) pools += (pools.empty() ? "" : ", ") + hitRange(group);
@@ -94,11 +119,18 @@ std::vector<std::string> memoLines(const BacktestTotals& totals,
   lines.push_back(
       "Hit counts that chance expects fewer than 5 times are pooled with their neighbours" +
       (pools.empty() ? std::string(": none needed.") : " (" + pools + ")."));
-  lines.push_back(
-      "Assumptions: every draw is 20 numbers drawn at random from 70, and the comparisons are "
-      "independent of each other. Tips of one calculation, a probe scored against several "
-      "draws and draws scored more than once are not independent, so read the verdict as a "
-      "guide.");
+  if (isRecurrence(totals.kind)) {
+    lines.push_back(
+        "Assumptions: every draw is 20 numbers drawn at random from 70, independent of the "
+        "others. Each comparison is of a distinct pair of draws, so the chi-squared law holds "
+        "for the sum.");
+  } else {
+    lines.push_back(
+        "Assumptions: every draw is 20 numbers drawn at random from 70, independent of the "
+        "other draws and of the tips. The p-value is the share of random histories (the tips of "
+        "each cycle kept, every draw replaced by a random one) whose chi-squared sum over the "
+        "same groups reaches the observed one, so tips that share numbers are allowed for.");
+  }
   return lines;
 }
 
@@ -114,7 +146,7 @@ void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last)
   }
   const ChanceComparison comparison = compareWithChance(*last);
   form.ChanceTitle.setCaption(title(*last, comparison));
-  form.ChanceGrid.setRows(rows(comparison));
+  form.ChanceGrid.setRows(rows(comparison, form.numberFormat));
   std::string memo;
   for (const auto& line : memoLines(*last, comparison)) memo += (memo.empty() ? "" : "\n") + line;
   form.ChanceMemo.setText(memo);

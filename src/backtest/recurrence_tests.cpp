@@ -141,7 +141,9 @@ std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, 
       more = end == CycleEnd::Counted;
     }
     totals.cycles = replay.cycles();
-    if (!writeAndOpenAnalysis(form, platform, recurrenceReport(totals, extremes))) {
+    std::vector<std::string> lines = recurrenceReport(totals, extremes);
+    noteSkippedRecords(lines, replay.skippedRecords());
+    if (!writeAndOpenAnalysis(form, platform, lines)) {
       throw std::runtime_error("report not written");
     }
     return totals;

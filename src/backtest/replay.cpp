@@ -5,6 +5,7 @@
 
 #include "common/day_date.h"
 #include "draws/current_draw.h"
+#include "draws/lottery.h"
 
 namespace numora {
 namespace {
@@ -41,6 +42,12 @@ bool Replay::showChosenDraw() {
   if (hadFile) {
     const auto history = context_.calculation.reader.load(path);
     firstPosition_ = form.Position;
+    // The records after the chosen draw that the steps pass over: damaged ones and earlier
+    // dates appended after newer draws.
+    const auto walk = context_.calculation.reader.walk(history, lottery(form.lotteryIndex()));
+    skipped_ = history->records.empty()
+                   ? 0
+                   : walk->passedOver(firstPosition_, history->records.size() - 1);
     const auto later = static_cast<int>(history->records.size()) - 1 - form.Position;
     progress_.emplace(form.WorkProgress, std::max(later, 1), "Back-test: 0 cycles");
   }
@@ -52,6 +59,8 @@ bool Replay::runsCycles() const {
 }
 
 bool Replay::forward() {
+  // A window closed meanwhile ends the replay as the end of the history would.
+  if (context_.form().closing) return false;
   const int before = context_.form().Position;
   prepareRead();
   stepToNextDraw(context_.draws());
@@ -80,8 +89,10 @@ void Replay::calculate() {
   prepareRead();
   RecordLimit limit(context_.calculation.reader, static_cast<std::size_t>(form.Position) + 1);
   // The start/stop button's click: the calculation runs to its end (or to a stop request of
-  // the user) before it returns.
-  startOrStopCalculation(context_.calculation, context_.state);
+  // the user) before it returns. The test's own calculations explain nothing.
+  CalculationContext inner = context_.calculation;
+  inner.explainsShortfall = false;
+  startOrStopCalculation(inner, context_.state);
   // The calculation put the normal cursor back; the test goes on.
   context_.platform().setWaitCursor(true);
 }

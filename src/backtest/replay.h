@@ -48,6 +48,8 @@ class Replay {
   // Counts a completed cycle and shows the progress beside the status panels.
   void cycleCounted();
   std::int64_t cycles() const { return cycles_; }
+  // The records after the chosen draw the steps passed over (damaged or out of order).
+  std::size_t skippedRecords() const { return skipped_; }
 
   // A calculation at the current draw that sees no later draw, run to its end.
   void calculate();
@@ -62,6 +64,7 @@ class Replay {
   int firstPosition_ = 0;
   DayCount chosen_ = 0;
   std::int64_t cycles_ = 0;
+  std::size_t skipped_ = 0;
 };
 
 }  // namespace numora

@@ -6,6 +6,7 @@
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
 #include "common/text.h"
+#include "evaluation/tip_text.h"
 
 namespace numora {
 namespace {
@@ -47,6 +48,34 @@ void addScores(const Form& form, BacktestTotals& totals) {
   }
 }
 
+// The tips of the list as sets of the numbers scoring compares.
+std::vector<NumberSet> listedTips(const Form& form) {
+  std::vector<NumberSet> tips;
+  for (const std::string& line : form.ListBox1.lines()) {
+    if (trim(line).empty()) continue;
+    const TipNumbers numbers = readTipNumbers(line, form.numbersPerTip());
+    NumberSet tip;
+    for (int i = 0; i < numbers.count; ++i) tip.add(numbers.values[static_cast<std::size_t>(i)]);
+    tips.push_back(tip);
+  }
+  return tips;
+}
+
+NumberSet shownDraw(const Form& form) {
+  NumberSet draw;
+  for (std::size_t i = 1; i < form.Zahl.size(); ++i) draw.add(form.Zahl[i]);
+  return draw;
+}
+
+// Notes the shown draw as scored against the cycle's tips, when the full check scored them all.
+void noteScoredDraw(const Form& form, ScoredCycle& cycle) {
+  std::int64_t scored = 0;
+  for (const int count : form.Statistik) scored += count;
+  if (!cycle.tips.empty() && scored == static_cast<std::int64_t>(cycle.tips.size())) {
+    cycle.draws.push_back(shownDraw(form));
+  }
+}
+
 std::vector<std::string> singleReport(const BacktestTotals& totals) {
   std::vector<std::string> lines{"Current setting brought: "};
   for (int i = 0; i <= totals.numbersPerTip; ++i) {
@@ -74,7 +103,11 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
     BacktestTotals totals;
     totals.kind = kind;
     totals.numbersPerTip = form.numbersPerTip();
-    const std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    totals.lotteryIndex = form.lotteryIndex();
+    std::vector<std::string> lines = runCycles(replay, lucky, totals);
+    // A window closed during the test shows no report of the cycles run so far.
+    if (form.closing) return std::nullopt;
+    noteSkippedRecords(lines, replay.skippedRecords());
     if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
     return totals;
   } catch (const std::exception&) {
@@ -91,13 +124,16 @@ std::optional<BacktestTotals> runSingleCalculationTest(const BacktestContext& co
                       Form& form = context.form();
                       form.random.setSeed(lucky);
                       replay.calculate();
+                      ScoredCycle scored{listedTips(form), {}};
                       if (replay.runsCycles()) {
                         // A cycle: the next draw, scored with the tips of the one calculation.
                         while (replay.forward()) {
                           addScores(form, totals);
+                          noteScoredDraw(form, scored);
                           replay.cycleCounted();
                         }
                       }
+                      totals.scoredCycles.push_back(std::move(scored));
                       totals.cycles = replay.cycles();
                       return singleReport(totals);
                     });
@@ -113,9 +149,12 @@ std::optional<BacktestTotals> runPerDrawTest(const BacktestContext& context) {
                         for (;;) {
                           form.random.setSeed(lucky);
                           replay.calculate();
+                          ScoredCycle scored{listedTips(form), {}};
                           if (!replay.forward()) break;
                           context.platform().repaint();
                           addScores(form, totals);
+                          noteScoredDraw(form, scored);
+                          totals.scoredCycles.push_back(std::move(scored));
                           replay.cycleCounted();
                         }
                       }

@@ -1,5 +1,6 @@
-// Writing a text file whole: lines ended by CR LF, written beside the target and renamed over
-// it, so a failed write never leaves a half file in place of an older one.
+// Writing a text file whole: lines ended by CR LF, written to "NAME~" beside the target and
+// renamed over it (atomic_file.h), so a failed write never leaves a half file in place of an
+// older one and a pipe in either place is refused.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +9,7 @@
 
 namespace numora {
 
-// Throws std::runtime_error with the system's error text; the scratch file is removed.
+// Throws FileAccessError (a std::runtime_error) with the system's error text.
 void writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 }  // namespace numora

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "draws/draw_caption.h"
 #include "draws/first_start_hint.h"
 #include "draws/lottery.h"
+#include "draws/lottery_dates.h"
 #include "evaluation/komplettcheck.h"
 
 namespace numora {
@@ -45,6 +47,13 @@ std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
   return context.reader.load(currentDrawFile(context));
 }
 
+// The records the steps and show by date land on: damaged records and earlier dates appended
+// after newer draws are passed over, so a step always moves to a later or an earlier date.
+std::shared_ptr<const DrawWalk> walkOf(DrawContext context,
+                                       const std::shared_ptr<const DrawHistory>& history) {
+  return context.reader.walk(history, lottery(context.form.lotteryIndex()));
+}
+
 }  // namespace
 
 bool hasCurrentDraw(const Form& form) {
@@ -67,15 +76,16 @@ void showRecord(DrawContext context, const DrawRecord& record, std::size_t index
 
 namespace {
 
-// The end of a step: the draw at Position (the last one past the end) becomes current, and the
-// picker and aktDatum follow it.
-void showStepTarget(DrawContext context, const std::vector<DrawRecord>& records) {
+// The end of a step: the record at target becomes current (none without a walkable record), and
+// the picker and aktDatum follow it.
+void showStepTarget(DrawContext context, const std::vector<DrawRecord>& records,
+                    std::optional<std::size_t> target) {
   Form& form = context.form;
-  showFirstStartHint(form, records.empty());
-  if (!records.empty()) {
-    const std::size_t index =
-        std::min<std::size_t>(static_cast<std::size_t>(form.Position), records.size() - 1);
-    showRecord(context, records[index], index, CaptionGap::Normal);
+  showFirstStartHint(form, !target);
+  if (target) {
+    showRecord(context, records[*target], *target, CaptionGap::Normal);
+  } else {
+    form.Position = 0;
   }
   form.aktDatum = form.Datum1;
   (void)form.DateTimePicker1.setDate(form.Datum1);
@@ -95,56 +105,46 @@ void showDrawByDate(DrawContext context) {
   }
   const auto history = loadHistory(context);
   const auto& records = history->records;
+  const auto walk = walkOf(context, history);
+  const auto& walked = walk->indices;
   form.aktDatum = std::round(form.DateTimePicker1.date());
 
-  showFirstStartHint(form, records.empty());
-  if (records.empty()) {
+  showFirstStartHint(form, walked.empty());
+  if (walked.empty()) {
     form.Position = 0;
   } else {
-    // The first record on or after the picked date; the last record when none is.
-    const auto found = std::find_if(records.begin(), records.end(),
-                                    [&](const DrawRecord& r) { return r.date >= form.aktDatum; });
-    const std::size_t index = found == records.end()
-                                  ? records.size() - 1
-                                  : static_cast<std::size_t>(found - records.begin());
+    // The first walked record on or after the picked date (their dates rise); the last when
+    // none is.
+    const auto found = std::partition_point(walked.begin(), walked.end(), [&](std::size_t i) {
+      return records[i].date < form.aktDatum;
+    });
+    const std::size_t index = found == walked.end() ? walked.back() : *found;
     const auto& record = records[index];
-    const bool wide = index == 0 && records.size() > 1;
+    const bool wide = index == walked.front() && walked.size() > 1;
     showRecord(context, record, index, wide ? CaptionGap::Wide : CaptionGap::Normal);
     for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
   }
 
-  // An empty file has no draw to show: the picker goes to the first draw date.
-  if (records.empty() || !form.DateTimePicker1.setDate(form.Datum1)) {
+  // A file without a draw to show: the picker goes to the first draw date.
+  if (walked.empty() || !form.DateTimePicker1.setDate(form.Datum1)) {
     (void)form.DateTimePicker1.setDate(lottery(form.lotteryIndex()).firstDrawDate);
   }
   finishChange(context);
 }
 
-bool rescoreShownDrawOnPickedDate(DrawContext context) {
-  // Show by date lands on the picked date's first draw: after the program's own dialogs that
-  // would swap a Daily Keno evening draw for the midday draw the user was not looking at.
-  Form& form = context.form;
-  const auto path = currentDrawFile(context);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  const auto history = loadHistory(context);
-  const auto& records = history->records;
-  if (form.Position < 0 || static_cast<std::size_t>(form.Position) >= records.size()) return false;
-  const DrawRecord& record = records[static_cast<std::size_t>(form.Position)];
-  const DayCount picked = std::round(form.DateTimePicker1.date());
-  if (record.date != form.Datum1 || record.date != picked) return false;
-  form.aktDatum = picked;
-  // A statistic may have left another draw's numbers in Zahl: score against the shown draw.
-  for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
-  Komplettcheck(form, context.platform);
-  return true;
-}
-
 void stepToPreviousDraw(DrawContext context) {
   Form& form = context.form;
   const auto history = loadHistory(context);
-  form.Position = std::max(form.Position - 1, 0);
-  showStepTarget(context, history->records);
+  const auto walk = walkOf(context, history);
+  const auto& walked = walk->indices;
+  std::optional<std::size_t> target;
+  if (!walked.empty()) {
+    // The last walked record before Position; the first one stays where it is.
+    const auto at = std::lower_bound(walked.begin(), walked.end(),
+                                     static_cast<std::size_t>(std::max(form.Position, 0)));
+    target = at == walked.begin() ? walked.front() : *(at - 1);
+  }
+  showStepTarget(context, history->records, target);
 }
 
 void stepToNextDraw(DrawContext context) {
@@ -155,26 +155,23 @@ void stepToNextDraw(DrawContext context) {
   if (picked < form.DateTimePicker2.date()) {
     (void)form.DateTimePicker2.setDate(picked - kStatisticsYear);
   }
-  form.Position = records.empty() ? 0 : form.Position + 1;
-  showStepTarget(context, records);
+  const auto walk = walkOf(context, history);
+  const auto& walked = walk->indices;
+  std::optional<std::size_t> target;
+  if (!walked.empty()) {
+    // The first walked record after Position; the last one stays where it is.
+    const auto after = std::upper_bound(walked.begin(), walked.end(),
+                                        static_cast<std::size_t>(std::max(form.Position, 0)));
+    target = after == walked.end() ? walked.back() : *after;
+  }
+  showStepTarget(context, records, target);
 }
 
 void switchLottery(DrawContext context) {
   Form& form = context.form;
-  if (form.lotteryIndex() == kDailyKeno) {
-    const Lottery& daily = lottery(kDailyKeno);
-    form.ZahlenFile = daily.drawFile;
-    form.DateTimePicker1.setMinDate(daily.firstDrawDate);
-    form.DateTimePicker2.setMinDate(daily.firstDrawDate);
-    (void)form.DateTimePicker2.setDate(daily.firstDrawDate);
-  } else {
-    // The limit is raised only after the date: a picker refuses dates below its limit.
-    const Lottery& atlantic = lottery(kKenoAtlantic);
-    form.ZahlenFile = atlantic.drawFile;
-    (void)form.DateTimePicker2.setDate(atlantic.firstDrawDate);
-    form.DateTimePicker1.setMinDate(atlantic.firstDrawDate);
-    form.DateTimePicker2.setMinDate(atlantic.firstDrawDate);
-  }
+  const int index = form.lotteryIndex() == kDailyKeno ? kDailyKeno : kKenoAtlantic;
+  form.ZahlenFile = lottery(index).drawFile;
+  applyLotteryDates(form, index);
   (void)form.DateTimePicker1.setDate(context.platform.today());
   clearCurrentDraw(form);
   showDrawByDate(context);

@@ -30,9 +30,6 @@ void showRecord(DrawContext context, const DrawRecord& record, std::size_t index
 
 // Makes the first draw on or after the picked date current (the last draw when none is).
 void showDrawByDate(DrawContext context);
-// The activation after one of the program's own dialogs: when the shown draw lies on the picked
-// date it stays current and the tips are scored against it again; false when it does not.
-bool rescoreShownDrawOnPickedDate(DrawContext context);
 void stepToPreviousDraw(DrawContext context);
 void stepToNextDraw(DrawContext context);
 // Selects the other lottery: its draw file, its picker limits and its latest draw; without a

@@ -1,6 +1,9 @@
 #include "draws/damaged_records.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "common/day_date.h"
 
 namespace numora {
 namespace {
@@ -16,12 +19,42 @@ bool hasValidNumbers(const DrawRecord& record) {
   return true;
 }
 
+}  // namespace
+
 bool comesAfter(const DrawRecord& record, const DrawRecord& before, const Lottery& lottery) {
   if (record.date != before.date) return record.date > before.date;
   return lottery.drawsPerDate == 2 && before.isMidday() && !record.isMidday();
 }
 
-}  // namespace
+bool hasPickableDate(const DrawRecord& record, const Lottery& lottery) {
+  // isValidDayCount is false for NaN and infinities, so the comparison sees a number.
+  return isValidDayCount(record.date) && dateOnly(record.date) >= lottery.firstDrawDate;
+}
+
+DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery) {
+  DrawWalk walk;
+  walk.indices.reserve(records.size());
+  const DrawRecord* last = nullptr;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const DrawRecord& record = records[i];
+    if (!hasPickableDate(record, lottery)) continue;
+    if (last && !comesAfter(record, *last, lottery)) continue;
+    walk.indices.push_back(i);
+    last = &record;
+  }
+  return walk;
+}
+
+std::size_t DrawWalk::passedOver(std::ptrdiff_t after, std::size_t until) const {
+  if (static_cast<std::ptrdiff_t>(until) <= after) return 0;
+  const auto first = std::upper_bound(indices.begin(), indices.end(), after,
+                                      [](std::ptrdiff_t value, std::size_t index) {
+                                        return value < static_cast<std::ptrdiff_t>(index);
+                                      });
+  const auto end = std::upper_bound(indices.begin(), indices.end(), until);
+  const auto walked = static_cast<std::size_t>(end - first);
+  return static_cast<std::size_t>(static_cast<std::ptrdiff_t>(until) - after) - walked;
+}
 
 DrawFileCheck checkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery,
                                DayCount today) {

@@ -1,7 +1,9 @@
 // Finding the records of a draw file that cannot be a draw of its lottery: an impossible date
 // (zeros left by a power loss, not a number, before the lottery's first draw, after today), a
 // date out of order, or numbers that are not 20 distinct numbers 1..70. The update run starts
-// after the last sound record and tells the user about the others.
+// after the last sound record and tells the user about the others. The walk over the history
+// (the draw steps, show by date, the statistics and the back-tests) passes over every record the
+// date picker could not show and every earlier date appended after newer draws.
 #pragma once
 
 #include <optional>
@@ -23,6 +25,26 @@ struct DrawFileCheck {
 // it (for Daily Keno an evening draw may follow the midday draw of its date).
 DrawFileCheck checkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery,
                                DayCount today);
+
+// Whether a record may follow the record before it: a later date, or for Daily Keno the evening
+// draw after the midday draw of the same date.
+bool comesAfter(const DrawRecord& record, const DrawRecord& before, const Lottery& lottery);
+
+// Whether the date picker can show the record's date: a day from the lottery's first draw date
+// up to 31.12.9999 (zeros, a date that is no number or too large cannot be shown).
+bool hasPickableDate(const DrawRecord& record, const Lottery& lottery);
+
+// The records a walk over the history steps on: each with a pickable date that comes after the
+// walked record before it. Their dates rise strictly, so no
+// walk goes round in circles.
+struct DrawWalk {
+  std::vector<std::size_t> indices;  // 0-based, ascending
+
+  // How many records in (after, until] are passed over (after = -1 for the first record).
+  std::size_t passedOver(std::ptrdiff_t after, std::size_t until) const;
+};
+
+DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery);
 
 // What the user is told about the damaged records of a file: which they are and how to remove
 // them.

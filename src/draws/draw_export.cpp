@@ -31,8 +31,19 @@ void exportDraws(DrawContext context) {
   // Read first: a missing draw file is reported and no export file is made.
   const auto history = context.reader.load(currentDrawFile(context));
   form.aktDatum = form.DateTimePicker1.date();
-  writeTextLines(*target, exportLines(history->records, dateOnly(form.DateTimePicker2.date()),
-                                      dateOnly(form.aktDatum)));
+  const DayCount end = dateOnly(form.aktDatum);
+  const DayCount start = std::min(dateOnly(form.DateTimePicker2.date()), end);
+  const auto lines = exportLines(history->records, start, end);
+  writeTextLines(*target, lines);
+  // The range comes from two pickers on two tabs: say what went into which file.
+  context.platform.showMessage(exportSummary(lines.size(), start, end, *target, form.numberFormat));
+}
+
+std::string exportSummary(std::size_t draws, DayCount start, DayCount end, const std::string& path,
+                          const NumberFormat& format) {
+  const std::string count =
+      draws == 1 ? "1 draw" : formatAmount(static_cast<long long>(draws), format) + " draws";
+  return count + " from " + formatDate(start) + " to " + formatDate(end) + " written to " + path;
 }
 
 }  // namespace numora

@@ -17,6 +17,11 @@ std::string exportLine(const DrawRecord& record);
 std::vector<std::string> exportLines(const std::vector<DrawRecord>& records, DayCount start,
                                      DayCount end);
 
+// "12 draws from 01.05.2023 to 05.05.2023 written to PATH": the summary after an export.
+std::string exportSummary(std::size_t draws, DayCount start, DayCount end, const std::string& path,
+                          const NumberFormat& format = {});
+
+// Asks for the file, writes the lines and reports the summary.
 void exportDraws(DrawContext context);
 
 }  // namespace numora

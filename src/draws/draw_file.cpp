@@ -48,6 +48,17 @@ int openRegular(const std::filesystem::path& path, int flags) {
 
 }  // namespace
 
+std::vector<DrawRecord> decodeDrawRecords(std::span<const std::uint8_t> bytes) {
+  const std::size_t whole = bytes.size() / DrawRecord::kSize;
+  std::vector<DrawRecord> records;
+  records.reserve(whole);
+  for (std::size_t i = 0; i < whole; ++i) {
+    records.push_back(
+        DrawRecord::decode(bytes.subspan(i * DrawRecord::kSize).first<DrawRecord::kSize>()));
+  }
+  return records;
+}
+
 std::filesystem::path drawFilePath(const std::string& home, const std::string& zahlenFile) {
   namespace fs = std::filesystem;
   const fs::path folder(home);
@@ -104,11 +115,7 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   if (done != bytes.size()) throw DrawFileError("Read error in \"" + path.string() + "\"");
 
   auto history = std::make_shared<DrawHistory>();
-  history->records.reserve(whole);
-  for (std::size_t i = 0; i < whole; ++i) {
-    history->records.push_back(DrawRecord::decode(std::span<const std::uint8_t, DrawRecord::kSize>(
-        bytes.data() + i * DrawRecord::kSize, DrawRecord::kSize)));
-  }
+  history->records = decodeDrawRecords(bytes);
   ++readsFromDisk_;
   path_ = path;
   size_ = size;
@@ -141,6 +148,21 @@ std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
   limitedFrom_ = history_;
   limited_ = std::move(cut);
   return limited_;
+}
+
+std::shared_ptr<const DrawWalk> DrawFileReader::walk(
+    const std::shared_ptr<const DrawHistory>& history, const Lottery& lottery) {
+  const bool cached =
+      walk_ && walkOf_.lock() == history && walkLength_ == history->records.size() &&
+      walkFirstDate_ == lottery.firstDrawDate && walkDrawsPerDate_ == lottery.drawsPerDate;
+  if (!cached) {
+    walk_ = std::make_shared<const DrawWalk>(walkDrawRecords(history->records, lottery));
+    walkOf_ = history;
+    walkLength_ = history->records.size();
+    walkFirstDate_ = lottery.firstDrawDate;
+    walkDrawsPerDate_ = lottery.drawsPerDate;
+  }
+  return walk_;
 }
 
 void DrawFileReader::invalidate() {

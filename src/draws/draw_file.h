@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "draws/damaged_records.h"
 #include "draws/draw_record.h"
 
 namespace numora {
@@ -24,6 +26,9 @@ class DrawFileError : public std::runtime_error {
 struct DrawHistory {
   std::vector<DrawRecord> records;
 };
+
+// The whole records of a draw file's bytes, in file order; a torn last record is left out.
+std::vector<DrawRecord> decodeDrawRecords(std::span<const std::uint8_t> bytes);
 
 // Home + ZahlenFile. The two spellings of a draw file's name ("VuduRO.dat", "Vuduro.dat")
 // name the same file: an existing file whose name differs only in case is used.
@@ -42,6 +47,10 @@ class DrawFileReader {
   // back-test's calculation must not see the draws after its cycle's draw.
   void limitRecords(std::optional<std::size_t> count) { limit_ = count; }
   std::optional<std::size_t> recordLimit() const { return limit_; }
+  // The walk over a history this reader answered (damaged_records.h), found once per history,
+  // length and lottery.
+  std::shared_ptr<const DrawWalk> walk(const std::shared_ptr<const DrawHistory>& history,
+                                       const Lottery& lottery);
   // How many times a file was actually read (the rest came from memory).
   int readsFromDisk() const { return readsFromDisk_; }
 
@@ -57,6 +66,12 @@ class DrawFileReader {
   std::optional<std::size_t> limit_;
   std::shared_ptr<DrawHistory> limited_;  // the last cut-off view and what it was cut from
   std::shared_ptr<const DrawHistory> limitedFrom_;
+  // A back-test's cut-off view is moved along in place, so its length is part of the key.
+  std::weak_ptr<const DrawHistory> walkOf_;
+  std::size_t walkLength_ = 0;
+  DayCount walkFirstDate_ = 0;
+  int walkDrawsPerDate_ = 0;
+  std::shared_ptr<const DrawWalk> walk_;
 
   std::shared_ptr<const DrawHistory> visible();
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/number_format.h"
 #include "common/text.h"
 #include "evaluation/prize_table.h"
 
@@ -35,8 +36,8 @@ std::string evaluationReport(const Form& form, int stakePerTip) {
   for (const PrizeClass& prize : prizeClasses(form.lotteryIndex(), form.numbersPerTip())) {
     const long long tips = count[static_cast<std::size_t>(prize.hits)];
     if (tips < 1) continue;
-    text += std::to_string(tips) + classLabel(prize.hits) + "\t" +
-            std::to_string(stakePerTip * tips * prize.prize) + "\n";
+    text += formatAmount(tips, form.numberFormat) + classLabel(prize.hits) + "\t" +
+            formatAmount(stakePerTip * tips * prize.prize, form.numberFormat) + "\n";
   }
   text += "\nwithout guarantee";
   return text;

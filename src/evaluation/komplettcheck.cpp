@@ -1,5 +1,6 @@
 #include "evaluation/komplettcheck.h"
 
+#include <algorithm>
 #include <string>
 
 #include "common/text.h"
@@ -15,6 +16,17 @@ int Komplettcheck(Form& form, Platform& platform) {
   if (!form.sortieren) return 0;
 
   form.ListBox2.clear();
+  // Blank lines leave the tip list, with or without a draw to score against.
+  for (std::size_t line = form.ListBox1.count(); line-- > 0;) {
+    if (trim(form.ListBox1.line(line)).empty()) form.ListBox1.erase(line);
+  }
+  // Twenty zeros are no draw: without a current draw nothing is scored, so nothing is priced.
+  const bool noDraw =
+      std::all_of(form.Zahl.begin() + 1, form.Zahl.end(), [](int number) { return number == 0; });
+  if (noDraw) {
+    form.StatusBar1.setPanel(0, "");
+    return 0;
+  }
   const DrawMatcher matcher(form.Zahl);
   const int numbersPerTip = form.numbersPerTip();
   int best = 0;

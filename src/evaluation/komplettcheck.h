@@ -7,7 +7,8 @@
 
 namespace numora {
 
-// Returns the best hit count (0 for an empty list, no hits, or while sortieren is false).
+// Returns the best hit count (0 for an empty list, no hits, no current draw, or while sortieren
+// is false). Without a current draw the hit list stays empty.
 int Komplettcheck(Form& form, Platform& platform);
 
 }  // namespace numora

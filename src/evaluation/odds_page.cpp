@@ -27,8 +27,8 @@ void showOdds(Form& form) {
   std::vector<std::vector<std::string>> rows;
   std::string summary;
   for (const OddsTable& table : requestedOddsTables(form)) {
-    for (auto& cells : oddsCells(table)) rows.push_back(std::move(cells));
-    summary += (summary.empty() ? "" : "\n") + oddsSummary(table);
+    for (auto& cells : oddsCells(table, form.numberFormat)) rows.push_back(std::move(cells));
+    summary += (summary.empty() ? "" : "\n") + oddsSummary(table, form.numberFormat);
   }
   form.OddsTitle.setCaption(title(form));
   form.OddsGrid.setRows(std::move(rows));

@@ -13,11 +13,12 @@ namespace numora {
 // The tables the tab shows: the numbers per tip, or every size 2..10 when asked.
 std::vector<OddsTable> requestedOddsTables(const Form& form);
 
-// Fills the title, grid and memo of the "Odds" tab from the lottery and the tip size.
+// Fills the title, grid and memo of the "Odds" tab from the lottery and the tip size, with the
+// numbers written in the form's number format.
 void showOdds(Form& form);
 
-// The tab as lines of text: the title, the column titles, one line per grid row, one summary
-// line per tip size.
+// The tab as lines of text in the plain number format: the title, the column titles, one line
+// per grid row, one summary line per tip size.
 std::vector<std::string> oddsLines(const Form& form);
 
 }  // namespace numora

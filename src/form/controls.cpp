@@ -33,6 +33,12 @@ void Control::setEnabled(bool enabled) {
   markChanged();
 }
 
+void Control::setHeld(bool held) {
+  if (held_ == held) return;
+  held_ = held;
+  markChanged();
+}
+
 Control* ControlRegistry::find(const std::string& name) const {
   for (Control* control : controls_) {
     if (control->name() == name) return control;

@@ -33,6 +33,10 @@ class Control {
   void setVisible(bool visible);
   bool enabled() const { return enabled_; }
   void setEnabled(bool enabled);
+  // Held while long work runs that the control could disturb: the window shows it disabled,
+  // whatever `enabled` says, and gives it back as it was when the work ends.
+  bool held() const { return held_; }
+  void setHeld(bool held);
 
  protected:
   void markChanged() { ++changes_; }
@@ -43,6 +47,7 @@ class Control {
   std::string hint_;
   bool visible_ = true;
   bool enabled_ = true;
+  bool held_ = false;
   std::uint64_t changes_ = 0;
 };
 
@@ -58,7 +63,13 @@ class ControlRegistry {
 };
 
 using Label = Control;
-using Button = Control;
+
+// A button: a control the user clicks, told apart from labels so the window knows what takes
+// input.
+class Button : public Control {
+ public:
+  using Control::Control;
+};
 
 class UpDown : public Control {
  public:

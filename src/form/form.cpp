@@ -98,7 +98,13 @@ Form::Form() {
   OddsAllSizesCheckBox.setHint("Show the odds of every tip size, not only the numbers per tip");
   ImportButton.setCaption("Import from Text");
   ImportButton.setHint("Import draws from a text or CSV file");
-  Memo1.setVisible(false);  // the page text of the update run is kept, not shown
+  Memo1.setVisible(false);           // the page text of the update run is kept, not shown
+  TipExplanation.setVisible(false);  // shows when a calculation ends short
+  // The back-test report's window shows once a test has written a report.
+  ReportWindow.setCaption("Back-test report");
+  ReportWindow.setVisible(false);
+  ReportOpenButton.setCaption("Open in editor");
+  ReportSaveButton.setCaption("Save as…");
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");
   SpeedButton9.setCaption("Cross sum ");

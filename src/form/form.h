@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/day_date.h"
+#include "common/number_format.h"
 #include "common/random.h"
 #include "form/controls.h"
 #include "form/string_grid.h"
@@ -93,6 +94,16 @@ struct Form {
   Button Button6{&registry, "Button6"};              // chart how often each number is tipped
   Button PrintButton{&registry, "PrintButton"};      // "Print…": the printouts and their PDFs
   Button SpeedButton4{&registry, "SpeedButton4"};    // score the tip list over the window
+
+  // ---- "Keno-Tips" tab: why the last calculation the player started found too few tips ----
+  Memo TipExplanation{&registry, "TipExplanation"};  // empty until a calculation ends short
+
+  // ---- The last back-test's report, shown in a window of its own as Analyse.txt holds it ----
+  Label ReportWindow{&registry, "ReportWindow"};  // the window: caption and whether it shows
+  Label ReportTitle{&registry, "ReportTitle"};    // the test, lottery, dates, cycles, comparisons
+  Memo ReportMemo{&registry, "ReportMemo"};       // the report's lines, read-only
+  Button ReportOpenButton{&registry, "ReportOpenButton"};  // "Open in editor"
+  Button ReportSaveButton{&registry, "ReportSaveButton"};  // "Save as…"
 
   // ---- "Options" tab, page "statistical": pool preferences and history filters ----
   CheckBox CheckBox2{&registry, "CheckBox2", false};    // prefer frequently drawn numbers
@@ -249,7 +260,7 @@ struct Form {
   // ---- Fields: tip matching ----
   std::uint8_t Gewinn = 0;          // hits of the last Zettelcheck
   std::array<int, 21> Statistik{};  // tips per hit count of the last full check
-  bool sortieren = false;           // the hit list is to be sorted
+  bool sortieren = false;           // scoring allowed: off while a calculation fills the tips
 
   // Set when the main window closes: long operations still running end without further output.
   bool closing = false;
@@ -258,9 +269,11 @@ struct Form {
   std::string Home;        // the folder of the program's files, with a trailing separator
   std::string ZahlenFile;  // the draw file name of the selected lottery
   std::string SoundName;   // the hit sound, Home + "yippee.wav"
-  int LaufMax = 100000;    // candidates per tip before a calculation gives up
-  int groesse = 0;         // the window height the page contents are scaled for
-  Random random;           // the program's one random generator
+  // How the window writes numbers (the user's locale); plain for numora-cli.
+  NumberFormat numberFormat;
+  int LaufMax = 100000;  // candidates per tip before a calculation gives up
+  int groesse = 0;       // the window height the page contents are scaled for
+  Random random;         // the program's one random generator
 
   // ---- Fields: values only the settings store keeps ----
   int System = 0;  // the cost-per-tip choice the activation restores: stored, then the latest

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/day_date.h"
 #include "form/controls.h"
@@ -41,6 +42,9 @@ class Platform {
   virtual void setWaitCursor(bool on) = 0;
   // Hands a file or web address to the desktop's "open" action without waiting.
   virtual void shellOpen(const std::string& target) = 0;
+  // The lines that explain an outcome (why a calculation found fewer tips than asked), once,
+  // when the work ends. The window shows them in the form's panels and ignores this.
+  virtual void reportDetails(const std::vector<std::string>& /*lines*/) {}
   // Starts a ".wav" file without waiting; a start while it plays restarts it.
   virtual void playSound(const std::string& path) = 0;
 
@@ -65,11 +69,6 @@ class Platform {
   virtual std::uint32_t tickCount() = 0;
   virtual WeekdayNames shortDayNames() = 0;
   virtual WeekdayNames longDayNames() = 0;
-
-  // Set when an input box or the number-choice dialog was shown: the main window becomes
-  // active again afterwards, which re-runs the activation sequence once the running handler
-  // has returned. Message boxes and file dialogs never set it.
-  bool reactivationPending = false;
 };
 
 }  // namespace numora

@@ -14,10 +14,13 @@ void ScriptedPlatform::showMessage(const std::string& text) {
   reportLine("message: " + text);
 }
 
+void ScriptedPlatform::reportDetails(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) reportLine("detail: " + line);
+}
+
 std::string ScriptedPlatform::inputBox(const std::string& caption, const std::string& prompt,
                                        const std::string& preset) {
   reportLine("input: " + caption);
-  reactivationPending = true;
   if (inputs_.empty()) return preset;
   auto answer = std::move(inputs_.front());
   inputs_.pop_front();
@@ -69,7 +72,6 @@ std::optional<std::string> ScriptedPlatform::saveFileDialog(const FileDialogRequ
 }
 
 ModalResult ScriptedPlatform::showNumberChoiceDialog() {
-  reactivationPending = true;
   if (choices_.empty()) return ModalResult::Cancel;
   ChoiceAnswer answer = std::move(choices_.front());
   choices_.pop_front();

@@ -67,6 +67,8 @@ class ScriptedPlatform : public Platform {
   PaperSize defaultPaper() override { return paper_; }
   std::optional<ImageSize> askImageSize(ImageSize preset) override;
   void saveChartImage(const Chart& chart, const std::string& path, ImageSize size) override;
+  // "detail: TEXT", a line each.
+  void reportDetails(const std::vector<std::string>& lines) override;
   DayCount now() override;
   std::uint32_t tickCount() override;
   WeekdayNames shortDayNames() override;

@@ -12,6 +12,8 @@ struct CalculationContext {
   Platform& platform;
   DrawFileReader& reader;
   TForm6& dialog;
+  // A calculation the player started explains a short outcome; one inside a back-test does not.
+  bool explainsShortfall = true;
 
   DrawContext draws() const { return DrawContext{form, platform, reader}; }
 };

@@ -1,20 +1,27 @@
 #include "generator/calculation_run.h"
 
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 
+#include "common/grouped_number.h"
 #include "evaluation/komplettcheck.h"
 #include "form/progress_display.h"
 #include "generator/comparison_table.h"
 #include "generator/generator_options.h"
 #include "generator/last_draws.h"
+#include "generator/option_coupling.h"
 #include "generator/pool_preparation.h"
+#include "generator/shortfall_explanation.h"
 #include "generator/tip_filters.h"
 #include "tips/tip_list.h"
 
 namespace numora {
 namespace {
+
+// The bar and its text move on every this many candidates.
+constexpr long long kCandidatesPerProgressStep = 100;
 
 bool stopRequested(const Form& form) {
   return form.BitBtn4.caption() != kStopCaption || form.closing;
@@ -89,9 +96,26 @@ std::string tipsFoundText(int found, int asked) {
   return "Calculation: " + std::to_string(found) + " of " + std::to_string(asked) + " tips found";
 }
 
+// The bar moves with the candidates tried against the run budget of each tip asked.
+std::string candidatesText(int found, int asked, long long tried, long long budget) {
+  return tipsFoundText(found, asked) + "; candidate " + formatGrouped(tried) + " of " +
+         formatGrouped(budget) + " for tip " + std::to_string(found + 1);
+}
+
+// The bar counts in candidates; the whole run budget of every tip asked must fit its range.
+int progressUnits(long long candidates, long long budget, int asked) {
+  const long long whole = budget * asked;
+  if (whole <= 0 || whole <= std::numeric_limits<int>::max()) return static_cast<int>(candidates);
+  return static_cast<int>(candidates * std::numeric_limits<int>::max() / whole);
+}
+
+// How the search of the asked tips ended.
+enum class SearchOutcome { AllFound, Stopped, BudgetUsedUp, PoolTooSmall };
+
 // Searches tips first..total; each gets LaufMax candidates at most.
-void searchTips(const CalculationContext& context, CalculationState& state,
-                const CandidatePool& pool, ComparisonTable& table, TipFilters& filters, int first) {
+SearchOutcome searchTips(const CalculationContext& context, CalculationState& state,
+                         const CandidatePool& pool, ComparisonTable& table, TipFilters& filters,
+                         int first) {
   Form& form = context.form;
   Platform& platform = context.platform;
   const int size = form.numbersPerTip();
@@ -101,18 +125,27 @@ void searchTips(const CalculationContext& context, CalculationState& state,
     platform.showMessage("The number pool holds only " + std::to_string(pool.distinctNumbers()) +
                          " different numbers; a tip needs " + std::to_string(size) + ".");
     form.StatusBar1.setPanel(1, giveUpLine(form));
-    return;
+    return SearchOutcome::PoolTooSmall;
   }
   Candidate candidate;
   const int asked = total - first + 1;
+  const long long budget = form.LaufMax;
   std::optional<ProgressDisplay> progress;
-  if (asked > 0) progress.emplace(form.WorkProgress, asked, tipsFoundText(0, asked));
+  if (asked > 0) {
+    progress.emplace(form.WorkProgress, progressUnits(budget * asked, budget, asked),
+                     tipsFoundText(0, asked));
+  }
   for (int t = first; t <= total; ++t) {
     long long runs = 0;
     bool accepted = false;
+    const int found = t - first;
     while (!accepted && runs < form.LaufMax && !stopRequested(form)) {
       platform.processEvents();
       ++runs;
+      if (runs % kCandidatesPerProgressStep == 0) {
+        progress->show(progressUnits(found * budget + runs, budget, asked),
+                       candidatesText(found, asked, runs, budget));
+      }
       // Half the budget gone: the consecutive pair is no longer required.
       if (runs * 2 == form.LaufMax) form.CheckBox8.setChecked(false);
       drawCandidate(candidate, size, pool, form.random);
@@ -130,12 +163,34 @@ void searchTips(const CalculationContext& context, CalculationState& state,
     form.StatusBar1.setPanel(1, withinBudget ? "Tips have been recalculated" : giveUpLine(form));
     // A stopped search, or one whose last run used up the budget, lists nothing and ends the
     // calculation.
-    if (stopRequested(form) || !withinBudget) return;
+    if (stopRequested(form)) return SearchOutcome::Stopped;
+    if (!withinBudget) return SearchOutcome::BudgetUsedUp;
     table.setRow(t, candidate);
     form.ListBox1.add(tipLine(candidate));
-    progress->show(t - first + 1, tipsFoundText(t - first + 1, asked));
+    progress->show(progressUnits((found + 1) * budget, budget, asked),
+                   tipsFoundText(found + 1, asked));
     platform.repaint();
   }
+  return SearchOutcome::AllFound;
+}
+
+// Why the search ended short, beside the tip list, in the status line's tooltip and as the
+// platform's details.
+void showShortfallExplanation(const CalculationContext& context, const CalculationState& state,
+                              SearchOutcome outcome) {
+  Form& form = context.form;
+  const std::vector<std::string> lines = explainShortfall(
+      state.rejections, readGeneratorOptions(form), outcome == SearchOutcome::PoolTooSmall);
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  form.TipExplanation.setText(text);
+  form.TipExplanation.setVisible(!text.empty());
+  std::string hint = text;
+  if (state.rejections.candidates > 0) {
+    hint += (hint.empty() ? "" : "\n\n") + rejectionSummary(state.rejections);
+  }
+  form.StatusBar1.setHint(hint);
+  context.platform.reportDetails(lines);
 }
 
 }  // namespace
@@ -162,8 +217,12 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   RunGuard guard(context, state);
   state.rejections = RejectionCounts{};
   form.StatusBar1.setHint("");
+  if (context.explainsShortfall) {
+    form.TipExplanation.setText("");
+    form.TipExplanation.setVisible(false);
+  }
   form.sortieren = false;
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   platform.setWaitCursor(true);
 
   const PickedDraw picked = rememberPickedDraw(context);
@@ -184,10 +243,10 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   form.StatusBar1.setPanel(1, "start of calculation");
   platform.repaint();
   form.PageControl1.setActivePage(kKenoTipsPage);
-  form.LaufMax = form.UpDown7.position() * 1000;
+  applyRunBudget(form);
   const LastDrawCounts lastCounts = countLastDraws(last.draws);
   TipFilters filters(form, table, lastCounts, *history);
-  searchTips(context, state, pool, table, filters, first);
+  const SearchOutcome outcome = searchTips(context, state, pool, table, filters, first);
 
   form.sortieren = true;
   platform.setWaitCursor(false);
@@ -196,6 +255,9 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   Komplettcheck(form, platform);
   form.BitBtn4.setCaption(kIdleCaption);
   if (state.rejections.candidates > 0) form.StatusBar1.setHint(rejectionSummary(state.rejections));
+  const bool endedShort =
+      outcome == SearchOutcome::BudgetUsedUp || outcome == SearchOutcome::PoolTooSmall;
+  if (endedShort && context.explainsShortfall) showShortfallExplanation(context, state, outcome);
   platform.repaint();
   guard.finished();
 }

@@ -12,13 +12,19 @@ namespace numora {
 
 struct Form;
 
+// The candidates a calculation draws per tip before it gives up, from the budget up-down's
+// position (UpDown7), which counts thousands.
+constexpr int runBudgetFromThousands(int thousands) {
+  return thousands * 1000;
+}
+
 struct GeneratorOptions {
   // ---- Tip counts and budget ----
   int numbersPerTip = 10;               // size of every calculated tip, 2..10
   int totalTips = 5;                    // the tip list is filled up to this many lines
   bool deleteBeforeCalculating = true;  // empty the tip list and start at tip 1
   int runBudgetThousands = 10;          // candidates drawn per tip before giving up, in thousands
-  int runBudget() const { return runBudgetThousands * 1000; }
+  int runBudget() const { return runBudgetFromThousands(runBudgetThousands); }
 
   // ---- Pool preferences from the statistics ----
   struct Band {

@@ -4,10 +4,24 @@
 
 namespace numora {
 
+namespace {
+constexpr std::uint32_t kLargestLuckyNumber = 99999999;
+}
+
+int proposedLuckyNumber(const Random& random) {
+  // The state read as a signed number is negative half the time; the box asks for 1..99999999.
+  // A state in that range is proposed as it is, so the number repeats the tips when typed again.
+  const auto state = static_cast<std::uint32_t>(random.seed());
+  if (state >= 1 && state <= kLargestLuckyNumber) return static_cast<int>(state);
+  return static_cast<int>(state % kLargestLuckyNumber + 1);
+}
+
 void askLuckyNumber(Form& form, Platform& platform) {
-  const std::string answer = platform.inputBox("you lucky number (1-99999999)?",
-                                               "Enter your lucky number for the random one!",
-                                               std::to_string(form.random.seed()));
+  const std::string proposal = std::to_string(proposedLuckyNumber(form.random));
+  const std::string answer = platform.inputBox(
+      "you lucky number (1-99999999)?", "Enter your lucky number for the random one!", proposal);
+  // Cancel returns the proposal: the generator keeps its state.
+  if (answer == proposal) return;
   const auto number = parseStrictInt(trim(answer));
   if (!number) return;
   form.random.setSeed(*number);

@@ -7,9 +7,12 @@
 
 namespace numora {
 
-// Asks for the lucky number with the generator's state as the preset; a whole number (blanks
-// around it allowed) becomes the state and is reported in the status line, anything else
-// changes nothing.
+// The number the box proposes: one in its own range 1..99999999 taken from the generator's state.
+int proposedLuckyNumber(const Random& random);
+
+// Asks for the lucky number with a proposal in its range as the preset; a whole number (blanks
+// around it allowed) becomes the state and is reported in the status line. Cancel, the untouched
+// proposal or anything that is no number changes nothing.
 void askLuckyNumber(Form& form, Platform& platform);
 
 }  // namespace numora

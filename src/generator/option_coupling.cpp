@@ -3,6 +3,7 @@
 #include "generator/option_coupling.h"
 
 #include "form/form.h"
+#include "generator/generator_options.h"
 
 namespace numora {
 
@@ -27,7 +28,7 @@ void capOddByEven(Form& form) {
 
 void applyRunBudget(Form& form) {
   // The position after the change: the new budget applies from the next candidate on.
-  form.LaufMax = form.UpDown7.position() * 1000;
+  form.LaufMax = runBudgetFromThousands(form.UpDown7.position());
 }
 
 }  // namespace numora

@@ -1,7 +1,9 @@
 #include "generator/pool_preparation.h"
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "common/text.h"
 #include "generator/band_bounds.h"
@@ -16,22 +18,36 @@ namespace {
 // change nothing a user could tell and would only exhaust the memory.
 constexpr int kHighestDialogWeight = 100000;
 
-using Statistic = void (*)(DrawContext);
-
-struct ValueRange {
-  std::int64_t lo = 0;
-  std::int64_t hi = 0;
+// What a statistic gives the pool: its values as its chart shows them, the first at x = 1, and
+// the range of the chart's value axis.
+struct StatisticValues {
+  std::vector<int> bars;
+  AxisRange range;
 };
 
-// The statistic's range is its chart's value axis: a fixed axis gives its minimum and maximum,
-// the automatic axis spans 0 to the largest bar.
-ValueRange chartRange(const Chart& chart) {
-  if (!chart.leftAxis().automatic) {
-    return {std::llround(chart.leftAxis().min), std::llround(chart.leftAxis().max)};
-  }
-  double largest = 0;
-  for (const auto& bar : chart.series(2).bars) largest = std::max(largest, bar.y);
-  return {0, std::llround(largest)};
+// Runs a statistic as its button does (the window shows it); nothing without a draw file.
+using Statistic = std::optional<StatisticValues> (*)(DrawContext);
+
+std::optional<StatisticValues> numberDistribution(DrawContext context) {
+  const auto distribution = runNumberDistribution(context);
+  if (!distribution) return std::nullopt;
+  const auto counts = std::span<const int>(distribution->counts).subspan(1);
+  return StatisticValues{{counts.begin(), counts.end()}, fixedAxisRange(counts)};
+}
+
+std::optional<StatisticValues> overdueNumbers(DrawContext context) {
+  const auto gaps = runOverdueNumbers(context);
+  if (!gaps) return std::nullopt;
+  const auto values = std::span<const int>(*gaps).subspan(1);
+  return StatisticValues{{values.begin(), values.end()}, fixedAxisRange(values)};
+}
+
+template <GroupKind kind>
+std::optional<StatisticValues> groups(DrawContext context) {
+  const auto counts = runGroupSearch(context, kind);
+  if (!counts) return std::nullopt;
+  const auto bars = groupBars(*counts, kind);
+  return StatisticValues{{bars.begin(), bars.end()}, groupValueRange(*counts, kind)};
 }
 
 class PoolBuilder {
@@ -44,28 +60,27 @@ class PoolBuilder {
     context_.platform.repaint();
   }
 
-  // Runs a statistic with its status text; the chart tab shows it.
+  // Runs a statistic with its status text and keeps its values; the chart tab shows it.
   void compute(const char* text, Statistic statistic) {
     status(text);
-    statistic(context_.draws());
+    values_ = statistic(context_.draws()).value_or(StatisticValues{});
     form_.PageControl1.setActivePage(kChartPage);
     context_.platform.repaint();
     // The statistic put the normal cursor back.
     context_.platform.setWaitCursor(true);
   }
 
-  ValueRange range() const { return chartRange(form_.Chart1); }
+  AxisRange range() const { return values_.range; }
 
-  // Adds the groupSize numbers of every chart entry whose value lies in the band (the lower
-  // bound exclusive or inclusive), taking only groups within 1..70.
+  // Adds the groupSize numbers of every value of the statistic that lies in the band (the
+  // lower bound exclusive or inclusive), taking only groups within 1..70.
   void addBand(std::int64_t min, std::int64_t max, bool minIncluded, int groupSize, int times,
                bool oneBlank) {
     status(bandLine(min, max, pool_.size(), oneBlank));
-    const auto& bars = form_.Chart1.series(2).bars;
-    for (std::size_t e = 0; e < bars.size(); ++e) {
-      const double v = bars[e].y;
-      const bool above = minIncluded ? v >= static_cast<double>(min) : v > static_cast<double>(min);
-      if (!above || v > static_cast<double>(max)) continue;
+    for (std::size_t e = 0; e < values_.bars.size(); ++e) {
+      const std::int64_t v = values_.bars[e];
+      const bool above = minIncluded ? v >= min : v > min;
+      if (!above || v > max) continue;
       const int first = static_cast<int>(e) + 1;
       if (first + groupSize - 1 > CandidatePool::kHighest) continue;
       for (int i = 0; i < groupSize; ++i) pool_.add(first + i, times);
@@ -101,6 +116,7 @@ class PoolBuilder {
   const CalculationContext& context_;
   Form& form_;
   CandidatePool& pool_;
+  StatisticValues values_;
 };
 
 void addDraw(CandidatePool& pool, const DrawNumbers& numbers) {
@@ -118,11 +134,11 @@ void addStatistics(PoolBuilder& build, const GeneratorOptions& options) {
   };
   const GroupRow rows[] = {
       {options.pairs, 2, "Calculation of pair production", "Calculation of pair production",
-       countPairs, false},
+       groups<GroupKind::Pairs>, false},
       {options.triples, 3, "Calculation of triplet formation",
-       "Berechnung der Dreiergruppenbildung", countTriples, false},
+       "Berechnung der Dreiergruppenbildung", groups<GroupKind::Triples>, false},
       {options.fourGroups, 4, "Calculation of the four group formation",
-       "Calculation of the four group formation", countFourGroups, true},
+       "Calculation of the four group formation", groups<GroupKind::FourGroups>, true},
   };
   for (const GroupRow& row : rows) {
     if (row.preference.frequent) {
@@ -130,23 +146,23 @@ void addStatistics(PoolBuilder& build, const GeneratorOptions& options) {
       build.frequentGroups(row.size);
     }
     if (row.preference.rare) {
-      // The rare row reuses the chart its frequent partner left.
+      // The rare row reuses the values its frequent partner computed.
       if (!row.preference.frequent) build.compute(row.rareText, row.statistic);
       build.rareGroups(row.size, row.rareOneBlank);
     }
   }
   if (options.frequentNumbers.on) {
-    build.compute("Calculation of the number distribution", chartNumberDistribution);
+    build.compute("Calculation of the number distribution", numberDistribution);
     build.upperNumbers(options.frequentNumbers.percent, false);
   }
   if (options.rareNumbers.on) {
     if (!options.frequentNumbers.on) {
-      build.compute("Calculation of the number distribution", chartNumberDistribution);
+      build.compute("Calculation of the number distribution", numberDistribution);
     }
     build.lowerNumbers(options.rareNumbers.percent);
   }
   if (options.overdueNumbers.on) {
-    build.compute("Calculation of the outstanding numbers", chartOverdueNumbers);
+    build.compute("Calculation of the outstanding numbers", overdueNumbers);
     build.upperNumbers(options.overdueNumbers.percent, true);
   }
 }

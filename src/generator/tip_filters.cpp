@@ -153,11 +153,14 @@ bool TipFilters::Secheroderfuenfer(const Candidate& candidate, int threshold) {
       (void)form_.DateTimePicker2.setDate(form_.DateTimePicker2.minDate());
     }
   }
-  // The filter leaves the statistics chart empty; touched only when it is not, so the window
-  // does not redraw the chart for every candidate.
-  Chart& chart = form_.Chart1;
-  if (!chart.series(2).active || chart.series(1).active || !chart.series(2).bars.empty()) {
-    startStatisticsChart(chart);
+  // The filter leaves the statistics chart empty: emptied once, at the first candidate, and only
+  // when it is not, so the window does not redraw the chart for every candidate.
+  if (!statisticsChartEmptied_) {
+    Chart& chart = form_.Chart1;
+    if (!chart.series(2).active || chart.series(1).active || !chart.series(2).bars.empty()) {
+      startStatisticsChart(chart);
+    }
+    statisticsChartEmptied_ = true;
   }
   return passesScan(candidate, form_.DateTimePicker2.date(), threshold);
 }

@@ -67,6 +67,7 @@ class TipFilters {
   const ComparisonTable& table_;
   const LastDrawCounts& lastDraws_;
   const DrawHistorySets& history_;
+  bool statisticsChartEmptied_ = false;
 };
 
 }  // namespace numora

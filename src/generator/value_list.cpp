@@ -1,12 +1,10 @@
 // Value lists: the ticks and weights of the number-choice dialog in a ".hlw" file of 70 lines.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 
+#include "common/atomic_file.h"
 #include "common/text.h"
+#include "common/text_file.h"
 #include "generator/value_list.h"
 #include "generator/zahlenwahl.h"
 
@@ -14,6 +12,8 @@ namespace numora {
 namespace {
 
 constexpr int kHighestWeight = 1400;  // the candidate pool holds 1400 entries
+// 70 short lines; a file this large is no value list.
+constexpr std::uintmax_t kLargestValueList = 1u << 20;
 
 FileDialogRequest valueListDialog(Platform& platform) {
   const CivilDate today = decodeDate(platform.today());
@@ -63,19 +63,12 @@ void TForm6::SpeedButton2Click(Platform& platform) {
 }
 
 void writeValueListFile(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  const std::string text = joinLinesCrLf(lines);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) throw std::runtime_error("Cannot write the file \"" + path + "\"");
+  // Written beside the file and renamed over it: a failed write keeps the old list whole.
+  writeTextLines(path, lines);
 }
 
 std::vector<std::string> readValueListFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot open the file \"" + path + "\"");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return splitLines(text.str());
+  return splitLines(readRegularFile(path, kLargestValueList));
 }
 
 }  // namespace numora

@@ -12,7 +12,10 @@ namespace numora {
 // the candidate pool; "1" for a line that is no whole number (a hand-edited "2.5", "abc").
 std::string valueListWeight(std::string_view line);
 
+// Replaces the file whole (scratch file "NAME~", sync, rename); throws std::runtime_error.
 void writeValueListFile(const std::string& path, const std::vector<std::string>& lines);
+// Only a regular file of sane size is read (a pipe is refused at once); throws
+// std::runtime_error.
 std::vector<std::string> readValueListFile(const std::string& path);
 
 }  // namespace numora

@@ -131,14 +131,28 @@ class UpdateRun {
     }
 
     appender.close();
+    // The progress text ends with what the run added, also when no month was due.
+    const std::string summary = addedSummary();
+    if (progress) progress->show(monthsDue, summary);
     progress.reset();
+    form_.WorkProgress.setCaption(summary);
     running.end();
     // A window that closed during the run shows nothing more.
     if (form_.closing) return;
     form_.Label35.setCaption(form_.Label29.caption());
     form_.sortieren = true;
     showDrawByDate(DrawContext{form_, c_.platform, c_.reader});
-    showEvaluationReport(form_, c_.platform);
+    // A run that found nothing new has nothing to report: a failure is reported by its caller.
+    if (added_ == 0) return;
+    c_.platform.showMessage(summary + "\n\n" + evaluationReport(form_, stakePerTip(form_)));
+  }
+
+  // "12 draws added, 01.12.2026 – 06.12.2026": what the run stored, first and last date.
+  std::string addedSummary() const {
+    if (added_ == 0) return "No new draws";
+    if (added_ == 1) return "1 draw added, " + formatDate(firstAdded_);
+    return formatAmount(added_, form_.numberFormat) + " draws added, " + formatDate(firstAdded_) +
+           " \u2013 " + formatDate(last_->date);
   }
 
   // The last sound draw of the file is where the run goes on; damaged records (zeros after a
@@ -244,6 +258,7 @@ class UpdateRun {
     form_.Label35.setCaption(form_.Label29.caption());
     form_.Label13.setCaption(crossSumCaption(record));
     appender.append(record);
+    if (added_++ == 0) firstAdded_ = date;
     last_ = record;
     form_.aktDatum = date;
     c_.platform.repaint();
@@ -257,6 +272,8 @@ class UpdateRun {
   DayCount day_ = 0;
   std::optional<DrawRecord> last_;
   DrawRecord template_;
+  int added_ = 0;
+  DayCount firstAdded_ = 0;
 };
 
 }  // namespace

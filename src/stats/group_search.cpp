@@ -27,6 +27,18 @@ constexpr GroupSearchKind kPairs{2, 69, 69, true, " draws was found ", " pairs !
 constexpr GroupSearchKind kTriples{3, 68, 68, true, " draws was found  ", " three!"};
 constexpr GroupSearchKind kFours{4, 68, 70, false, "  draws was found ", " four!"};
 
+const GroupSearchKind& searchKind(GroupKind kind) {
+  switch (kind) {
+    case GroupKind::Pairs:
+      return kPairs;
+    case GroupKind::Triples:
+      return kTriples;
+    case GroupKind::FourGroups:
+      break;
+  }
+  return kFours;
+}
+
 // The probe tip of the group starting at first, as the tip matching reads it.
 std::string probeTip(int first, int size) {
   std::string tip;
@@ -56,38 +68,6 @@ void countInDamagedDraw(const DrawRecord& record, int groupSize, int lastFirst,
       ++counts.found;
     }
   }
-}
-
-void search(DrawContext context, const GroupSearchKind& kind) {
-  const auto window = openStatisticsWindow(context, false);
-  if (!window) return;
-  WaitCursor wait(context.platform);
-  Form& form = context.form;
-  Chart& chart = form.Chart1;
-  startStatisticsChart(chart);
-  const GroupCounts counts = countGroups(*window, kind.size, kind.lastFirst);
-
-  const auto bars =
-      std::span<const int>(counts.counters).first(static_cast<std::size_t>(kind.bars) + 1);
-  addCountBars(chart, bars, false);
-  if (kind.fixedAxis) {
-    fixValueAxis(chart, bars.subspan(1));
-  } else {
-    chart.setLeftAxisAutomatic();
-  }
-  chart.setBottomTitle("at " + std::to_string(counts.draws) + kind.drawsWasFound +
-                       std::to_string(counts.found) + kind.titleEnd);
-
-  // As after the literal search: the window's last draw in Zahl, the last probe's hits.
-  const DrawRecord* last = nullptr;
-  for (const auto& record : window->history->records) {
-    if (window->contains(record)) last = &record;
-  }
-  if (last) {
-    for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = last->numbers[i];
-    Zettelcheck(form, probeTip(kind.lastFirst, kind.size));
-  }
-  form.PageControl1.setActivePage(kChartPage);
 }
 
 }  // namespace
@@ -122,14 +102,66 @@ GroupCounts countGroups(const StatisticsWindow& window, int groupSize, int lastF
   return counts;
 }
 
+GroupCounts countGroups(const StatisticsWindow& window, GroupKind kind) {
+  const GroupSearchKind& search = searchKind(kind);
+  return countGroups(window, search.size, search.lastFirst);
+}
+
+std::span<const int> groupBars(const GroupCounts& counts, GroupKind kind) {
+  return std::span<const int>(counts.counters)
+      .subspan(1, static_cast<std::size_t>(searchKind(kind).bars));
+}
+
+AxisRange groupValueRange(const GroupCounts& counts, GroupKind kind) {
+  const auto bars = groupBars(counts, kind);
+  return searchKind(kind).fixedAxis ? fixedAxisRange(bars) : automaticAxisRange(bars);
+}
+
+void fillGroupChart(Chart& chart, const GroupCounts& counts, GroupKind kind) {
+  const GroupSearchKind& search = searchKind(kind);
+  startStatisticsChart(chart);
+  const auto bars =
+      std::span<const int>(counts.counters).first(static_cast<std::size_t>(search.bars) + 1);
+  addCountBars(chart, bars, false);
+  if (search.fixedAxis) {
+    fixValueAxis(chart, bars.subspan(1));
+  } else {
+    chart.setLeftAxisAutomatic();
+  }
+  chart.setBottomTitle("at " + std::to_string(counts.draws) + search.drawsWasFound +
+                       std::to_string(counts.found) + search.titleEnd);
+}
+
+std::optional<GroupCounts> runGroupSearch(DrawContext context, GroupKind kind) {
+  const auto window = openStatisticsWindow(context, false);
+  if (!window) return std::nullopt;
+  WaitCursor wait(context.platform);
+  Form& form = context.form;
+  const GroupSearchKind& search = searchKind(kind);
+  const GroupCounts counts = countGroups(*window, kind);
+  fillGroupChart(form.Chart1, counts, kind);
+
+  // As after the literal search: the window's last draw in Zahl, the last probe's hits.
+  const DrawRecord* last = nullptr;
+  for (const auto& record : window->history->records) {
+    if (window->contains(record)) last = &record;
+  }
+  if (last) {
+    for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = last->numbers[i];
+    Zettelcheck(form, probeTip(search.lastFirst, search.size));
+  }
+  form.PageControl1.setActivePage(kChartPage);
+  return counts;
+}
+
 void countPairs(DrawContext context) {
-  search(context, kPairs);
+  (void)runGroupSearch(context, GroupKind::Pairs);
 }
 void countTriples(DrawContext context) {
-  search(context, kTriples);
+  (void)runGroupSearch(context, GroupKind::Triples);
 }
 void countFourGroups(DrawContext context) {
-  search(context, kFours);
+  (void)runGroupSearch(context, GroupKind::FourGroups);
 }
 
 }  // namespace numora

@@ -1,14 +1,12 @@
 #include "stats/number_distribution.h"
 
-#include <array>
+#include <algorithm>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "common/rounding.h"
 #include "form/wait_cursor.h"
 #include "stats/statistics_chart.h"
-#include "stats/statistics_window.h"
 
 namespace numora {
 namespace {
@@ -36,58 +34,75 @@ std::string averageText(double sum, double count) {
 
 }  // namespace
 
-void chartNumberDistribution(DrawContext context) {
-  const auto window = openStatisticsWindow(context, true);
-  if (!window) return;
-  WaitCursor wait(context.platform);
-  Chart& chart = context.form.Chart1;
-  std::array<int, 71> counts{};
-  double draws = 0;
-  double crossSums = 0;
-  startStatisticsChart(chart);
-  for (const auto& record : window->history->records) {
-    if (!window->contains(record)) continue;
+NumberDistribution countNumbers(const StatisticsWindow& window) {
+  NumberDistribution distribution;
+  for (const auto& record : window.history->records) {
+    if (!window.contains(record)) continue;
     for (const auto number : record.numbers) {
-      if (number >= 1 && number <= 70) ++counts[number];
+      if (number >= 1 && number <= 70) ++distribution.counts[number];
     }
-    crossSums += crossSumOfGameNumbers(record);
-    ++draws;
+    distribution.crossSums += crossSumOfGameNumbers(record);
+    ++distribution.draws;
   }
-  addCountBars(chart, counts, true);
-  fixValueAxis(chart, std::span<const int>(counts).subspan(1));
+  return distribution;
+}
+
+CrossSumDistribution countCrossSums(const StatisticsWindow& window) {
+  CrossSumDistribution distribution;
+  distribution.counts.assign(kHighestCrossSum + 1, 0);
+  distribution.smallest = kNoSmallestYet;
+  for (const auto& record : window.history->records) {
+    if (!window.contains(record)) continue;
+    const int sum = crossSumOfGameNumbers(record);
+    ++distribution.counts[static_cast<std::size_t>(sum)];
+    distribution.smallest = std::min(distribution.smallest, sum);
+    distribution.largest = std::max(distribution.largest, sum);
+    ++distribution.draws;
+    distribution.crossSums += sum;
+  }
+  return distribution;
+}
+
+void fillNumberChart(Chart& chart, const NumberDistribution& distribution) {
+  startStatisticsChart(chart);
+  addCountBars(chart, distribution.counts, true);
+  fixValueAxis(chart, std::span<const int>(distribution.counts).subspan(1));
   // Without a draw there is no average: the title keeps its text.
-  if (draws > 0) {
-    chart.setBottomTitle("number distribution     draw: " + countText(draws) +
-                         "    cross sum: " + averageText(crossSums, draws));
+  if (distribution.draws > 0) {
+    chart.setBottomTitle(
+        "number distribution     draw: " + countText(distribution.draws) +
+        "    cross sum: " + averageText(distribution.crossSums, distribution.draws));
   }
+}
+
+void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
+  startStatisticsChart(chart);
+  for (int sum = distribution.smallest; sum <= distribution.largest; ++sum) {
+    chart.addBar(2, sum, distribution.counts[static_cast<std::size_t>(sum)]);
+  }
+  chart.setLeftAxisAutomatic();
+  chart.setBottomTitle("Cross-sum distribution     Draws: " + countText(distribution.draws) +
+                       "    Cross-sum: " + averageText(distribution.crossSums, distribution.draws));
+}
+
+std::optional<NumberDistribution> runNumberDistribution(DrawContext context) {
+  const auto window = openStatisticsWindow(context, true);
+  if (!window) return std::nullopt;
+  WaitCursor wait(context.platform);
+  const NumberDistribution distribution = countNumbers(*window);
+  fillNumberChart(context.form.Chart1, distribution);
+  return distribution;
+}
+
+void chartNumberDistribution(DrawContext context) {
+  (void)runNumberDistribution(context);
 }
 
 void chartCrossSumDistribution(DrawContext context) {
   const auto window = openStatisticsWindow(context, false);
   if (!window) return;
   WaitCursor wait(context.platform);
-  Chart& chart = context.form.Chart1;
-  int smallest = kNoSmallestYet;
-  int largest = 0;
-  double draws = 0;
-  double crossSums = 0;
-  startStatisticsChart(chart);
-  std::vector<int> counts(kHighestCrossSum + 1, 0);
-  for (const auto& record : window->history->records) {
-    if (!window->contains(record)) continue;
-    const int sum = crossSumOfGameNumbers(record);
-    ++counts[static_cast<std::size_t>(sum)];
-    smallest = std::min(smallest, sum);
-    largest = std::max(largest, sum);
-    ++draws;
-    crossSums += sum;
-  }
-  for (int sum = smallest; sum <= largest; ++sum) {
-    chart.addBar(2, sum, counts[static_cast<std::size_t>(sum)]);
-  }
-  chart.setLeftAxisAutomatic();
-  chart.setBottomTitle("Cross-sum distribution     Draws: " + countText(draws) +
-                       "    Cross-sum: " + averageText(crossSums, draws));
+  fillCrossSumChart(context.form.Chart1, countCrossSums(*window));
 }
 
 }  // namespace numora

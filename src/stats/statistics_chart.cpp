@@ -4,6 +4,18 @@
 
 namespace numora {
 
+AxisRange fixedAxisRange(std::span<const int> values) {
+  if (values.empty()) return {};
+  const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
+  return {*smallest, *largest};
+}
+
+AxisRange automaticAxisRange(std::span<const int> values) {
+  int largest = 0;
+  for (const int value : values) largest = std::max(largest, value);
+  return {0, largest};
+}
+
 bool isPrimeColoured(int number) {
   static constexpr int kPrimes[] = {1,  2,  3,  5,  7,  11, 13, 17, 19, 23,
                                     29, 31, 37, 41, 43, 47, 53, 59, 61, 67};
@@ -26,10 +38,10 @@ void addCountBars(Chart& chart, std::span<const int> counts, bool primeColouring
 }
 
 void fixValueAxis(Chart& chart, std::span<const int> values) {
-  const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
+  const AxisRange range = fixedAxisRange(values);
   chart.setLeftAxisMinimum(0);
-  chart.setLeftAxisMaximum(*largest);
-  chart.setLeftAxisMinimum(*smallest);
+  chart.setLeftAxisMaximum(range.max);
+  chart.setLeftAxisMinimum(range.min);
   chart.setLeftAxisFixed();
 }
 

@@ -17,6 +17,18 @@ constexpr const char* kOtherLegend = "other numbers";
 // What the bars of a statistic count: draws, or for the overdue numbers the draws since.
 constexpr const char* kCountsDraws = "draws";
 constexpr const char* kCountsDrawsSince = "draws since last drawn";
+// The tip distribution counts the tips of the tip list that hold a number.
+constexpr const char* kCountsTips = "tips";
+
+// The range a statistic's value axis shows.
+struct AxisRange {
+  int min = 0;
+  int max = 0;
+};
+// A fixed axis: from the smallest to the largest of the values (0..0 for none).
+AxisRange fixedAxisRange(std::span<const int> values);
+// The automatic axis: from 0 to the largest of the values.
+AxisRange automaticAxisRange(std::span<const int> values);
 
 // 1 and the primes up to 70.
 bool isPrimeColoured(int number);

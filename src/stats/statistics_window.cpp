@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "draws/lottery.h"
+
 namespace numora {
 namespace {
 constexpr DayCount kFallbackDays = 365;
@@ -28,6 +30,15 @@ std::optional<StatisticsWindow> openStatisticsWindow(DrawContext context, bool i
   window.includesStart = includesStart;
   form.aktDatum = window.start;
   window.history = context.reader.load(path);
+  // Damaged records and earlier dates appended after newer draws are no draws of the window:
+  // the statistics see the records the draw steps walk.
+  const auto walk = context.reader.walk(window.history, lottery(form.lotteryIndex()));
+  if (walk->indices.size() != window.history->records.size()) {
+    auto walked = std::make_shared<DrawHistory>();
+    walked->records.reserve(walk->indices.size());
+    for (const std::size_t i : walk->indices) walked->records.push_back(window.history->records[i]);
+    window.history = std::move(walked);
+  }
   return window;
 }
 

@@ -11,6 +11,7 @@
 namespace numora {
 
 struct StatisticsWindow {
+  // The walked records of the history (damaged records left out), in file order.
   std::shared_ptr<const DrawHistory> history;
   DayCount start = 0;
   DayCount end = 0;

@@ -28,7 +28,7 @@ std::array<int, 71> countTipNumbers(const std::vector<std::string>& tips) {
 void chartTipDistribution(Form& form, Platform& platform) {
   WaitCursor wait(platform);
   Chart& chart = form.Chart1;
-  startStatisticsChart(chart);
+  startStatisticsChart(chart, kCountsTips);
   const auto counts = countTipNumbers(form.ListBox1.lines());
   addCountBars(chart, counts, true);
   fixValueAxis(chart, std::span<const int>(counts).subspan(1));

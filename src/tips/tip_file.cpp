@@ -1,13 +1,10 @@
 #include "tips/tip_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
+#include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/text_file.h"
 #include "tips/tip_file_encoding.h"
@@ -20,10 +17,6 @@ constexpr int kMostTips = 120;
 // A tip list of 120 tips is a few kilobytes; anything this large is no tip file.
 constexpr std::uintmax_t kLargestTextFile = 16u << 20;
 
-std::runtime_error fileError(const std::string& what, const std::filesystem::path& path) {
-  return std::runtime_error(what + " \"" + path.string() + "\": " + std::strerror(errno));
-}
-
 }  // namespace
 
 std::vector<std::string> decodeTextLines(std::string_view bytes) {
@@ -31,24 +24,7 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::filesystem::path& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const auto status = fs::status(path, error);
-  if (error) {
-    throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + error.message());
-  }
-  if (!fs::is_regular_file(status)) {
-    throw std::runtime_error("Cannot open file \"" + path.string() + "\". It is no regular file.");
-  }
-  if (fs::file_size(path, error) > kLargestTextFile) {
-    throw std::runtime_error("Cannot read file \"" + path.string() + "\". It is too large.");
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw fileError("Cannot open file", path);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw fileError("Read error in", path);
-  return decodeTextLines(bytes.str());
+  return decodeTextLines(readRegularFile(path, kLargestTextFile));
 }
 
 std::string proposedTipFileName(DayCount pickedDate) {

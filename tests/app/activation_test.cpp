@@ -25,57 +25,62 @@ TEST_F(ActivationTest, FirstActivationShowsTheLatestDrawAndScoresTheTips) {
   EXPECT_EQ(form().Preis, 1.0 * 5 * 5);
 }
 
-// Closing one of the program's own dialogs re-runs the activation; the draw the user looks at
-// stays when it lies on the picked date, and the tips are scored against it.
-TEST_F(ActivationTest, AfterItsOwnDialogsTheShownDrawOfThePickedDateStays) {
-  const auto draws = test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 10), true);
+// The start sequence runs once, when the window first shows. Closing one of the program's own
+// dialogs changes nothing but what the dialog did: no show by date, no number distribution over
+// a chart the user was looking at, no update run and no report.
+TEST_F(ActivationTest, ClosingItsOwnDialogsDoesNotStartItAgain) {
+  const auto draws = test::generateHistory(encodeDate(2023, 6, 1), encodeDate(2023, 6, 19), true);
   home.writeDraws("Vuduro.dat", draws);
   home.writeBytes("tipps.txt", "01,02,03\r\n");
+  // After 19:00 the activation's update run asks the results site for today's draws.
+  platform.fixClock(encodeDate(2023, 6, 20) + 20.0 / 24);
   struct Case {
     const char* what;
-    std::function<void(TForm1&)> before;
     std::function<void(TForm1&)> dialog;
-    int position;
   };
-  const auto numberChoice = [this](TForm1& window) {
-    window.form.ListBox1.setItemIndex(0);
-    platform.queueChoice({ModalResult::Cancel, {}});
-    window.SpeedEditClick();
+  const auto numberChoice = [this](ModalResult result) {
+    return [this, result](TForm1& window) {
+      window.form.ListBox1.setItemIndex(0);
+      platform.queueChoice({result, {}});
+      window.SpeedEditClick();
+    };
   };
-  const auto luckyNumber = [this](TForm1&) { platform.inputBox("Lucky Number", "?", ""); };
   const Case cases[] = {
-      {"the evening draw after the number-choice dialog", [](TForm1&) {}, numberChoice, 19},
-      {"the evening draw after an input box", [](TForm1&) {}, luckyNumber, 19},
-      {"the midday draw, with the evening numbers left in Zahl by a pair search",
-       [](TForm1& window) {
-         window.SpeedButton6Click();
-         window.Button2Click();
-       },
-       numberChoice, 18},
-      {"another picked date: show by date takes its first draw",
-       [](TForm1& window) { (void)window.form.DateTimePicker1.setDate(encodeDate(2023, 6, 5)); },
-       luckyNumber, 8},
+      {"the number-choice dialog closed with Abort", numberChoice(ModalResult::Abort)},
+      {"the number-choice dialog closed with Cancel", numberChoice(ModalResult::Cancel)},
+      {"the lucky-number box, cancelled",
+       [this](TForm1& window) {
+         platform.queueInput(std::nullopt);
+         window.handlers().at("SpeedButton13Click")();
+       }},
+      {"an input box", [this](TForm1&) { platform.inputBox("Lucky Number", "?", ""); }},
+      {"a message box", [this](TForm1&) { platform.showMessage("a message"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     create();
+    auto site = std::make_unique<test::FakeResultsSite>();
+    site->publish(true, draws);
+    const test::FakeResultsSite& requests = *site;
+    form1->setHttpClient(std::move(site));
+    form().ResultsSiteEdit.setText("https://results.test");
     form1->handle([&] { form1->FormActivate(); });
-    ASSERT_EQ(form().Position, 19);
-    form1->handle([&] { c.before(*form1); });
-    form().Chart1.setBottomTitle("before the dialog");
+    ASSERT_EQ(form().Position, 37);
+    const std::size_t requestsAfterStart = requests.requests().size();
+    ASSERT_GT(requestsAfterStart, 0u);
+    // The user steps to the midday draw and charts the pairs.
+    form1->handle([&] {
+      form1->SpeedButton6Click();
+      form1->Button2Click();
+    });
+    const std::string chart = form().Chart1.bottomTitle();
+    const std::size_t messages = platform.messages().size();
     form1->handle([&] { c.dialog(*form1); });
-    EXPECT_FALSE(platform.reactivationPending);
-    EXPECT_NE(form().Chart1.bottomTitle(), "before the dialog") << "the activation ran again";
-    const DrawRecord& shown = draws[static_cast<std::size_t>(c.position)];
-    EXPECT_EQ(form().Position, c.position);
-    EXPECT_EQ(form().Datum1, shown.date);
-    int hits = 0;
-    for (int i = 0; i < 20; ++i) {
-      EXPECT_EQ(form().Zahl[i + 1], shown.numbers[i]);
-      hits += shown.numbers[i] >= 1 && shown.numbers[i] <= 3;
-    }
-    ASSERT_EQ(form().ListBox2.count(), 1u);
-    EXPECT_EQ(form().ListBox2.line(0), std::to_string(hits));
+    EXPECT_EQ(form().Chart1.bottomTitle(), chart) << "the number distribution was charted again";
+    EXPECT_EQ(form().Position, 36);
+    EXPECT_EQ(form().Datum1, draws[36].date);
+    EXPECT_EQ(requests.requests().size(), requestsAfterStart) << "the update run ran again";
+    EXPECT_LE(platform.messages().size(), messages + 1) << "the start sequence reported again";
   }
 }
 
@@ -101,24 +106,11 @@ TEST_F(ActivationTest, ItsOwnMessageBoxDoesNotStartItAgain) {
   EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
 }
 
-TEST_F(ActivationTest, AnInputBoxOfAHandlerRunsItAgainAfterTheHandler) {
+TEST_F(ActivationTest, ASecondActivationChangesNothing) {
   create();
-  int shownDuringHandler = -1;
-  form1->handle([&] {
-    platform.inputBox("Lucky Number", "?", "");
-    shownDuringHandler = static_cast<int>(platform.messages().size());
-  });
-  EXPECT_EQ(shownDuringHandler, 0);
-  EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
-  EXPECT_FALSE(platform.reactivationPending);
-}
-
-TEST_F(ActivationTest, ADialogClosedWhileItRunsDoesNotStartItAgain) {
-  create();
-  platform.reactivationPending = true;
   form1->handle([&] { form1->FormActivate(); });
-  EXPECT_EQ(platform.messages().size(), 1u);
-  EXPECT_FALSE(platform.reactivationPending);
+  form1->handle([&] { form1->FormActivate(); });
+  EXPECT_EQ(platform.messages(), (std::vector<std::string>{"First read the data of draws"}));
 }
 
 TEST_F(ActivationTest, ErrorsOfAHandlerBecomeMessageBoxes) {

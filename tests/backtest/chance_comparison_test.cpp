@@ -89,7 +89,9 @@ TEST(ChanceComparison, PoolsUntilEveryGroupExpectsAtLeastFive) {
     for (const HitGroup& group : groups) {
       ranges.emplace_back(group.firstHits, group.lastHits);
       observedSum += group.observed;
-      if (groups.size() > 1) EXPECT_GE(group.expected, kSmallestExpected);
+      if (groups.size() > 1) {
+        EXPECT_GE(group.expected, kSmallestExpected);
+      }
     }
     EXPECT_EQ(ranges, c.groups);
     EXPECT_EQ(observedSum, 21);  // nothing lost in pooling
@@ -127,6 +129,104 @@ TEST(ChancePage, TheVerdictSaysWhetherTheDifferenceIsWithinChance) {
     EXPECT_EQ(lines[2], c.firstRow);
     EXPECT_EQ(lines[7], c.verdict);
   }
+}
+
+}  // namespace
+}  // namespace numora::test
+
+namespace numora::test {
+namespace {
+
+NumberSet numbers(int first, int count) {
+  NumberSet set;
+  for (int n = first; n < first + count; ++n) set.add(n);
+  return set;
+}
+
+// A tip success test of the given cycles, its hit counts counted from them.
+BacktestTotals scoredTest(BacktestKind kind, const std::vector<ScoredCycle>& cycles,
+                          int cycleCount) {
+  BacktestTotals result;
+  result.kind = kind;
+  result.numbersPerTip = 4;
+  result.lotteryIndex = 1;
+  result.cycles = cycleCount;
+  result.scoredCycles = cycles;
+  for (const ScoredCycle& cycle : cycles) {
+    for (const NumberSet& draw : cycle.draws) {
+      for (const NumberSet& tip : cycle.tips)
+        ++result.hits[static_cast<std::size_t>(tip.common(draw))];
+    }
+  }
+  return result;
+}
+
+TEST(ChancePage, SaysHowTheTestCountedAndWhatChanceWins) {
+  // 40 cycles of three 4-number tips against one draw each: 120 comparisons.
+  std::vector<ScoredCycle> perDraw;
+  for (int c = 0; c < 40; ++c) {
+    perDraw.push_back(
+        {{numbers(1 + c % 3, 4), numbers(20, 4), numbers(40, 4)}, {numbers(1 + c % 50, 20)}});
+  }
+  // One calculation of 30 tips, scored against one draw.
+  ScoredCycle single;
+  for (int t = 0; t < 30; ++t) single.tips.push_back(numbers(1 + t, 4));
+  single.draws.push_back(numbers(11, 20));
+
+  Form form;
+  showChanceComparison(form, scoredTest(BacktestKind::PerDraw, perDraw, 40));
+  auto lines = chanceLines(form);
+  EXPECT_EQ(lines[0],
+            "Tip success test (a calculation per draw) against chance: 120 comparisons of a "
+            "4-number tip with a draw (40 cycles)");
+  const auto memoAt = [&](std::size_t k) { return lines[lines.size() - 6 + k]; };
+  EXPECT_EQ(memoAt(1).rfind("Simulated test: X2 = ", 0), 0u) << memoAt(1);
+  EXPECT_NE(memoAt(1).find(" of 10,000 random histories reached it, p = "), std::string::npos);
+  EXPECT_EQ(memoAt(2).rfind("Winnings per unit stake: observed ", 0), 0u) << memoAt(2);
+  EXPECT_NE(memoAt(2).find("; chance gives "), std::string::npos);
+  EXPECT_NE(memoAt(2).find(" on average, 90 % of the random histories between "),
+            std::string::npos);
+  EXPECT_NE(memoAt(3).find("expected = the tips of each cycle, summed over the cycles, x chance"),
+            std::string::npos);
+
+  showChanceComparison(form, scoredTest(BacktestKind::SingleCalculation, {single}, 1));
+  lines = chanceLines(form);
+  EXPECT_EQ(lines[0],
+            "Tip success test (one calculation) against chance: 30 comparisons of a 4-number tip "
+            "with a draw (30 tips x 1 cycle)");
+
+  // Two groups of the recurrence law: one degree of freedom.
+  BacktestTotals recurrence;
+  recurrence.kind = BacktestKind::NextDraw;
+  recurrence.numbersPerTip = 20;
+  recurrence.cycles = 10;
+  recurrence.hits[5] = 10;
+  recurrence.hits[6] = 10;
+  showChanceComparison(form, recurrence);
+  lines = chanceLines(form);
+  bool found = false;
+  for (const auto& line : lines) {
+    if (line.rfind("Chi-squared goodness of fit: ", 0) == 0) {
+      found = true;
+      EXPECT_NE(line.find(" with 1 degree of freedom, p = "), std::string::npos) << line;
+    }
+  }
+  EXPECT_TRUE(found);
+  EXPECT_NE(lines.back().find("so the chi-squared law holds"), std::string::npos);
+}
+
+TEST(ChanceComparison, TheSameTipTestGetsTheSameVerdictOnAnyThreadCount) {
+  std::vector<ScoredCycle> cycles;
+  for (int c = 0; c < 30; ++c) {
+    cycles.push_back({{numbers(1, 4), numbers(3, 4)}, {numbers(1 + c, 20), numbers(30, 20)}});
+  }
+  const BacktestTotals test = scoredTest(BacktestKind::SingleCalculation, cycles, 60);
+  const ChanceComparison once = compareWithChance(test, 1);
+  const ChanceComparison shared = compareWithChance(test, 4);
+  ASSERT_TRUE(once.simulation);
+  EXPECT_EQ(once.pValue, shared.pValue);
+  EXPECT_EQ(once.simulation->meanWinnings, shared.simulation->meanWinnings);
+  EXPECT_EQ(compareWithChance(test).pValue, once.pValue);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "draws/current_draw.h"
 #include "draws/first_start_hint.h"
 
@@ -162,16 +164,50 @@ TEST_F(EmptyOrMissingFileTest, AFolderInPlaceOfTheDrawFileIsAReadError) {
   EXPECT_THROW(stepToPreviousDraw(context()), DrawFileError);
 }
 
-TEST_F(EmptyOrMissingFileTest, ADamagedDateNeverBreaksTheCaption) {
+TEST_F(EmptyOrMissingFileTest, ADamagedDateIsNeverShownAsADraw) {
   auto damaged = test::generateHistory(encodeDate(2023, 5, 3), encodeDate(2023, 5, 4), false);
   damaged[1].date = 1e300;
   home.writeDraws("Vuduro.dat", damaged);
   form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
   ASSERT_TRUE(form.DateTimePicker1.setDate(encodeDate(2023, 5, 4)));
   showDrawByDate(context());
-  EXPECT_EQ(form.Position, 1);
-  EXPECT_FALSE(form.Label29.caption().empty());
-  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(1996, 4, 29));  // no date to show
+  EXPECT_EQ(form.Position, 0);
+  EXPECT_EQ(form.Datum1, encodeDate(2023, 5, 3));
+  EXPECT_EQ(form.DateTimePicker1.date(), encodeDate(2023, 5, 3));
+}
+
+// Zeros, a date that is no number or huge, and earlier dates appended after the newest draw are
+// passed over by show by date and both steps: every step reaches a later (or earlier) date.
+TEST_F(EmptyOrMissingFileTest, StepsAndShowByDatePassOverDamagedRecords) {
+  auto history = test::generateHistory(kDay1, kDay1 + 3, false);  // records 0..3
+  std::vector<DrawRecord> records = {history[0], DrawRecord{}, history[1], history[2]};
+  DrawRecord noNumber = history[3];
+  noNumber.date = std::nan("");
+  DrawRecord huge = history[3];
+  huge.date = 1e300;
+  records.insert(records.begin() + 3, noNumber);  // 0 z 1 nan 2
+  records.push_back(history[0]);                  // an earlier date appended
+  records.push_back(huge);
+  records.push_back(history[3]);  // the newest draw, after the damage
+  home.writeDraws("Vuduro.dat", records);
+  form.RadioGroup1.setItemIndex(kKenoAtlantic);
+  form.DateTimePicker1.setMinDate(encodeDate(1996, 4, 29));
+  ASSERT_TRUE(form.DateTimePicker1.setDate(kDay1));
+  showDrawByDate(context());
+  std::vector<int> visited{form.Position};
+  for (int i = 0; i < 5; ++i) {
+    stepToNextDraw(context());
+    visited.push_back(form.Position);
+  }
+  EXPECT_EQ(visited, (std::vector<int>{0, 2, 4, 7, 7, 7}));
+  for (const int expected : {4, 2, 0, 0}) {
+    stepToPreviousDraw(context());
+    EXPECT_EQ(form.Position, expected);
+  }
+  ASSERT_TRUE(form.DateTimePicker1.setDate(kDay1 + 30));
+  showDrawByDate(context());
+  EXPECT_EQ(form.Position, 7);
+  EXPECT_EQ(form.Datum1, kDay1 + 3);
 }
 
 TEST_F(EmptyOrMissingFileTest, NumbersOutsideTheGameNeverBreakTheShow) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/draw_fixtures.h"
 
 namespace numora {
@@ -67,6 +69,61 @@ TEST(DamagedRecords, TheMessageSaysWhichRecordsAndHowToRemoveThem) {
             "on after the last sound draw and never stores a draw twice. To remove them, close "
             "the program, keep a copy of the file and shorten it to its first 8 records (320 "
             "bytes).");
+}
+
+}  // namespace
+}  // namespace numora
+
+namespace numora {
+namespace {
+
+DrawRecord walkDraw(DayCount date, bool midday = false) {
+  std::vector<int> numbers;
+  for (int n = 1; n <= 20; ++n) numbers.push_back(n);
+  return test::makeDraw(date, numbers, midday);
+}
+
+TEST(DrawWalk, PassesOverRecordsThePickerCannotShowAndEarlierDatesAppendedLater) {
+  const DayCount day = encodeDate(2023, 6, 1);
+  struct Case {
+    const char* name;
+    int lotteryIndex;
+    std::vector<DrawRecord> records;
+    std::vector<std::size_t> walked;
+  };
+  const Case cases[] = {
+      {"a sound Daily Keno history",
+       kDailyKeno,
+       {walkDraw(day, true), walkDraw(day), walkDraw(day + 1, true)},
+       {0, 1, 2}},
+      {"the zeros of a power loss",
+       kKenoAtlantic,
+       {walkDraw(day), DrawRecord{}, walkDraw(day + 1)},
+       {0, 2}},
+      {"a date that is no number, infinite or huge",
+       kKenoAtlantic,
+       {walkDraw(day), walkDraw(std::nan("")), walkDraw(INFINITY), walkDraw(1e300),
+        walkDraw(day + 1)},
+       {0, 4}},
+      {"a date before the lottery's first draw",
+       kKenoAtlantic,
+       {walkDraw(encodeDate(1990, 1, 1)), walkDraw(day)},
+       {1}},
+      {"earlier dates appended after newer draws",
+       kKenoAtlantic,
+       {walkDraw(day), walkDraw(day + 1), walkDraw(day + 2), walkDraw(day), walkDraw(day + 1)},
+       {0, 1, 2}},
+      {"an evening draw repeated, a midday after its evening",
+       kDailyKeno,
+       {walkDraw(day, true), walkDraw(day), walkDraw(day), walkDraw(day, true)},
+       {0, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DrawWalk walk = walkDrawRecords(c.records, lottery(c.lotteryIndex));
+    EXPECT_EQ(walk.indices, c.walked);
+    EXPECT_EQ(walk.passedOver(-1, c.records.size() - 1), c.records.size() - c.walked.size());
+  }
 }
 
 }  // namespace

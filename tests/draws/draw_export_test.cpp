@@ -55,6 +55,22 @@ TEST_F(DrawExportFileTest, WritesTheChosenFileWithCrLfAndEvenWhenTheRangeIsEmpty
   platform.queueFile(home.file("empty.txt").string());
   exportDraws(context());
   EXPECT_EQ(home.readBytes("empty.txt"), "");
+  // The range comes from two pickers on two tabs: the summary says what went where.
+  EXPECT_EQ(
+      platform.messages(),
+      (std::vector<std::string>{
+          "2 draws from 05.05.2023 to 05.05.2023 written to " + home.file("out.txt").string(),
+          "0 draws from 04.06.2023 to 14.06.2023 written to " + home.file("empty.txt").string()}));
+}
+
+TEST(DrawExport, SummaryCountsTheDrawsOfTheRange) {
+  EXPECT_EQ(exportSummary(1, kDay, kDay + 1, "/h/Zahlen.txt"),
+            "1 draw from 05.05.2023 to 06.05.2023 written to /h/Zahlen.txt");
+  EXPECT_EQ(exportSummary(1234, kDay - 3, kDay, "x.txt"),
+            "1234 draws from 02.05.2023 to 05.05.2023 written to x.txt");
+  // The window writes the count as the user's locale does.
+  EXPECT_EQ(exportSummary(1234, kDay - 3, kDay, "x.txt", {" ", ",", true}),
+            "1 234 draws from 02.05.2023 to 05.05.2023 written to x.txt");
 }
 
 TEST_F(DrawExportFileTest, CancelWritesNothingAndAMissingDrawFileMakesNoExport) {

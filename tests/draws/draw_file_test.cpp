@@ -35,6 +35,18 @@ TEST(DrawFile, TornLastRecordIsIgnoredAndTheNextAppendStartsAtTheBoundary) {
   EXPECT_EQ(reader.load(path)->records, expected);
 }
 
+TEST(DrawFile, RecordsDecodedFromBytesAreTheRecordsOfTheFile) {
+  const auto records = test::generateHistory(kDay, kDay + 3, true);
+  std::vector<std::uint8_t> bytes;
+  for (const auto& record : records) {
+    const auto encoded = record.encode();
+    bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+  }
+  bytes.insert(bytes.end(), 39, 0xFF);  // a torn record: one byte short of whole
+  EXPECT_EQ(decodeDrawRecords(bytes), records);
+  EXPECT_TRUE(decodeDrawRecords(std::span(bytes).first(DrawRecord::kSize - 1)).empty());
+}
+
 TEST(DrawFile, AppenderCreatesAMissingFile) {
   test::TempHome home;
   DrawFileReader reader;

@@ -147,8 +147,8 @@ struct SpreadsheetCase {
   int lotteryIndex;
   Encoding encoding = Encoding::Utf8;
   std::vector<Expected> draws;
-  std::vector<std::pair<int, std::string>> rejected;
-  std::string refusal;
+  std::vector<std::pair<int, std::string>> rejected{};
+  std::string refusal{};
 };
 
 void PrintTo(const SpreadsheetCase& c, std::ostream* out) {

@@ -77,6 +77,20 @@ TEST_F(KomplettcheckTest, WhileScoringIsOffOnlyTheTallyIsCleared) {
   EXPECT_EQ(form.Statistik[9], 0);
 }
 
+// Twenty zeros are no draw: scoring against them would give every tip "0" hits, which the
+// evaluation report prices for ten numbers a tip.
+TEST_F(KomplettcheckTest, WithoutACurrentDrawNothingIsScored) {
+  form.Zahl.fill(0);
+  setTips({"01,02,03,04,05,06,07,08,09,10", "11,12"});
+  form.ListBox2.setLines({"3", "0"});
+  form.StatusBar1.setPanel(0, "Max Win:  3x");
+  EXPECT_EQ(Komplettcheck(form, platform), 0);
+  EXPECT_TRUE(form.ListBox2.lines().empty());
+  EXPECT_EQ(form.StatusBar1.panel(0), "");
+  EXPECT_EQ(form.Statistik[0], 0);
+  EXPECT_EQ(form.ListBox1.count(), 2u);
+}
+
 // A damaged draw that stores one number twenty times must not count past the tally.
 TEST_F(KomplettcheckTest, DamagedDrawNeverIndexesPastTheTally) {
   for (int i = 1; i <= 20; ++i) form.Zahl[i] = 7;

@@ -5,7 +5,9 @@
 #include <set>
 
 #include "calculation_fixture.h"
+#include "common/text.h"
 #include "evaluation/tip_text.h"
+#include "generator/lucky_number.h"
 
 namespace numora::test {
 namespace {
@@ -50,17 +52,77 @@ TEST_F(CalculationRunTest, TheProgressBarCountsTheTipsFoundOfTheTipsAsked) {
   std::set<std::string> seen;
   platform.onProcessEvents = [&] {
     EXPECT_TRUE(form().WorkProgress.visible());
-    EXPECT_EQ(form().WorkProgress.maximum(), 5);
-    seen.insert(std::to_string(form().WorkProgress.position()) + " " +
-                form().WorkProgress.caption());
+    // The bar counts candidates against the run budget of every tip asked.
+    EXPECT_EQ(form().WorkProgress.maximum(), 5 * 10000);
+    const std::string caption = form().WorkProgress.caption();
+    if (caption.find("; candidate") == std::string::npos) {
+      seen.insert(std::to_string(form().WorkProgress.position()) + " " + caption);
+    }
   };
   click();
   EXPECT_EQ(tips().size(), 5u);
-  EXPECT_EQ(seen, (std::set<std::string>{
-                      "0 Calculation: 0 of 5 tips found", "1 Calculation: 1 of 5 tips found",
-                      "2 Calculation: 2 of 5 tips found", "3 Calculation: 3 of 5 tips found",
-                      "4 Calculation: 4 of 5 tips found"}));
+  EXPECT_EQ(seen,
+            (std::set<std::string>{
+                "0 Calculation: 0 of 5 tips found", "10000 Calculation: 1 of 5 tips found",
+                "20000 Calculation: 2 of 5 tips found", "30000 Calculation: 3 of 5 tips found",
+                "40000 Calculation: 4 of 5 tips found"}));
   EXPECT_FALSE(form().WorkProgress.visible());
+}
+
+TEST_F(CalculationRunTest, TheProgressBarMovesWithTheCandidatesTriedAgainstTheBudget) {
+  create();
+  allOptionsOff();
+  unsatisfiable();
+  form().UpDown9.setPosition(2);
+  form().UpDown7.setPosition(1);
+  std::vector<std::string> seen;
+  platform.onProcessEvents = [&] {
+    seen.push_back(std::to_string(form().WorkProgress.position()) + "/" +
+                   std::to_string(form().WorkProgress.maximum()) + " " +
+                   form().WorkProgress.caption());
+  };
+  click();
+  ASSERT_EQ(seen.size(), 1000u);
+  EXPECT_EQ(seen[0], "0/2000 Calculation: 0 of 2 tips found");
+  // Seen before the 501st candidate: 500 tried.
+  EXPECT_EQ(seen[500], "500/2000 Calculation: 0 of 2 tips found; candidate 500 of 1,000 for tip 1");
+}
+
+TEST_F(CalculationRunTest, ACalculationThatEndsShortSaysWhyUntilTheNextOne) {
+  create();
+  allOptionsOff();
+  unsatisfiable();  // six primes in a three-number tip
+  form().UpDown7.setPosition(1);
+  std::vector<std::string> reported;
+  platform.report = [&](const std::string& line) { reported.push_back(line); };
+  click();
+  const std::vector<std::string> expected{
+      "Never met together: at least 6 prime numbers in a 3-number tip (Options \u203a "
+      "mathematically).",
+      "1,000 of 1,000 candidates: prime numbers (Options \u203a mathematically)",
+      "To let most candidates through: lower the prime minimum from 6 to 3 (Options \u203a "
+      "mathematically)."};
+  EXPECT_EQ(splitLines(form().TipExplanation.text()), expected);
+  EXPECT_TRUE(form().TipExplanation.visible());
+  // The status line keeps its text; its tooltip leads with the explanation.
+  EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
+  EXPECT_EQ(form().StatusBar1.hint().rfind(form().TipExplanation.text(), 0), 0u);
+  EXPECT_NE(form().StatusBar1.hint().find("prime numbers: 1000"), std::string::npos);
+  std::vector<std::string> details;
+  for (const auto& line : reported) {
+    if (line.rfind("detail: ", 0) == 0) details.push_back(line.substr(8));
+  }
+  EXPECT_EQ(details, expected);
+  EXPECT_TRUE(platform.messages().empty());  // no message box
+
+  // The next calculation that finds every tip clears it.
+  form().CheckBox22.setChecked(false);
+  reported.clear();
+  click();
+  EXPECT_EQ(tips().size(), 5u);
+  EXPECT_EQ(form().TipExplanation.text(), "");
+  EXPECT_FALSE(form().TipExplanation.visible());
+  EXPECT_TRUE(reported.empty());
 }
 
 TEST_F(CalculationRunTest, AStopHidesTheProgressBar) {
@@ -81,9 +143,31 @@ TEST_F(CalculationRunTest, ALuckyNumberThatIsNoWholeNumberChangesNothing) {
     EXPECT_EQ(form().random.seed(), -5) << answer;
   }
   EXPECT_EQ(form().StatusBar1.panel(1), "");
-  // Cancel returns the preset: the state it had, reported.
+  // Cancel returns the proposal: the generator keeps its state.
+  platform.queueInput(std::nullopt);
   form1->SpeedButton13Click();
-  EXPECT_EQ(form().StatusBar1.panel(1), "set lucky number -5");
+  EXPECT_EQ(form().random.seed(), -5);
+  EXPECT_EQ(form().StatusBar1.panel(1), "");
+}
+
+// The box asks for 1..99999999 and proposes a number of that range, never the negative state.
+TEST(LuckyNumber, TheProposalLiesInTheBoxsRange) {
+  const struct {
+    std::int64_t state;
+    int proposal;
+  } cases[] = {
+      {4711, 4711},  // in range: proposed as it is, so typing it again repeats the tips
+      {99999999, 99999999},
+      {0, 1},
+      {100000000, 2},
+      {-1512374148, static_cast<int>(2782593148u % 99999999u + 1)},
+      {-1, static_cast<int>(4294967295u % 99999999u + 1)},
+  };
+  for (const auto& c : cases) {
+    Random random;
+    random.setSeed(c.state);
+    EXPECT_EQ(proposedLuckyNumber(random), c.proposal) << c.state;
+  }
 }
 
 TEST_F(CalculationRunTest, HalfTheBudgetSwitchesThePairRequirementOffUntilTheEnd) {

@@ -186,5 +186,31 @@ TEST(DatabaseFiltersTest, WindowEdgesAndRecentWeeks) {
   }
 }
 
+// The history filter leaves the statistics chart empty: a chart the user filled is emptied at the
+// first candidate, and later candidates leave the chart alone.
+TEST(DatabaseFiltersTest, HistoryFilterEmptiesTheChartOnce) {
+  const DayCount day = encodeDate(2023, 6, 1);
+  const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{{test::makeDraw(
+      day, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})}}));
+  const ComparisonTable table;
+  const LastDrawCounts last{};
+  Candidate candidate;
+  candidate.size = 2;
+  candidate.tipp[1] = 30;
+  candidate.tipp[2] = 31;
+  Form form;
+  setUpForm(form, day, day - 10, 2);
+  form.Chart1.setSeriesActive(1, true);
+  form.Chart1.addBar(2, 1, 5);
+  TipFilters filters(form, table, last, sets);
+  EXPECT_TRUE(filters.Secheroderfuenfer(candidate, 1));
+  EXPECT_TRUE(form.Chart1.series(2).active);
+  EXPECT_FALSE(form.Chart1.series(1).active);
+  EXPECT_TRUE(form.Chart1.series(2).bars.empty());
+  const auto changes = form.Chart1.changeCount();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(filters.Secheroderfuenfer(candidate, 1));
+  EXPECT_EQ(form.Chart1.changeCount(), changes);
+}
+
 }  // namespace
 }  // namespace numora

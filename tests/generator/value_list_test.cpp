@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "form/scripted_platform.h"
 #include "generator/zahlenwahl.h"
+#include "support/fifo_guard.h"
 #include "support/temp_home.h"
 
 namespace numora {
@@ -78,6 +81,46 @@ TEST_F(ValueListTest, CancelChangesNothingAndAMissingFileIsAnError) {
   EXPECT_EQ(dialog.checkedNumbers().size(), 70u);
   platform.queueFile(path("missing.hlw"));
   EXPECT_THROW(dialog.SpeedButton2Click(platform), std::runtime_error);
+}
+
+// A value list is replaced whole, never truncated in place; a pipe in the list's or its scratch
+// file's place, a folder and a file too large for a value list are refused at once.
+TEST_F(ValueListTest, OnlyRegularFilesAreReadAndWritesReplaceTheFileWhole) {
+  home.writeBytes("old.hlw", "5\r\n");
+  std::filesystem::create_hard_link(home.file("old.hlw"), home.file("link.hlw"));
+  dialog.clearChoices();
+  dialog.setChecked(2, true);
+  platform.queueFile(path("old.hlw"));
+  dialog.SpeedButton1Click(platform);
+  EXPECT_EQ(home.readBytes("old.hlw").substr(0, 5), "\r\n1\r\n");
+  EXPECT_EQ(home.readBytes("link.hlw"), "5\r\n") << "a new file took the old one's place";
+
+  test::makeFifo(home.file("pipe.hlw"));
+  test::makeFifo(home.file("scratch.hlw~"));
+  std::filesystem::create_directory(home.file("folder.hlw"));
+  home.writeBytes("huge.hlw", std::string(2u << 20, '\n'));
+  struct Case {
+    const char* name;
+    bool save;
+  };
+  for (const Case c : {Case{"pipe.hlw", false}, Case{"folder.hlw", false}, Case{"huge.hlw", false},
+                       Case{"pipe.hlw", true}, Case{"scratch.hlw", true}}) {
+    SCOPED_TRACE(std::string(c.name) + (c.save ? " saved" : " loaded"));
+    platform.queueFile(path(c.name));
+    bool refused = false;
+    EXPECT_TRUE(test::endsWithoutBlocking(
+        [&] {
+          try {
+            c.save ? dialog.SpeedButton1Click(platform) : dialog.SpeedButton2Click(platform);
+          } catch (const std::runtime_error&) {
+            refused = true;
+          }
+        },
+        {home.file("pipe.hlw"), home.file("scratch.hlw~")}));
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(dialog.checkedNumbers(), std::vector<int>{2});
+  }
+  EXPECT_FALSE(std::filesystem::exists(home.file("scratch.hlw")));
 }
 
 }  // namespace

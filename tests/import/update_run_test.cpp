@@ -102,7 +102,11 @@ TEST_F(UpdateRunTest, FillsAnEmptyFileMonthByMonthAndEndsWithTheReport) {
   EXPECT_EQ(form.Datum1, encodeDate(2001, 12, 5));
   EXPECT_EQ(form.ListBox2.count(), 1u);
   ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0].rfind("you have \n", 0), 0u);
+  // The report says what the run added, then prices the tips against the newest draw.
+  const std::string added = "45 draws added, 22.10.2001 \u2013 05.12.2001";
+  EXPECT_EQ(platform.messages()[0].rfind(added + "\n\nyou have \n", 0), 0u)
+      << platform.messages()[0];
+  EXPECT_EQ(form.WorkProgress.caption(), added);
   EXPECT_EQ(form.StatusBar1.panel(1), "Not guarantee the accuracy of the figures!");
   EXPECT_EQ(form.Memo1.text(), test::monthPage(false, 2001, 12, draws));
   expectIdle();
@@ -328,8 +332,24 @@ TEST_F(UpdateRunTest, ADamagedTailIsReportedAndTheRunGoesOnAfterTheLastSoundDraw
                   "remove it, close the program, keep a copy of the file and shorten it to its "
                   "first " +
                   keep + " records (" + std::to_string(std::stoi(keep) * 40) + " bytes).");
-    EXPECT_EQ(platform.messages()[before + 1].rfind("you have", 0), 0u);
+    EXPECT_NE(platform.messages()[before + 1].find(" added, "), std::string::npos);
   }
+}
+
+// A run that finds no new draw has nothing to report: no box the user must close.
+TEST_F(UpdateRunTest, ARunThatAddsNothingShowsNoReport) {
+  useLottery(kKenoAtlantic);
+  draws = test::generateHistory(encodeDate(2001, 10, 22), encodeDate(2001, 12, 5), false);
+  site.publish(false, draws);
+  platform.fixClock(at(2001, 12, 5, 20, 0));
+  form.ListBox1.setLines({"01,02,03"});
+  run();
+  ASSERT_EQ(platform.messages().size(), 1u);
+  // The site has published today's draw already: a second run finds nothing new.
+  run();
+  EXPECT_EQ(stored(), draws);
+  EXPECT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(form.WorkProgress.caption(), "No new draws");
 }
 
 TEST_F(UpdateRunTest, StopReadingEndsTheRunAfterTheCurrentPass) {
@@ -609,7 +629,9 @@ TEST(UpdateRunAgainstASite, AStopOrTheClosingWindowEndsAWaitingRequestWithinASec
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - *stopped).count(),
               1.2);
     EXPECT_EQ(reader.load(home.file("Kenoal.dat"))->records, april);
-    EXPECT_EQ(platform.messages().size(), closing ? 0u : 1u) << "the report after a stop";
+    // Nothing was added before the stop: no report, the progress text says so.
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(form.WorkProgress.caption(), "No new draws");
     EXPECT_FALSE(form.SpeedButton8.visible());
   }
 }

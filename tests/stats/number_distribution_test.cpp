@@ -142,3 +142,27 @@ TEST_F(NumberDistributionTest, NumbersOutsideTheGameAreNotCounted) {
 
 }  // namespace
 }  // namespace numora
+
+namespace numora {
+namespace {
+
+// The statistics see the draws the steps walk: an earlier date appended after newer draws is
+// not counted twice, and zeros or a date that is no date are no draws of the window.
+TEST_F(NumberDistributionTest, DamagedRecordsAndRepeatsAreNoDrawsOfTheWindow) {
+  const std::vector<DrawRecord> sound = {test::makeDraw(kDay - 1, range(1, 20)),
+                                         test::makeDraw(kDay, range(11, 30))};
+  DrawRecord huge = test::makeDraw(kDay, range(51, 70));
+  huge.date = 1e300;
+  window({sound[0], DrawRecord{}, sound[1], sound[0], huge}, kDay - 1, kDay);
+  chartNumberDistribution(context());
+  const auto damaged = barHeights();
+  const std::string damagedTitle = title();
+  window(sound, kDay - 1, kDay);
+  chartNumberDistribution(context());
+  EXPECT_EQ(damaged, barHeights());
+  EXPECT_EQ(damagedTitle, title());
+  EXPECT_EQ(title(), "number distribution     draw: 2    cross sum: 310");
+}
+
+}  // namespace
+}  // namespace numora

@@ -3,6 +3,7 @@
 #include "tips/tip_file.h"
 
 #include "support/draw_test_fixture.h"
+#include "support/fifo_guard.h"
 
 namespace numora {
 namespace {
@@ -116,6 +117,44 @@ TEST_F(TipFileTest, AFileThatCannotBeReadKeepsTheListAndSaysWhy) {
     EXPECT_NE(platform.messages().back().find(name), std::string::npos)
         << platform.messages().back();
     EXPECT_EQ(form.ListBox2.count(), 2u) << "show by date still ran";
+  }
+}
+
+// Saving with a pipe in the tip file's or its scratch file's place, and loading a pipe, are
+// refused at once; the file and the list stay as they were.
+TEST_F(TipFileTest, APipeIsRefusedWithoutWaitingAndNothingIsLost) {
+  struct Case {
+    const char* pipe;
+    bool save;
+  };
+  for (const Case c : {Case{"tips.hlt~", true}, Case{"tips.hlt", true}, Case{"tips.hlt", false}}) {
+    SCOPED_TRACE(std::string(c.pipe) + (c.save ? " on saving" : " on loading"));
+    std::filesystem::remove(home.file("tips.hlt"));
+    std::filesystem::remove(home.file("tips.hlt~"));
+    if (std::string(c.pipe) != "tips.hlt") home.writeBytes("tips.hlt", "07,08\r\n");
+    test::makeFifo(home.file(c.pipe));
+    platform.queueFile(path("tips.hlt"));
+    bool refused = false;
+    EXPECT_TRUE(test::endsWithoutBlocking(
+        [&] {
+          try {
+            if (c.save) {
+              saveTipFile(form, platform);
+            } else {
+              loadTipFile(context());
+              refused = platform.messages().back().find("no regular file") != std::string::npos;
+            }
+          } catch (const std::runtime_error& error) {
+            refused = std::string(error.what()).find("no regular file") != std::string::npos;
+          }
+        },
+        {home.file(c.pipe)}));
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(std::filesystem::status(home.file(c.pipe)).type(), std::filesystem::file_type::fifo);
+    if (std::string(c.pipe) != "tips.hlt") {
+      EXPECT_EQ(home.readBytes("tips.hlt"), "07,08\r\n");
+    }
+    EXPECT_EQ(form.ListBox1.lines(), (Lines{"01,02,03", "10,20,30"}));
   }
 }
 

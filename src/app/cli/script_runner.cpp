@@ -13,6 +13,7 @@
 #include "app/cli/script_line.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
+#include "backtest/backtest_report.h"
 #include "backtest/chance_page.h"
 #include "common/text.h"
 #include "evaluation/odds_page.h"
@@ -98,6 +99,8 @@ bool ScriptRunner::execute(std::string_view line) {
     ok = false;
   }
   --depth_;
+  // What a command changed reaches the disk before the next line is read.
+  if (depth_ == 0) form1_.autosave();
   if (runsHandler) {
     armed_.clear();
     ok = ok && !delayedFailed_;
@@ -153,10 +156,14 @@ void ScriptRunner::set(std::string_view rest) {
   const auto [name, value] = splitWord(rest);
   if (const ScriptField* field = findScriptField(name)) {
     if (!field->set) throw ScriptError(std::string(name) + " can only be printed");
+    if (!form1_.mayChange(std::string(name))) return;
     field->set(form1_.form, value);
     return;
   }
-  if (setControl(control(name), value) == SetOutcome::Refused) {
+  Control& changed = control(name);
+  // Refused while long work runs that the change could disturb: the message says so.
+  if (!form1_.mayChange(std::string(name))) return;
+  if (setControl(changed, value) == SetOutcome::Refused) {
     out_ << "refused: " << name << '\n';
     return;
   }
@@ -167,11 +174,15 @@ void ScriptRunner::set(std::string_view rest) {
 
 void ScriptRunner::add(std::string_view rest) {
   const auto [name, text] = splitWord(rest);
-  listBox(name).add(std::string(text));
+  ListBox& list = listBox(name);
+  if (!form1_.mayChange(std::string(name), ControlChange::Lines)) return;
+  list.add(std::string(text));
 }
 
 void ScriptRunner::clear(std::string_view rest) {
-  listBox(rest).clear();
+  ListBox& list = listBox(rest);
+  if (!form1_.mayChange(std::string(rest), ControlChange::Lines)) return;
+  list.clear();
 }
 
 void ScriptRunner::select(std::string_view rest) {
@@ -181,6 +192,7 @@ void ScriptRunner::select(std::string_view rest) {
   if (index >= static_cast<int>(list.count())) {
     throw ScriptError(std::string(name) + " has no line " + std::to_string(index));
   }
+  if (!form1_.mayChange(std::string(name))) return;
   list.setItemIndex(index);
   // The list's click handler moves the selection of its partner list.
   form1_.controlChanged(std::string(name));
@@ -274,6 +286,12 @@ void ScriptRunner::print(std::string_view rest) {
     // The last back-test against chance, as the "Odds" tab shows it, one line per row.
     for (const auto& line : chanceLines(form1_.form))
       out_ << "Chance: " << escapeText(line) << '\n';
+    return;
+  }
+  if (rest == "Report") {
+    // The last back-test's report as its window shows it: the heading, then the report.
+    for (const auto& line : reportLines(form1_.form))
+      out_ << "Report: " << escapeText(line) << '\n';
     return;
   }
   const Control& shown = control(reference->name);

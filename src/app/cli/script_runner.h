@@ -12,7 +12,9 @@
 //   call NAME             a handler of TForm1::handlers(), run as the event loop runs it
 //   after N COMMAND       the next handler that runs (call, set, select) executes COMMAND, any
 //                         script line, when it processes pending window events for the N-th
-//                         time: how a script stops a running calculation or changes an option
+//                         time: how a script stops a running calculation or changes its
+//                         budget. While long work runs, a handler, set, add, clear or select
+//                         that could disturb it is refused: "message: TEXT", nothing changed
 //   print NAME[.PROPERTY|[INDEX]]   a control, a property, a list line or status panel, a field,
 //                         or the number-choice dialog TForm6 (number_choice_printer.h);
 //                         RejectionCounts: the candidates of the last calculation and the

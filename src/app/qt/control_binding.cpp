@@ -188,7 +188,8 @@ void showControl(const Control& control, QWidget* widget) {
   if (!widget) return;
   const QSignalBlocker block(widget);
   widget->setToolTip(text(control.hint()));
-  widget->setEnabled(control.enabled());
+  // A control held by running long work shows disabled until the work ends.
+  widget->setEnabled(control.enabled() && !control.held());
   widget->setVisible(control.visible());
   showCaption(control, widget);
 

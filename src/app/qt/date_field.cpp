@@ -3,14 +3,22 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+
+#include "app/qt/date_conversion.h"
+#include "common/typed_date.h"
 
 namespace numora {
 namespace {
 
-bool isDateCharacter(const QString& text) {
-  return text.size() == 1 && (text.front().isDigit() || text.front() == QLatin1Char('.'));
+// The longest date text read ("2024-03-15", "15.03.2024") and a little room for typos, so the
+// hint can quote what was typed.
+constexpr int kMaxTypedLength = 16;
+
+bool opensTyping(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.size() != 1 || (event.modifiers() & ~Qt::KeypadModifier)) return false;
+  const QChar c = text.front();
+  return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-');
 }
 
 }  // namespace
@@ -18,35 +26,39 @@ bool isDateCharacter(const QString& text) {
 DateField::DateField(QWidget* parent) : QDateEdit(parent), typed_(new QLineEdit(this)) {
   typed_->setObjectName(QStringLiteral("TypedDate"));
   typed_->setFrame(false);
-  typed_->setValidator(new QRegularExpressionValidator(
-      QRegularExpression(QStringLiteral("\\d{0,2}(\\.\\d{0,2}(\\.\\d{0,4})?)?")), typed_));
+  typed_->setMaxLength(kMaxTypedLength);
   typed_->hide();
   // Enter and leaving the line both end the typing; the hidden line reports nothing more.
-  connect(typed_, &QLineEdit::editingFinished, this, [this] { finishTyping(true); });
+  connect(typed_, &QLineEdit::editingFinished, this, [this] { (void)finishTyping(true); });
 }
 
-QDate DateField::readTypedDate(const QString& text) {
-  static const QRegularExpression whole(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
-  const auto match = whole.match(text.trimmed());
-  if (!match.hasMatch()) return {};
-  return QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+bool DateField::takeTypedDate() {
+  return finishTyping(true);
 }
 
 void DateField::keyPressEvent(QKeyEvent* event) {
   if (typed_->isVisible()) {
-    // Keys sent to the field itself while a date is typed belong to the typed line.
     if (event->key() == Qt::Key_Escape) {
-      finishTyping(false);
+      (void)finishTyping(false);
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      finishTyping(true);
-    } else {
+      (void)finishTyping(true);
+    } else if (!handingOver_) {
+      // Keys sent to the field itself while a date is typed belong to the typed line; one that
+      // comes back from it (a key the line does not take) is not handed over again.
+      handingOver_ = true;
       QApplication::sendEvent(typed_, event);
+      handingOver_ = false;
     }
+    // A key the typed line did not take ends here.
+    event->accept();
     return;
   }
-  if (isDateCharacter(event->text()) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+  if (opensTyping(*event)) {
     startTyping();
+    handingOver_ = true;
     QApplication::sendEvent(typed_, event);
+    handingOver_ = false;
+    event->accept();
     return;
   }
   QDateEdit::keyPressEvent(event);
@@ -60,23 +72,26 @@ void DateField::startTyping() {
   typed_->setFocus(Qt::OtherFocusReason);
 }
 
-void DateField::finishTyping(bool take) {
-  if (!typed_->isVisible()) return;
+bool DateField::finishTyping(bool take) {
+  if (!typed_->isVisible()) return true;
   const QString text = typed_->text();
   typed_->hide();
   if (hasFocus() || typed_->hasFocus()) setFocus(Qt::OtherFocusReason);
-  if (!take || text.isEmpty()) return;
-  const QDate date = readTypedDate(text);
-  if (!date.isValid()) {
+  if (!take || text.isEmpty()) return true;
+  const auto read = readTypedDate(text.toStdString());
+  if (!read) {
     emit typedTextRefused(text);
-    return;
+    return false;
   }
+  const QDate date = toQDate(*read);
   if (date < minimumDate()) {
     setDate(minimumDate());
     emit typedDateBelowLimit();
-    return;
+    return true;
   }
   setDate(date);
+  emit typedDateTaken();
+  return true;
 }
 
 }  // namespace numora

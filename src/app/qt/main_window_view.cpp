@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "app/qt/hint_panel.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/report_window.h"
 
 namespace numora {
 namespace {
@@ -28,6 +30,16 @@ constexpr const char* kPageNames[] = {"TabSheet1", "TabSheet6",    "TabSheet5",
 constexpr int kPanelWidths[] = {150, 50};
 // The progress bar of long work takes this much of the hint line while it shows.
 constexpr int kProgressWidth = 260;
+constexpr int kProgressMinimumWidth = 80;
+
+// The user's thousands separator and decimal point, for every number the window writes.
+NumberFormat localeNumberFormat(const QLocale& locale) {
+  NumberFormat format;
+  format.groupSeparator = locale.groupSeparator().toStdString();
+  format.decimalPoint = locale.decimalPoint().toStdString();
+  format.groupWholeAmounts = true;
+  return format;
+}
 
 QFont designFont() {
   QFont font(QStringLiteral("Arial"));
@@ -43,6 +55,7 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
   setWindowTitle(QString::fromUtf8(TForm1::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/example.veltrin.NumoraCanada.svg")));
   setFont(designFont());
+  form1_.form.numberFormat = localeNumberFormat(QLocale());
   buildPages();
   buildStatusBar();
   hookHintLine();
@@ -85,6 +98,9 @@ void MainWindowView::buildPages() {
   buildDatabasePage(pages[3], build);
   buildOddsPage(pages[kOddsPage], build);
   buildInternetPage(pages[5], build);
+  // The last back-test's report, in a window of its own beside the main window.
+  new ReportWindow(this, form1_, binding_,
+                   [this](const std::function<void()>& action) { forward(action); });
   // The user's choice of page goes into the model, so handlers see which page is shown.
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     forward([this, index] {
@@ -111,15 +127,19 @@ void MainWindowView::buildStatusBar() {
     bar->addPermanentWidget(panel, i == 0 ? 0 : 1);
   }
   binding_.bind(form1_.form.StatusBar1, bar);
-  // A running back-test's progress: the date reached and the cycles counted.
-  auto* replay = new QLabel(bar);
+  // A running back-test's progress: the date reached and the cycles counted. It shares the
+  // room with the hint line and elides its text, so the bar never reaches past the window.
+  auto* replay = new HintPanel(bar);
   replay->setObjectName(QStringLiteral("ReplayProgress"));
+  replay->setFrameShape(QFrame::NoFrame);
   bar->addPermanentWidget(replay);
   binding_.bind(form1_.form.ReplayProgress, replay);
-  // Shown during long work, after the hint line, with what the work is doing as its text.
+  // Shown during long work, after the hint line, with what the work is doing as its text; it
+  // narrows with the window rather than push past its edge.
   auto* progress = new QProgressBar(bar);
   progress->setObjectName(QStringLiteral("WorkProgress"));
-  progress->setFixedWidth(kProgressWidth);
+  progress->setMinimumWidth(kProgressMinimumWidth);
+  progress->setMaximumWidth(kProgressWidth);
   progress->setTextVisible(true);
   progress->hide();
   bar->addPermanentWidget(progress);

@@ -22,6 +22,7 @@
 #include "app/qt/date_conversion.h"
 #include "app/qt/date_field.h"
 #include "app/qt/statistics_chart_view.h"
+#include "common/typed_date.h"
 
 namespace numora {
 namespace {
@@ -50,18 +51,44 @@ void PageBuilder::bind(const Control& control, QWidget* widget) {
   binding_.bind(control, widget);
 }
 
-PageBuilder::Action PageBuilder::clickAction(const Control& control, Action click) {
-  if (click) return click;
+PageBuilder::Action PageBuilder::handler(std::string name) {
   // Looked up at click time: a handler registered later is found too.
-  return [this, handler = control.name() + "Click"] {
+  return [this, name = std::move(name)] {
     const auto& handlers = form1_.handlers();
-    const auto found = handlers.find(handler);
+    const auto found = handlers.find(name);
     if (found != handlers.end()) found->second();
   };
 }
 
-void PageBuilder::onClick(QWidget* widget, Action click) {
-  hooks_.onClick(widget, [forward = forward_, click = std::move(click)] { forward(click); });
+PageBuilder::Action PageBuilder::clickAction(const Control& control, Action click) {
+  if (click) return click;
+  return handler(control.name() + "Click");
+}
+
+bool PageBuilder::takeTypedDates() {
+  bool taken = true;
+  for (const QPointer<DateField>& field : dateFields_) {
+    if (field && !field->takeTypedDate()) taken = false;
+  }
+  return taken;
+}
+
+void PageBuilder::click(const Action& action) {
+  if (takeTypedDates()) forward_(action);
+}
+
+void PageBuilder::change(const Control& control, const std::function<void()>& apply) {
+  forward_([this, &control, apply] {
+    if (!form1_.mayChange(control.name())) {
+      binding_.show(control);
+      return;
+    }
+    apply();
+  });
+}
+
+void PageBuilder::onClick(QWidget* widget, Action action) {
+  hooks_.onClick(widget, [this, action = std::move(action)] { click(action); });
 }
 
 QLabel* PageBuilder::label(QWidget* parent, const Label& control, const QRect& rect,
@@ -93,7 +120,7 @@ QToolButton* PageBuilder::speedButton(QWidget* parent, const Button& control, co
   place(widget, rect);
   QObject::connect(
       widget, &QToolButton::clicked,
-      [forward = forward_, click = clickAction(control, std::move(click))] { forward(click); });
+      [this, action = clickAction(control, std::move(click))] { this->click(action); });
   return widget;
 }
 
@@ -104,15 +131,15 @@ QPushButton* PageBuilder::button(QWidget* parent, const Button& control, const Q
   place(widget, rect);
   QObject::connect(
       widget, &QPushButton::clicked,
-      [forward = forward_, click = clickAction(control, std::move(click))] { forward(click); });
+      [this, action = clickAction(control, std::move(click))] { this->click(action); });
   return widget;
 }
 
 QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rect,
                               const char* editName) {
   auto* widget = new QSpinBox(parent);
-  // Thousands shown as "1.200", as the form's number format has it.
-  widget->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  // Thousands grouped as the user's locale groups them: "1,200" in English, "1 200" in French.
+  widget->setLocale(QLocale());
   widget->setGroupSeparatorShown(true);
   widget->setRange(control.min(), control.max());
   // A value typed outside the range is brought to the nearest limit when the field is left.
@@ -124,7 +151,7 @@ QSpinBox* PageBuilder::upDown(QWidget* parent, UpDown& control, const QRect& rec
   place(widget, rect);
   auto* edit = dynamic_cast<Edit*>(form().registry.find(editName));
   QObject::connect(widget, &QSpinBox::valueChanged, [this, &control, edit](int value) {
-    forward_([this, &control, edit, value] {
+    change(control, [this, &control, edit, value] {
       control.setPosition(value);
       form1_.controlChanged(control.name());
       if (!edit) return;
@@ -148,7 +175,8 @@ QCheckBox* PageBuilder::checkBox(QWidget* parent, CheckBox& control, const QRect
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QCheckBox::clicked, [this, &control](bool checked) {
-    forward_([this, &control, checked] {
+    (void)takeTypedDates();
+    change(control, [this, &control, checked] {
       control.setChecked(checked);
       form1_.controlChanged(control.name());
     });
@@ -161,7 +189,7 @@ QLineEdit* PageBuilder::edit(QWidget* parent, Edit& control, const QRect& rect) 
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QLineEdit::textEdited, [this, &control](const QString& text) {
-    forward_([this, &control, value = text.toStdString()] {
+    change(control, [this, &control, value = text.toStdString()] {
       control.setText(value);
       form1_.controlChanged(control.name());
     });
@@ -200,7 +228,8 @@ QComboBox* PageBuilder::comboBox(QWidget* parent, ComboBox& control, const QRect
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QComboBox::activated, [this, &control](int index) {
-    forward_([this, &control, index] {
+    (void)takeTypedDates();
+    change(control, [this, &control, index] {
       control.setItemIndex(index);
       form1_.controlChanged(control.name());
     });
@@ -214,7 +243,7 @@ QListWidget* PageBuilder::listBox(QWidget* parent, ListBox& control, const QRect
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QListWidget::currentRowChanged, [this, &control](int row) {
-    forward_([this, &control, row] {
+    change(control, [this, &control, row] {
       control.setItemIndex(row);
       form1_.controlChanged(control.name());
     });
@@ -246,7 +275,8 @@ QGroupBox* PageBuilder::radioGroup(QWidget* parent, RadioGroup& control, const Q
                    [this, &control, click = std::move(click)](int id) {
                      // A click on the selected item changes nothing and runs nothing.
                      if (id == control.itemIndex()) return;
-                     forward_([&control, &click, id] {
+                     (void)takeTypedDates();
+                     change(control, [&control, &click, id] {
                        control.setItemIndex(id);
                        click();
                      });
@@ -256,13 +286,14 @@ QGroupBox* PageBuilder::radioGroup(QWidget* parent, RadioGroup& control, const Q
 
 QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const QRect& rect) {
   auto* widget = new DateField(parent);
+  dateFields_.emplace_back(widget);
   widget->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   widget->setCalendarPopup(true);
   widget->setKeyboardTracking(false);
   bind(control, widget);
   place(widget, rect);
   QObject::connect(widget, &QDateEdit::dateChanged, [this, &control](QDate date) {
-    forward_([this, &control, date] {
+    change(control, [this, &control, date] {
       if (!control.setDate(toDayCount(date))) {
         // A date below the limit: the field shows its limit and the hint line says why.
         (void)control.setDate(control.minDate());
@@ -277,7 +308,7 @@ QDateEdit* PageBuilder::datePicker(QWidget* parent, DatePicker& control, const Q
   });
   QObject::connect(widget, &DateField::typedTextRefused, [this](const QString& text) {
     forward_([this, typed = text.toStdString()] {
-      form().StatusBar1.setPanel(1, typed + " is no date: type it as dd.mm.yyyy");
+      form().StatusBar1.setPanel(1, typedTextRefusal(typed));
     });
   });
   return widget;

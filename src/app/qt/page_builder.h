@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/daruvizo.h"
 #include "app/qt/control_binding.h"
@@ -30,6 +32,7 @@ class QWidget;
 
 namespace numora {
 
+class DateField;
 class StatisticsChartView;
 
 class PageBuilder {
@@ -75,6 +78,12 @@ class PageBuilder {
   // A coloured panel without a control of its own.
   QFrame* panel(QWidget* parent, const char* name, const QRect& rect, const QColor& colour);
 
+  // The click of a button that runs the TForm1 handler of that name from the handler table.
+  Action handler(std::string name);
+  // A date being typed in any date field is read before a click runs, as leaving the field
+  // would read it; false when typed text was no date (the click then runs nothing).
+  bool takeTypedDates();
+
   void place(QWidget* widget, const QRect& rect) { layout_.place(widget, rect); }
   void setFont(QWidget* widget, const QFont& font) { layout_.setFont(widget, font); }
   void fixHeight(QWidget* widget, int height) { layout_.fixHeight(widget, height); }
@@ -85,12 +94,20 @@ class PageBuilder {
   Action clickAction(const Control& control, Action click);
 
   void bind(const Control& control, QWidget* widget);
+  // A user's change of a control: refused (and the widget shown as the model has it) while long
+  // work runs that it could disturb; otherwise `apply` writes it into the model and the
+  // control's change handler runs.
+  void change(const Control& control, const std::function<void()>& apply);
+  // A click: typed dates first, then the action as the event loop runs it. A click made just
+  // after typing a non-date runs nothing: it was meant for the date typed.
+  void click(const Action& action);
 
   TForm1& form1_;
   ControlBinding& binding_;
   DesignLayout& layout_;
   EventHooks& hooks_;
   Forward forward_;
+  std::vector<QPointer<DateField>> dateFields_;
 };
 
 }  // namespace numora

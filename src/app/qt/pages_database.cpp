@@ -1,3 +1,4 @@
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -9,15 +10,19 @@
 namespace numora {
 
 void buildDatabasePage(QWidget* page, PageBuilder& build) {
-  TForm1& form1 = build.form1();
   Form& form = build.form();
 
   build.datePicker(page, form.DateTimePicker1, QRect(8, 8, 120, 24));
   QToolButton* show = build.speedButton(page, form.SpeedButton5, QRect(132, 7, 26, 26),
-                                        [&form1] { form1.SpeedButton5Click(); });
+                                        build.handler("SpeedButton5Click"));
   show->setIcon(page->style()->standardIcon(QStyle::SP_FileDialogContentsView));
   // Two lines high, as the caption of a midday draw may not fit one.
-  build.label(page, form.Label29, QRect(8, 38, 560, 36))->setWordWrap(true);
+  QLabel* caption = build.label(page, form.Label29, QRect(8, 38, 560, 36));
+  caption->setWordWrap(true);
+  // A midday caption with its twenty numbers keeps to one line at the design size.
+  QFont captionFont = caption->font();
+  captionFont.setPixelSize(12);
+  build.setFont(caption, captionFont);
 
   // The update run and its stop button.
   build.button(page, form.BitBtn1, QRect(8, 80, 150, 28), nullptr);
@@ -33,12 +38,11 @@ void buildDatabasePage(QWidget* page, PageBuilder& build) {
 
   // Hand maintenance of the draw history, in the room the hidden page text leaves; the delete
   // button runs BitBtn4Click.
-  build.button(page, form.BitBtn6, QRect(8, 118, 90, 26), [&form1] { form1.BitBtn4Click(); });
+  build.button(page, form.BitBtn6, QRect(8, 118, 90, 26), build.handler("BitBtn4Click"));
   build.button(page, form.BitBtn8, QRect(104, 118, 90, 26), nullptr);
   build.button(page, form.BitBtn3, QRect(8, 150, 140, 26), nullptr);
   // Draws from a text or CSV file, for a history without a results site.
-  build.button(page, form.ImportButton, QRect(154, 150, 134, 26),
-               [&form1] { form1.ImportClick(); });
+  build.button(page, form.ImportButton, QRect(154, 150, 134, 26), build.handler("ImportClick"));
 
   // The back-tests from the picked date on: the tip success tests, then the recurrence tests.
   build.label(page, form.TipTestsLabel, QRect(8, 234, 560, 18));

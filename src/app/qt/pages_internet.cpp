@@ -6,7 +6,6 @@
 namespace numora {
 
 void buildInternetPage(QWidget* page, PageBuilder& build) {
-  TForm1& form1 = build.form1();
   Form& form = build.form();
 
   build.label(page, form.Label50, QRect(16, 18, 110, 22));
@@ -21,8 +20,7 @@ void buildInternetPage(QWidget* page, PageBuilder& build) {
   // Explanatory texts, each followed by the addresses it explains.
   const auto address = [&](const Label& control, int top) {
     const std::string name = control.name();
-    build.linkLabel(page, control, QRect(40, top, 520, 20),
-                    [&form1, name] { form1.Label52Click(name); });
+    build.linkLabel(page, control, QRect(40, top, 520, 20), build.handler(name + "Click"));
   };
   build.label(page, form.Label45, QRect(16, 150, 550, 20));
   address(form.Label52, 170);

@@ -1,9 +1,12 @@
 #include <QFont>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 
@@ -37,39 +40,38 @@ void banner(PageBuilder& build, QWidget* page, const Label& control, const char*
   colour(label, QPalette::WindowText, text);
   label->setCursor(Qt::PointingHandCursor);
   panel->setCursor(Qt::PointingHandCursor);
-  TForm1& form1 = build.form1();
-  build.onClick(label, [&form1] { form1.Label43Click(); });
-  build.onClick(panel, [&form1] { form1.Label43Click(); });
+  build.onClick(label, build.handler("Label43Click"));
+  build.onClick(panel, build.handler("Label43Click"));
 }
 
 }  // namespace
 
 void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
-  TForm1& form1 = build.form1();
   Form& form = build.form();
 
   // Lottery choice, update button and cross sum.
   build.radioGroup(page, form.RadioGroup1, QRect(8, 4, 262, 44), 2,
-                   [&form1] { form1.RadioGroup1Click(); });
+                   build.handler("RadioGroup1Click"));
   QToolButton* update =
       build.speedButton(page, form.SpeedButton10, QRect(282, 14, 30, 30), nullptr);
   update->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
   update->setIconSize(QSize(22, 22));
   // In the update button's place while an update run goes: "Stop reading".
   QToolButton* stop = build.speedButton(page, form.StopUpdateButton, QRect(282, 14, 30, 30),
-                                        [&form1] { form1.SpeedButton8Click(); });
+                                        build.handler("StopUpdateButtonClick"));
   stop->setIcon(page->style()->standardIcon(QStyle::SP_BrowserStop));
   stop->setIconSize(QSize(22, 22));
   build.label(page, form.Label13, QRect(330, 18, 200, 22));
 
   // The current draw between the two step buttons.
   QToolButton* previous = build.speedButton(page, form.SpeedButton6, QRect(8, 61, 24, 26),
-                                            [&form1] { form1.SpeedButton6Click(); });
+                                            build.handler("SpeedButton6Click"));
   previous->setArrowType(Qt::LeftArrow);
   // Two lines high: a midday caption with twenty two-digit numbers is wider than the page.
   QLabel* draw = build.label(page, form.Label35, QRect(34, 54, 508, 40));
   draw->setWordWrap(true);
-  build.setFont(draw, boldFont(12));
+  // A midday caption with its twenty numbers keeps to one line at the design size.
+  build.setFont(draw, boldFont(11));
   draw->setAutoFillBackground(true);
   draw->setFrameShape(QFrame::Panel);
   draw->setFrameShadow(QFrame::Sunken);
@@ -80,7 +82,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   colour(draw, QPalette::Window, draw->palette().color(QPalette::ToolTipBase));
   colour(draw, QPalette::WindowText, draw->palette().color(QPalette::ToolTipText));
   QToolButton* next = build.speedButton(page, form.SpeedButton7, QRect(544, 61, 24, 26),
-                                        [&form1] { form1.SpeedButton7Click(); });
+                                        build.handler("SpeedButton7Click"));
   next->setArrowType(Qt::RightArrow);
 
   // Tip list and hit list; their handlers keep the same line selected in both.
@@ -88,6 +90,29 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   build.label(page, form.Label26, QRect(150, 100, 164, 18), Qt::AlignRight | Qt::AlignVCenter);
   build.listBox(page, form.ListBox1, QRect(8, 120, 256, 286));
   build.listBox(page, form.ListBox2, QRect(266, 120, 48, 286));
+  // Why the last calculation found too few tips: over the foot of the lists, in the tooltip
+  // colours, until the next calculation.
+  QPlainTextEdit* why = build.memo(page, form.TipExplanation, QRect(8, 300, 306, 106));
+  colour(why, QPalette::Base, why->palette().color(QPalette::ToolTipBase));
+  colour(why, QPalette::Text, why->palette().color(QPalette::ToolTipText));
+
+  // Undo beside the list: the list before the last action that replaced it (also Ctrl+Z).
+  auto* undo = new QToolButton(page);
+  undo->setObjectName(QStringLiteral("UndoTips"));
+  undo->setText(QStringLiteral("Undo"));
+  undo->setToolTip(
+      QStringLiteral("Bring back the tip list as it was before the last "
+                     "calculation, test, deletion or loaded file (Ctrl+Z)"));
+  undo->setIcon(page->style()->standardIcon(QStyle::SP_ArrowBack));
+  undo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  undo->setAutoRaise(true);
+  build.place(undo, QRect(326, 96, 90, 24));
+  build.onClick(undo, build.handler("UndoTipsClick"));
+  auto* shortcut = new QShortcut(QKeySequence::Undo, window);
+  QObject::connect(shortcut, &QShortcut::activated,
+                   [forward = build.forward(), undoTips = build.handler("UndoTipsClick")] {
+                     forward(undoTips);
+                   });
 
   // Settings of the tip list.
   build.label(page, form.Label61, QRect(326, 122, 150, 22));
@@ -121,7 +146,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   addPrintMenuButton(build, page, QRect(534, 340, 34, 26));
 
   // The calculation's start/stop button (its click is BitBtn19Click) and the lucky number.
-  build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), [&form1] { form1.BitBtn19Click(); });
+  build.button(page, form.BitBtn4, QRect(326, 372, 150, 34), build.handler("BitBtn19Click"));
   build.button(page, form.SpeedButton13, QRect(482, 372, 86, 34), nullptr);
 
   // Banner and close button.

@@ -19,8 +19,10 @@
 namespace numora {
 namespace {
 
-QString applicationTitle() {
-  return QString::fromUtf8(TForm1::kApplicationTitle);
+// Message boxes are often narrower than the long title, which the desktop would cut in the
+// middle; the program's short name always reads whole.
+QString messageBoxTitle() {
+  return QStringLiteral("Numora");
 }
 
 WeekdayNames dayNames(QLocale::FormatType format) {
@@ -40,7 +42,7 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::showMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, applicationTitle(), QString::fromStdString(text),
+  QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), QString::fromStdString(text),
                   QMessageBox::Ok, dialogParent_);
   box.exec();
 }
@@ -51,7 +53,6 @@ std::string QtPlatform::inputBox(const std::string& caption, const std::string& 
   const QString answer = QInputDialog::getText(dialogParent_, QString::fromStdString(caption),
                                                QString::fromStdString(prompt), QLineEdit::Normal,
                                                QString::fromStdString(preset), &ok);
-  reactivationPending = true;
   return ok ? answer.toStdString() : preset;
 }
 
@@ -77,8 +78,6 @@ std::optional<std::string> QtPlatform::saveFileDialog(const FileDialogRequest& r
 }
 
 ModalResult QtPlatform::showNumberChoiceDialog() {
-  // However it closes, the main window becomes active again afterwards.
-  reactivationPending = true;
   if (!numberChoice_) return ModalResult::Cancel;
   ZahlenwahlDialog dialog(*numberChoice_, *this, dialogParent_);
   // The value lists' file dialogs and messages belong to the dialog while it is open.

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -15,6 +14,8 @@
 #include <exception>
 
 #include "app/qt/date_conversion.h"
+#include "app/qt/date_field.h"
+#include "common/typed_date.h"
 
 namespace numora {
 namespace {
@@ -70,6 +71,8 @@ void ZahlenwahlDialog::buildBoxes() {
                      kCellHeight - 2);
     // The weight rule runs in the model; the box only reports the user's tick.
     connect(box, &QCheckBox::clicked, this, [this, number](bool checked) {
+      // The box has taken the tick already: it reaches the model whatever was typed.
+      (void)date_->takeTypedDate();
       forward([this, number, checked] { model_.setChecked(number, checked); });
     });
     boxes_[static_cast<std::size_t>(number - 1)] = box;
@@ -85,7 +88,8 @@ void ZahlenwahlDialog::buildButtons() {
     // Enter always means OK, whichever button has the focus.
     widget->setAutoDefault(false);
     if (result != ModalResult::None) {
-      connect(widget, &QPushButton::clicked, this, [this, result] { closeWith(result); });
+      connect(widget, &QPushButton::clicked, this,
+              [this, result] { click([this, result] { closeWith(result); }); });
     }
     return widget;
   };
@@ -100,15 +104,35 @@ void ZahlenwahlDialog::buildButtons() {
   calculate_->raise();
   random_ = button("BitBtn4", 2, ModalResult::None);
   connect(random_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn4Click(); }); });
+          [this] { click([this] { model_.BitBtn4Click(); }); });
 
-  date_ = new QDateEdit(this);
+  date_ = new DateField(this);
   date_->setObjectName(QStringLiteral("DateTimePicker1"));
   date_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   date_->setCalendarPopup(true);
   date_->setGeometry(kButtonLeft, kMargin + 3 * (kButtonHeight + 6), kButtonWidth, 24);
-  connect(date_, &QDateEdit::dateChanged, this,
-          [this](QDate date) { forward([this, date] { model_.setEntryDate(toDayCount(date)); }); });
+  connect(date_, &QDateEdit::dateChanged, this, [this](QDate date) {
+    dateHint_->hide();
+    forward([this, date] { model_.setEntryDate(toDayCount(date)); });
+  });
+  // Typed text that is no date changes nothing; the line under the field says why.
+  dateHint_ = new QLabel(this);
+  dateHint_->setObjectName(QStringLiteral("DateHint"));
+  dateHint_->setTextFormat(Qt::PlainText);
+  dateHint_->setWordWrap(true);
+  QFont small = designFont();
+  small.setPixelSize(11);
+  dateHint_->setFont(small);
+  QPalette hintPalette = dateHint_->palette();
+  hintPalette.setColor(QPalette::WindowText, Qt::red);
+  dateHint_->setPalette(hintPalette);
+  dateHint_->setGeometry(kButtonLeft, kMargin + 3 * (kButtonHeight + 6) + 26, kButtonWidth, 44);
+  dateHint_->hide();
+  connect(date_, &DateField::typedTextRefused, this, [this](const QString& text) {
+    dateHint_->setText(QString::fromStdString(typedTextRefusal(text.toStdString())));
+    dateHint_->show();
+  });
+  connect(date_, &DateField::typedDateTaken, dateHint_, &QWidget::hide);
   // Draw entry for Daily Keno: is the entered draw the midday draw?
   midday_ = new QCheckBox(QStringLiteral("Midday draw"), this);
   midday_->setObjectName(QStringLiteral("Midday"));
@@ -139,9 +163,9 @@ void ZahlenwahlDialog::buildButtons() {
   saveList_ = listButton("SpeedButton1", 0, "Speichern der Liste", QStyle::SP_DialogSaveButton);
   loadList_ = listButton("SpeedButton2", 1, "Laden der Liste", QStyle::SP_DialogOpenButton);
   connect(saveList_, &QToolButton::clicked, this,
-          [this] { forward([this] { model_.SpeedButton1Click(platform_); }); });
+          [this] { click([this] { model_.SpeedButton1Click(platform_); }); });
   connect(loadList_, &QToolButton::clicked, this,
-          [this] { forward([this] { model_.SpeedButton2Click(platform_); }); });
+          [this] { click([this] { model_.SpeedButton2Click(platform_); }); });
 }
 
 void ZahlenwahlDialog::forward(const std::function<void()>& action) {
@@ -151,6 +175,10 @@ void ZahlenwahlDialog::forward(const std::function<void()>& action) {
     platform_.showMessage(error.what());
   }
   refresh();
+}
+
+void ZahlenwahlDialog::click(const std::function<void()>& action) {
+  if (date_->takeTypedDate()) forward(action);
 }
 
 void ZahlenwahlDialog::closeWith(ModalResult result) {
@@ -203,6 +231,7 @@ void ZahlenwahlDialog::refresh() {
       widget->setVisible(state->visible);
     }
     date_->setVisible(model_.DateTimePicker1Visible);
+    if (!model_.DateTimePicker1Visible) dateHint_->hide();
     {
       const QSignalBlocker blockDate(date_);
       const QSignalBlocker blockMidday(midday_);

@@ -14,13 +14,14 @@
 #include "generator/zahlenwahl.h"
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
 
 namespace numora {
+
+class DateField;
 
 class ZahlenwahlDialog : public QDialog {
   Q_OBJECT
@@ -48,6 +49,9 @@ class ZahlenwahlDialog : public QDialog {
   // Runs a user action on the model; errors become message boxes. Then shows the model.
   void forward(const std::function<void()>& action);
   void closeWith(ModalResult result);
+  // A click on a button or box: a date being typed is read first, as leaving its field would;
+  // after typed text that is no date, the click runs nothing.
+  void click(const std::function<void()>& action);
   void showBox(int number);
   void centreOnParent();
 
@@ -61,7 +65,9 @@ class ZahlenwahlDialog : public QDialog {
   QPushButton* random_ = nullptr;
   QToolButton* saveList_ = nullptr;
   QToolButton* loadList_ = nullptr;
-  QDateEdit* date_ = nullptr;
+  DateField* date_ = nullptr;
+  // Under the draw entry's date: why typed text was no date.
+  QLabel* dateHint_ = nullptr;
   QCheckBox* midday_ = nullptr;
   // "N of K numbers" while a tip is edited.
   QLabel* count_ = nullptr;

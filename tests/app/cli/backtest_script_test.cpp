@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli_process.h"
+#include "common/text.h"
 #include "transcript.h"
 
 namespace numora::test {
@@ -25,10 +26,31 @@ TEST_F(CliBacktest, ARecurrenceTestWritesItsReportAndOpensIt) {
                              "call Button7Click\n"
                              "= open: {HOME}Analyse.txt\n"
                              "print UpDown18\n= UpDown18: 10\n"
-                             "print DateTimePicker1\n= DateTimePicker1: 10.06.2023\n");
+                             "print DateTimePicker1\n= DateTimePicker1: 07.06.2023\n");
   const std::string report = home.readBytes("Analyse.txt");
   EXPECT_EQ(report.substr(0, 25), "Current setting brought\r\n");
   EXPECT_NE(report.find("\r\nat 3 draw\r\n"), std::string::npos) << report;
+}
+
+TEST_F(CliBacktest, PrintReportPrintsTheHeadingAndTheReport) {
+  const CliResult result = runScript(home, std::string(kKenoAtlantic) +
+                                               "print Report\n"
+                                               "set DateTimePicker1 07.06.2023\n"
+                                               "call Button7Click\n"
+                                               "print Report\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::string expected =
+      "open: " + home.home() +
+      "Analyse.txt\n"
+      "Report: Recurrence test (next draw) \u00b7 Keno Atlantic \u00b7 07.06.2023 to 10.06.2023 "
+      "\u00b7 3 cycles \u00b7 3 comparisons\n";
+  for (const std::string& line : splitLines(home.readBytes("Analyse.txt"))) {
+    // numora-cli escapes the tabs of the report.
+    std::string escaped;
+    for (const char c : line) escaped += c == '\t' ? std::string("\\t") : std::string(1, c);
+    expected += "Report: " + escaped + "\n";
+  }
+  EXPECT_EQ(result.out, expected);
 }
 
 TEST_F(CliBacktest, TheTipTestsAskForTheLuckyNumber) {
@@ -39,7 +61,7 @@ TEST_F(CliBacktest, TheTipTestsAskForTheLuckyNumber) {
                              "call ErfolgstestClick\n"
                              "= input: your lucky number (1-99999999)?\n"
                              "= open: {HOME}Analyse.txt\n"
-                             "print DateTimePicker1\n= DateTimePicker1: 10.06.2023\n"
+                             "print DateTimePicker1\n= DateTimePicker1: 08.06.2023\n"
                              "set DateTimePicker1 08.06.2023\n"
                              "answer abc\n"
                              "call BitBtn9Click\n"
@@ -64,7 +86,7 @@ TEST_F(CliBacktest, PrintChanceSetsTheLastTestAgainstChance) {
           "= open: {HOME}Analyse.txt\n"
           "print Chance\n"
           "= Chance: Tip success test (a calculation per draw) against chance: 250 comparisons of "
-          "a 10-number tip with a draw (5 tips x 50 cycles)\n"
+          "a 10-number tip with a draw (50 cycles)\n"
           "= Chance: Hits | Observed | Expected | Tested as\n"
           "= Chance: 0 | 8 | 6.47 | 0\n"
           "= Chance: 1 | 26 | 31.58 | 1\n"
@@ -78,16 +100,20 @@ TEST_F(CliBacktest, PrintChanceSetsTheLastTestAgainstChance) {
           "= Chance: 9 | 0 | 0.01 | 6-10\n"
           "= Chance: 10 | 0 | 0.00 | 6-10\n"
           "= Chance: Verdict: the difference is within chance (p >= 0.05).\n"
-          "= Chance: Chi-squared goodness of fit: X2 = 2.90 with 6 degrees of freedom, p = "
-          "0.822.\n"
+          "= Chance: Simulated test: X2 = 2.90; 8,530 of 10,000 random histories reached it, p = "
+          "0.853.\n"
+          "= Chance: Winnings per unit stake: observed 0.244; chance gives 0.436 on average, 90 % "
+          "of the random histories between 0.108 and 1.060.\n"
           "= Chance: Law of chance: the hits of a 10-number tip in a draw of 20 out of 70 "
-          "(hypergeometric law); expected = tips x cycles x chance of the hit count.\n"
+          "(hypergeometric law); expected = the tips of each cycle, summed over the cycles, x "
+          "chance of the hit count.\n"
           "= Chance: Hit counts that chance expects fewer than 5 times are pooled with their "
           "neighbours (6-10).\n"
-          "= Chance: Assumptions: every draw is 20 numbers drawn at random from 70, and the "
-          "comparisons are independent of each other. Tips of one calculation, a probe scored "
-          "against several draws and draws scored more than once are not independent, so read "
-          "the verdict as a guide.\n");
+          "= Chance: Assumptions: every draw is 20 numbers drawn at random from 70, independent of "
+          "the other draws and of the tips. The p-value is the share of random histories (the "
+          "tips of each cycle kept, every draw replaced by a random one) whose chi-squared sum "
+          "over the same groups reaches the observed one, so tips that share numbers are allowed "
+          "for.\n");
   const std::string report = home.readBytes("Analyse.txt");
   EXPECT_NE(report.find("\r\n00x         => \t8\r\n"), std::string::npos) << report;
   EXPECT_NE(report.find("\r\nat 50 draws\r\n"), std::string::npos) << report;

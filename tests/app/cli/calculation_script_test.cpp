@@ -69,6 +69,12 @@ TEST_F(CliCalculation, TheBudgetCanChangeWhileTheCalculationRuns) {
                 "set UpDown7 5\n"
                 "after 3 set UpDown7 1\n"
                 "call BitBtn19Click\n"
+                "= detail: Never met together: at least 6 prime numbers in a 3-number tip "
+                "(Options \u203a mathematically).\n"
+                "= detail: 1,000 of 1,000 candidates: prime numbers (Options \u203a "
+                "mathematically)\n"
+                "= detail: To let most candidates through: lower the prime minimum from 6 to 3 "
+                "(Options \u203a mathematically).\n"
                 "print LaufMax\n= LaufMax: 1000\n"
                 "print StatusBar1[1]\n"
                 "= StatusBar1[1]: Change the parameters to calculate 5  Tips \n"
@@ -92,6 +98,9 @@ TEST_F(CliCalculation, TheEditListAnswersWithTheDialogsButtons) {
                              "answer choice ok +7 +9\ncall BitBtn19Click\n"
                              "= message: The number pool holds only 0 different numbers; a tip "
                              "needs 2.\n"
+                             "= detail: The number pool holds fewer different numbers than a "
+                             "tip needs: untick \"Tip for the preferred use numbers only!\" "
+                             "(Options \u203a general).\n"
                              "print BitBtn4\n= BitBtn4: calculate tips\n");
   // "Abort" cancels the calculation.
   expectTranscript(home, onlyEditList +

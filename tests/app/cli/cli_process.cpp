@@ -29,7 +29,8 @@ std::string readFile(const std::filesystem::path& path) {
 }  // namespace
 
 CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input,
-                       std::optional<std::chrono::milliseconds> killAfter) {
+                       std::optional<std::chrono::milliseconds> killAfter,
+                       const std::function<bool()>& killOnlyOnce) {
   // The streams go through files, so a large output can never block the child on a full pipe.
   const TempHome streams;
   const auto inPath = streams.file("stdin");
@@ -59,8 +60,13 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
   int status = 0;
   pid_t ended = 0;
   if (killAfter) {
+    if (killOnlyOnce) {
+      while ((ended = waitpid(child, &status, WNOHANG)) == 0 && !killOnlyOnce()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+    }
     const auto deadline = std::chrono::steady_clock::now() + *killAfter;
-    while ((ended = waitpid(child, &status, WNOHANG)) == 0 &&
+    while (ended == 0 && (ended = waitpid(child, &status, WNOHANG)) == 0 &&
            std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -78,12 +84,13 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
 
 CliResult runScript(const TempHome& home, const std::string& script,
                     const std::vector<std::string>& options,
-                    std::optional<std::chrono::milliseconds> killAfter) {
+                    std::optional<std::chrono::milliseconds> killAfter,
+                    const std::function<bool()>& killOnlyOnce) {
   std::vector<std::string> arguments = {"--home", home.path().string(), "--now", kScriptNow};
   arguments.insert(arguments.end(), options.begin(), options.end());
   arguments.push_back("script");
   arguments.push_back("-");
-  return runNumoraCli(arguments, script, killAfter);
+  return runNumoraCli(arguments, script, killAfter, killOnlyOnce);
 }
 
 void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name) {

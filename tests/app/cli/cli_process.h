@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,14 +21,18 @@ struct CliResult {
 // The clock every script runs with unless a test names another.
 inline constexpr const char* kScriptNow = "15.06.2023 12:00";
 
-// With killAfter, the process is killed with SIGKILL after that long if it still runs.
+// With killAfter, the process is killed with SIGKILL after that long if it still runs. With
+// killOnlyOnce as well, that time is counted from the moment killOnlyOnce first returns true
+// (polled while the process runs), so a kill cannot fall before that moment.
 CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input = {},
-                       std::optional<std::chrono::milliseconds> killAfter = std::nullopt);
+                       std::optional<std::chrono::milliseconds> killAfter = std::nullopt,
+                       const std::function<bool()>& killOnlyOnce = {});
 
 // "numora-cli --home HOME --now kScriptNow [options] script -" with the script on standard input.
 CliResult runScript(const TempHome& home, const std::string& script,
                     const std::vector<std::string>& options = {},
-                    std::optional<std::chrono::milliseconds> killAfter = std::nullopt);
+                    std::optional<std::chrono::milliseconds> killAfter = std::nullopt,
+                    const std::function<bool()>& killOnlyOnce = {});
 
 // Copies one of the draw fixtures into Home under the given name.
 void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name);

@@ -50,18 +50,18 @@ print DateTimePicker2
 print DateTimePicker2.date
 = DateTimePicker2.date: 01.01.2010
 print DateTimePicker2.min
-= DateTimePicker2.min: 22.10.2001
+= DateTimePicker2.min: 29.04.1996
 print DateTimePicker2.hint
 = DateTimePicker2.hint: With the chosen date starts the evaluation
 )"},
       {"a date picker refuses a date below its lower limit and keeps its date",
-       R"(set DateTimePicker1 21.10.2001
+       R"(set DateTimePicker1 28.04.1996
 = refused: DateTimePicker1
 print DateTimePicker1
 = DateTimePicker1: 15.06.2023
-set DateTimePicker1 22.10.2001
+set DateTimePicker1 29.04.1996
 print DateTimePicker1
-= DateTimePicker1: 22.10.2001
+= DateTimePicker1: 29.04.1996
 )"},
       {"a combo box takes an item index; -1 selects nothing and keeps the text",
        R"(set ComboBox1 2

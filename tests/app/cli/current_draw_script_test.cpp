@@ -182,7 +182,7 @@ TEST_F(CliCurrentDraw, LotterySwitchMovesTheLowerLimitsAndTheStatisticsStart) {
   const std::string transcript = std::string(R"(print ZahlenFile
 = ZahlenFile: VuduRO.dat
 print DateTimePicker1.min
-= DateTimePicker1.min: 22.10.2001
+= DateTimePicker1.min: 29.04.1996
 set RadioGroup1 0
 call RadioGroup1Click
 print ZahlenFile
@@ -229,7 +229,8 @@ print DateTimePicker1
 }
 
 // After a switch to a lottery without a stored draw no draw is current: the other lottery's
-// draw is neither shown nor scored, and the evaluation report has nothing to price.
+// draw is neither shown nor scored (not even when the total-tips field is left), and the
+// evaluation report has nothing to price.
 TEST(CliCurrentDrawWithoutFile, ASwitchToALotteryWithoutDrawsLeavesNoDrawCurrent) {
   for (const bool emptyFile : {false, true}) {
     SCOPED_TRACE(emptyFile ? "empty Kenoal.dat" : "no Kenoal.dat");
@@ -253,6 +254,9 @@ print ListBox2
 = ListBox2.count: 0
 print StatusBar1[0]
 = StatusBar1[0]: 
+call Edit1Exit
+print ListBox2
+= ListBox2.count: 0
 call auswertungClick
 = message: you have \n\nwithout guarantee
 )");

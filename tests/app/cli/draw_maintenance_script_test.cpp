@@ -73,7 +73,9 @@ TEST_F(CliDrawMaintenance, ExportWritesTheDrawsFromTheStartDateToThePickedDate) 
                    "answer file " +
                        home.file("out.txt").string() +
                        "\n"
-                       "call BitBtn3Click\n");
+                       "call BitBtn3Click\n"
+                       "= message: 4 draws from 09.06.2023 to 10.06.2023 written to " +
+                       home.file("out.txt").string() + "\n");
   EXPECT_EQ(home.readBytes("out.txt"), expected);
 }
 

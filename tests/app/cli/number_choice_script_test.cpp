@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
@@ -77,6 +78,8 @@ TEST_F(CliNumberChoice, EditingATipStoresTheTickedNumbers) {
   };
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.what);
+    // Each case starts without the tip list the one before it saved.
+    std::filesystem::remove(home.file("tipps.txt"));
     const CliResult result = runScript(home, c.script + "print ListBox1\n");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, c.tips);
@@ -170,6 +173,8 @@ struct Pick {
 };
 
 Pick pickWith(const TempHome& home, int seed, const std::string& steps) {
+  // Each pick starts without the tip list the one before it saved.
+  std::filesystem::remove(home.file("tipps.txt"));
   const CliResult result = runScript(home, "set UpDown18 5\nset RandSeed " + std::to_string(seed) +
                                                "\nanswer choice ok " + steps +
                                                "\ncall SpeedEditClick\nprint ListBox1[0]\n"

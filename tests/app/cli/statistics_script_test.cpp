@@ -181,7 +181,7 @@ class CliStatistics : public ::testing::Test {
 
 TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
   const std::vector<WindowCase> cases = {
-      {"the whole history (start 22.10.2001, picked date today)", "", fixtureDay(2001, 10, 22),
+      {"the whole history (start 29.04.1996, picked date today)", "", fixtureDay(1996, 4, 29),
        fixtureDay(2023, 6, 15)},
       {"a May window: its first date counts for the number distribution only",
        "set DateTimePicker2 05.05.2023\nset DateTimePicker1 20.05.2023\n", fixtureDay(2023, 5, 5),
@@ -193,8 +193,8 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
        "set DateTimePicker2 05.05.2023\nset DateTimePicker1 05.05.2023\n", fixtureDay(2023, 5, 5),
        fixtureDay(2023, 5, 5)},
       {"a fallback below the picker's lower limit starts the window at the limit",
-       "set DateTimePicker1 01.01.2002\nset DateTimePicker2 01.06.2023\n", fixtureDay(2001, 10, 22),
-       fixtureDay(2002, 1, 1)},
+       "set DateTimePicker1 01.01.1997\nset DateTimePicker2 01.06.2023\n", fixtureDay(1996, 4, 29),
+       fixtureDay(1997, 1, 1)},
   };
   for (const WindowCase& c : cases) {
     SCOPED_TRACE(c.what);

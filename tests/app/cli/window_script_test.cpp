@@ -59,6 +59,10 @@ print Chart1.LeftAxis.Title
 call Button4Click
 print Chart1.LeftAxis.Title
 = Chart1.LeftAxis.Title: draws
+add ListBox1 01,02,03
+call Button6Click
+print Chart1.LeftAxis.Title
+= Chart1.LeftAxis.Title: tips
 )");
 }
 

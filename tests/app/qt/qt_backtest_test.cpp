@@ -4,7 +4,9 @@
 // First: the fixture includes the scripted platform before any Qt header.
 #include "window_fixture.h"
 
+#include <QFontInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -16,6 +18,7 @@ class BacktestWindowTest : public QObject {
  private slots:
   void theButtonsSitOnTheDatabaseTab();
   void aClickWritesAndOpensTheReport();
+  void theReportShowsInAWindowOfItsOwn();
 };
 
 void BacktestWindowTest::theButtonsSitOnTheDatabaseTab() {
@@ -54,6 +57,48 @@ void BacktestWindowTest::aClickWritesAndOpensTheReport() {
   QVERIFY(report.find("\r\nat 2 draw\r\n") != std::string::npos);
   QCOMPARE(window.platform.opened(), std::vector<std::string>{window.home.home() + "Analyse.txt"});
   QCOMPARE(window.widget<QLabel>("ReplayProgress")->text(), QString());
+}
+
+void BacktestWindowTest::theReportShowsInAWindowOfItsOwn() {
+  test::Window window(test::dailyKenoDraws());
+  QVERIFY(window.show());
+  auto* report = window.widget("ReportWindow");
+  QVERIFY(report);
+  QVERIFY(!report->isVisible());
+  window.showPage("TabSheet2");
+  const DayCount chosen = encodeDate(2023, 5, 4);
+  (void)window.form().DateTimePicker1.setDate(chosen);
+  QTest::mouseClick(window.widget<QPushButton>("Button7"), Qt::LeftButton);
+  QVERIFY(report->isVisible());
+  QVERIFY(report->isWindow());
+  QVERIFY(!report->isModal());
+  QCOMPARE(window.widget<QLabel>("ReportTitle")->text(),
+           QString::fromUtf8("Recurrence test (next draw) \u00b7 Daily Keno \u00b7 04.05.2023 to "
+                             "05.05.2023 \u00b7 2 cycles \u00b7 2 comparisons"));
+  auto* text = window.widget<QPlainTextEdit>("ReportMemo");
+  QVERIFY(text->isReadOnly());
+  QVERIFY(QFontInfo(text->font()).fixedPitch());
+  const std::string bytes = window.home.readBytes("Analyse.txt");
+  QCOMPARE(text->toPlainText().toStdString() + "\n",
+           QString::fromStdString(bytes)
+               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+               .toStdString());
+  QCOMPARE(window.widget<QPushButton>("ReportOpenButton")->text(),
+           QStringLiteral("Open in editor"));
+  QCOMPARE(window.widget<QPushButton>("ReportSaveButton")->text(),
+           QString::fromUtf8("Save as\u2026"));
+  // The picked date is the chosen one again.
+  QCOMPARE(window.form().DateTimePicker1.date(), chosen);
+  const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS");
+  if (!folder.isEmpty()) QVERIFY(report->grab().save(folder + "/Report.png"));
+
+  QTest::mouseClick(window.widget<QPushButton>("ReportOpenButton"), Qt::LeftButton);
+  QCOMPARE(window.platform.opened().size(), 2u);
+  // Closed by the user, it shows again with the next report.
+  report->close();
+  QVERIFY(!report->isVisible());
+  QTest::mouseClick(window.widget<QPushButton>("Button7"), Qt::LeftButton);
+  QVERIFY(report->isVisible());
 }
 
 }  // namespace numora

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -33,6 +34,7 @@ class CalculationWindowTest : public QObject {
   void theButtonStartsAndStopsACalculation();
   void aCalculationFillsTheTipList();
   void theEditListShowsThePoolAndCalculates();
+  void aShortCalculationSaysWhyBesideTheTipList();
 };
 
 void CalculationWindowTest::theButtonStartsAndStopsACalculation() {
@@ -127,6 +129,46 @@ void CalculationWindowTest::theEditListShowsThePoolAndCalculates() {
   auto* tips = window.widget<QListWidget>("ListBox1");
   QCOMPARE(tips->count(), 1);
   QCOMPARE(tips->item(0)->text(), QStringLiteral("07,09"));
+}
+
+void CalculationWindowTest::aShortCalculationSaysWhyBesideTheTipList() {
+  ScreenWindow window(history());
+  QVERIFY(window.show());
+  auto* why = window.widget<QPlainTextEdit>("TipExplanation");
+  QVERIFY(why);
+  QVERIFY(!why->isVisible());
+  // Six primes and six even numbers in a ten-number tip, a budget of 1,000 candidates.
+  Form& form = window.form();
+  form.CheckBox22.setChecked(true);
+  form.UpDown10.setPosition(6);
+  form.CheckBox25.setChecked(true);
+  form.UpDown16.setPosition(6);
+  form.UpDown7.setPosition(1);
+  window.view->refresh();
+  QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(why->isVisible());
+  QVERIFY(why->isReadOnly());
+  QVERIFY(why->toPlainText().startsWith(
+      QStringLiteral("Never met together: at least 6 prime numbers and at least 6 even numbers")));
+  QVERIFY(why->toPlainText().contains(QStringLiteral("To let most candidates through: ")));
+  // The status line keeps its text; its tooltip explains too.
+  QCOMPARE(window.panel(1), QStringLiteral("Change the parameters to calculate 5  Tips "));
+  QVERIFY(QString::fromStdString(form.StatusBar1.hint()).startsWith(why->toPlainText()));
+  // Beside the tip list: inside the lists' column, under the settings' column edge.
+  const QRect list = window.widget("ListBox1")->geometry();
+  QVERIFY(why->geometry().left() >= list.left());
+  QVERIFY(why->geometry().right() < window.widget("Label61")->geometry().left());
+  const QString folder = qEnvironmentVariable("NUMORA_SCREENSHOTS");
+  if (!folder.isEmpty()) QVERIFY(window.view->grab().save(folder + "/KenoTipsWhy.png"));
+
+  // The next calculation that finds its tips takes the panel away.
+  form.CheckBox22.setChecked(false);
+  form.CheckBox25.setChecked(false);
+  form.UpDown7.setPosition(10);
+  window.view->refresh();
+  QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QCOMPARE(window.widget<QListWidget>("ListBox1")->count(), 5);
+  QVERIFY(!why->isVisible());
 }
 
 }  // namespace numora

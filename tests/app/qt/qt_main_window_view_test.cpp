@@ -295,7 +295,8 @@ void MainWindowViewTest::controlsHaveDesignedState() {
     QVERIFY2(picker, name);
     QCOMPARE(picker->displayFormat(), QStringLiteral("dd.MM.yyyy"));
     QVERIFY(picker->calendarPopup());
-    QCOMPARE(picker->minimumDate(), QDate(2001, 10, 22));
+    // Daily Keno, the default lottery, from its first draw.
+    QCOMPARE(picker->minimumDate(), QDate(1996, 4, 29));
   }
 
   // Hidden controls: checked against the page they sit on, as their page may not be shown.
@@ -597,16 +598,16 @@ void MainWindowViewTest::typedDatesAreTakenWhole_data() {
                                     << "15.03.2024" << false;
   QTest::newRow("the limit itself") << "TabSheet5"
                                     << "DateTimePicker2"
-                                    << "22.10.2001"
-                                    << "22.10.2001" << false;
+                                    << "29.04.1996"
+                                    << "29.04.1996" << false;
   QTest::newRow("below the limit") << "TabSheet2"
                                    << "DateTimePicker1"
                                    << "01.01.1990"
-                                   << "22.10.2001" << true;
+                                   << "29.04.1996" << true;
   QTest::newRow("a day below the limit") << "TabSheet5"
                                          << "DateTimePicker2"
-                                         << "21.10.2001"
-                                         << "22.10.2001" << true;
+                                         << "28.04.1996"
+                                         << "29.04.1996" << true;
 }
 
 void MainWindowViewTest::typedDatesAreTakenWhole() {
@@ -634,7 +635,7 @@ void MainWindowViewTest::typedDatesAreTakenWhole() {
   QCOMPARE(field->text(), taken);
   if (refused) {
     QCOMPARE(window.panel(1),
-             QStringLiteral("No date before 22.10.2001: the field shows the earliest one"));
+             QStringLiteral("No date before 29.04.1996: the field shows the earliest one"));
   } else {
     QCOMPARE(window.panel(1), QString());
   }
@@ -775,7 +776,9 @@ void MainWindowViewTest::closeButtonSavesTheSettings() {
   Window window;
   QVERIFY(window.show());
   QTest::mouseClick(window.widget<QRadioButton>("RadioGroup1Item0"), Qt::LeftButton);
-  QVERIFY(!window.settings.contains("Radio1"));
+  // Saved as it changed, not only at closing.
+  QCOMPARE(window.settings.readInteger("Radio1"), std::optional<int>(0));
+  window.settings.writeInteger("Radio1", 1);
   QTest::mouseClick(window.widget("CloseButton"), Qt::LeftButton);
   QVERIFY(!window.view->isVisible());
   QCOMPARE(window.settings.readInteger("Radio1"), std::optional<int>(0));

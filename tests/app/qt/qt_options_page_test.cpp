@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 
@@ -77,10 +78,12 @@ class OptionsPageTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::Canada)); }
   void init();
   void cleanup();
   void everyOptionControlSitsOnItsPageWithItsCaption();
   void upDownsGroupThousandsAndBringTypedValuesIntoTheirRange();
+  void upDownsFollowTheUsersLocale();
   void arrowsRunTheCouplingHandlers();
   void screenshots();
 
@@ -136,7 +139,8 @@ void OptionsPageTest::upDownsGroupThousandsAndBringTypedValuesIntoTheirRange() {
   QVERIFY(QTest::qWaitForWindowActive(window->view.get()));
   showInner("TabSheet10");
   QSpinBox* maximum = spin("UpDown15");
-  QCOMPARE(maximum->findChild<QLineEdit*>("Edit38")->text(), QStringLiteral("1.200"));
+  // The user's locale groups the thousands (English here: see initTestCase).
+  QCOMPARE(maximum->findChild<QLineEdit*>("Edit38")->text(), QStringLiteral("1,200"));
   QCOMPARE(maximum->minimum(), 750);
   QCOMPARE(maximum->maximum(), 1400);
 
@@ -150,7 +154,7 @@ void OptionsPageTest::upDownsGroupThousandsAndBringTypedValuesIntoTheirRange() {
   };
   const TypedCase cases[] = {
       {"UpDown15", "700", 750, "750"},
-      {"UpDown15", "1.300", 1300, "1.300"},
+      {"UpDown15", "1,300", 1300, "1,300"},
       {"UpDown2", "0", 1, "1"},
       {"UpDown15", "9999", 999, "999"},
   };
@@ -168,6 +172,29 @@ void OptionsPageTest::upDownsGroupThousandsAndBringTypedValuesIntoTheirRange() {
     QVERIFY2(line->text() == QString::fromLatin1(c.shown),
              (what + ": " + line->text().toUtf8()).constData());
   }
+}
+
+// The thousands read as the user reads them, never as a German "1.200" (1.2 to an English eye).
+void OptionsPageTest::upDownsFollowTheUsersLocale() {
+  const struct {
+    QLocale locale;
+    QString shown;
+  } cases[] = {
+      {QLocale(QLocale::English, QLocale::Canada), QStringLiteral("1,200")},
+      // A (no-break) space between the thousands, whichever one the locale data names.
+      {QLocale(QLocale::French, QLocale::Canada),
+       QStringLiteral("1") + QLocale(QLocale::French, QLocale::Canada).groupSeparator() + "200"},
+  };
+  QVERIFY(QLocale(QLocale::French, QLocale::Canada).groupSeparator().at(0).isSpace());
+  for (const auto& c : cases) {
+    QLocale::setDefault(c.locale);
+    window = std::make_unique<Window>();
+    QVERIFY(window->show());
+    window->showPage("TabSheet6");
+    showInner("TabSheet10");
+    QCOMPARE(spin("UpDown15")->findChild<QLineEdit*>("Edit38")->text(), c.shown);
+  }
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::Canada));
 }
 
 void OptionsPageTest::arrowsRunTheCouplingHandlers() {

@@ -59,7 +59,7 @@ class QtPlatformTest : public QObject {
   void acceptedInputBoxReturnsTheAnswer();
   void fileDialogUsesFilterAndDefaultExtension();
   void cancelledFileDialogGivesNoPath();
-  void numberChoiceDialogAsksForReactivation();
+  void numberChoiceDialogWithoutItsModelIsCancelled();
   void numberChoiceDialogReportsHowItClosed_data();
   void numberChoiceDialogReportsHowItClosed();
   void repaintAndProcessEventsReachTheirTargets();
@@ -180,10 +180,9 @@ void QtPlatformTest::messageBoxCarriesTheApplicationTitle() {
     box->accept();
   });
   platform.showMessage("First read the data of draws");
-  QCOMPARE(title, QStringLiteral("Veltrins Numora Canada"));
+  // The short name: a narrow box would show the long title cut in the middle.
+  QCOMPARE(title, QStringLiteral("Numora"));
   QCOMPARE(text, QStringLiteral("First read the data of draws"));
-  // Message boxes do not make the main window run its activation again.
-  QVERIFY(!platform.reactivationPending);
 }
 
 void QtPlatformTest::cancelledInputBoxReturnsThePreset() {
@@ -196,7 +195,6 @@ void QtPlatformTest::cancelledInputBoxReturnsThePreset() {
   });
   QCOMPARE(platform.inputBox("Lucky number", "Enter a number", "4711"), std::string("4711"));
   QCOMPARE(label, QStringLiteral("Enter a number"));
-  QVERIFY(platform.reactivationPending);
 }
 
 void QtPlatformTest::acceptedInputBoxReturnsTheAnswer() {
@@ -206,7 +204,6 @@ void QtPlatformTest::acceptedInputBoxReturnsTheAnswer() {
     dialog->accept();
   });
   QCOMPARE(platform.inputBox("Lucky number", "Enter a number", "4711"), std::string("815"));
-  QVERIFY(platform.reactivationPending);
 }
 
 void QtPlatformTest::fileDialogUsesFilterAndDefaultExtension() {
@@ -228,7 +225,6 @@ void QtPlatformTest::fileDialogUsesFilterAndDefaultExtension() {
   QCOMPARE(suffix, QStringLiteral("hlt"));
   QVERIFY(path.has_value());
   QCOMPARE(QString::fromStdString(*path), QDir(folder.path()).filePath("mytips.hlt"));
-  QVERIFY(!platform.reactivationPending);
 }
 
 void QtPlatformTest::cancelledFileDialogGivesNoPath() {
@@ -237,11 +233,10 @@ void QtPlatformTest::cancelledFileDialogGivesNoPath() {
   QVERIFY(!platform.openFileDialog({"Werteliste|*.hlw", "hlw", ""}).has_value());
 }
 
-void QtPlatformTest::numberChoiceDialogAsksForReactivation() {
+void QtPlatformTest::numberChoiceDialogWithoutItsModelIsCancelled() {
   // Without the dialog's model nothing can be chosen: cancelled.
   QtPlatform platform;
   QCOMPARE(platform.showNumberChoiceDialog(), ModalResult::Cancel);
-  QVERIFY(platform.reactivationPending);
 }
 
 void QtPlatformTest::numberChoiceDialogReportsHowItClosed_data() {
@@ -293,7 +288,6 @@ void QtPlatformTest::numberChoiceDialogReportsHowItClosed() {
   QCOMPARE(parent, &window);
   QVERIFY(normalCursor);
   QCOMPARE(randomHidden, !editButtons);
-  QVERIFY(platform.reactivationPending);
   QVERIFY(QApplication::overrideCursor());
   QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   platform.setWaitCursor(false);

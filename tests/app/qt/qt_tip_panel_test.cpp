@@ -108,6 +108,16 @@ void TipPanelTest::tipButtonsRunTheirHandlers() {
   QCOMPARE(form.ListBox1.count(), std::size_t{0});
   QCOMPARE(window.widget<QLabel>("Label23")->text(), QStringLiteral("1. ticket"));
   QCOMPARE(window.widget<QLabel>("Label24")->text(), QStringLiteral("3. tip"));
+
+  // "Undo" beside the list brings the deleted tips back, scored; so does Ctrl+Z.
+  QTest::mouseClick(window.widget("UndoTips"), Qt::LeftButton);
+  QCOMPARE(shownLines(tips), (QStringList{"01,02,03", "44,46,47", "03,09,12"}));
+  QCOMPARE(shownLines(hits), (QStringList{"0", "3", "0"}));
+  QTest::mouseClick(window.widget("SpeedButton11"), Qt::LeftButton);
+  QCOMPARE(tips->count(), 0);
+  window.view->activateWindow();
+  QTest::keyClick(window.view.get(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(tips->count(), 3);
 }
 
 void TipPanelTest::totalTipsFieldTakesWhatTheModelAccepts() {

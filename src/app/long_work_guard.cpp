@@ -1,0 +1,125 @@
+#include "app/long_work_guard.h"
+
+#include <array>
+
+namespace numora {
+namespace {
+
+struct Allowed {
+  std::string_view name;
+  const char* why;
+};
+
+// Handlers that may run whatever long work runs.
+constexpr std::array kAllowedHandlers = {
+    Allowed{"SpeedButton8Click", "stops the update run"},
+    Allowed{"StopUpdateButtonClick", "stops the update run"},
+    Allowed{"PageControl1Change", "shows another tab"},
+    Allowed{"OddsAllSizesCheckBoxChange", "fills the \"Odds\" tab, a view of its own"},
+    Allowed{"ListBox1Click", "moves the selection of the hit list with the tip list"},
+    Allowed{"ListBox2Click", "moves the selection of the tip list with the hit list"},
+    Allowed{"Label43Click", "opens the product page"},
+    Allowed{"Label52Click", "opens a web address"},
+    Allowed{"Label53Click", "opens a web address"},
+    Allowed{"Label54Click", "opens a web address"},
+    Allowed{"Label55Click", "opens a web address"},
+    Allowed{"Label56Click", "opens a web address"},
+    Allowed{"Label59Click", "opens a web address"},
+    Allowed{"FormClose", "stops the work, then closes"},
+};
+
+// Controls the user may use whatever long work runs.
+constexpr std::array kAllowedControls = {
+    Allowed{"PageControl1", "the tabs"},
+    Allowed{"OddsAllSizesCheckBox", "what the \"Odds\" tab shows"},
+    Allowed{"ListBox1", "the selection, not the lines"},
+    Allowed{"ListBox2", "the selection, not the lines"},
+    Allowed{"SpeedButton8", "\"Stop reading\""},
+    Allowed{"StopUpdateButton", "\"Stop reading\" on the \"Keno-Tips\" tab"},
+    Allowed{"CloseButton", "closes the window"},
+};
+
+template <std::size_t N>
+bool listed(const std::array<Allowed, N>& list, std::string_view name) {
+  for (const Allowed& entry : list) {
+    if (entry.name == name) return true;
+  }
+  return false;
+}
+
+bool isHint(std::string_view handler) {
+  return handler.ends_with("MouseEnter") || handler.ends_with("MouseLeave");
+}
+
+// The start/stop button stops a running calculation, also one inside a back-test.
+bool runsCalculations(LongWork work) {
+  return work == LongWork::Calculation || work == LongWork::Backtest;
+}
+
+// Controls that take input from the user; labels, panels and the read-only views never do.
+bool takesInput(const Control& control) {
+  if (dynamic_cast<const Memo*>(&control)) return false;
+  return dynamic_cast<const Button*>(&control) || dynamic_cast<const UpDown*>(&control) ||
+         dynamic_cast<const CheckBox*>(&control) || dynamic_cast<const Edit*>(&control) ||
+         dynamic_cast<const ComboBox*>(&control) || dynamic_cast<const RadioGroup*>(&control) ||
+         dynamic_cast<const DatePicker*>(&control) || dynamic_cast<const ListBox*>(&control) ||
+         dynamic_cast<const PageControl*>(&control);
+}
+
+}  // namespace
+
+std::string runningWorkRefusal(LongWork work) {
+  switch (work) {
+    case LongWork::Calculation:
+      return "A calculation is running; stop it first.";
+    case LongWork::Backtest:
+      return "A back-test is running; stop it first.";
+    case LongWork::UpdateRun:
+      return "An update run is running; stop it first.";
+    case LongWork::HistoricalSearch:
+      return "A search is running; wait until it ends.";
+  }
+  return {};
+}
+
+LongWorkGuard::Run::Run(LongWorkGuard& guard, LongWork work)
+    : guard_(guard), outermost_(!guard.running_) {
+  if (outermost_) guard_.running_ = work;
+}
+
+LongWorkGuard::Run::~Run() {
+  if (outermost_) guard_.running_.reset();
+}
+
+std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handler,
+                                                         bool calculationRunning) const {
+  if (!running_) return std::nullopt;
+  if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
+  if (handler == "BitBtn19Click" && calculationRunning) return std::nullopt;
+  // The run budget is the one option made to change while a calculation runs: it applies from
+  // the next candidate.
+  if (handler == "UpDown7Changing" && running_ == LongWork::Calculation) return std::nullopt;
+  return runningWorkRefusal(*running_);
+}
+
+std::optional<std::string> LongWorkGuard::refusesChange(std::string_view controlName,
+                                                        ControlChange change) const {
+  if (!running_) return std::nullopt;
+  // The lists a user may click in during long work are the ones the work fills.
+  if (change == ControlChange::Value && allowsControl(controlName)) return std::nullopt;
+  return runningWorkRefusal(*running_);
+}
+
+bool LongWorkGuard::allowsControl(std::string_view controlName) const {
+  if (!running_ || listed(kAllowedControls, controlName)) return true;
+  if (controlName == "BitBtn4") return runsCalculations(*running_);
+  return controlName == "UpDown7" && running_ == LongWork::Calculation;
+}
+
+void holdControls(const ControlRegistry& registry, const LongWorkGuard& guard) {
+  for (Control* control : registry.all()) {
+    control->setHeld(takesInput(*control) && !guard.allowsControl(control->name()));
+  }
+}
+
+}  // namespace numora

@@ -1,0 +1,86 @@
+#include "backtest/backtest_report.h"
+
+#include <fstream>
+#include <numeric>
+
+#include "backtest/analysis_report.h"
+#include "common/grouped_number.h"
+#include "common/text.h"
+#include "evaluation/odds_text.h"
+
+namespace numora {
+namespace {
+
+std::string counted(std::int64_t count, const char* one, const char* many) {
+  return formatGrouped(count) + " " + (count == 1 ? one : many);
+}
+
+constexpr const char* kSeparator = " \u00b7 ";
+
+}  // namespace
+
+const char* backtestName(BacktestKind kind) {
+  switch (kind) {
+    case BacktestKind::SingleCalculation:
+      return "Tip success test (one calculation)";
+    case BacktestKind::PerDraw:
+      return "Tip success test (a calculation per draw)";
+    case BacktestKind::NextDraw:
+      return "Recurrence test (next draw)";
+    case BacktestKind::SecondNextDraw:
+      return "Recurrence test (second next draw)";
+    case BacktestKind::ThirdNextDraw:
+      return "Recurrence test (third next draw)";
+    case BacktestKind::NextThreeDraws:
+      return "Recurrence test (next three draws)";
+    case BacktestKind::LastThreeDraws:
+      return "Recurrence test (last three draws)";
+  }
+  return "Back-test";
+}
+
+std::string reportHeading(const BacktestTotals& totals, int lotteryIndex, DayCount from,
+                          DayCount to) {
+  const std::int64_t comparisons =
+      std::accumulate(totals.hits.begin(), totals.hits.end(), std::int64_t{0});
+  return std::string(backtestName(totals.kind)) + kSeparator + lotteryName(lotteryIndex) +
+         kSeparator + formatDate(from) + " to " + formatDate(to) + kSeparator +
+         counted(totals.cycles, "cycle", "cycles") + kSeparator +
+         counted(comparisons, "comparison", "comparisons");
+}
+
+void showBacktestReport(Form& form, const BacktestTotals& totals, int lotteryIndex, DayCount from,
+                        DayCount to) {
+  form.ReportTitle.setCaption(reportHeading(totals, lotteryIndex, from, to));
+  std::string text;
+  for (const std::string& line : splitLines(form.Memo1.text())) {
+    text += (text.empty() ? "" : "\n") + line;
+  }
+  form.ReportMemo.setText(text);
+  form.ReportWindow.setVisible(true);
+}
+
+std::vector<std::string> reportLines(const Form& form) {
+  if (form.ReportTitle.caption().empty()) return {};
+  std::vector<std::string> lines{form.ReportTitle.caption()};
+  for (const std::string& line : splitLines(form.ReportMemo.text())) lines.push_back(line);
+  return lines;
+}
+
+void openReportInEditor(const Form& form, Platform& platform) {
+  if (form.ReportTitle.caption().empty()) return;
+  platform.shellOpen(form.Home + kAnalysisFileName);
+}
+
+void saveReportAs(const Form& form, Platform& platform) {
+  if (form.ReportTitle.caption().empty()) return;
+  const auto path = platform.saveFileDialog({"Text file|*.txt", "txt", kAnalysisFileName});
+  if (!path) return;
+  const std::string bytes = joinLinesCrLf(splitLines(form.ReportMemo.text()));
+  std::ofstream file(*path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) platform.showMessage("The report could not be written to " + *path + ".");
+}
+
+}  // namespace numora

@@ -1,0 +1,115 @@
+#include "common/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace numora {
+namespace {
+
+FileAccessError failure(const char* what, const std::filesystem::path& path, int error) {
+  return FileAccessError(std::string(what) + " \"" + path.string() + "\": " + std::strerror(error));
+}
+
+FileAccessError notAFile(const char* what, const std::filesystem::path& path) {
+  return FileAccessError(std::string(what) + " \"" + path.string() + "\": it is no regular file");
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// The folder's entry of the renamed file reaches the disk too.
+void syncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+void replaceFileAtomically(const std::filesystem::path& target,
+                           const std::filesystem::path& scratch, std::string_view bytes) {
+  // A pipe or a device in the file's place is another program's: it is neither written to
+  // (that could wait for ever) nor replaced.
+  struct stat status {};
+  const bool hadTarget = ::stat(target.c_str(), &status) == 0;
+  if (hadTarget && !S_ISREG(status.st_mode)) throw notAFile("Cannot replace", target);
+
+  // O_EXCL after removing a stale scratch file of an earlier failure: what is opened is a new
+  // regular file of ours, never a pipe, a link or another program's file.
+  struct stat scratchStatus {};
+  if (::lstat(scratch.c_str(), &scratchStatus) == 0) {
+    if (!S_ISREG(scratchStatus.st_mode)) throw notAFile("Cannot create file", scratch);
+    ::unlink(scratch.c_str());
+  }
+  const int fd = ::open(scratch.c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (fd < 0) throw failure("Cannot create file", scratch, errno);
+  // The new file keeps the old one's permissions.
+  if (hadTarget) (void)::fchmod(fd, status.st_mode & 07777);
+  const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const int writeError = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed) {
+    const int error = written ? errno : writeError;
+    ::unlink(scratch.c_str());
+    throw failure("Cannot write to", scratch, error);
+  }
+  if (::rename(scratch.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(scratch.c_str());
+    throw failure("Cannot replace", target, error);
+  }
+  syncFolder(target.parent_path());
+}
+
+std::string readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  // Opened without waiting: a pipe would otherwise wait for a writer that never comes.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    throw FileAccessError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw FileAccessError("Cannot open file \"" + path.string() + "\". It is no regular file.");
+  }
+  if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
+    ::close(fd);
+    throw FileAccessError("Cannot read file \"" + path.string() + "\". It is too large.");
+  }
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      throw FileAccessError("Read error in \"" + path.string() + "\": " + std::strerror(error));
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+    // A file that grows while it is read is cut at the limit it was checked against.
+    if (bytes.size() > maxBytes) {
+      ::close(fd);
+      throw FileAccessError("Cannot read file \"" + path.string() + "\". It is too large.");
+    }
+  }
+  ::close(fd);
+  return bytes;
+}
+
+}  // namespace numora
