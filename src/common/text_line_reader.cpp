@@ -23,6 +23,8 @@ bool continuesCharacter(char c) {
 
 std::size_t MemoryByteSource::read(char* buffer, std::size_t size) {
   const std::size_t count = std::min(size, bytes_.size() - offset_);
+  // An empty buffer may have no storage at all: memcpy from a null pointer is undefined.
+  if (count == 0) return 0;
   std::memcpy(buffer, bytes_.data() + offset_, count);
   offset_ += count;
   return count;
