@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -90,6 +91,8 @@ TEST_F(CliPrint, TipsPdfHasOnePagePerNineTipsWithTheirNumbersAndCost) {
        {Case{9, "A4", "Pages:           1", "(A4)"}, Case{10, "A4", "Pages:           2", "(A4)"},
         Case{19, "Letter", "Pages:           3", "(letter)"}}) {
     SCOPED_TRACE(std::to_string(c.tips) + " tips on " + c.paper);
+    // Each case starts from an empty list: the previous case's list was saved as it changed.
+    std::filesystem::remove(home.file("tipps.txt"));
     std::string script = "set UpDown8 1\nset UpDown9 120\nset ComboBox1 1\n";
     for (int i = 0; i < c.tips; ++i) {
       script += "add ListBox1 " + std::to_string(i + 1) + ",41,62," + std::to_string(70 - i) + "\n";
