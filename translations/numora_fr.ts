@@ -94,11 +94,11 @@
     </message>
     <message>
         <source>1. ticket</source>
-        <translation>1er billet</translation>
+        <translation>Billet 1</translation>
     </message>
     <message>
         <source>1. tip</source>
-        <translation>1re grille</translation>
+        <translation>Grille 1</translation>
     </message>
     <message>
         <source>numbers of the selected editing tips</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>pending</source>
-        <translation>en retard</translation>
+        <translation>retard</translation>
     </message>
     <message>
         <source>Which number was not drawn the longest?</source>
@@ -430,11 +430,11 @@
     </message>
     <message>
         <source>Proxy-Server</source>
-        <translation>Serveur mandataire</translation>
+        <translation>Mandataire</translation>
     </message>
     <message>
         <source>Porxy-Port</source>
-        <translation>Port du mandataire</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Results site</source>
