@@ -10,6 +10,7 @@
 
 #include "app/autosave.h"
 #include "app/long_work_guard.h"
+#include "app/number_choice_form.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
@@ -19,7 +20,6 @@
 #include "form/form.h"
 #include "form/platform.h"
 #include "generator/calculation_run.h"
-#include "generator/zahlenwahl.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
 #include "tips/tip_list_history.h"
