@@ -41,7 +41,8 @@ function(numora_layer_headers target)
 endfunction()
 
 function(numora_link_check target)
-  if(NOT NUMORA_LINK_CHECK)
+  # The fuzz build's objects call the fuzzer's coverage hooks, which only a fuzzer links.
+  if(NOT NUMORA_LINK_CHECK OR NUMORA_FUZZ)
     return()
   endif()
   set(check ${target}_link_check)
