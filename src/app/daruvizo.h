@@ -180,6 +180,8 @@ class TForm1 {
 
   bool activationRunning() const { return activating_; }
   Platform& platform() { return platform_; }
+  // The per-user settings, where the window also keeps its own choices (the language).
+  SettingsStore& settings() { return settings_; }
   DrawFileReader& drawReader() { return reader_; }
 
  private:

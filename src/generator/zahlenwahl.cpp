@@ -1,5 +1,7 @@
 #include "generator/zahlenwahl.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 
 #include "common/text.h"
@@ -139,7 +141,8 @@ void NumberChoiceModel::useDrawEntry(bool entry, bool offerMidday) {
   BitBtn4.visible = false;
   BitBtn3.visible = !entry;
   setNeutralColour();
-  setCaption(entry ? "numbers and confirm with OK" : "Select figures for calculation");
+  setCaption(entry ? NUMORA_TRANSLATABLE("Numora", "numbers and confirm with OK")
+                   : NUMORA_TRANSLATABLE("Numora", "Select figures for calculation"));
 }
 
 void NumberChoiceModel::setEntryDate(DayCount date) {

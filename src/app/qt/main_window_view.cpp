@@ -20,6 +20,7 @@
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
 #include "app/qt/report_window.h"
+#include "app/qt/view_translation.h"
 
 namespace numora {
 namespace {
@@ -89,7 +90,7 @@ void MainWindowView::buildPages() {
   for (std::size_t i = 0; i < std::size(kPageNames); ++i) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(kPageNames[i]));
-    pages_->addTab(page, QString::fromStdString(captions.at(i)));
+    pages_->addTab(page, viewText(captions.at(i)));
     pages.push_back(page);
   }
   buildKenoTipsPage(pages[0], build, this);
