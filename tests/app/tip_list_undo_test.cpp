@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "backtest/backtest_fixture.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {

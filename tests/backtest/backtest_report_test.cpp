@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "backtest_fixture.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "backtest_fixture.h"
+#include "support/backtest_fixture.h"
 #include "support/fifo_guard.h"
 
 namespace numora::test {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "backtest_fixture.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {

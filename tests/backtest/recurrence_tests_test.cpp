@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "backtest_fixture.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {

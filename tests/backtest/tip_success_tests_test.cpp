@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "backtest_fixture.h"
 #include "evaluation/tip_text.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "calculation_fixture.h"
 #include "common/text.h"
 #include "evaluation/tip_text.h"
 #include "generator/lucky_number.h"
+#include "support/calculation_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "calculation_fixture.h"
 #include "generator/generator_options.h"
+#include "support/calculation_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -1,4 +1,5 @@
-// TForm1 on a temporary Home with a scripted platform and an in-memory settings store.
+// The main window on a temporary Home with an in-memory settings store: the base of the tests
+// that drive TForm1's handlers, with the scripted platform or one that records more.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,12 +14,11 @@
 
 namespace numora::test {
 
-class AppTest : public ::testing::Test {
+template <class PlatformType>
+class WindowTest : public ::testing::Test {
  protected:
-  AppTest() { platform.fixClock(encodeDate(2023, 6, 20) + 12.5 / 24); }
-
   // Creates the main window as the program start does.
-  TForm1& create() {
+  TForm1& createWindow() {
     form1 = std::make_unique<TForm1>(platform, settings, home.home());
     form1->FormCreate(TForm1::kClientHeight);
     return *form1;
@@ -26,9 +26,16 @@ class AppTest : public ::testing::Test {
   Form& form() { return form1->form; }
 
   TempHome home;
-  ScriptedPlatform platform;
+  PlatformType platform;
   MemorySettingsStore settings;
-  std::unique_ptr<TForm1> form1;
+  std::unique_ptr<TForm1> form1;  // last, so it goes before what it uses
+};
+
+class AppTest : public WindowTest<ScriptedPlatform> {
+ protected:
+  AppTest() { platform.fixClock(encodeDate(2023, 6, 20) + 12.5 / 24); }
+
+  TForm1& create() { return createWindow(); }
 };
 
 }  // namespace numora::test

@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/daruvizo.h"
-#include "app/settings_store.h"
 #include "common/text.h"
-#include "form/scripted_platform.h"
-#include "support/draw_fixtures.h"
+#include "support/app_fixture.h"
 #include "support/options_off.h"
-#include "support/temp_home.h"
 
 namespace numora::test {
 
@@ -28,7 +24,7 @@ class BacktestPlatform : public ScriptedPlatform {
   }
 };
 
-class BacktestTest : public ::testing::Test {
+class BacktestTest : public WindowTest<BacktestPlatform> {
  protected:
   static constexpr DayCount kToday = 45097;  // 20.06.2023
 
@@ -39,14 +35,12 @@ class BacktestTest : public ::testing::Test {
     draws = records;
     home.writeDraws(lottery == 0 ? "Kenoal.dat" : "Vuduro.dat", records);
     settings.writeInteger("Radio1", lottery);
-    form1 = std::make_unique<TForm1>(platform, settings, home.home());
-    form1->FormCreate(TForm1::kClientHeight);
+    createWindow();
     form().RadioGroup1.setItemIndex(lottery);
     form1->RadioGroup1Click();
     form().sortieren = true;
     return *form1;
   }
-  Form& form() { return form1->form; }
   void pick(DayCount date) { ASSERT_TRUE(form().DateTimePicker1.setDate(date)); }
 
   // Every pool option and filter off and two tips of three numbers: any candidate passes.
@@ -64,10 +58,6 @@ class BacktestTest : public ::testing::Test {
     return sum;
   }
 
-  TempHome home;
-  BacktestPlatform platform;
-  MemorySettingsStore settings;
-  std::unique_ptr<TForm1> form1;
   std::vector<DrawRecord> draws;
 };
 

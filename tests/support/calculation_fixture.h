@@ -8,13 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/daruvizo.h"
-#include "app/settings_store.h"
-#include "form/scripted_platform.h"
 #include "generator/calculation_run.h"
-#include "support/draw_fixtures.h"
+#include "support/app_fixture.h"
 #include "support/options_off.h"
-#include "support/temp_home.h"
 
 namespace numora::test {
 
@@ -30,7 +26,7 @@ class RecordingPlatform : public ScriptedPlatform {
   std::vector<std::string> statusLines;
 };
 
-class CalculationTest : public ::testing::Test {
+class CalculationTest : public WindowTest<RecordingPlatform> {
  protected:
   static constexpr DayCount kFirstDay = 44927;  // 01.01.2023
   static constexpr DayCount kLastDay = 45097;   // 20.06.2023
@@ -42,14 +38,12 @@ class CalculationTest : public ::testing::Test {
     if (records.empty()) records = generateHistory(kFirstDay, kLastDay, true, 11);
     draws = records;
     home.writeDraws("Vuduro.dat", records);
-    form1 = std::make_unique<TForm1>(platform, settings, home.home());
-    form1->FormCreate(TForm1::kClientHeight);
+    createWindow();
     platform.form = &form1->form;
     form1->SpeedButton5Click();
     form().sortieren = true;
     return *form1;
   }
-  Form& form() { return form1->form; }
   CalculationContext context() {
     return CalculationContext{form1->form, platform, form1->drawReader(), form1->Form6};
   }
@@ -57,10 +51,6 @@ class CalculationTest : public ::testing::Test {
   // Every pool option and every filter off: the pool is 1..70 once each, any tip passes.
   void allOptionsOff() { switchOffEveryOption(form()); }
 
-  TempHome home;
-  RecordingPlatform platform;
-  MemorySettingsStore settings;
-  std::unique_ptr<TForm1> form1;
   std::vector<DrawRecord> draws;
 };
 
