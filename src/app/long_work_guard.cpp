@@ -26,6 +26,7 @@ constexpr std::array kAllowedHandlers = {
     Allowed{"Label56Click", "opens a web address"},
     Allowed{"Label59Click", "opens a web address"},
     Allowed{"FormClose", "stops the work, then closes"},
+    Allowed{"SweepStopButtonClick", "stops the sweep"},
 };
 
 // Controls the user may use whatever long work runs.
@@ -37,6 +38,7 @@ constexpr std::array kAllowedControls = {
     Allowed{"SpeedButton8", "\"Stop reading\""},
     Allowed{"StopUpdateButton", "\"Stop reading\" on the \"Keno-Tips\" tab"},
     Allowed{"CloseButton", "closes the window"},
+    Allowed{"SweepStopButton", "stops the sweep"},
 };
 
 template <std::size_t N>
@@ -78,6 +80,8 @@ std::string runningWorkRefusal(LongWork work) {
       return "An update run is running; stop it first.";
     case LongWork::HistoricalSearch:
       return "A search is running; wait until it ends.";
+    case LongWork::Sweep:
+      return "A sweep is running; stop it first.";
   }
   return {};
 }

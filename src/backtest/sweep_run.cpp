@@ -128,7 +128,12 @@ SweepResult runSweep(const Form& form, const DrawFileReader& reader, Platform& p
   const std::vector<SweepSetting> settings = sweepSettings(request.options);
   result.settings = static_cast<int>(settings.size());
   const int repeats = std::max(request.repeats, 1);
-  const RunSource source{form, reader, platform.now(), platform.shortDayNames(),
+  // The runs start from copies taken now: the caller's thread may go on handling events while
+  // the workers run.
+  Form snapshot;
+  copyFormState(form, snapshot);
+  const DrawFileReader readerSnapshot = reader;
+  const RunSource source{snapshot, readerSnapshot, platform.now(), platform.shortDayNames(),
                          platform.longDayNames()};
 
   // Per setting: each repetition's totals until the setting is whole, and its cell once scored.
