@@ -105,6 +105,11 @@ Form::Form() {
   ReportWindow.setVisible(false);
   ReportOpenButton.setCaption("Open in editor");
   ReportSaveButton.setCaption("Save as…");
+  SweepTest.setCaption("Back-test");
+  SweepButton.setCaption("Sweep");
+  SweepStopButton.setCaption("Stop");
+  SweepApplyButton.setCaption("Apply");
+  SweepSaveButton.setCaption("Save as CSV");
   DateTimePicker2.setHint("With the chosen date starts the evaluation");
   SpeedButton2.setHint("Distribution of numbers drawn");
   SpeedButton9.setCaption("Cross sum ");
