@@ -55,7 +55,7 @@ BENCHMARK(BM_MillionZettelchecksOnProbeTips)->Unit(benchmark::kMillisecond);
 void BM_MillionHitCountsOnNumberSets(benchmark::State& state) {
   Form form;
   fillDraw(form);
-  const NumberSet draw = drawSet(form.Zahl);
+  const NumberSet draw = drawSet(drawNumbersOf(form.Zahl));
   std::vector<NumberSet> probes(4);
   for (int n : {1, 2, 3, 4, 5, 6}) probes[0].add(n);
   for (int n : {10, 11, 12}) probes[1].add(n);

@@ -206,7 +206,7 @@ void TForm1::ImportClick() {
 }
 
 void TForm1::Zettelcheck(const std::string& tipText) {
-  numora::Zettelcheck(form, tipText);
+  form.Gewinn = static_cast<std::uint8_t>(tipHits(form, tipText));
 }
 int TForm1::Komplettcheck() {
   return numora::Komplettcheck(form, platform_);

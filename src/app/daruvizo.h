@@ -11,6 +11,7 @@
 
 #include "app/autosave.h"
 #include "app/long_work_guard.h"
+#include "app/number_choice_form.h"
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
@@ -21,7 +22,6 @@
 #include "form/form.h"
 #include "form/platform.h"
 #include "generator/calculation_run.h"
-#include "generator/zahlenwahl.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
 #include "tips/tip_list_history.h"
@@ -190,6 +190,8 @@ class TForm1 {
 
   bool activationRunning() const { return activating_; }
   Platform& platform() { return platform_; }
+  // The per-user settings, where the window also keeps its own choices (the language).
+  SettingsStore& settings() { return settings_; }
   DrawFileReader& drawReader() { return reader_; }
 
  private:

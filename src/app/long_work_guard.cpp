@@ -1,5 +1,7 @@
 #include "app/long_work_guard.h"
 
+#include "common/translatable.h"
+
 #include <array>
 
 namespace numora {
@@ -77,7 +79,7 @@ std::string runningWorkRefusal(LongWork work) {
     case LongWork::Backtest:
       return "A back-test is running; stop it first.";
     case LongWork::UpdateRun:
-      return "An update run is running; stop it first.";
+      return NUMORA_TRANSLATABLE("Numora", "An update run is running; stop it first.");
     case LongWork::HistoricalSearch:
       return "A search is running; wait until it ends.";
     case LongWork::Sweep:

@@ -1,5 +1,7 @@
 #include "app/printouts.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -110,7 +112,8 @@ void printEvaluation(Form& form, Platform& platform, PrintTarget target) {
 void printBacktestReport(Form& form, Platform& platform, PrintTarget target) {
   std::ifstream in(std::filesystem::path(form.Home) / kAnalysisFileName, std::ios::binary);
   if (!in) {
-    platform.showMessage("There is no back-test report yet: run a back-test first.");
+    platform.showMessage(
+        NUMORA_TRANSLATABLE("Numora", "There is no back-test report yet: run a back-test first."));
     return;
   }
   std::vector<std::string> lines;
@@ -134,7 +137,8 @@ void saveChart(Form& form, Platform& platform) {
   const auto size = platform.askImageSize({800, 500});
   if (!size) return;
   if (size->width < 100 || size->height < 100 || size->width > 10000 || size->height > 10000) {
-    platform.showMessage("The chart's size is 100 to 10000 pixels a side.");
+    platform.showMessage(
+        NUMORA_TRANSLATABLE("Numora", "The chart's size is 100 to 10000 pixels a side."));
     return;
   }
   platform.saveChartImage(form.Chart1, *path, *size);

@@ -1,5 +1,7 @@
 #include "backtest/backtest_report.h"
 
+#include "common/translatable.h"
+
 #include <fstream>
 #include <numeric>
 
@@ -22,21 +24,21 @@ constexpr const char* kSeparator = " \u00b7 ";
 const char* backtestName(BacktestKind kind) {
   switch (kind) {
     case BacktestKind::SingleCalculation:
-      return "Tip success test (one calculation)";
+      return NUMORA_TRANSLATABLE("Numora", "Tip success test (one calculation)");
     case BacktestKind::PerDraw:
-      return "Tip success test (a calculation per draw)";
+      return NUMORA_TRANSLATABLE("Numora", "Tip success test (a calculation per draw)");
     case BacktestKind::NextDraw:
-      return "Recurrence test (next draw)";
+      return NUMORA_TRANSLATABLE("Numora", "Recurrence test (next draw)");
     case BacktestKind::SecondNextDraw:
-      return "Recurrence test (second next draw)";
+      return NUMORA_TRANSLATABLE("Numora", "Recurrence test (second next draw)");
     case BacktestKind::ThirdNextDraw:
-      return "Recurrence test (third next draw)";
+      return NUMORA_TRANSLATABLE("Numora", "Recurrence test (third next draw)");
     case BacktestKind::NextThreeDraws:
-      return "Recurrence test (next three draws)";
+      return NUMORA_TRANSLATABLE("Numora", "Recurrence test (next three draws)");
     case BacktestKind::LastThreeDraws:
-      return "Recurrence test (last three draws)";
+      return NUMORA_TRANSLATABLE("Numora", "Recurrence test (last three draws)");
   }
-  return "Back-test";
+  return NUMORA_TRANSLATABLE("Numora", "Back-test");
 }
 
 std::string reportHeading(const BacktestTotals& totals, int lotteryIndex, DayCount from,

@@ -1,5 +1,7 @@
 #include "backtest/chance_page.h"
 
+#include "common/translatable.h"
+
 #include "backtest/backtest_report.h"
 #include "backtest/chance_comparison.h"
 #include "common/grouped_number.h"
@@ -139,7 +141,9 @@ std::vector<std::string> memoLines(const BacktestTotals& totals,
 void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last) {
   if (!last) {
     form.ChanceTitle.setCaption(
-        "Run a tip success test or a recurrence test to see its hit counts against chance.");
+        NUMORA_TRANSLATABLE("Numora",
+                            "Run a tip success test or a recurrence test to see its hit "
+                            "counts against chance."));
     form.ChanceGrid.setRows({});
     form.ChanceMemo.setText("");
     return;

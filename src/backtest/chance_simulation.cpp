@@ -1,5 +1,7 @@
 #include "backtest/chance_simulation.h"
 
+#include "backtest/random_keno_draw.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -12,68 +14,20 @@ namespace numora {
 namespace {
 
 constexpr int kDrawn = 20;
-constexpr int kNumbers = NumberSet::kHighest;
 constexpr int kHitSlots = kDrawn + 1;
 // Simulations per chunk of work. A chunk's random histories come from its own generator, seeded
 // from the chunk's index, so the split over threads never changes a result.
 constexpr int kChunkSize = 32;
 
-// A 70-number set as its two words, for AND and popcount.
-struct Bits {
-  std::uint64_t low = 0;
-  std::uint64_t high = 0;
-};
+using Bits = DrawBits;
 
 Bits bitsOf(const NumberSet& set) {
   const NumberSet::Bits all = set.bits();
   return Bits{static_cast<std::uint64_t>(all), static_cast<std::uint64_t>(all >> 64)};
 }
 
-// A small, fast generator with a 64-bit state (SplitMix64); good enough for random draws and
-// cheap to seed per chunk.
-class ChunkRandom {
- public:
-  explicit ChunkRandom(std::uint64_t seed) : state_(seed) {}
-
-  std::uint64_t next() {
-    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-
-  // A uniform number 0..bound-1 from 32 random bits, without a division in the common case.
-  std::uint32_t below(std::uint32_t bound) {
-    std::uint64_t product = static_cast<std::uint64_t>(next32()) * bound;
-    auto low = static_cast<std::uint32_t>(product);
-    if (low < bound) {
-      const std::uint32_t threshold = (0u - bound) % bound;
-      while (low < threshold) {
-        product = static_cast<std::uint64_t>(next32()) * bound;
-        low = static_cast<std::uint32_t>(product);
-      }
-    }
-    return static_cast<std::uint32_t>(product >> 32);
-  }
-
- private:
-  std::uint32_t next32() {
-    if (spare_) {
-      spare_ = false;
-      return static_cast<std::uint32_t>(buffer_ >> 32);
-    }
-    buffer_ = next();
-    spare_ = true;
-    return static_cast<std::uint32_t>(buffer_);
-  }
-
-  std::uint64_t state_;
-  std::uint64_t buffer_ = 0;
-  bool spare_ = false;
-};
-
 std::uint64_t mixSeed(std::uint64_t value) {
-  ChunkRandom mixer(value);
+  SimulationRandom mixer(value);
   return mixer.next();
 }
 
@@ -143,24 +97,6 @@ Scoring scoringOf(const ChanceSimulationRequest& request, std::int64_t compariso
   return scoring;
 }
 
-// Picks 20 of the 70 numbers: the first 20 places of a partial shuffle. Any order the places
-// hold before it gives a uniformly random set.
-inline Bits randomDraw(ChunkRandom& random, std::array<std::uint8_t, kNumbers>& places) {
-  Bits draw;
-  for (int i = 0; i < kDrawn; ++i) {
-    const auto pick = static_cast<std::size_t>(
-        i + static_cast<int>(random.below(static_cast<std::uint32_t>(kNumbers - i))));
-    std::swap(places[static_cast<std::size_t>(i)], places[pick]);
-    const int bit = places[static_cast<std::size_t>(i)];
-    if (bit < 64) {
-      draw.low |= std::uint64_t{1} << bit;
-    } else {
-      draw.high |= std::uint64_t{1} << (bit - 64);
-    }
-  }
-  return draw;
-}
-
 inline int hitsOf(const Bits& tip, const Bits& draw) {
   return std::popcount(tip.low & draw.low) + std::popcount(tip.high & draw.high);
 }
@@ -172,14 +108,12 @@ __attribute__((target_clones("popcnt", "default")))
 void simulateChunk(const std::vector<CycleShape>& cycles, const Scoring& scoring,
                    std::uint64_t seed, int first, int count, std::vector<double>& chiSquared,
                    std::vector<double>& winnings) {
-  ChunkRandom random(seed);
-  std::array<std::uint8_t, kNumbers> places{};
-  std::iota(places.begin(), places.end(), std::uint8_t{0});
+  SimulationRandom random(seed);
   for (int s = first; s < first + count; ++s) {
     Tallies tallies;
     for (const CycleShape& cycle : cycles) {
       for (std::size_t d = 0; d < cycle.draws; ++d) {
-        const Bits draw = randomDraw(random, places);
+        const Bits draw = randomKenoDraw(random);
         for (const Bits& tip : cycle.tips)
           ++tallies.hits[static_cast<std::size_t>(hitsOf(tip, draw))];
       }

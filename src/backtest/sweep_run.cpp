@@ -86,7 +86,7 @@ RunOutcome runOne(const RunSource& source, const SweepRequest& request, const Sw
   applySweepSetting(form, request.options, setting);
   QuietPlatform platform(form, source.now, source.shortNames, source.longNames, stop);
   DrawFileReader reader = source.reader;
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   dialog.useRandom(&form.random);
   CalculationState state;
   const BacktestContext context{CalculationContext{form, platform, reader, dialog, false}, state,

@@ -1,5 +1,7 @@
 #include "draws/current_draw.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -36,7 +38,8 @@ void clearCurrentDraw(Form& form) {
   form.Position = 0;
   form.Label29.setCaption("");
   form.Label35.setCaption("");
-  form.Label13.setCaption("Summer cross");  // its caption before any draw
+  form.Label13.setCaption(
+      NUMORA_TRANSLATABLE("Numora", "Summer cross"));  // its caption before any draw
   form.Statistik.fill(0);
   form.ListBox2.clear();
   form.StatusBar1.setPanel(0, "");

@@ -1,5 +1,7 @@
 #include "draws/draw_caption.h"
 
+#include "common/translatable.h"
+
 namespace numora {
 
 std::string drawCaption(const DrawRecord& record, CaptionGap gap, const WeekdayNames& shortNames) {
@@ -14,7 +16,8 @@ std::string drawCaption(const DrawRecord& record, CaptionGap gap, const WeekdayN
 }
 
 std::string crossSumCaption(const DrawRecord& record) {
-  return "cross sum: " + std::to_string(record.crossSum());
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "cross sum: %1"),
+                     {std::to_string(record.crossSum())});
 }
 
 }  // namespace numora

@@ -1,5 +1,7 @@
 #include "draws/draw_import.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -79,13 +81,14 @@ void importDrawsFromText(DrawContext context) {
       const Lottery& selected = lottery(form.lotteryIndex());
       const DrawImportRules rules{selected.firstDrawDate, platform.today(),
                                   selected.drawsPerDate == 2};
-      ProgressDisplay progress(form.WorkProgress, 100, "Import from Text: 0%");
+      const char* const pattern = NUMORA_TRANSLATABLE("Numora", "Import from Text: %1%");
+      ProgressDisplay progress(form.WorkProgress, 100, fillPattern(pattern, {"0"}));
       int shown = 0;
       parsed = parseDrawSource(source, rules, [&](double done) {
         const int percent = static_cast<int>(std::floor(done * 100));
         if (percent == shown) return;
         shown = percent;
-        progress.show(percent, "Import from Text: " + std::to_string(percent) + "%");
+        progress.show(percent, fillPattern(pattern, {std::to_string(percent)}));
         platform.repaint();
       });
     }

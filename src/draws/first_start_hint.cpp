@@ -1,13 +1,23 @@
 #include "draws/first_start_hint.h"
 
+#include "common/translatable.h"
+
 #include "draws/lottery.h"
 
 namespace numora {
 
 std::string firstStartHint(int lotteryIndex) {
-  return std::string("No draws of ") + lottery(lotteryIndex).name +
-         " yet: import a file on the \"Database\" tab, or enter the results site on the "
-         "\"Internet-Options\" tab and update.";
+  // A whole sentence for each lottery: the window shows it in the user's language.
+  if (lotteryIndex == kKenoAtlantic) {
+    return NUMORA_TRANSLATABLE("Numora",
+                               "No draws of Keno Atlantic yet: import a file on the \"Database\" "
+                               "tab, or enter the results site on the \"Internet-Options\" tab "
+                               "and update.");
+  }
+  return NUMORA_TRANSLATABLE("Numora",
+                             "No draws of Daily Keno yet: import a file on the \"Database\" tab, "
+                             "or enter the results site on the \"Internet-Options\" tab and "
+                             "update.");
 }
 
 void showFirstStartHint(Form& form, bool noDraws) {

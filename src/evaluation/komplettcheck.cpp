@@ -27,7 +27,7 @@ int Komplettcheck(Form& form, Platform& platform) {
     form.StatusBar1.setPanel(0, "");
     return 0;
   }
-  const DrawMatcher matcher(form.Zahl);
+  const DrawMatcher matcher(drawNumbersOf(form.Zahl));
   const int numbersPerTip = form.numbersPerTip();
   int best = 0;
   std::size_t line = 0;

@@ -1,34 +1,42 @@
 #include "evaluation/zettelcheck.h"
 
+#include <algorithm>
+
 namespace numora {
 
-int countHits(const TipNumbers& tip, const std::array<int, 21>& zahl) {
+DrawNumbers drawNumbersOf(const std::array<int, 21>& zahl) {
+  return DrawNumbers(zahl.data() + 1, 20);
+}
+
+int countHits(const TipNumbers& tip, DrawNumbers draw) {
   int hits = 0;
   for (int i = 0; i < tip.count; ++i) {
-    const int number = tip.values[static_cast<std::size_t>(i)];
-    for (int k = 1; k <= 20; ++k) {
-      if (zahl[static_cast<std::size_t>(k)] == number) ++hits;
-    }
+    hits += static_cast<int>(
+        std::count(draw.begin(), draw.end(), tip.values[static_cast<std::size_t>(i)]));
   }
   return hits;
 }
 
-void Zettelcheck(Form& form, std::string_view tipText) {
-  const TipNumbers tip = readTipNumbers(tipText, form.numbersPerTip());
-  form.Gewinn = static_cast<std::uint8_t>(countHits(tip, form.Zahl));
+int tipHits(const Form& form, std::string_view tipText) {
+  return countHits(readTipNumbers(tipText, form.numbersPerTip()), drawNumbersOf(form.Zahl));
 }
 
-NumberSet drawSet(const std::array<int, 21>& zahl) {
+void Zettelcheck(Form& form, std::string_view tipText) {
+  form.Gewinn = static_cast<std::uint8_t>(tipHits(form, tipText));
+}
+
+NumberSet drawSet(DrawNumbers draw) {
   NumberSet set;
-  for (int k = 1; k <= 20; ++k) set.add(zahl[static_cast<std::size_t>(k)]);
+  for (const int number : draw) set.add(number);
   return set;
 }
 
-DrawMatcher::DrawMatcher(const std::array<int, 21>& zahl)
-    : zahl_(zahl), set_(drawSet(zahl)), distinct_(set_.size() == 20) {}
+DrawMatcher::DrawMatcher(DrawNumbers draw) : set_(drawSet(draw)), distinct_(set_.size() == 20) {
+  std::copy(draw.begin(), draw.end(), numbers_.begin());
+}
 
 int DrawMatcher::hits(const TipNumbers& tip) const {
-  if (!distinct_) return countHits(tip, zahl_);
+  if (!distinct_) return countHits(tip, numbers_);
   int hits = 0;
   for (int i = 0; i < tip.count; ++i)
     hits += set_.contains(tip.values[static_cast<std::size_t>(i)]);

@@ -9,6 +9,7 @@
 #include "common/day_date.h"
 #include "common/number_format.h"
 #include "common/random.h"
+#include "common/translatable.h"
 #include "form/controls.h"
 #include "form/string_grid.h"
 
@@ -41,7 +42,9 @@ struct Form {
   PageControl PageControl1{
       &registry,
       "PageControl1",
-      {"Keno-Tips", "Options", "Chart", "Database", "Odds", "Internet-Options"}};
+      {NUMORA_TRANSLATABLE("Numora", "Keno-Tips"), NUMORA_TRANSLATABLE("Numora", "Options"),
+       NUMORA_TRANSLATABLE("Numora", "Chart"), NUMORA_TRANSLATABLE("Numora", "Database"),
+       NUMORA_TRANSLATABLE("Numora", "Odds"), NUMORA_TRANSLATABLE("Numora", "Internet-Options")}};
   // Panel 0: status of long work ("Loading", a tip being tested); panel 1: the hint line.
   StatusBar StatusBar1{&registry, "StatusBar1"};
   // Beside the status panels while a back-test runs: the date reached and the cycles counted.
@@ -236,12 +239,20 @@ struct Form {
   CheckBox OddsAllSizesCheckBox{&registry, "OddsAllSizesCheckBox", false};
   // One row per tip size and hit count: the chance, the prize per unit stake, its share.
   StringGrid OddsGrid{
-      &registry, "OddsGrid", {"Numbers", "Hits", "Chance", "Prize", "Share of return"}};
+      &registry,
+      "OddsGrid",
+      {NUMORA_TRANSLATABLE("Numora", "Numbers"), NUMORA_TRANSLATABLE("Numora", "Hits"),
+       NUMORA_TRANSLATABLE("Numora", "Chance"), NUMORA_TRANSLATABLE("Numora", "Prize"),
+       NUMORA_TRANSLATABLE("Numora", "Share of return")}};
   Memo OddsMemo{&registry, "OddsMemo"};  // per tip size: the expected return, the win chance
   // The last back-test against chance: which test and how many comparisons it counted.
   Label ChanceTitle{&registry, "ChanceTitle"};
   // One row per hit count: observed, expected by chance, the pooled group it is tested in.
-  StringGrid ChanceGrid{&registry, "ChanceGrid", {"Hits", "Observed", "Expected", "Tested as"}};
+  StringGrid ChanceGrid{
+      &registry,
+      "ChanceGrid",
+      {NUMORA_TRANSLATABLE("Numora", "Hits"), NUMORA_TRANSLATABLE("Numora", "Observed"),
+       NUMORA_TRANSLATABLE("Numora", "Expected"), NUMORA_TRANSLATABLE("Numora", "Tested as")}};
   Memo ChanceMemo{&registry, "ChanceMemo"};  // the law, the verdict, pooling and assumptions
 
   // ---- "Internet-Options" tab: proxy, results site, web addresses ----

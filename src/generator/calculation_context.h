@@ -11,7 +11,7 @@ struct CalculationContext {
   Form& form;
   Platform& platform;
   DrawFileReader& reader;
-  TForm6& dialog;
+  NumberChoiceModel& dialog;
   // A calculation the player started explains a short outcome; one inside a back-test does not.
   bool explainsShortfall = true;
 

@@ -1,5 +1,7 @@
 #include "generator/calculation_run.h"
 
+#include "common/translatable.h"
+
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -28,7 +30,8 @@ bool stopRequested(const Form& form) {
 }
 
 std::string giveUpLine(const Form& form) {
-  return "Change the parameters to calculate " + std::to_string(form.totalTips()) + "  Tips ";
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "Change the parameters to calculate %1  Tips "),
+                     {std::to_string(form.totalTips())});
 }
 
 // Puts back what a calculation changed for its run, however it ends.
@@ -160,7 +163,9 @@ SearchOutcome searchTips(const CalculationContext& context, CalculationState& st
       }
     }
     const bool withinBudget = runs < form.LaufMax;
-    form.StatusBar1.setPanel(1, withinBudget ? "Tips have been recalculated" : giveUpLine(form));
+    form.StatusBar1.setPanel(1, withinBudget
+                                    ? NUMORA_TRANSLATABLE("Numora", "Tips have been recalculated")
+                                    : giveUpLine(form));
     // A stopped search, or one whose last run used up the budget, lists nothing and ends the
     // calculation.
     if (stopRequested(form)) return SearchOutcome::Stopped;

@@ -191,7 +191,7 @@ void addDateInAllYears(const CalculationContext& context, const GeneratorOptions
 // Shows the pool in the number-choice dialog; false when the user left it without confirming.
 bool editInDialog(const CalculationContext& context, CandidatePool& pool) {
   context.form.PageControl1.setActivePage(kKenoTipsPage);
-  TForm6& dialog = context.dialog;
+  NumberChoiceModel& dialog = context.dialog;
   dialog.restoreDesign();
   const auto weights = pool.weights();
   for (int n = 1; n <= CandidatePool::kHighest; ++n) {

@@ -153,12 +153,16 @@ bool TipFilters::Secheroderfuenfer(const Candidate& candidate, int threshold) {
       (void)form_.DateTimePicker2.setDate(form_.DateTimePicker2.minDate());
     }
   }
-  // The filter leaves the statistics chart empty: emptied once, at the first candidate, and only
-  // when it is not, so the window does not redraw the chart for every candidate.
+  // The filter leaves the statistics chart empty and untitled: emptied once, at the first
+  // candidate, and only when it is not, so the window does not redraw the chart for every
+  // candidate.
   if (!statisticsChartEmptied_) {
     Chart& chart = form_.Chart1;
-    if (!chart.series(2).active || chart.series(1).active || !chart.series(2).bars.empty()) {
+    if (!chart.series(2).active || chart.series(1).active || !chart.series(2).bars.empty() ||
+        !chart.bottomTitle().empty()) {
       startStatisticsChart(chart);
+      // No title of the statistic before stays over the empty chart.
+      chart.setBottomTitle("");
     }
     statisticsChartEmptied_ = true;
   }

@@ -30,7 +30,7 @@ std::string valueListWeight(std::string_view line) {
   return std::to_string(std::clamp(*weight, 1, kHighestWeight));
 }
 
-void TForm6::SpeedButton1Click(Platform& platform) {
+void NumberChoiceModel::saveValueList(Platform& platform) {
   const auto path = platform.saveFileDialog(valueListDialog(platform));
   if (!path) return;
   std::vector<std::string> lines;
@@ -45,7 +45,7 @@ void TForm6::SpeedButton1Click(Platform& platform) {
   writeValueListFile(*path, lines);
 }
 
-void TForm6::SpeedButton2Click(Platform& platform) {
+void NumberChoiceModel::loadValueList(Platform& platform) {
   const auto path = platform.openFileDialog(valueListDialog(platform));
   if (!path) return;
   const std::vector<std::string> lines = readValueListFile(*path);

@@ -1,35 +1,37 @@
 #include "generator/zahlenwahl.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 
 #include "common/text.h"
 
 namespace numora {
 
-TForm6::TForm6() {}
+NumberChoiceModel::NumberChoiceModel() {}
 
-void TForm6::restoreDesign() {
+void NumberChoiceModel::restoreDesign() {
   Random* random = random_;
   const std::uint64_t changes = changes_;
-  *this = TForm6();
+  *this = NumberChoiceModel();
   random_ = random;
   changes_ = changes + 1;
 }
 
-void TForm6::setChecked(int number, bool checked) {
+void NumberChoiceModel::setChecked(int number, bool checked) {
   NumberBox& box = mutableBox(number);
   if (box.checked == checked) return;
   box.checked = checked;
   ++changes_;
-  if (checked) CheckBox1Click(number);
+  if (checked) raiseWeightOfTicked(number);
 }
 
-void TForm6::setWeight(int number, std::string weight) {
+void NumberChoiceModel::setWeight(int number, std::string weight) {
   mutableBox(number).weight = std::move(weight);
   ++changes_;
 }
 
-void TForm6::CheckBox1Click(int number) {
+void NumberChoiceModel::raiseWeightOfTicked(int number) {
   NumberBox& box = mutableBox(number);
   if (!box.checked) return;
   const auto weight = parseStrictInt(box.weight);
@@ -37,11 +39,11 @@ void TForm6::CheckBox1Click(int number) {
   ++changes_;
 }
 
-int TForm6::pickSize() const {
-  return std::min(maxtipp, kTippreihe);
+int NumberChoiceModel::pickSize() const {
+  return std::min(tipLimit, kPickSlots);
 }
 
-void TForm6::uncheckAllNeutral() {
+void NumberChoiceModel::uncheckAllNeutral() {
   for (int n = 1; n <= kNumbers; ++n) {
     setChecked(n, false);
     mutableBox(n).colour = BoxColour::Neutral;
@@ -49,42 +51,43 @@ void TForm6::uncheckAllNeutral() {
   ++changes_;
 }
 
-void TForm6::BitBtn4Click() {
+void NumberChoiceModel::pressRandomButton() {
   if (!timerEnabled_) {
     timerEnabled_ = true;
     uncheckAllNeutral();
-    Tippreihe.fill(0);
-    Losgeht = 1;
-  } else if (Losgeht < pickSize()) {
-    ++Losgeht;  // the slot drawn last stays; the later ones go on shuffling
+    pickedNumbers.fill(0);
+    nextPickSlot = 1;
+  } else if (nextPickSlot < pickSize()) {
+    ++nextPickSlot;  // the slot drawn last stays; the later ones go on shuffling
   } else {
-    FormClose();
+    stopRandomPick();
   }
 }
 
-void TForm6::Timer1Timer() {
+void NumberChoiceModel::shuffleOpenSlots() {
   if (!timerEnabled_ || !random_) return;
-  BitBtn4.caption = std::to_string(Losgeht) + " Stopp";
+  BitBtn4.caption = std::to_string(nextPickSlot) + " Stopp";
   uncheckAllNeutral();
-  for (int i = 1; i < Losgeht; ++i) chooseHighlighted(Tippreihe[static_cast<std::size_t>(i)]);
-  for (int i = Losgeht; i <= pickSize(); ++i) {
+  for (int i = 1; i < nextPickSlot; ++i)
+    chooseHighlighted(pickedNumbers[static_cast<std::size_t>(i)]);
+  for (int i = nextPickSlot; i <= pickSize(); ++i) {
     int number = 0;
     do {
       number = static_cast<int>(random_->next(kNumbers)) + 1;
-      Tippreihe[static_cast<std::size_t>(i)] = number;
+      pickedNumbers[static_cast<std::size_t>(i)] = number;
     } while (box(number).checked);
     chooseHighlighted(number);
   }
 }
 
-void TForm6::FormClose() {
+void NumberChoiceModel::stopRandomPick() {
   timerEnabled_ = false;
   BitBtn4.caption = kRandomCaption;
-  Losgeht = 1;
+  nextPickSlot = 1;
   ++changes_;
 }
 
-std::vector<int> TForm6::checkedNumbers() const {
+std::vector<int> NumberChoiceModel::checkedNumbers() const {
   std::vector<int> numbers;
   for (int n = 1; n <= kNumbers; ++n) {
     if (box(n).checked) numbers.push_back(n);
@@ -92,44 +95,44 @@ std::vector<int> TForm6::checkedNumbers() const {
   return numbers;
 }
 
-std::string TForm6::tickedCountText() const {
+std::string NumberChoiceModel::tickedCountText() const {
   if (!editing_) return {};
-  return std::to_string(checkedNumbers().size()) + " of " + std::to_string(maxtipp) + " numbers";
+  return std::to_string(checkedNumbers().size()) + " of " + std::to_string(tipLimit) + " numbers";
 }
 
-bool TForm6::tooManyTicked() const {
-  return editing_ && static_cast<int>(checkedNumbers().size()) > maxtipp;
+bool NumberChoiceModel::tooManyTicked() const {
+  return editing_ && static_cast<int>(checkedNumbers().size()) > tipLimit;
 }
 
-void TForm6::clearChoices() {
+void NumberChoiceModel::clearChoices() {
   for (int n = 1; n <= kNumbers; ++n) setChecked(n, false);
 }
 
-void TForm6::setNeutralColour() {
+void NumberChoiceModel::setNeutralColour() {
   for (auto& box : boxes_) box.colour = BoxColour::Neutral;
   ++changes_;
 }
 
-void TForm6::chooseHighlighted(int number) {
+void NumberChoiceModel::chooseHighlighted(int number) {
   if (number < 1 || number > kNumbers) return;
   setChecked(number, true);
   mutableBox(number).colour = BoxColour::Yellow;
   ++changes_;
 }
 
-void TForm6::useEditButtons(bool edit) {
+void NumberChoiceModel::useEditButtons(bool edit) {
   editing_ = edit;
   BitBtn4.visible = edit;
   BitBtn3.visible = !edit;
   ++changes_;
 }
 
-void TForm6::setCaption(const std::string& caption) {
+void NumberChoiceModel::setCaption(const std::string& caption) {
   caption_ = caption;
   ++changes_;
 }
 
-void TForm6::useDrawEntry(bool entry, bool offerMidday) {
+void NumberChoiceModel::useDrawEntry(bool entry, bool offerMidday) {
   DateTimePicker1Visible = entry;
   MiddayVisible = entry && offerMidday;
   valueListsVisible = !entry;
@@ -138,15 +141,16 @@ void TForm6::useDrawEntry(bool entry, bool offerMidday) {
   BitBtn4.visible = false;
   BitBtn3.visible = !entry;
   setNeutralColour();
-  setCaption(entry ? "numbers and confirm with OK" : "Select figures for calculation");
+  setCaption(entry ? NUMORA_TRANSLATABLE("Numora", "numbers and confirm with OK")
+                   : NUMORA_TRANSLATABLE("Numora", "Select figures for calculation"));
 }
 
-void TForm6::setEntryDate(DayCount date) {
+void NumberChoiceModel::setEntryDate(DayCount date) {
   DateTimePicker1Date = date;
   ++changes_;
 }
 
-void TForm6::setMiddayChosen(bool midday) {
+void NumberChoiceModel::setMiddayChosen(bool midday) {
   Midday = midday;
   ++changes_;
 }

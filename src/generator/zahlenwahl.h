@@ -1,6 +1,7 @@
-// The number-choice dialog TForm6 (module Zahlenwahl) as data: 70 check boxes whose hint holds
-// a number weight, the buttons the callers show or hide, and the animated random pick. It lives
-// as long as the main window; the Qt dialog only shows it.
+// The number-choice dialog (module Zahlenwahl) as data: 70 check boxes whose hint holds a number
+// weight, the buttons the callers show or hide, and the animated random pick. It lives as long
+// as the main window; the Qt dialog only shows it, through the handlers of TForm6
+// (app/number_choice_form.h).
 #pragma once
 
 #include <array>
@@ -27,14 +28,14 @@ struct DialogButton {
   bool visible = true;
 };
 
-class TForm6 : public NumberChoiceDialog {
+class NumberChoiceModel : public NumberChoiceDialog {
  public:
   static constexpr const char* kDesignCaption = "What numbers to calculate";
   static constexpr const char* kRandomCaption = "Zufall";
-  static constexpr int kTippreihe = 10;
+  static constexpr int kPickSlots = 10;
   static constexpr int kTimerMilliseconds = 25;
 
-  TForm6();
+  NumberChoiceModel();
   // Back to the designed state, as a newly created dialog: every box ticked without a weight,
   // the designed buttons and caption, no random pick running.
   void restoreDesign();
@@ -48,7 +49,7 @@ class TForm6 : public NumberChoiceDialog {
   void setWeight(int number, std::string weight);
   // The weight rule: a box that became ticked gets its weight raised by one ("1" when the
   // weight is no whole number).
-  void CheckBox1Click(int number);
+  void raiseWeightOfTicked(int number);
 
   DialogButton BitBtn1{"OK", true};
   DialogButton BitBtn2{"Abort", true};
@@ -62,21 +63,23 @@ class TForm6 : public NumberChoiceDialog {
   bool valueListsVisible = true;
 
   // The random pick.
-  int maxtipp = 10;
-  std::array<int, kTippreihe + 1> Tippreihe{};  // Tippreihe[1..10]
-  int Losgeht = 1;
+  int tipLimit = 10;
+  std::array<int, kPickSlots + 1> pickedNumbers{};  // pickedNumbers[1..10]
+  int nextPickSlot = 1;
   bool timerEnabled() const { return timerEnabled_; }
-  void BitBtn4Click();
-  void Timer1Timer();
-  void FormClose();
+  // Starts the pick, fixes the slot shuffling now, or ends the pick after the last slot.
+  void pressRandomButton();
+  // One tick of the animation: the open slots get new random numbers.
+  void shuffleOpenSlots();
+  void stopRandomPick();
 
   // Value lists (".hlw"): the ticks and weights of the 70 boxes.
-  void SpeedButton1Click(Platform& platform);
-  void SpeedButton2Click(Platform& platform);
+  void saveValueList(Platform& platform);
+  void loadValueList(Platform& platform);
 
   std::vector<int> checkedNumbers() const;
   // While a tip is edited: "N of K numbers", the ticked boxes of the numbers the tip takes
-  // (maxtipp); a tip keeps only the first K ticked numbers. Empty otherwise.
+  // (tipLimit); a tip keeps only the first K ticked numbers. Empty otherwise.
   std::string tickedCountText() const;
   // More boxes ticked than the edited tip takes.
   bool tooManyTicked() const;
@@ -87,7 +90,7 @@ class TForm6 : public NumberChoiceDialog {
   void chooseHighlighted(int number) override;
   bool isChosen(int number) const override { return box(number).checked; }
   void setMaxTipp(int count) override {
-    maxtipp = count;
+    tipLimit = count;
     ++changes_;
   }
   void useEditButtons(bool edit) override;
@@ -104,7 +107,7 @@ class TForm6 : public NumberChoiceDialog {
  private:
   NumberBox& mutableBox(int number) { return boxes_.at(static_cast<std::size_t>(number - 1)); }
   void uncheckAllNeutral();
-  // The slots the pick fills: never more than Tippreihe holds.
+  // The slots the pick fills: never more than pickedNumbers holds.
   int pickSize() const;
 
   std::array<NumberBox, kNumbers> boxes_;

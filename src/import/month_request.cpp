@@ -1,5 +1,7 @@
 #include "import/month_request.h"
 
+#include "common/translatable.h"
+
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -84,7 +86,8 @@ void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryInd
   form.Memo1.setText("");
   form.Memo1.setText(response.body);
   form.StatusBar1.setPanel(0, formatIsoDate(day) + "  " + response.statusLine);
-  form.StatusBar1.setPanel(1, "Not guarantee the accuracy of the figures!");
+  form.StatusBar1.setPanel(
+      1, NUMORA_TRANSLATABLE("Numora", "Not guarantee the accuracy of the figures!"));
 }
 
 }  // namespace numora

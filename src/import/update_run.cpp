@@ -1,5 +1,7 @@
 #include "import/update_run.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -149,7 +151,7 @@ class UpdateRun {
 
   // "12 draws added, 01.12.2026 – 06.12.2026": what the run stored, first and last date.
   std::string addedSummary() const {
-    if (added_ == 0) return "No new draws";
+    if (added_ == 0) return NUMORA_TRANSLATABLE("Numora", "No new draws");
     if (added_ == 1) return "1 draw added, " + formatDate(firstAdded_);
     return formatAmount(added_, form_.numberFormat) + " draws added, " + formatDate(firstAdded_) +
            " \u2013 " + formatDate(last_->date);

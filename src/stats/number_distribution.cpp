@@ -67,12 +67,12 @@ void fillNumberChart(Chart& chart, const NumberDistribution& distribution) {
   startStatisticsChart(chart);
   addCountBars(chart, distribution.counts, true);
   fixValueAxis(chart, std::span<const int>(distribution.counts).subspan(1));
-  // Without a draw there is no average: the title keeps its text.
-  if (distribution.draws > 0) {
-    chart.setBottomTitle(
-        "number distribution     draw: " + countText(distribution.draws) +
-        "    cross sum: " + averageText(distribution.crossSums, distribution.draws));
-  }
+  // Without a draw the title says so, as the cross-sum distribution's does: a title left from
+  // the statistic before would stand over bars it does not describe.
+  const std::string averageCrossSum =
+      distribution.draws > 0 ? averageText(distribution.crossSums, distribution.draws) : "0";
+  chart.setBottomTitle("number distribution     draw: " + countText(distribution.draws) +
+                       "    cross sum: " + averageCrossSum);
 }
 
 void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {

@@ -1,5 +1,7 @@
 #include "stats/overdue_numbers.h"
 
+#include "common/translatable.h"
+
 #include <span>
 
 #include "form/wait_cursor.h"
@@ -27,7 +29,8 @@ void fillOverdueChart(Chart& chart, const OverdueGaps& gaps) {
   startStatisticsChart(chart, kCountsDrawsSince);
   addCountBars(chart, gaps, true);
   fixValueAxis(chart, std::span<const int>(gaps).subspan(1));
-  chart.setBottomTitle("Which number is overdue, as was not since as many draws held?");
+  chart.setBottomTitle(NUMORA_TRANSLATABLE(
+      "Numora", "Which number is overdue, as was not since as many draws held?"));
 }
 
 std::optional<OverdueGaps> runOverdueNumbers(DrawContext context) {

@@ -1,5 +1,7 @@
 #include "tips/historical_search.h"
 
+#include "common/translatable.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -47,7 +49,8 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
     for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
     form.Label29.setCaption(searchCaption(record, platform.shortDayNames()));
     form.Label35.setCaption(form.Label29.caption());
-    form.Label13.setCaption("Cross-sum: " + std::to_string(record.crossSum()));
+    form.Label13.setCaption(fillPattern(NUMORA_TRANSLATABLE("Numora", "Cross-sum: %1"),
+                                        {std::to_string(record.crossSum())}));
     platform.repaint();
     const int best = Komplettcheck(form, platform);
     ++bestHits[static_cast<std::size_t>(std::clamp(best, 0, 10))];
@@ -60,7 +63,7 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
   for (std::size_t x = 0; x < bestHits.size(); ++x) {
     chart.addBar(2, static_cast<double>(x), bestHits[x]);
   }
-  chart.setBottomTitle("Draws per best hit count of the tips");
+  chart.setBottomTitle(NUMORA_TRANSLATABLE("Numora", "Draws per best hit count of the tips"));
   return bestHits;
 }
 

@@ -1,5 +1,7 @@
 #include "tips/tip_distribution.h"
 
+#include "common/translatable.h"
+
 #include <span>
 #include <string_view>
 
@@ -32,7 +34,7 @@ void chartTipDistribution(Form& form, Platform& platform) {
   const auto counts = countTipNumbers(form.ListBox1.lines());
   addCountBars(chart, counts, true);
   fixValueAxis(chart, std::span<const int>(counts).subspan(1));
-  chart.setBottomTitle("Number distribution of the tips");
+  chart.setBottomTitle(NUMORA_TRANSLATABLE("Numora", "Number distribution of the tips"));
   form.PageControl1.setActivePage(kChartPage);
 }
 

@@ -1,5 +1,7 @@
 #include "tips/tip_editing.h"
 
+#include "common/translatable.h"
+
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -57,7 +59,7 @@ void editSelectedTip(Form& form, Platform& platform, NumberChoiceDialog& dialog)
   }
   const int selected = form.ListBox1.itemIndex();
   if (selected < 0) {
-    platform.showMessage("First select a tip from");
+    platform.showMessage(NUMORA_TRANSLATABLE("Numora", "First select a tip from"));
     return;
   }
 
@@ -74,7 +76,7 @@ void editSelectedTip(Form& form, Platform& platform, NumberChoiceDialog& dialog)
 
   dialog.useEditButtons(false);
   dialog.setNeutralColour();
-  dialog.setCaption("Select numbers for calculation");
+  dialog.setCaption(NUMORA_TRANSLATABLE("Numora", "Select numbers for calculation"));
   Komplettcheck(form, platform);
 }
 

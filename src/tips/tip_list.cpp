@@ -1,5 +1,7 @@
 #include "tips/tip_list.h"
 
+#include "common/translatable.h"
+
 #include "common/text.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/komplettcheck.h"
@@ -15,8 +17,10 @@ void followSelection(ListBox& other, int index, Form& form) {
   // Without a selected tip there is no ticket to show; the labels keep their texts.
   if (selected < 0) return;
   const TicketPlace place = ticketPlace(selected, form.tipsPerTicket());
-  form.Label23.setCaption(std::to_string(place.ticket) + ". ticket");
-  form.Label24.setCaption(std::to_string(place.tip) + ". tip");
+  form.Label23.setCaption(
+      fillPattern(NUMORA_TRANSLATABLE("Numora", "%1. ticket"), {std::to_string(place.ticket)}));
+  form.Label24.setCaption(
+      fillPattern(NUMORA_TRANSLATABLE("Numora", "%1. tip"), {std::to_string(place.tip)}));
 }
 
 }  // namespace

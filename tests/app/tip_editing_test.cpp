@@ -46,7 +46,7 @@ TEST_F(TipEditingTest, PreselectionStopsAtTheFirstNumberWithoutABox) {
     EXPECT_EQ(form1->Form6.box(15).colour, BoxColour::Yellow);
     EXPECT_TRUE(form1->Form6.BitBtn4.visible);
     EXPECT_FALSE(form1->Form6.BitBtn3.visible);
-    EXPECT_EQ(form1->Form6.maxtipp, 10);
+    EXPECT_EQ(form1->Form6.tipLimit, 10);
   };
   edit(ModalResult::Ok);
   EXPECT_EQ(shownChecked, 2);

@@ -183,7 +183,7 @@ class DrawMaintenanceTest : public test::DrawTest {
     for (auto& steps : answers) platform.queueChoice({ModalResult::Ok, std::move(steps)});
     enterDraw(context(), form1Dialog);
   }
-  TForm6 form1Dialog;
+  NumberChoiceModel form1Dialog;
 };
 
 TEST_F(DrawMaintenanceTest, DeleteOnAtlanticRemovesTheShownDrawAndShowsTheNext) {
@@ -276,7 +276,7 @@ TEST_F(DrawMaintenanceTest, EntryOpensInDrawEntryModeAndLeavesItAfterwards) {
     EXPECT_FALSE(form1Dialog.BitBtn3.visible);
     EXPECT_FALSE(form1Dialog.BitBtn4.visible);
     EXPECT_FALSE(form1Dialog.valueListsVisible);
-    EXPECT_EQ(form1Dialog.maxtipp, 20);
+    EXPECT_EQ(form1Dialog.tipLimit, 20);
     EXPECT_TRUE(form1Dialog.checkedNumbers().empty());
   };
   platform.queueChoice({ModalResult::Abort, {}});

@@ -87,7 +87,7 @@ TEST(Zettelcheck, NumberSetPathMatchesTheTextPath) {
       if (i < form.UpDown18.position()) tipSet.add(tip[i]);
     }
     Zettelcheck(form, text);
-    ASSERT_EQ(form.Gewinn, tipSet.common(drawSet(form.Zahl))) << text;
+    ASSERT_EQ(form.Gewinn, tipSet.common(drawSet(drawNumbersOf(form.Zahl)))) << text;
   }
 }
 

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Form form;
   ScriptedPlatform platform;
   platform.fixClock(fuzz::fuzzNow());
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   form.sortieren = true;
   const int numbersPerTip = 2 + static_cast<int>(size % 9);
   form.UpDown18.setPosition(numbersPerTip);

@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ScriptedPlatform platform;
   platform.fixClock(fuzz::fuzzNow());
   platform.queueFile(path.string());
-  TForm6 dialog;
-  dialog.SpeedButton2Click(platform);
+  NumberChoiceModel dialog;
+  dialog.loadValueList(platform);
 
-  for (int n = 1; n <= TForm6::kNumbers; ++n) {
+  for (int n = 1; n <= NumberChoiceModel::kNumbers; ++n) {
     const auto index = static_cast<std::size_t>(n - 1);
     const bool hasText = index < lines.size() && !lines[index].empty();
     require(dialog.box(n).checked == hasText, "a number ticked other than its line says");

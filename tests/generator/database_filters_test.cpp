@@ -187,7 +187,7 @@ TEST(DatabaseFiltersTest, WindowEdgesAndRecentWeeks) {
 }
 
 // The history filter leaves the statistics chart empty: a chart the user filled is emptied at the
-// first candidate, and later candidates leave the chart alone.
+// first candidate, and later candidates leave the chart alone. Empty means untitled too.
 TEST(DatabaseFiltersTest, HistoryFilterEmptiesTheChartOnce) {
   const DayCount day = encodeDate(2023, 6, 1);
   const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{{test::makeDraw(
@@ -202,11 +202,13 @@ TEST(DatabaseFiltersTest, HistoryFilterEmptiesTheChartOnce) {
   setUpForm(form, day, day - 10, 2);
   form.Chart1.setSeriesActive(1, true);
   form.Chart1.addBar(2, 1, 5);
+  form.Chart1.setBottomTitle("Which number is overdue, as was not since as many draws held?");
   TipFilters filters(form, table, last, sets);
   EXPECT_TRUE(filters.Secheroderfuenfer(candidate, 1));
   EXPECT_TRUE(form.Chart1.series(2).active);
   EXPECT_FALSE(form.Chart1.series(1).active);
   EXPECT_TRUE(form.Chart1.series(2).bars.empty());
+  EXPECT_EQ(form.Chart1.bottomTitle(), "") << "the title of the statistic before stayed";
   const auto changes = form.Chart1.changeCount();
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(filters.Secheroderfuenfer(candidate, 1));
   EXPECT_EQ(form.Chart1.changeCount(), changes);

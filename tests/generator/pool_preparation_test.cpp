@@ -370,7 +370,7 @@ TEST_F(PoolPreparationTest, TheEditListConfirmsChangesOrCancels) {
     platform.applyChoiceSteps = [&](const std::vector<std::string>&) {
       // The dialog shows the pool: ticks and weights; the user unticks 5 and weighs 9 oddly.
       for (int n = 1; n <= 70; ++n) shown[n] = std::stoi(form1->Form6.box(n).weight);
-      EXPECT_EQ(form1->Form6.caption(), TForm6::kDesignCaption);
+      EXPECT_EQ(form1->Form6.caption(), NumberChoiceModel::kDesignCaption);
       form1->Form6.setChecked(5, false);
       form1->Form6.setChecked(9, true);
       form1->Form6.setWeight(9, "x");

@@ -19,7 +19,7 @@ class ValueListTest : public ::testing::Test {
 
   test::TempHome home;
   ScriptedPlatform platform;
-  TForm6 dialog;
+  NumberChoiceModel dialog;
 };
 
 TEST_F(ValueListTest, SavesWeightsOfTickedNumbersAndEmptyLinesForTheOthers) {
@@ -29,7 +29,7 @@ TEST_F(ValueListTest, SavesWeightsOfTickedNumbersAndEmptyLinesForTheOthers) {
   dialog.setChecked(9, true);
   dialog.setWeight(9, "");
   platform.queueFile(path("list.hlw"));
-  dialog.SpeedButton1Click(platform);
+  dialog.saveValueList(platform);
   std::string expected;
   for (int n = 1; n <= 70; ++n)
     expected += (n == 5 ? "2" : n == 9 ? "1" : "") + std::string("\r\n");
@@ -45,7 +45,7 @@ TEST_F(ValueListTest, LoadTicksTheListedNumbersWithTheirWeights) {
   // Twelve lines: line 12 reads 3, the others are empty; lines 13..70 are missing.
   home.writeBytes("short.hlw", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n3\r\n");
   platform.queueFile(path("short.hlw"));
-  dialog.SpeedButton2Click(platform);
+  dialog.loadValueList(platform);
   for (int n = 1; n <= 70; ++n) {
     SCOPED_TRACE(n);
     EXPECT_EQ(dialog.box(n).checked, n == 12);
@@ -67,20 +67,20 @@ TEST_F(ValueListTest, RoundTripKeepsTicksAndWeights) {
     dialog.setWeight(n, std::to_string(n * 2));
   }
   platform.queueFile(path("round.hlw"));
-  dialog.SpeedButton1Click(platform);
-  TForm6 other;
+  dialog.saveValueList(platform);
+  NumberChoiceModel other;
   platform.queueFile(path("round.hlw"));
-  other.SpeedButton2Click(platform);
+  other.loadValueList(platform);
   EXPECT_EQ(other.checkedNumbers(), (std::vector<int>{1, 17, 70}));
   EXPECT_EQ(other.box(17).weight, "34");
 }
 
 TEST_F(ValueListTest, CancelChangesNothingAndAMissingFileIsAnError) {
   platform.queueFile(std::nullopt);
-  dialog.SpeedButton2Click(platform);
+  dialog.loadValueList(platform);
   EXPECT_EQ(dialog.checkedNumbers().size(), 70u);
   platform.queueFile(path("missing.hlw"));
-  EXPECT_THROW(dialog.SpeedButton2Click(platform), std::runtime_error);
+  EXPECT_THROW(dialog.loadValueList(platform), std::runtime_error);
 }
 
 // A value list is replaced whole, never truncated in place; a pipe in the list's or its scratch
@@ -91,7 +91,7 @@ TEST_F(ValueListTest, OnlyRegularFilesAreReadAndWritesReplaceTheFileWhole) {
   dialog.clearChoices();
   dialog.setChecked(2, true);
   platform.queueFile(path("old.hlw"));
-  dialog.SpeedButton1Click(platform);
+  dialog.saveValueList(platform);
   EXPECT_EQ(home.readBytes("old.hlw").substr(0, 5), "\r\n1\r\n");
   EXPECT_EQ(home.readBytes("link.hlw"), "5\r\n") << "a new file took the old one's place";
 
@@ -111,7 +111,7 @@ TEST_F(ValueListTest, OnlyRegularFilesAreReadAndWritesReplaceTheFileWhole) {
     EXPECT_TRUE(test::endsWithoutBlocking(
         [&] {
           try {
-            c.save ? dialog.SpeedButton1Click(platform) : dialog.SpeedButton2Click(platform);
+            c.save ? dialog.saveValueList(platform) : dialog.loadValueList(platform);
           } catch (const std::runtime_error&) {
             refused = true;
           }

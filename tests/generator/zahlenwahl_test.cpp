@@ -8,7 +8,7 @@ namespace numora {
 namespace {
 
 TEST(Zahlenwahl, DesignState) {
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   EXPECT_EQ(dialog.caption(), "What numbers to calculate");
   for (int n = 1; n <= 70; ++n) {
     EXPECT_TRUE(dialog.box(n).checked);
@@ -28,7 +28,7 @@ TEST(Zahlenwahl, WeightRuleRaisesTheWeightWheneverABoxBecomesTicked) {
   };
   const Case cases[] = {{"3", "4"}, {"", "1"},    {"abc", "1"}, {"2.5", "1"},
                         {"0", "1"}, {"-4", "-3"}, {" 3", "1"},  {"2147483647", "2147483648"}};
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.weight);
     dialog.setChecked(17, false);
@@ -50,31 +50,31 @@ TEST(Zahlenwahl, WeightRuleRaisesTheWeightWheneverABoxBecomesTicked) {
 
 TEST(Zahlenwahl, RandomPickFreezesOneSlotPerClickAndStopsAtMaxTipp) {
   Random random(4711);
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   dialog.useRandom(&random);
   dialog.setMaxTipp(3);
   std::vector<std::string> captions;
-  dialog.BitBtn4Click();  // start
+  dialog.pressRandomButton();  // start
   EXPECT_TRUE(dialog.timerEnabled());
   for (int click = 0; click < 3; ++click) {
-    dialog.Timer1Timer();
-    dialog.Timer1Timer();
+    dialog.shuffleOpenSlots();
+    dialog.shuffleOpenSlots();
     captions.push_back(dialog.BitBtn4.caption);
     const auto chosen = dialog.checkedNumbers();
     ASSERT_EQ(chosen.size(), 3u);
     for (int n : chosen) EXPECT_EQ(dialog.box(n).colour, BoxColour::Yellow);
-    const int frozen = dialog.Tippreihe[1];
-    dialog.BitBtn4Click();
+    const int frozen = dialog.pickedNumbers[1];
+    dialog.pressRandomButton();
     if (click == 0) {
-      dialog.Timer1Timer();
-      EXPECT_EQ(dialog.Tippreihe[1], frozen);  // slot 1 no longer shuffles
+      dialog.shuffleOpenSlots();
+      EXPECT_EQ(dialog.pickedNumbers[1], frozen);  // slot 1 no longer shuffles
       EXPECT_TRUE(dialog.isChosen(frozen));
     }
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"1 Stopp", "2 Stopp", "3 Stopp"}));
   EXPECT_FALSE(dialog.timerEnabled());
   EXPECT_EQ(dialog.BitBtn4.caption, "Zufall");
-  EXPECT_EQ(dialog.Losgeht, 1);
+  EXPECT_EQ(dialog.nextPickSlot, 1);
   const auto chosen = dialog.checkedNumbers();
   EXPECT_EQ(std::set<int>(chosen.begin(), chosen.end()).size(), 3u);
 }
@@ -83,11 +83,11 @@ TEST(Zahlenwahl, SameSeedPicksTheSameNumbers) {
   auto pick = [](std::int64_t seed) {
     Random random;
     random.setSeed(seed);
-    TForm6 dialog;
+    NumberChoiceModel dialog;
     dialog.useRandom(&random);
     dialog.setMaxTipp(6);
-    dialog.BitBtn4Click();
-    dialog.Timer1Timer();
+    dialog.pressRandomButton();
+    dialog.shuffleOpenSlots();
     return dialog.checkedNumbers();
   };
   EXPECT_EQ(pick(99), pick(99));
@@ -97,38 +97,38 @@ TEST(Zahlenwahl, SameSeedPicksTheSameNumbers) {
 // A caller asking for more numbers than the pick's table holds gets ten, never an overrun.
 TEST(Zahlenwahl, MaxTippAboveTenPicksTen) {
   Random random(1);
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   dialog.useRandom(&random);
   dialog.setMaxTipp(20);
-  dialog.BitBtn4Click();
+  dialog.pressRandomButton();
   for (int click = 0; click < 30 && dialog.timerEnabled(); ++click) {
-    dialog.Timer1Timer();
+    dialog.shuffleOpenSlots();
     EXPECT_EQ(dialog.checkedNumbers().size(), 10u);
-    dialog.BitBtn4Click();
+    dialog.pressRandomButton();
   }
   EXPECT_FALSE(dialog.timerEnabled());
 }
 
 TEST(Zahlenwahl, ClosingStopsARunningPick) {
   Random random(1);
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   dialog.useRandom(&random);
   dialog.setMaxTipp(5);
-  dialog.BitBtn4Click();
-  dialog.Timer1Timer();
-  dialog.BitBtn4Click();
-  dialog.FormClose();
+  dialog.pressRandomButton();
+  dialog.shuffleOpenSlots();
+  dialog.pressRandomButton();
+  dialog.stopRandomPick();
   EXPECT_FALSE(dialog.timerEnabled());
   EXPECT_EQ(dialog.BitBtn4.caption, "Zufall");
-  EXPECT_EQ(dialog.Losgeht, 1);
+  EXPECT_EQ(dialog.nextPickSlot, 1);
   const auto before = dialog.checkedNumbers();
-  dialog.Timer1Timer();  // a late timer event changes nothing
+  dialog.shuffleOpenSlots();  // a late timer event changes nothing
   EXPECT_EQ(dialog.checkedNumbers(), before);
 }
 
 // While a tip is edited the dialog counts the ticked boxes against the numbers the tip takes.
 TEST(Zahlenwahl, TipEditingCountsTheTickedNumbersLive) {
-  TForm6 dialog;
+  NumberChoiceModel dialog;
   EXPECT_EQ(dialog.tickedCountText(), "") << "not while calculating";
   dialog.useEditButtons(true);
   dialog.setMaxTipp(3);

@@ -16,7 +16,7 @@ for file in bin/numora bin/numora-cli share/applications/example.veltrin.NumoraC
     share/icons/hicolor/scalable/apps/example.veltrin.NumoraCanada.svg \
     share/metainfo/example.veltrin.NumoraCanada.metainfo.xml share/man/man1/numora.1.gz \
     share/man/man1/numora-cli.1.gz share/doc/numora-canada/copyright \
-    share/doc/numora-canada/changelog.gz; do
+    share/doc/numora-canada/changelog.gz share/numora-canada/translations/numora_fr.qm; do
   [ -f "$root/usr/$file" ] || fail "not installed: $file"
 done
 

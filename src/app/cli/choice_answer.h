@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/number_choice_form.h"
 #include "form/scripted_platform.h"
-#include "generator/zahlenwahl.h"
 
 namespace numora {
 

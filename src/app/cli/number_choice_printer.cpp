@@ -18,8 +18,8 @@ struct Property {
 std::vector<Property> makeProperties() {
   std::vector<Property> table = {
       {"caption", [](const TForm6& d) { return escapeText(d.caption()); }},
-      {"maxtipp", [](const TForm6& d) { return std::to_string(d.maxtipp); }},
-      {"Losgeht", [](const TForm6& d) { return std::to_string(d.Losgeht); }},
+      {"maxtipp", [](const TForm6& d) { return std::to_string(d.tipLimit); }},
+      {"Losgeht", [](const TForm6& d) { return std::to_string(d.nextPickSlot); }},
       {"timer", [](const TForm6& d) { return formatFlag(d.timerEnabled()); }},
       {"DateTimePicker1", [](const TForm6& d) { return formatDate(d.DateTimePicker1Date); }},
       {"DateTimePicker1.visible",

@@ -3,7 +3,8 @@
 //   print TForm6            "TForm6[N]: T W" for N = 1..70 (T 1 ticked or 0, W the weight text),
 //                           then "TForm6.caption: TEXT"
 //   print TForm6[N]         one box
-//   print TForm6.PROPERTY   caption, maxtipp, Losgeht, timer, BitBtn1..BitBtn4 (their caption),
+//   print TForm6.PROPERTY   caption, tipLimit, nextPickSlot, timer, BitBtn1..BitBtn4 (their
+//   caption),
 //                           BitBtnN.caption, BitBtnN.visible
 #pragma once
 
@@ -13,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "generator/zahlenwahl.h"
+#include "app/number_choice_form.h"
 
 namespace numora {
 

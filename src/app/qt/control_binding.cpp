@@ -21,6 +21,7 @@
 
 #include "app/qt/date_conversion.h"
 #include "app/qt/statistics_chart_view.h"
+#include "app/qt/view_translation.h"
 
 namespace numora {
 namespace {
@@ -38,11 +39,11 @@ QStringList textList(const std::vector<std::string>& values) {
 
 void showCaption(const Control& control, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(text(control.caption()));
+    label->setText(viewText(control.caption()));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(text(control.caption()));
+    button->setText(viewText(control.caption()));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(text(control.caption()));
+    group->setTitle(viewText(control.caption()));
   }
 }
 
@@ -70,7 +71,7 @@ void showEdit(const Edit& edit, QWidget* widget) {
 void showComboBox(const ComboBox& combo, QWidget* widget) {
   auto* box = qobject_cast<QComboBox*>(widget);
   if (!box) return;
-  const QStringList items = textList(combo.items());
+  const QStringList items = viewTexts(combo.items());
   QStringList shown;
   for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
   if (shown != items) {
@@ -78,7 +79,7 @@ void showComboBox(const ComboBox& combo, QWidget* widget) {
     box->addItems(items);
   }
   // Before any choice the box shows the designed text instead of an empty field.
-  box->setPlaceholderText(text(combo.text()));
+  box->setPlaceholderText(viewText(combo.text()));
   box->setCurrentIndex(combo.itemIndex());
 }
 
@@ -91,7 +92,7 @@ void showRadioGroup(const RadioGroup& radio, QWidget* widget) {
     const int id = buttons->id(button);
     const QSignalBlocker blockButton(button);
     if (id >= 0 && id < static_cast<int>(items.size())) {
-      button->setText(text(items[static_cast<std::size_t>(id)]));
+      button->setText(viewText(items[static_cast<std::size_t>(id)]));
     }
   }
   if (QAbstractButton* selected = buttons->button(radio.itemIndex())) {
@@ -125,9 +126,9 @@ void showStatusBar(const StatusBar& bar, QWidget* widget) {
     const QString name = text(bar.name()) + QStringLiteral("Panel") + QString::number(i);
     auto* panel = widget->findChild<QLabel*>(name);
     if (!panel) continue;
-    panel->setText(text(bar.panel(i)));
+    panel->setText(viewText(bar.panel(i)));
     // The bar's hint (why the last calculation found no tip) is the tooltip of the status line.
-    if (i == 1) panel->setToolTip(text(bar.hint()));
+    if (i == 1) panel->setToolTip(viewText(bar.hint()));
   }
   widget->setToolTip(QString());
 }
@@ -149,7 +150,7 @@ void showProgressBar(const ProgressBar& progress, QWidget* widget) {
   bar->setRange(0, std::max(progress.maximum(), 1));
   bar->setValue(progress.position());
   // "%" is Qt's placeholder character in the format: a caption keeps it as text.
-  bar->setFormat(text(progress.caption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+  bar->setFormat(viewText(progress.caption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
 }
 
 void showPageControl(const PageControl& pages, QWidget* widget) {
@@ -157,7 +158,7 @@ void showPageControl(const PageControl& pages, QWidget* widget) {
   if (!tabs) return;
   const auto& captions = pages.pages();
   for (int i = 0; i < tabs->count() && i < static_cast<int>(captions.size()); ++i) {
-    tabs->setTabText(i, text(captions[static_cast<std::size_t>(i)]));
+    tabs->setTabText(i, viewText(captions[static_cast<std::size_t>(i)]));
   }
   tabs->setCurrentIndex(pages.activePage());
 }
@@ -168,7 +169,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
   const auto& columns = grid.columns();
   const auto& rows = grid.rows();
   table->setColumnCount(static_cast<int>(columns.size()));
-  table->setHorizontalHeaderLabels(textList(columns));
+  table->setHorizontalHeaderLabels(viewTexts(columns));
   table->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < table->rowCount(); ++r) {
     const auto& cells = rows[static_cast<std::size_t>(r)];
@@ -187,7 +188,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
 void showControl(const Control& control, QWidget* widget) {
   if (!widget) return;
   const QSignalBlocker block(widget);
-  widget->setToolTip(text(control.hint()));
+  widget->setToolTip(viewText(control.hint()));
   // A control held by running long work shows disabled until the work ends.
   widget->setEnabled(control.enabled() && !control.held());
   widget->setVisible(control.visible());

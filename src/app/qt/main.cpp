@@ -5,6 +5,7 @@
 
 #include "app/daruvizo.h"
 #include "app/home_folder.h"
+#include "app/qt/language_choice.h"
 #include "app/qt/main_window_view.h"
 #include "app/qt/qt_platform.h"
 #include "app/settings_store.h"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
   const std::string home =
       numora::determineHome(QCoreApplication::applicationDirPath().toStdString());
   numora::FileSettingsStore settings(numora::FileSettingsStore::defaultPath());
+  // Before any widget exists: every caption is shown from the installed translation.
+  (void)numora::installWindowTranslation(app, numora::readLanguageChoice(settings));
   numora::QtPlatform platform;
   numora::TForm1 form1(platform, settings, home);
   // The window's creation runs before it is shown, with the designed height.

@@ -22,6 +22,7 @@
 #include "app/qt/pages.h"
 #include "app/qt/pages_sweep.h"
 #include "app/qt/report_window.h"
+#include "app/qt/view_translation.h"
 
 namespace numora {
 namespace {
@@ -91,7 +92,7 @@ void MainWindowView::buildPages() {
   for (std::size_t i = 0; i < std::size(kPageNames); ++i) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(kPageNames[i]));
-    pages_->addTab(page, QString::fromStdString(captions.at(i)));
+    pages_->addTab(page, viewText(captions.at(i)));
     pages.push_back(page);
   }
   buildKenoTipsPage(pages[0], build, this);

@@ -22,6 +22,7 @@
 #include "app/qt/date_conversion.h"
 #include "app/qt/date_field.h"
 #include "app/qt/statistics_chart_view.h"
+#include "common/translatable.h"
 #include "common/typed_date.h"
 
 namespace numora {
@@ -33,7 +34,9 @@ QString name(const Control& control) {
 
 // The hint line's word on a date below a date field's lower limit.
 std::string dateBelowLimitNotice(const DatePicker& picker) {
-  return "No date before " + formatDate(picker.minDate()) + ": the field shows the earliest one";
+  return fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "No date before %1: the field shows the earliest one"),
+      {formatDate(picker.minDate())});
 }
 
 }  // namespace

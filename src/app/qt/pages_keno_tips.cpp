@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QKeySequence>
@@ -99,10 +100,11 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   // Undo beside the list: the list before the last action that replaced it (also Ctrl+Z).
   auto* undo = new QToolButton(page);
   undo->setObjectName(QStringLiteral("UndoTips"));
-  undo->setText(QStringLiteral("Undo"));
+  undo->setText(QCoreApplication::translate("KenoTipsPage", "Undo"));
   undo->setToolTip(
-      QStringLiteral("Bring back the tip list as it was before the last "
-                     "calculation, test, deletion or loaded file (Ctrl+Z)"));
+      QCoreApplication::translate("KenoTipsPage",
+                                  "Bring back the tip list as it was before the last "
+                                  "calculation, test, deletion or loaded file (Ctrl+Z)"));
   undo->setIcon(page->style()->standardIcon(QStyle::SP_ArrowBack));
   undo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   undo->setAutoRaise(true);

@@ -12,9 +12,11 @@ namespace {
 
 // One table of a tip size is eleven rows at most (0..10 hits) under its column titles: the grids
 // are that high, so a table and its summary read without a scroll bar of their own.
-constexpr int kGridHeight = 262;
+constexpr int kGridHeight = 244;
+// Three lines of summary: the longest (every tip size) wraps to three at the design size.
+constexpr int kMemoHeight = 56;
 constexpr int kWidth = 536;
-constexpr int kChanceTop = 344;
+constexpr int kChanceTop = 50 + kGridHeight + kMemoHeight + 8;
 constexpr int kContentHeight = kChanceTop + 40 + kGridHeight + 8;
 
 }  // namespace
@@ -38,7 +40,7 @@ void buildOddsPage(QWidget* page, PageBuilder& build) {
   build.checkBox(content, form.OddsAllSizesCheckBox, QRect(8, 24, 300, 20));
   build.grid(content, form.OddsGrid, QRect(8, 46, kWidth, kGridHeight));
   // The summaries are sentences; they wrap rather than hide behind a scroll bar.
-  build.memo(content, form.OddsMemo, QRect(8, 50 + kGridHeight, kWidth, 34))
+  build.memo(content, form.OddsMemo, QRect(8, 50 + kGridHeight, kWidth, kMemoHeight))
       ->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
   // Below the odds: the last back-test's hit counts against chance, and the test's verdict.

@@ -4,6 +4,7 @@
 // MouseDown and MouseUp handlers.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFont>
@@ -20,8 +21,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/qt/language_choice.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/view_translation.h"
+#include "app/settings_persistence.h"
 
 namespace numora {
 namespace {
@@ -64,7 +68,8 @@ class GapFollower : public QObject {
   using QObject::QObject;
 
   void follow(QWidget* holder, const std::string& caption, std::vector<QWidget*> fillers) {
-    auto entry = std::make_shared<Entry>(Entry{holder, QString::fromStdString(caption), {}});
+    // The gaps are measured in the caption as shown, in the user's language.
+    auto entry = std::make_shared<Entry>(Entry{holder, viewText(caption), {}});
     entry->fillers.assign(fillers.begin(), fillers.end());
     for (QWidget* widget : fillers) {
       entries_[widget] = entry;
@@ -284,6 +289,36 @@ void buildMathematicallyPage(QWidget* page, OptionsPageBuilder& options) {
   }
 }
 
+// The window's language. It is the view's own setting: kept in the settings store beside the
+// model's options and applied at the next start, as every caption is shown from it.
+void buildLanguageChoice(QWidget* page, PageBuilder& build) {
+  constexpr int kTop = 106;
+  auto* label = new QLabel(QCoreApplication::translate("OptionsPage", "Language"), page);
+  label->setObjectName(QStringLiteral("LanguageLabel"));
+  build.place(label, QRect(8, kTop, 150, kRowHeight));
+  auto* choice = new QComboBox(page);
+  choice->setObjectName(QStringLiteral("LanguageComboBox"));
+  // The languages by their own names, as a user looking for theirs reads them.
+  choice->addItems({QCoreApplication::translate("OptionsPage", "Automatic"),
+                    QStringLiteral("English"), QStringLiteral("Français")});
+  choice->setToolTip(QCoreApplication::translate(
+      "OptionsPage", "Automatic: French under a French locale, English otherwise"));
+  choice->setCurrentIndex(static_cast<int>(readLanguageChoice(build.form1().settings())));
+  build.place(choice, QRect(160, kTop - 1, 120, kRowHeight + 2));
+  auto* note = new QLabel(QCoreApplication::translate("OptionsPage", "at the next start"), page);
+  note->setObjectName(QStringLiteral("LanguageNote"));
+  build.place(note, QRect(288, kTop, 270, kRowHeight));
+  QObject::connect(choice, &QComboBox::activated, [&build](int index) {
+    build.forward()([&build, index] {
+      try {
+        writeLanguageChoice(build.form1().settings(), static_cast<LanguageChoice>(index));
+      } catch (const std::exception& error) {
+        build.form1().platform().showMessage(settingsFailure(error));
+      }
+    });
+  });
+}
+
 void buildGeneralPage(QWidget* page, OptionsPageBuilder& options) {
   Form& form = options.build().form();
   options.checkBox(page, form.CheckBox20, 8, 8);
@@ -291,6 +326,7 @@ void buildGeneralPage(QWidget* page, OptionsPageBuilder& options) {
   options.build().label(page, form.Label57, QRect(8, 70, 150, kRowHeight));
   options.upDown(page, form.UpDown7, QRect(160, 69, 80, kRowHeight + 2), "Edit55");
   options.build().label(page, form.Label58, QRect(248, 70, 100, kRowHeight));
+  buildLanguageChoice(page, options.build());
 }
 
 }  // namespace
@@ -302,15 +338,16 @@ void buildOptionsPage(QWidget* page, PageBuilder& build) {
   auto* hooks = new ArrowHooks(page, build);
   auto* gaps = new GapFollower(page);
   OptionsPageBuilder options(build, *hooks, *gaps);
-  const std::pair<const char*, const char*> tabs[] = {{"TabSheet8", "statistical"},
-                                                      {"TabSheet9", "ticket optimization"},
-                                                      {"TabSheet10", "mathematically"},
-                                                      {"TabSheet11", "general"}};
+  const std::pair<const char*, const char*> tabs[] = {
+      {"TabSheet8", QT_TRANSLATE_NOOP("OptionsPage", "statistical")},
+      {"TabSheet9", QT_TRANSLATE_NOOP("OptionsPage", "ticket optimization")},
+      {"TabSheet10", QT_TRANSLATE_NOOP("OptionsPage", "mathematically")},
+      {"TabSheet11", QT_TRANSLATE_NOOP("OptionsPage", "general")}};
   std::vector<QWidget*> inner;
   for (const auto& [name, caption] : tabs) {
     auto* tab = new QWidget;
     tab->setObjectName(QString::fromLatin1(name));
-    pages->addTab(tab, QString::fromLatin1(caption));
+    pages->addTab(tab, QCoreApplication::translate("OptionsPage", caption));
     inner.push_back(tab);
   }
   buildStatisticalPage(inner[0], options);

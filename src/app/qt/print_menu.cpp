@@ -1,5 +1,6 @@
 #include "app/qt/print_menu.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -42,17 +43,23 @@ QToolButton* addPrintMenuButton(PageBuilder& build, QWidget* parent, const QRect
       forward([&form1, handler] { (form1.*handler)(); });
     });
   };
-  item(QStringLiteral("Print tips…"), &TForm1::PrintTipsClick);
-  item(QStringLiteral("Save tips as PDF…"), &TForm1::PrintTipsPdfClick);
+  item(QCoreApplication::translate("PrintMenu", "Print tips…"), &TForm1::PrintTipsClick);
+  item(QCoreApplication::translate("PrintMenu", "Save tips as PDF…"), &TForm1::PrintTipsPdfClick);
   menu->addSeparator();
-  item(QStringLiteral("Print ticket sheet…"), &TForm1::PrintTicketSheetClick);
-  item(QStringLiteral("Save ticket sheet as PDF…"), &TForm1::PrintTicketSheetPdfClick);
+  item(QCoreApplication::translate("PrintMenu", "Print ticket sheet…"),
+       &TForm1::PrintTicketSheetClick);
+  item(QCoreApplication::translate("PrintMenu", "Save ticket sheet as PDF…"),
+       &TForm1::PrintTicketSheetPdfClick);
   menu->addSeparator();
-  item(QStringLiteral("Print evaluation…"), &TForm1::PrintEvaluationClick);
-  item(QStringLiteral("Save evaluation as PDF…"), &TForm1::PrintEvaluationPdfClick);
+  item(QCoreApplication::translate("PrintMenu", "Print evaluation…"),
+       &TForm1::PrintEvaluationClick);
+  item(QCoreApplication::translate("PrintMenu", "Save evaluation as PDF…"),
+       &TForm1::PrintEvaluationPdfClick);
   menu->addSeparator();
-  item(QStringLiteral("Print back-test report…"), &TForm1::PrintBacktestClick);
-  item(QStringLiteral("Save back-test report as PDF…"), &TForm1::PrintBacktestPdfClick);
+  item(QCoreApplication::translate("PrintMenu", "Print back-test report…"),
+       &TForm1::PrintBacktestClick);
+  item(QCoreApplication::translate("PrintMenu", "Save back-test report as PDF…"),
+       &TForm1::PrintBacktestPdfClick);
   button->setMenu(menu);
   return button;
 }

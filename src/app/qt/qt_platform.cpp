@@ -1,5 +1,7 @@
 #include "app/qt/qt_platform.h"
 
+#include "app/qt/view_translation.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -42,17 +44,17 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::showMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), QString::fromStdString(text),
-                  QMessageBox::Ok, dialogParent_);
+  QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), viewText(text), QMessageBox::Ok,
+                  dialogParent_);
   box.exec();
 }
 
 std::string QtPlatform::inputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& preset) {
   bool ok = false;
-  const QString answer = QInputDialog::getText(dialogParent_, QString::fromStdString(caption),
-                                               QString::fromStdString(prompt), QLineEdit::Normal,
-                                               QString::fromStdString(preset), &ok);
+  const QString answer =
+      QInputDialog::getText(dialogParent_, viewText(caption), viewText(prompt), QLineEdit::Normal,
+                            QString::fromStdString(preset), &ok);
   return ok ? answer.toStdString() : preset;
 }
 

@@ -1,5 +1,6 @@
 // The Qt platform's printing and export: the print dialog, the PDF writer, the region's paper,
 // the image-size question and the chart image.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -48,7 +49,7 @@ PaperSize QtPlatform::defaultPaper() {
 
 std::optional<ImageSize> QtPlatform::askImageSize(ImageSize preset) {
   QDialog dialog(dialogParent_);
-  dialog.setWindowTitle(QStringLiteral("Chart size"));
+  dialog.setWindowTitle(QCoreApplication::translate("ChartSizeDialog", "Chart size"));
   auto* layout = new QFormLayout(&dialog);
   auto* width = new QSpinBox(&dialog);
   auto* height = new QSpinBox(&dialog);
@@ -60,8 +61,8 @@ std::optional<ImageSize> QtPlatform::askImageSize(ImageSize preset) {
   height->setObjectName(QStringLiteral("ChartHeight"));
   width->setValue(preset.width);
   height->setValue(preset.height);
-  layout->addRow(QStringLiteral("Width:"), width);
-  layout->addRow(QStringLiteral("Height:"), height);
+  layout->addRow(QCoreApplication::translate("ChartSizeDialog", "Width:"), width);
+  layout->addRow(QCoreApplication::translate("ChartSizeDialog", "Height:"), height);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -1,5 +1,7 @@
 #include "app/qt/report_window.h"
 
+#include "app/qt/view_translation.h"
+
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -24,7 +26,7 @@ ReportWindow::ReportWindow(QWidget* owner, TForm1& form1, ControlBinding& bindin
     : QWidget(owner, Qt::Window), form1_(form1), forward_(std::move(forward)) {
   Form& form = form1_.form;
   setObjectName(QStringLiteral("ReportWindow"));
-  setWindowTitle(QString::fromStdString(form.ReportWindow.caption()));
+  setWindowTitle(viewText(form.ReportWindow.caption()));
   binding.bind(form.ReportWindow, this);
 
   auto* heading = bound(binding, form.ReportTitle, new QLabel(this));

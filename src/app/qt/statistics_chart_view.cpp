@@ -1,5 +1,7 @@
 #include "app/qt/statistics_chart_view.h"
 
+#include "app/qt/view_translation.h"
+
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -164,12 +166,12 @@ void StatisticsChartView::showChart(const Chart& chart) {
   const ValueAxisView axis = paddedValueAxis(shownValueRange(chart));
   valueAxis_->setRange(axis.min, axis.max);
   valueAxis_->setTickInterval(axis.interval);
-  valueAxis_->setTitleText(QString::fromStdString(chart.leftTitle()));
+  valueAxis_->setTitleText(viewText(chart.leftTitle()));
 
-  hint_->setText(QString::fromStdString(chart.hint()));
+  hint_->setText(viewText(chart.hint()));
   hint_->setVisible(!chart.hint().empty());
 
-  title_ = QString::fromStdString(chart.bottomTitle());
+  title_ = viewText(chart.bottomTitle());
   categoryAxis_->setTitleText(richTitle(title_));
   labelStep_ = 0;
   relabel();

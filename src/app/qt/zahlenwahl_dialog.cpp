@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -15,6 +16,7 @@
 
 #include "app/qt/date_conversion.h"
 #include "app/qt/date_field.h"
+#include "app/qt/view_translation.h"
 #include "common/typed_date.h"
 
 namespace numora {
@@ -31,8 +33,9 @@ constexpr int kButtonHeight = 30;
 constexpr int kWidth = kButtonLeft + kButtonWidth + kMargin;
 constexpr int kHeight = kMargin + kRows * kCellHeight + kMargin;
 
+// The dialog's texts in the user's language.
 QString text(const std::string& value) {
-  return QString::fromStdString(value);
+  return viewText(value);
 }
 
 QFont designFont() {
@@ -134,7 +137,7 @@ void ZahlenwahlDialog::buildButtons() {
   });
   connect(date_, &DateField::typedDateTaken, dateHint_, &QWidget::hide);
   // Draw entry for Daily Keno: is the entered draw the midday draw?
-  midday_ = new QCheckBox(QStringLiteral("Midday draw"), this);
+  midday_ = new QCheckBox(QCoreApplication::translate("NumberChoiceDialog", "Midday draw"), this);
   midday_->setObjectName(QStringLiteral("Midday"));
   midday_->setGeometry(kButtonLeft, kMargin + 5 * (kButtonHeight + 6), kButtonWidth, 24);
   connect(midday_, &QCheckBox::clicked, this,

@@ -10,8 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "app/number_choice_form.h"
 #include "form/platform.h"
-#include "generator/zahlenwahl.h"
 
 class QCheckBox;
 class QLabel;

@@ -79,7 +79,7 @@ Draws inWindow(const Draws& draws, int start, int end, bool includesStart) {
   return window;
 }
 
-ExpectedChart numberDistribution(const Draws& window, const std::string& previousTitle) {
+ExpectedChart numberDistribution(const Draws& window) {
   std::array<int, kNumbers + 1> counts{};
   long long crossSums = 0;
   for (const auto& draw : window) {
@@ -91,11 +91,9 @@ ExpectedChart numberDistribution(const Draws& window, const std::string& previou
     chart.bars.push_back({n, counts[static_cast<std::size_t>(n)], primeColour(n)});
   }
   const long long drawCount = static_cast<long long>(window.size());
-  // Without a draw there is no average; the title stays.
-  chart.title = window.empty()
-                    ? previousTitle
-                    : "number distribution     draw: " + std::to_string(drawCount) +
-                          "    cross sum: " + std::to_string(roundedAverage(crossSums, drawCount));
+  // Without a draw the title says 0 draws, never the title of the statistic before.
+  chart.title = "number distribution     draw: " + std::to_string(drawCount) + "    cross sum: " +
+                (window.empty() ? "0" : std::to_string(roundedAverage(crossSums, drawCount)));
   return chart;
 }
 
@@ -210,7 +208,7 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
       expected += chart.lines() + "aktDatum: " + start + "\nDateTimePicker2: " + start +
                   "\nPageControl1: " + std::to_string(page) + "\n";
     };
-    statistic("SpeedButton2Click", numberDistribution(withStart, ""), 0);
+    statistic("SpeedButton2Click", numberDistribution(withStart), 0);
     if (window.empty()) {
       // Neither bars nor an average: only the bars are checked.
       script += "call SpeedButton9Click\nprint Chart1.Series2.count\n";

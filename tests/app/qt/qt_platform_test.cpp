@@ -18,13 +18,13 @@
 #include <QtEndian>
 #include <functional>
 
+#include "app/number_choice_form.h"
 #include "app/qt/date_conversion.h"
 #include "app/qt/desktop_url.h"
 #include "app/qt/file_filter.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/sound_player.h"
 #include "app/qt/zahlenwahl_dialog.h"
-#include "generator/zahlenwahl.h"
 
 namespace numora {
 namespace {

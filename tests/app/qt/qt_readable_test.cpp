@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTabWidget>
 
 namespace numora {
 namespace {
@@ -99,6 +100,19 @@ void ReadableTest::screenshots() {
       QCoreApplication::processEvents();
       const QString file = QStringLiteral("%1/%2-%3x%4.png")
                                .arg(folder, QString::fromLatin1(page))
+                               .arg(size.width())
+                               .arg(size.height());
+      QVERIFY(window.view->grab().save(file));
+    }
+    // The four pages of the Options tab.
+    window.showPage("TabSheet6");
+    auto* options = window.widget<QTabWidget>("PageControl2");
+    QVERIFY(options);
+    for (int index = 0; index < options->count(); ++index) {
+      options->setCurrentIndex(index);
+      QCoreApplication::processEvents();
+      const QString file = QStringLiteral("%1/%2-%3x%4.png")
+                               .arg(folder, options->currentWidget()->objectName())
                                .arg(size.width())
                                .arg(size.height());
       QVERIFY(window.view->grab().save(file));

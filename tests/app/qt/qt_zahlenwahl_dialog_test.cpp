@@ -20,9 +20,9 @@
 #include <memory>
 #include <set>
 
+#include "app/number_choice_form.h"
 #include "app/qt/zahlenwahl_dialog.h"
 #include "common/random.h"
-#include "generator/zahlenwahl.h"
 
 namespace numora {
 namespace {
@@ -399,7 +399,7 @@ void ZahlenwahlDialogTest::timerDrivesThePickUntilClosed() {
   QCOMPARE(dialog.view->modalResult(), ModalResult::Cancel);
   QVERIFY(!dialog.timer()->isActive());
   QVERIFY(!dialog.model.timerEnabled());
-  QCOMPARE(dialog.model.Losgeht, 1);
+  QCOMPARE(dialog.model.nextPickSlot, 1);
   QCOMPARE(random->text(), QStringLiteral("Zufall"));
   const int after = static_cast<int>(ticks.count());
   QTest::qWait(80);

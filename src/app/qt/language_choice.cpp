@@ -1,0 +1,47 @@
+#include "app/qt/language_choice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+
+namespace numora {
+
+LanguageChoice readLanguageChoice(SettingsStore& settings) {
+  const auto value = settings.readInteger(kLanguageSetting);
+  if (value == static_cast<int>(LanguageChoice::English)) return LanguageChoice::English;
+  if (value == static_cast<int>(LanguageChoice::French)) return LanguageChoice::French;
+  // Absent, or a value no version wrote.
+  return LanguageChoice::Automatic;
+}
+
+void writeLanguageChoice(SettingsStore& settings, LanguageChoice choice) {
+  settings.writeInteger(kLanguageSetting, static_cast<int>(choice));
+  settings.flush();
+}
+
+bool windowInFrench(LanguageChoice choice, const QLocale& locale) {
+  if (choice == LanguageChoice::Automatic) return locale.language() == QLocale::French;
+  return choice == LanguageChoice::French;
+}
+
+QStringList translationFolders() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  return {programFolder + QStringLiteral("/../share/numora-canada/translations"),
+          QStringLiteral(NUMORA_TRANSLATIONS_BUILD_DIR)};
+}
+
+bool installWindowTranslation(QCoreApplication& application, LanguageChoice choice,
+                              const QLocale& locale) {
+  if (!windowInFrench(choice, locale)) return true;
+  auto* translator = new QTranslator(&application);
+  for (const QString& folder : translationFolders()) {
+    if (translator->load(QStringLiteral("numora_fr"), QDir::cleanPath(folder))) {
+      QCoreApplication::installTranslator(translator);
+      return true;
+    }
+  }
+  delete translator;
+  return false;
+}
+
+}  // namespace numora
