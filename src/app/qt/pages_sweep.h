@@ -17,6 +17,8 @@ QT_END_NAMESPACE
 namespace numora {
 
 class SweepWindow : public QWidget {
+  Q_OBJECT
+
  public:
   using Forward = std::function<void(const std::function<void()>&)>;
 
