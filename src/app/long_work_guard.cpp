@@ -28,7 +28,6 @@ constexpr std::array kAllowedHandlers = {
     Allowed{"Label56Click", "opens a web address"},
     Allowed{"Label59Click", "opens a web address"},
     Allowed{"FormClose", "stops the work, then closes"},
-    Allowed{"SweepStopButtonClick", "stops the sweep"},
 };
 
 // Controls the user may use whatever long work runs.
@@ -40,7 +39,6 @@ constexpr std::array kAllowedControls = {
     Allowed{"SpeedButton8", "\"Stop reading\""},
     Allowed{"StopUpdateButton", "\"Stop reading\" on the \"Keno-Tips\" tab"},
     Allowed{"CloseButton", "closes the window"},
-    Allowed{"SweepStopButton", "stops the sweep"},
 };
 
 template <std::size_t N>
@@ -102,6 +100,8 @@ std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handle
   if (!running_) return std::nullopt;
   if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
   if (handler == "BitBtn19Click" && calculationRunning) return std::nullopt;
+  // The sweep's stop button stops a running sweep and nothing else.
+  if (handler == "SweepStopButtonClick" && running_ == LongWork::Sweep) return std::nullopt;
   // The run budget is the one option made to change while a calculation runs: it applies from
   // the next candidate.
   if (handler == "UpDown7Changing" && running_ == LongWork::Calculation) return std::nullopt;
@@ -119,6 +119,7 @@ std::optional<std::string> LongWorkGuard::refusesChange(std::string_view control
 bool LongWorkGuard::allowsControl(std::string_view controlName) const {
   if (!running_ || listed(kAllowedControls, controlName)) return true;
   if (controlName == "BitBtn4") return runsCalculations(*running_);
+  if (controlName == "SweepStopButton") return running_ == LongWork::Sweep;
   return controlName == "UpDown7" && running_ == LongWork::Calculation;
 }
 
