@@ -648,6 +648,22 @@
         <source>%1. tip</source>
         <translation>Grille %1</translation>
     </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Balayage</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
@@ -717,6 +733,68 @@
     <message>
         <source>Save back-test report as PDF…</source>
         <translation>Enregistrer le rapport de test en PDF…</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MainWindowView</name>
+    <message>
+        <source>Sweep: which settings would have done best…</source>
+        <translation>Balayage : quels réglages auraient le mieux réussi…</translation>
+    </message>
+</context>
+<context>
+    <name>numora::SweepWindow</name>
+    <message>
+        <source>Sweep: which settings would have done best</source>
+        <translation>Balayage : quels réglages auraient le mieux réussi</translation>
+    </message>
+    <message>
+        <source>control and values, e.g. UpDown6 5..9 or CheckBox18 0,1</source>
+        <translation>contrôle et valeurs, p. ex. UpDown6 5..9 ou CheckBox18 0,1</translation>
+    </message>
+    <message>
+        <source>Vary</source>
+        <translation>Varier</translation>
+    </message>
+    <message>
+        <source>Lucky numbers per setting</source>
+        <translation>Nombres porte-bonheur par réglage</translation>
+    </message>
+    <message>
+        <source>all cores</source>
+        <translation>tous les cœurs</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Fils d’exécution</translation>
+    </message>
+    <message>
+        <source>Return per unit stake, best setting first</source>
+        <translation>Gain par unité misée, meilleur réglage d’abord</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>gain</translation>
+    </message>
+    <message>
+        <source>what chance returns</source>
+        <translation>ce que donne le hasard</translation>
+    </message>
+    <message>
+        <source>best of as many settings by luck (95 %)</source>
+        <translation>meilleur d’autant de réglages par chance (95 %)</translation>
+    </message>
+    <message>
+        <source>90 % of chance</source>
+        <translation>90 % du hasard</translation>
+    </message>
+    <message>
+        <source>setting (place in the result list)</source>
+        <translation>réglage (rang dans la liste des résultats)</translation>
+    </message>
+    <message>
+        <source>per unit stake</source>
+        <translation>par unité misée</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // does not catch reach the user as a message box with the error's own text.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "app/settings_store.h"
 #include "backtest/backtest_totals.h"
 #include "backtest/replay.h"
+#include "backtest/sweep_run.h"
 #include "draws/current_draw.h"
 #include "draws/draw_file.h"
 #include "draws/draw_undo.h"
@@ -137,6 +139,14 @@ class TForm1 {
   // The report window's buttons: "Open in editor" and "Save as…".
   void ReportOpenButtonClick();
   void ReportSaveButtonClick();
+  // The sweep ("Database" tab): the chosen tip success test over a grid of settings, side by
+  // side on every core; the stop keeps what finished; the selected setting into the options;
+  // the result table as CSV.
+  void SweepClick();
+  void SweepStopButtonClick();
+  void SweepApplyButtonClick();
+  void SweepSaveButtonClick();
+  const std::optional<SweepResult>& lastSweep() const { return lastSweep_; }
   // The totals of the last back-test that wrote its report.
   const std::optional<BacktestTotals>& lastBacktest() const { return lastBacktest_; }
   // Literal makes the back-tests re-read the draw file at every step (for comparisons).
@@ -215,6 +225,8 @@ class TForm1 {
   UpdateRunState updateState_;
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
+  std::optional<SweepResult> lastSweep_;
+  std::atomic<bool> sweepStop_{false};
   Autosave autosave_;
   TipListHistory tipHistory_;
   DrawDeletionHistory drawDeletions_;

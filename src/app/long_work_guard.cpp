@@ -80,6 +80,8 @@ std::string runningWorkRefusal(LongWork work) {
       return NUMORA_TRANSLATABLE("Numora", "An update run is running; stop it first.");
     case LongWork::HistoricalSearch:
       return "A search is running; wait until it ends.";
+    case LongWork::Sweep:
+      return "A sweep is running; stop it first.";
   }
   return {};
 }
@@ -98,6 +100,8 @@ std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handle
   if (!running_) return std::nullopt;
   if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
   if (handler == "BitBtn19Click" && calculationRunning) return std::nullopt;
+  // The sweep's stop button stops a running sweep and nothing else.
+  if (handler == "SweepStopButtonClick" && running_ == LongWork::Sweep) return std::nullopt;
   // The run budget is the one option made to change while a calculation runs: it applies from
   // the next candidate.
   if (handler == "UpDown7Changing" && running_ == LongWork::Calculation) return std::nullopt;
@@ -115,6 +119,7 @@ std::optional<std::string> LongWorkGuard::refusesChange(std::string_view control
 bool LongWorkGuard::allowsControl(std::string_view controlName) const {
   if (!running_ || listed(kAllowedControls, controlName)) return true;
   if (controlName == "BitBtn4") return runsCalculations(*running_);
+  if (controlName == "SweepStopButton") return running_ == LongWork::Sweep;
   return controlName == "UpDown7" && running_ == LongWork::Calculation;
 }
 

@@ -17,7 +17,7 @@
 
 namespace numora {
 
-enum class LongWork { Calculation, Backtest, UpdateRun, HistoricalSearch };
+enum class LongWork { Calculation, Backtest, UpdateRun, HistoricalSearch, Sweep };
 
 // A control's value (a position, a tick, a date, a list's selection), or the lines of a list.
 enum class ControlChange { Value, Lines };

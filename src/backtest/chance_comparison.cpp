@@ -39,12 +39,6 @@ std::vector<HitGroup> poolSparseHitCounts(const std::vector<std::int64_t>& obser
   return groups;
 }
 
-namespace {
-
-bool isTipTest(BacktestKind kind) {
-  return kind == BacktestKind::SingleCalculation || kind == BacktestKind::PerDraw;
-}
-
 std::vector<double> prizesByHits(const BacktestTotals& totals) {
   std::vector<double> prizes;
   for (const PrizeClass& prize : prizeClasses(totals.lotteryIndex, totals.numbersPerTip)) {
@@ -54,6 +48,12 @@ std::vector<double> prizesByHits(const BacktestTotals& totals) {
     prizes[at] = static_cast<double>(prize.prize);
   }
   return prizes;
+}
+
+namespace {
+
+bool isTipTest(BacktestKind kind) {
+  return kind == BacktestKind::SingleCalculation || kind == BacktestKind::PerDraw;
 }
 
 void simulate(const BacktestTotals& totals, unsigned threads, ChanceComparison& result) {

@@ -52,6 +52,9 @@ constexpr double kSmallestExpected = 5.0;
 std::vector<HitGroup> poolSparseHitCounts(const std::vector<std::int64_t>& observed,
                                           const std::vector<double>& expected);
 
+// The prize per unit stake of each hit count of the totals' lottery and tip size.
+std::vector<double> prizesByHits(const BacktestTotals& totals);
+
 // Compares the totals of a tip success test (hit law of the tip size) or of a recurrence test
 // (the numbers two 20-number draws share) with chance.
 // A tip success test with its scored cycles is tested by simulation on `threads` threads (0:

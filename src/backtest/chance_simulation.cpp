@@ -207,6 +207,7 @@ ChanceSimulationResult simulateChance(const ChanceSimulationRequest& request) {
     spread.observed = scoring.winnings(observed);
     spread.mean =
         std::accumulate(winnings.begin(), winnings.end(), 0.0) / static_cast<double>(simulations);
+    if (request.keepWinnings) result.simulatedWinnings = winnings;
     std::sort(winnings.begin(), winnings.end());
     spread.low = quantile(winnings, 0.05);
     spread.high = quantile(winnings, 0.95);

@@ -28,6 +28,9 @@ struct ChanceSimulationRequest {
   std::uint64_t seed = kChanceSeed;
   // Worker threads; 0 takes every core. The result never depends on it.
   unsigned threads = 0;
+  // Keep each random history's winnings, in the order of the histories (a sweep sets the
+  // settings' winnings on the same random history side by side).
+  bool keepWinnings = false;
 };
 
 // Winnings per unit stake: the observed history's and the spread of the random histories'.
@@ -47,6 +50,8 @@ struct ChanceSimulationResult {
   // level a is "beyond chance" at most a of the time when chance is the whole truth.
   double pValue = 1;
   std::optional<WinningsSpread> winnings;
+  // Per random history, when the request asked to keep them.
+  std::vector<double> simulatedWinnings;
 };
 
 // The chi-squared sum of a hit-count histogram over the pooled groups; hits past the last group

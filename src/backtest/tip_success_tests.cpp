@@ -87,10 +87,12 @@ std::vector<std::string> singleReport(const BacktestTotals& totals) {
   return lines;
 }
 
-// Runs a tip success test: the frame both share, with the test's cycles in between.
+// Runs a tip success test: the frame both share, with the test's cycles in between. With a
+// given lucky number nothing is asked and no report is written: the totals are the result.
 template <typename Cycles>
 std::optional<BacktestTotals> runTipTest(const BacktestContext& context, BacktestKind kind,
-                                         const TipTestTexts& texts, Cycles runCycles) {
+                                         const TipTestTexts& texts, Cycles runCycles,
+                                         std::optional<std::int32_t> givenLucky = std::nullopt) {
   Form& form = context.form();
   Platform& platform = context.platform();
   WaitCursor cursor(platform);
@@ -99,7 +101,7 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
   Replay replay(context);
   if (!replay.showChosenDraw()) return std::nullopt;
   try {
-    const std::int32_t lucky = askForLuckyNumber(context, texts);
+    const std::int32_t lucky = givenLucky ? *givenLucky : askForLuckyNumber(context, texts);
     BacktestTotals totals;
     totals.kind = kind;
     totals.numbersPerTip = form.numbersPerTip();
@@ -107,6 +109,7 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
     std::vector<std::string> lines = runCycles(replay, lucky, totals);
     // A window closed during the test shows no report of the cycles run so far.
     if (form.closing) return std::nullopt;
+    if (givenLucky) return totals;
     noteSkippedRecords(lines, replay.skippedRecords());
     if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
     return totals;
@@ -116,51 +119,68 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
   }
 }
 
+// The single-calculation test's cycles.
+auto singleCycles(const BacktestContext& context) {
+  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+    Form& form = context.form();
+    form.random.setSeed(lucky);
+    replay.calculate();
+    ScoredCycle scored{listedTips(form), {}};
+    if (replay.runsCycles()) {
+      // A cycle: the next draw, scored with the tips of the one calculation.
+      while (replay.forward()) {
+        addScores(form, totals);
+        noteScoredDraw(form, scored);
+        replay.cycleCounted();
+      }
+    }
+    totals.scoredCycles.push_back(std::move(scored));
+    totals.cycles = replay.cycles();
+    return singleReport(totals);
+  };
+}
+
+// The per-draw test's cycles.
+auto perDrawCycles(const BacktestContext& context) {
+  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+    Form& form = context.form();
+    if (replay.runsCycles()) {
+      // A cycle: a calculation from the lucky number at the current draw,
+      // scored against the next draw.
+      for (;;) {
+        form.random.setSeed(lucky);
+        replay.calculate();
+        ScoredCycle scored{listedTips(form), {}};
+        if (!replay.forward()) break;
+        context.platform().repaint();
+        addScores(form, totals);
+        noteScoredDraw(form, scored);
+        totals.scoredCycles.push_back(std::move(scored));
+        replay.cycleCounted();
+      }
+    }
+    totals.cycles = replay.cycles();
+    return hitCountReport(totals, " draws");
+  };
+}
+
 }  // namespace
 
 std::optional<BacktestTotals> runSingleCalculationTest(const BacktestContext& context) {
-  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts,
-                    [&](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
-                      Form& form = context.form();
-                      form.random.setSeed(lucky);
-                      replay.calculate();
-                      ScoredCycle scored{listedTips(form), {}};
-                      if (replay.runsCycles()) {
-                        // A cycle: the next draw, scored with the tips of the one calculation.
-                        while (replay.forward()) {
-                          addScores(form, totals);
-                          noteScoredDraw(form, scored);
-                          replay.cycleCounted();
-                        }
-                      }
-                      totals.scoredCycles.push_back(std::move(scored));
-                      totals.cycles = replay.cycles();
-                      return singleReport(totals);
-                    });
+  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts, singleCycles(context));
 }
 
 std::optional<BacktestTotals> runPerDrawTest(const BacktestContext& context) {
-  return runTipTest(context, BacktestKind::PerDraw, kPerDrawTexts,
-                    [&](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
-                      Form& form = context.form();
-                      if (replay.runsCycles()) {
-                        // A cycle: a calculation from the lucky number at the current draw,
-                        // scored against the next draw.
-                        for (;;) {
-                          form.random.setSeed(lucky);
-                          replay.calculate();
-                          ScoredCycle scored{listedTips(form), {}};
-                          if (!replay.forward()) break;
-                          context.platform().repaint();
-                          addScores(form, totals);
-                          noteScoredDraw(form, scored);
-                          totals.scoredCycles.push_back(std::move(scored));
-                          replay.cycleCounted();
-                        }
-                      }
-                      totals.cycles = replay.cycles();
-                      return hitCountReport(totals, " draws");
-                    });
+  return runTipTest(context, BacktestKind::PerDraw, kPerDrawTexts, perDrawCycles(context));
+}
+
+std::optional<BacktestTotals> tipTestTotals(const BacktestContext& context, BacktestKind kind,
+                                            std::int32_t lucky) {
+  if (kind == BacktestKind::PerDraw) {
+    return runTipTest(context, kind, kPerDrawTexts, perDrawCycles(context), lucky);
+  }
+  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts, singleCycles(context),
+                    lucky);
 }
 
 }  // namespace numora

@@ -13,4 +13,10 @@ namespace numora {
 std::optional<BacktestTotals> runSingleCalculationTest(const BacktestContext& context);
 std::optional<BacktestTotals> runPerDrawTest(const BacktestContext& context);
 
+// The totals of a tip success test (SingleCalculation or PerDraw) run with the lucky number
+// given: nothing is asked and no report is written; the same tips and totals as a run that was
+// given that lucky number.
+std::optional<BacktestTotals> tipTestTotals(const BacktestContext& context, BacktestKind kind,
+                                            std::int32_t lucky);
+
 }  // namespace numora

@@ -126,6 +126,11 @@ Form::Form() {
   ReportWindow.setVisible(false);
   ReportOpenButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Open in editor"));
   ReportSaveButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Save as…"));
+  SweepTest.setCaption(NUMORA_TRANSLATABLE("Numora", "Back-test"));
+  SweepButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Sweep"));
+  SweepStopButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Stop"));
+  SweepApplyButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Apply"));
+  SweepSaveButton.setCaption(NUMORA_TRANSLATABLE("Numora", "Save as CSV"));
   DateTimePicker2.setHint(
       NUMORA_TRANSLATABLE("Numora", "With the chosen date starts the evaluation"));
   SpeedButton2.setHint(NUMORA_TRANSLATABLE("Numora", "Distribution of numbers drawn"));

@@ -218,6 +218,21 @@ struct Form {
   Button Button10{&registry, "Button10"};                         // in the next three draws
   Button Button11{&registry, "Button11"};                         // in the last three draws
 
+  // ---- "Database" tab, "Sweep": a tip success test over a grid of settings ----
+  RadioGroup SweepTest{&registry, "SweepTest", {"one calculation", "a calculation per draw"}, 0};
+  // The options varied: "NAME VALUES" a row ("UpDown6 5..9"); an empty row varies nothing.
+  Edit SweepVary1{&registry, "SweepVary1"};
+  Edit SweepVary2{&registry, "SweepVary2"};
+  Edit SweepVary3{&registry, "SweepVary3"};
+  UpDown SweepRepeats{&registry, "SweepRepeats", 1, 100, 1};  // lucky numbers L, L+1, ...
+  UpDown SweepThreads{&registry, "SweepThreads", 0, 256, 0};  // 0: every core
+  Button SweepButton{&registry, "SweepButton"};               // "Sweep"
+  Button SweepStopButton{&registry, "SweepStopButton"};       // "Stop" while a sweep runs
+  Button SweepApplyButton{&registry, "SweepApplyButton"};     // the selected setting to Options
+  Button SweepSaveButton{&registry, "SweepSaveButton"};       // "Save as CSV"
+  ListBox SweepList{&registry, "SweepList"};  // a line per finished setting, best return first
+  Memo SweepVerdictMemo{&registry, "SweepVerdictMemo"};  // the verdict and the luck figure
+
   // ---- "Odds" tab: what one tip wins by chance ----
   Label OddsTitle{&registry, "OddsTitle"};  // the lottery and what the table shows
   // Every tip size 2..10 instead of the numbers per tip of UpDown18.

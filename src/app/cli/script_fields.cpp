@@ -7,6 +7,8 @@
 #include "app/cli/script_error.h"
 #include "app/cli/script_values.h"
 #include "app/cli/text_escape.h"
+#include "app/sweep_page.h"
+#include "common/text.h"
 
 namespace numora {
 namespace {
@@ -73,6 +75,29 @@ std::vector<ScriptField> makeFields() {
       {"Land", integer(&Form::Land), {}},
       {"TippTop", integer(&Form::TippTop), {}},
       {"TippLeft", integer(&Form::TippLeft), {}},
+      // The sweep's option rows: "set SweepVary NAME VALUES" fills the row of that control (or
+      // the first empty one); no values empty it.
+      {"SweepVary",
+       [](const Form& f) {
+         std::string rows;
+         for (const Edit* row : {&f.SweepVary1, &f.SweepVary2, &f.SweepVary3}) {
+           if (row->text().empty()) continue;
+           rows += (rows.empty() ? "" : "; ") + row->text();
+         }
+         return escapeText(rows);
+       },
+       [](Form& f, std::string_view v) {
+         const auto blank = v.find(' ');
+         const std::string name(v.substr(0, blank));
+         const std::string values(blank == std::string_view::npos ? std::string_view()
+                                                                  : trim(v.substr(blank + 1)));
+         if (name.empty()) throw ScriptError("expected SweepVary NAME VALUES");
+         try {
+           setSweepRow(f, name, values);
+         } catch (const SweepGridError& error) {
+           throw ScriptError(error.what());
+         }
+       }},
   };
 }
 

@@ -15,6 +15,7 @@
 #include "app/cli/text_escape.h"
 #include "backtest/backtest_report.h"
 #include "backtest/chance_page.h"
+#include "backtest/sweep_verdict.h"
 #include "common/text.h"
 #include "evaluation/odds_page.h"
 
@@ -286,6 +287,15 @@ void ScriptRunner::print(std::string_view rest) {
     // The last back-test against chance, as the "Odds" tab shows it, one line per row.
     for (const auto& line : chanceLines(form1_.form))
       out_ << "Chance: " << escapeText(line) << '\n';
+    return;
+  }
+  if (rest == "Sweep") {
+    // The last sweep: a line per setting, best return first, then the verdict lines.
+    if (!form1_.lastSweep()) {
+      out_ << "Sweep: none\n";
+      return;
+    }
+    for (const auto& line : sweepLines(*form1_.lastSweep())) out_ << escapeText(line) << '\n';
     return;
   }
   if (rest == "Report") {

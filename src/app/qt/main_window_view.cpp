@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -19,6 +20,7 @@
 #include "app/qt/hint_panel.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
+#include "app/qt/pages_sweep.h"
 #include "app/qt/report_window.h"
 #include "app/qt/view_translation.h"
 
@@ -102,6 +104,16 @@ void MainWindowView::buildPages() {
   // The last back-test's report, in a window of its own beside the main window.
   new ReportWindow(this, form1_, binding_,
                    [this](const std::function<void()>& action) { forward(action); });
+  // The sweep, in a window of its own opened from the "Database" tab.
+  auto* sweep = new SweepWindow(this, form1_, binding_,
+                                [this](const std::function<void()>& action) { forward(action); });
+  auto* openSweep = new QPushButton(tr("Sweep: which settings would have done best…"), pages[3]);
+  openSweep->setObjectName(QStringLiteral("SweepOpenButton"));
+  layout_.place(openSweep, QRect(8, 462, 560, 24));
+  connect(openSweep, &QPushButton::clicked, sweep, [sweep] {
+    sweep->show();
+    sweep->raise();
+  });
   // The user's choice of page goes into the model, so handlers see which page is shown.
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     forward([this, index] {

@@ -1,0 +1,106 @@
+// The sweep's handlers of the main window: ask for the lucky number, run the sweep as long work
+// with its progress and stop, show the result, apply a setting, save the table.
+#include <filesystem>
+#include <fstream>
+
+#include "app/daruvizo.h"
+#include "app/sweep_page.h"
+#include "common/text.h"
+#include "form/progress_display.h"
+#include "form/wait_cursor.h"
+
+namespace numora {
+
+void TForm1::SweepClick() {
+  std::vector<SweepOption> options;
+  try {
+    options = readSweepOptions(form);
+  } catch (const SweepGridError& error) {
+    platform_.showMessage(error.what());
+    return;
+  }
+  // The lucky number as the back-tests ask for it; repetition r runs with L+r.
+  const std::string proposal = std::to_string(form.random.next(99999));
+  const std::string answer =
+      platform_.inputBox("Your lucky number (1-99999999)?",
+                         "Enter your lucky number for the random number generator!", proposal);
+  const auto lucky = parseStrictInt(trim(answer));
+  if (!lucky) {
+    platform_.showMessage("Error - lucky number");
+    return;
+  }
+  SweepRequest request;
+  request.test =
+      form.SweepTest.itemIndex() == 1 ? BacktestKind::PerDraw : BacktestKind::SingleCalculation;
+  request.options = std::move(options);
+  request.repeats = form.SweepRepeats.position();
+  request.threads = static_cast<unsigned>(form.SweepThreads.position());
+  request.lucky = *lucky;
+
+  std::optional<SweepResult> result;
+  runLongWork(LongWork::Sweep, [&] {
+    // The history the runs share is read here once; each run keeps it in memory.
+    const auto path = currentDrawFile(drawContext());
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+      platform_.showMessage(kNoDrawFileMessage);
+      return;
+    }
+    (void)reader_.load(path);
+    WaitCursor cursor(platform_);
+    sweepStop_ = false;
+    const auto settings = static_cast<int>(sweepSettings(request.options).size());
+    ProgressDisplay progress(form.WorkProgress, settings,
+                             sweepProgressText(SweepProgress{0, settings, std::nullopt}));
+    result =
+        runSweep(form, reader_, platform_, request, sweepStop_, [&](const SweepProgress& reached) {
+          progress.show(reached.settingsDone, sweepProgressText(reached));
+          platform_.repaint();
+          // The window stays live: the stop button and a close reach the sweep.
+          platform_.processEvents();
+          if (form.closing) sweepStop_ = true;
+        });
+  });
+  if (!result) return;
+  lastSweep_ = std::move(result);
+  showSweepResult(form, *lastSweep_);
+  platform_.repaint();
+  if (lastSweep_->cells.empty() && !lastSweep_->failure.empty()) {
+    platform_.showMessage(lastSweep_->failure);
+  }
+}
+
+void TForm1::SweepStopButtonClick() {
+  sweepStop_ = true;
+}
+
+void TForm1::SweepApplyButtonClick() {
+  const int index = form.SweepList.itemIndex();
+  if (!lastSweep_ || index < 0 || index >= static_cast<int>(lastSweep_->cells.size())) {
+    platform_.showMessage("Pick a setting of the sweep first.");
+    return;
+  }
+  applySweepSetting(form, lastSweep_->options,
+                    lastSweep_->cells[static_cast<std::size_t>(index)].setting);
+  // As after the user's change: the options' own couplings run.
+  for (const SweepOption& option : lastSweep_->options) controlChanged(option.control);
+  form.StatusBar1.setPanel(
+      1, "Setting applied: " + lastSweep_->cells[static_cast<std::size_t>(index)].label);
+}
+
+void TForm1::SweepSaveButtonClick() {
+  if (!lastSweep_ || lastSweep_->cells.empty()) {
+    platform_.showMessage("No sweep result to save.");
+    return;
+  }
+  const auto path =
+      platform_.saveFileDialog(FileDialogRequest{"CSV file|*.csv", "csv", "sweep.csv"});
+  if (!path) return;
+  const std::string csv = sweepCsv(*lastSweep_);
+  std::ofstream file(*path, std::ios::binary | std::ios::trunc);
+  file.write(csv.data(), static_cast<std::streamsize>(csv.size()));
+  file.close();
+  if (!file) platform_.showMessage("Cannot write file \"" + *path + "\".");
+}
+
+}  // namespace numora

@@ -1,0 +1,14 @@
+// A second form model that holds what the first one holds: every control's value and every
+// field. A sweep runs each of its back-tests on such a copy, so settings run side by side
+// without sharing anything a run changes.
+#pragma once
+
+#include "form/form.h"
+
+namespace numora {
+
+// Copies every control's value (positions and limits, ticks, texts, items chosen, list lines,
+// dates) and every field of `from` into `to`. Captions, hints and the view state stay.
+void copyFormState(const Form& from, Form& to);
+
+}  // namespace numora

@@ -1,0 +1,139 @@
+#include "backtest/sweep_grid.h"
+
+#include <optional>
+
+#include "common/text.h"
+
+namespace numora {
+namespace {
+
+// The largest grid a sweep takes; more is a typing mistake, not a plan.
+constexpr std::size_t kMostValues = 1000;
+
+int readNumber(std::string_view text) {
+  const auto number = parseStrictInt(trim(text));
+  if (!number) throw SweepGridError("\"" + std::string(text) + "\" is no whole number");
+  return *number;
+}
+
+// The range "from..to" or "from..to/step".
+std::vector<int> readRange(std::string_view text, std::size_t dots) {
+  std::string_view rest = text.substr(dots + 2);
+  int step = 1;
+  if (const auto slash = rest.find('/'); slash != std::string_view::npos) {
+    step = readNumber(rest.substr(slash + 1));
+    rest = rest.substr(0, slash);
+  }
+  const int from = readNumber(text.substr(0, dots));
+  const int to = readNumber(rest);
+  if (step <= 0) throw SweepGridError("The step of a range must be at least 1");
+  if (to < from) throw SweepGridError("The range " + std::string(text) + " is empty");
+  std::vector<int> values;
+  for (long long value = from; value <= to; value += step) {
+    if (values.size() == kMostValues)
+      throw SweepGridError("Too many values in " + std::string(text));
+    values.push_back(static_cast<int>(value));
+  }
+  return values;
+}
+
+}  // namespace
+
+std::vector<int> parseSweepValues(std::string_view text) {
+  const std::string whole(trim(text));
+  if (whole.empty()) throw SweepGridError("No values given");
+  if (const auto dots = whole.find(".."); dots != std::string::npos) {
+    return readRange(whole, dots);
+  }
+  std::vector<int> values;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = whole.find(',', start);
+    values.push_back(readNumber(std::string_view(whole).substr(start, comma - start)));
+    if (values.size() > kMostValues) throw SweepGridError("Too many values in " + whole);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return values;
+}
+
+std::optional<SweepOption> parseSweepRow(std::string_view row) {
+  const std::string text(trim(row));
+  if (text.empty()) return std::nullopt;
+  const auto space = text.find_first_of(" \t");
+  if (space == std::string::npos) {
+    throw SweepGridError("\"" + text + "\": a control name and its values are needed");
+  }
+  return SweepOption{text.substr(0, space), parseSweepValues(text.substr(space + 1))};
+}
+
+void checkSweepOption(const Form& form, const SweepOption& option) {
+  const Control* control = form.registry.find(option.control);
+  if (!control) throw SweepGridError("No control is named " + option.control);
+  int lowest = 0;
+  int highest = 0;
+  if (const auto* upDown = dynamic_cast<const UpDown*>(control)) {
+    lowest = upDown->min();
+    highest = upDown->max();
+  } else if (dynamic_cast<const CheckBox*>(control)) {
+    highest = 1;
+  } else if (const auto* combo = dynamic_cast<const ComboBox*>(control)) {
+    highest = static_cast<int>(combo->items().size()) - 1;
+  } else if (const auto* radio = dynamic_cast<const RadioGroup*>(control)) {
+    highest = static_cast<int>(radio->items().size()) - 1;
+  } else {
+    throw SweepGridError(option.control + " takes no number a sweep could vary");
+  }
+  if (option.values.empty()) throw SweepGridError(option.control + ": no values given");
+  for (const int value : option.values) {
+    if (value < lowest || value > highest) {
+      throw SweepGridError(option.control + " takes " + std::to_string(lowest) + ".." +
+                           std::to_string(highest) + ", not " + std::to_string(value));
+    }
+  }
+}
+
+std::vector<SweepSetting> sweepSettings(const std::vector<SweepOption>& options) {
+  std::vector<SweepSetting> settings{SweepSetting{}};
+  for (const SweepOption& option : options) {
+    std::vector<SweepSetting> grown;
+    for (const SweepSetting& setting : settings) {
+      for (const int value : option.values) {
+        SweepSetting next = setting;
+        next.values.push_back(value);
+        grown.push_back(std::move(next));
+      }
+    }
+    settings = std::move(grown);
+  }
+  return settings;
+}
+
+void applySweepSetting(Form& form, const std::vector<SweepOption>& options,
+                       const SweepSetting& setting) {
+  for (std::size_t i = 0; i < options.size() && i < setting.values.size(); ++i) {
+    Control* control = form.registry.find(options[i].control);
+    const int value = setting.values[i];
+    if (auto* upDown = dynamic_cast<UpDown*>(control)) {
+      upDown->setPosition(value);
+    } else if (auto* check = dynamic_cast<CheckBox*>(control)) {
+      check->setChecked(value != 0);
+    } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+      combo->setItemIndex(value);
+    } else if (auto* radio = dynamic_cast<RadioGroup*>(control)) {
+      radio->setItemIndex(value);
+    }
+  }
+}
+
+std::string sweepSettingLabel(const std::vector<SweepOption>& options,
+                              const SweepSetting& setting) {
+  std::string label;
+  for (std::size_t i = 0; i < options.size() && i < setting.values.size(); ++i) {
+    if (!label.empty()) label += ' ';
+    label += options[i].control + "=" + std::to_string(setting.values[i]);
+  }
+  return label.empty() ? "as the options are" : label;
+}
+
+}  // namespace numora
