@@ -9,7 +9,7 @@
 #include "backtest/sweep_grid.h"
 #include "backtest/sweep_run.h"
 #include "backtest/sweep_verdict.h"
-#include "backtest_fixture.h"
+#include "support/backtest_fixture.h"
 
 namespace numora::test {
 namespace {
