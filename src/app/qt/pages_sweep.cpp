@@ -155,6 +155,9 @@ void SweepWindow::showChart() {
     if (sweep->luck) top = std::max(top, sweep->luck->high);
   }
   auto* band = new QAreaSeries(high, low);
+  // The area series does not own its two edges: they go with it.
+  high->setParent(band);
+  low->setParent(band);
   band->setName(tr("90 % of chance"));
   band->setColor(QColor(120, 160, 220, 90));
   band->setBorderColor(QColor(120, 160, 220, 160));
