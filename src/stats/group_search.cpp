@@ -128,8 +128,9 @@ void fillGroupChart(Chart& chart, const GroupCounts& counts, GroupKind kind) {
   } else {
     chart.setLeftAxisAutomatic();
   }
-  chart.setBottomTitle("at " + std::to_string(counts.draws) + search.drawsWasFound +
-                       std::to_string(counts.found) + search.titleEnd);
+  chart.setBottomTitle(
+      PatternText(std::string("at %1") + search.drawsWasFound + "%2" + search.titleEnd,
+                  {wholeNumber(counts.draws), wholeNumber(counts.found)}));
 }
 
 std::optional<GroupCounts> runGroupSearch(DrawContext context, GroupKind kind) {
