@@ -39,11 +39,11 @@ QStringList textList(const std::vector<std::string>& values) {
 
 void showCaption(const Control& control, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(viewText(control.caption()));
+    label->setText(viewText(control.shownCaption()));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(viewText(control.caption()));
+    button->setText(viewText(control.shownCaption()));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(viewText(control.caption()));
+    group->setTitle(viewText(control.shownCaption()));
   }
 }
 
@@ -59,8 +59,10 @@ void showCheckBox(const CheckBox& box, QWidget* widget) {
 }
 
 void showEdit(const Edit& edit, QWidget* widget) {
-  // Rewriting an equal text would move the cursor of a user who is typing.
-  const QString value = text(edit.text());
+  // Rewriting an equal text would move the cursor of a user who is typing. A text the model
+  // wrote with values in it shows them in the user's locale; a typed text shows as it is.
+  const QString value =
+      edit.shownText().hasValues() ? viewText(edit.shownText()) : text(edit.text());
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() != value) line->setText(value);
   } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -150,7 +152,7 @@ void showProgressBar(const ProgressBar& progress, QWidget* widget) {
   bar->setRange(0, std::max(progress.maximum(), 1));
   bar->setValue(progress.position());
   // "%" is Qt's placeholder character in the format: a caption keeps it as text.
-  bar->setFormat(viewText(progress.caption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+  bar->setFormat(viewText(progress.shownCaption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
 }
 
 void showPageControl(const PageControl& pages, QWidget* widget) {
@@ -167,7 +169,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
   auto* table = qobject_cast<QTableWidget*>(widget);
   if (!table) return;
   const auto& columns = grid.columns();
-  const auto& rows = grid.rows();
+  const auto& rows = grid.shownRows();
   table->setColumnCount(static_cast<int>(columns.size()));
   table->setHorizontalHeaderLabels(viewTexts(columns));
   table->setRowCount(static_cast<int>(rows.size()));
@@ -175,7 +177,8 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
     const auto& cells = rows[static_cast<std::size_t>(r)];
     for (int c = 0; c < table->columnCount(); ++c) {
       const std::size_t column = static_cast<std::size_t>(c);
-      auto* item = new QTableWidgetItem(column < cells.size() ? text(cells[column]) : QString());
+      auto* item =
+          new QTableWidgetItem(column < cells.size() ? viewText(cells[column]) : QString());
       // Figures line up on the right, as in a printed table.
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       table->setItem(r, c, item);

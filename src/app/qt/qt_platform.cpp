@@ -43,7 +43,7 @@ QtPlatform::~QtPlatform() {
   if (waitCursor_) QApplication::restoreOverrideCursor();
 }
 
-void QtPlatform::showMessage(const std::string& text) {
+void QtPlatform::showMessage(const PatternText& text) {
   QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), viewText(text), QMessageBox::Ok,
                   dialogParent_);
   box.exec();
