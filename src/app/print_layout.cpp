@@ -137,8 +137,10 @@ PrintDocument layoutTipSlips(const TipPrintout& printout, PaperSize paper) {
     PrintPage sheet;
     addHeading(sheet, page, "Numora Canada - " + printout.lottery, info);
     for (int slot = 0; slot < perPage && next < printout.tips.size(); ++slot, ++next) {
-      const double x = kMargin + (slot % columns) * (kSlipWidth + gapX);
-      const double y = top + (slot / columns) * (kSlipHeight + kSlipGapY);
+      const int column = slot % columns;
+      const int row = slot / columns;
+      const double x = kMargin + column * (kSlipWidth + gapX);
+      const double y = top + row * (kSlipHeight + kSlipGapY);
       const auto& numbers = printout.tips[next];
       sheet.texts.push_back(
           {{x, y, kSlipWidth, kSlipCaption}, "Tip " + std::to_string(next + 1), false, true, 9});

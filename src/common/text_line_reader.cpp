@@ -8,7 +8,7 @@
 namespace numora {
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr std::size_t kChunkSize = std::size_t{64} * 1024;
 
 std::runtime_error fileError(const std::string& what, const std::filesystem::path& path) {
   return std::runtime_error(what + " \"" + path.string() + "\": " + std::strerror(errno));

@@ -1,6 +1,7 @@
 #include "evaluation/tip_text.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "common/text.h"
 
@@ -18,13 +19,13 @@ bool readTwoDigitTip(std::string_view text, int numbersPerTip, TipNumbers& tip) 
   if (text.size() % 3 != 2 || text.size() > TipNumbers::kSlots * 3 - 1) return false;
   const int numbers = static_cast<int>(text.size() + 1) / 3;
   for (int i = 0; i < numbers; ++i) {
-    const char* p = text.data() + i * 3;
+    const char* p = text.data() + static_cast<std::ptrdiff_t>(i) * 3;
     if (p[0] < '0' || p[0] > '9' || p[1] < '0' || p[1] > '9') return false;
     if (i + 1 < numbers && p[2] != ',') return false;
   }
   tip.count = std::clamp(numbersPerTip, 0, numbers);
   for (int i = 0; i < tip.count; ++i) {
-    const char* p = text.data() + i * 3;
+    const char* p = text.data() + static_cast<std::ptrdiff_t>(i) * 3;
     tip.values[static_cast<std::size_t>(i)] = (p[0] - '0') * 10 + (p[1] - '0');
   }
   return true;

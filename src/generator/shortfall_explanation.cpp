@@ -174,6 +174,7 @@ std::vector<std::string> explainShortfall(const RejectionCounts& counts,
                                           const GeneratorOptions& options, bool poolTooSmall) {
   std::vector<std::string> lines;
   const std::vector<Conflict> found = conflicts(options);
+  lines.reserve(found.size());
   for (const Conflict& conflict : found) {
     lines.push_back("Never met together: " + conflict.what + ".");
   }

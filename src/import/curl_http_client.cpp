@@ -129,7 +129,7 @@ int watchProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t u
 }
 
 std::string sizeText(std::size_t bytes) {
-  constexpr std::size_t kMegabyte = 1024 * 1024;
+  constexpr std::size_t kMegabyte = std::size_t{1024} * 1024;
   if (bytes >= kMegabyte && bytes % kMegabyte == 0)
     return std::to_string(bytes / kMegabyte) + " MB";
   return std::to_string(bytes) + " bytes";

@@ -247,7 +247,10 @@ TEST_F(UpdateRunTest, ADueDrawThePageDoesNotGiveEndsTheRunAndTheNextRunFetchesIt
        [&](std::string p) { return cutAfter(p, "(2023-05-04)", 60); }, 1,
        "The results page for May 2023 arrived incomplete. The update stopped at 01.05.2023" +
            again},
-      {"an empty page", false, [](std::string) { return std::string(); }, 1, ""},
+      {"an empty page", false, [](std::string) { return std::string(); }, 1,
+       "The results page for May 2023 lists none of the month's draws. The update stopped at "
+       "01.05.2023" +
+           again},
       {"a page without the month's draws", false,
        [&](std::string p) { return cutAfter(p, "(2023-05-01)", 0) + "</table></body></html>"; }, 1,
        "The results page for May 2023 lists none of the month's draws. The update stopped at "

@@ -17,7 +17,7 @@ TEST(TipList, TicketOfAListPosition) {
     int tip;
   };
   const Case cases[] = {{0, 5, 1, 1}, {4, 5, 1, 5},    {5, 5, 2, 1}, {6, 5, 2, 2},
-                        {6, 3, 3, 1}, {119, 5, 24, 5}, {3, 1, 4, 1}};
+                        {6, 3, 3, 1}, {119, 5, 24, 5}, {3, 1, 4, 1}, {5, 2, 3, 2}};
   for (const auto& c : cases) {
     const TicketPlace place = ticketPlace(c.index, c.perTicket);
     EXPECT_EQ(place.ticket, c.ticket) << c.index << "/" << c.perTicket;
@@ -55,8 +55,8 @@ TEST(TipList, SelectionBeyondAShorterHitListSelectsNothingThere) {
 
 TEST(TipList, TotalTipsTextIsKeptANumberFrom1To120) {
   const std::pair<const char*, const char*> cases[] = {
-      {"7", "7"},     {"007", "7"}, {"120", "120"}, {"1", "1"},    {"0", "120"},
-      {"121", "120"}, {"", "120"},  {"abc", "120"}, {" 5", "120"}, {"-5", "120"}};
+      {"7", "7"},  {"007", "7"},   {"120", "120"}, {"1", "1"},    {"0", "120"}, {"121", "120"},
+      {"", "120"}, {"abc", "120"}, {" 5", "120"},  {"-5", "120"}, {"7x", "120"}};
   Form form;
   for (const auto& [typed, shown] : cases) {
     form.Edit1.setText(typed);

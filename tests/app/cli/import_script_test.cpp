@@ -1,6 +1,5 @@
 // "Import from Text" through numora-cli: a first start with nothing but an exported file, the
-// same file once more, a newest-first file without a midday column, and files refused with
-// their reason.
+// same file once more, and a file refused with its reason.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -42,17 +41,8 @@ print DateTimePicker1
                              "= message: 0 draws added, 4 already stored, 0 rejected\n");
 }
 
-TEST(CliImport, ANewestFirstFileWithoutAMiddayColumnKeepsEachDrawInItsPlace) {
-  TempHome home;
-  copyImportFile(home, "newest_first_no_column.csv");
-  // The latest draw shown is the evening draw of 3 May, the first line of the file.
-  expectTranscript(home, importScript(home, "newest_first_no_column.csv") +
-                             R"(= message: 4 draws added, 0 already stored, 0 rejected
-print Label29
-= Label29: Wed 03.05.23    32  24  70  11  39  64  44  47  29  19  66  5  8  33  27  67  49  22  10  68
-)");
-}
-
+// Which files are read and which refused, and why, are the draws layer's tables; here one
+// refusal for the wiring of its message.
 TEST(CliImport, DatesWrittenAsDayNumbersAreRefusedSayingSo) {
   TempHome home;
   copyImportFile(home, "day_serials.csv");
@@ -60,15 +50,6 @@ TEST(CliImport, DatesWrittenAsDayNumbersAreRefusedSayingSo) {
                              "= message: Line 2: dates are written as numbers such as 45048; save "
                              "the sheet with a date format and import it again.\n");
   EXPECT_FALSE(std::filesystem::exists(home.file("Vuduro.dat")));
-}
-
-TEST(CliImport, SlashDatesOfBothOrdersAskForIsoDates) {
-  TempHome home;
-  copyImportFile(home, "slash_ambiguous.csv");
-  expectTranscript(home, importScript(home, "slash_ambiguous.csv") +
-                             "= message: The dates of this file can be read as day/month or as "
-                             "month/day (line 1 \"02/05/2023\"). Please save the file with dates "
-                             "as yyyy-mm-dd and import it again.\n");
 }
 
 }  // namespace

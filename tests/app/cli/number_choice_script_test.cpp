@@ -29,52 +29,16 @@ struct EditCase {
   std::string tips;    // print ListBox1 afterwards
 };
 
+// What an edit leaves in the list is the tips layer's table; here one case for the wiring of
+// the ticks, and the dialog that no script line answers, which only this table checks.
 TEST_F(CliNumberChoice, EditingATipStoresTheTickedNumbers) {
-  const std::string tenNumbers =
-      "set UpDown18 6\nadd ListBox1 05,10,15,20,25,30,35,40,45,50\nselect ListBox1 0\n";
   const std::vector<EditCase> cases = {
-      {"an empty list gets the chosen numbers as its first tip",
-       "answer choice ok +4 +17 +30\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 04,17,30\n"},
-      {"the numbers come out in ascending order whatever the order of the ticks",
+      {"an empty list gets the chosen numbers as its first tip, in ascending order",
        "answer choice ok +30 +4 +17\ncall SpeedEditClick\n",
        "ListBox1.count: 1\nListBox1[0]: 04,17,30\n"},
-      {"with 6 numbers per tip and ten boxes left ticked only the six lowest are stored",
-       tenNumbers + "answer choice ok\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 05,10,15,20,25,30\n"},
-      {"unticking one of the six lowest lets the seventh in",
-       tenNumbers + "answer choice ok -5 +70\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 10,15,20,25,30,35\n"},
-      {"a number without a box ends the preselection: 03,15,99,20 opens with 3 and 15",
-       "add ListBox1 03,15,99,20\nselect ListBox1 0\nanswer choice ok\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 03,15\n"},
-      {"a 0 has no box and is passed over",
-       "add ListBox1 00,07\nselect ListBox1 0\n"
-       "answer choice ok\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 07\n"},
-      {"the selected line is replaced in its place",
-       "add ListBox1 01,02\nadd ListBox1 03,04\nadd ListBox1 05,06\nselect ListBox1 1\n"
-       "answer choice ok +9 -3\ncall SpeedEditClick\n",
-       "ListBox1.count: 3\nListBox1[0]: 01,02\nListBox1[1]: 04,09\nListBox1[2]: 05,06\n"},
-      {"cancel keeps the line",
-       "add ListBox1 05,06\nselect ListBox1 0\n"
-       "answer choice cancel +7\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 05,06\n"},
-      {"abort keeps the line",
-       "add ListBox1 05,06\nselect ListBox1 0\n"
-       "answer choice abort +7\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 05,06\n"},
-      {"retry keeps the line",
-       "add ListBox1 05,06\nselect ListBox1 0\n"
-       "answer choice retry +7\ncall SpeedEditClick\n",
-       "ListBox1.count: 1\nListBox1[0]: 05,06\n"},
       {"a dialog without a reply is closed and keeps the line",
        "add ListBox1 05,06\nselect ListBox1 0\ncall SpeedEditClick\n",
        "ListBox1.count: 1\nListBox1[0]: 05,06\n"},
-      {"a cancelled edit of an empty list leaves no empty line behind",
-       "answer choice cancel +7\ncall SpeedEditClick\n", "ListBox1.count: 0\n"},
-      {"OK with nothing ticked leaves no empty line behind",
-       "answer choice ok\ncall SpeedEditClick\n", "ListBox1.count: 0\n"},
   };
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -144,16 +108,15 @@ print TForm6.timer
 )");
 }
 
+// The weight rule is the dialog model's table; here one tick for its wiring and how the reply
+// writes weights and box numbers, which only this table checks.
 TEST_F(CliNumberChoice, TickingABoxRaisesItsWeight) {
   struct Case {
     const char* steps;
     const char* box5;  // TForm6[5] after the dialog
   };
   const std::vector<Case> cases = {
-      {"+5", "1 1"},           {"5=3 +5", "1 4"},    {"5=3 -5 +5", "1 4"},
-      {"5=3 +5 -5 +5", "1 5"}, {"5=3 +5 -5", "0 4"}, {"5=abc +5", "1 1"},
-      {"5=-4 +5", "1 -3"},     {"+5 5=", "1 "},      {"+5 5=a\tb", "1 a\\tb"},
-      {"05=7 +05", "1 8"},     {"", "0 "},
+      {"5=3 +5", "1 4"}, {"+5 5=", "1 "}, {"+5 5=a\tb", "1 a\\tb"}, {"05=7 +05", "1 8"}, {"", "0 "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.steps);

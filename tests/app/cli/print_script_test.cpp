@@ -80,6 +80,7 @@ class CliPrint : public ::testing::Test {
 };
 
 #ifdef NUMORA_PDFTOTEXT
+// Where the pages break is the print layout's table; here the PDF writer on each paper.
 TEST_F(CliPrint, TipsPdfHasOnePagePerNineTipsWithTheirNumbersAndCost) {
   struct Case {
     int tips;
@@ -87,9 +88,8 @@ TEST_F(CliPrint, TipsPdfHasOnePagePerNineTipsWithTheirNumbersAndCost) {
     const char* pages;
     const char* pageSize;
   };
-  for (const Case& c :
-       {Case{9, "A4", "Pages:           1", "(A4)"}, Case{10, "A4", "Pages:           2", "(A4)"},
-        Case{19, "Letter", "Pages:           3", "(letter)"}}) {
+  for (const Case& c : {Case{9, "A4", "Pages:           1", "(A4)"},
+                        Case{19, "Letter", "Pages:           3", "(letter)"}}) {
     SCOPED_TRACE(std::to_string(c.tips) + " tips on " + c.paper);
     // Each case starts from an empty list: the previous case's list was saved as it changed.
     std::filesystem::remove(home.file("tipps.txt"));

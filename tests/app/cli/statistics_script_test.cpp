@@ -177,6 +177,9 @@ class CliStatistics : public ::testing::Test {
   const Draws draws = readFixtureDraws(kDailyKenoFixture);
 };
 
+// How the window falls back when its start is after the picked date is the statistics layer's
+// table; here every statistic's handler over the whole history and over a bounded window,
+// tallied from the fixture's records, which only these cases check end to end.
 TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
   const std::vector<WindowCase> cases = {
       {"the whole history (start 29.04.1996, picked date today)", "", fixtureDay(1996, 4, 29),
@@ -184,20 +187,12 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
       {"a May window: its first date counts for the number distribution only",
        "set DateTimePicker2 05.05.2023\nset DateTimePicker1 20.05.2023\n", fixtureDay(2023, 5, 5),
        fixtureDay(2023, 5, 20)},
-      {"a start after the picked date falls back to a year before it",
-       "set DateTimePicker2 01.06.2023\nset DateTimePicker1 10.05.2023\n", fixtureDay(2022, 5, 10),
-       fixtureDay(2023, 5, 10)},
-      {"one date with a midday and an evening draw as start and end",
-       "set DateTimePicker2 05.05.2023\nset DateTimePicker1 05.05.2023\n", fixtureDay(2023, 5, 5),
-       fixtureDay(2023, 5, 5)},
-      {"a fallback below the picker's lower limit starts the window at the limit",
-       "set DateTimePicker1 01.01.1997\nset DateTimePicker2 01.06.2023\n", fixtureDay(1996, 4, 29),
-       fixtureDay(1997, 1, 1)},
   };
   for (const WindowCase& c : cases) {
     SCOPED_TRACE(c.what);
     const Draws withStart = inWindow(draws, c.start, c.end, true);
     const Draws window = inWindow(draws, c.start, c.end, false);
+    ASSERT_FALSE(window.empty());
     const std::string start = fixtureDate(c.start);
     std::string script = c.setup;
     std::string expected;
@@ -209,13 +204,7 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
                   "\nPageControl1: " + std::to_string(page) + "\n";
     };
     statistic("SpeedButton2Click", numberDistribution(withStart), 0);
-    if (window.empty()) {
-      // Neither bars nor an average: only the bars are checked.
-      script += "call SpeedButton9Click\nprint Chart1.Series2.count\n";
-      expected += "Chart1.Series2.count: 0\n";
-    } else {
-      statistic("SpeedButton9Click", crossSumDistribution(window), 0);
-    }
+    statistic("SpeedButton9Click", crossSumDistribution(window), 0);
     // The group searches and the overdue numbers show the "Chart" tab; the buttons of that tab
     // run the same searches as those of the "Database" tab.
     const std::pair<const char*, const char*> searches[] = {{"Button2Click", "SpeedButton1Click"},
@@ -228,10 +217,8 @@ TEST_F(CliStatistics, EachStatisticChartsItsWindow) {
       }
     }
     // A search leaves the window's last draw in Zahl.
-    if (!window.empty()) {
-      script += "print Zahl\n";
-      expected += "Zahl: " + numbersOf(window.back()) + "\n";
-    }
+    script += "print Zahl\n";
+    expected += "Zahl: " + numbersOf(window.back()) + "\n";
     statistic("Button5Click", overdueNumbers(window), kChartPage);
     statistic("SpeedButton19Click", overdueNumbers(window), kChartPage);
 

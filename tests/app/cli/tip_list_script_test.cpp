@@ -18,39 +18,27 @@ std::string sevenTips() {
   return script;
 }
 
+// Which ticket and tip a line is, and what the total-tips field keeps, are the tips layer's
+// tables; here one case each for the wiring of the selection and of the field.
 TEST(CliTipList, TheSelectedLineShowsItsTicketAndItsPlaceInIt) {
-  struct Case {
-    int tipsPerTicket;
-    int line;
-    const char* ticket;
-    const char* tip;
-  };
-  const std::vector<Case> cases = {
-      {5, 6, "2. ticket", "2. tip"}, {3, 6, "3. ticket", "1. tip"}, {5, 0, "1. ticket", "1. tip"},
-      {5, 4, "1. ticket", "5. tip"}, {1, 6, "7. ticket", "1. tip"}, {2, 5, "3. ticket", "2. tip"},
-  };
   TempHome home;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.tipsPerTicket) + " tips per ticket, line " +
-                 std::to_string(c.line));
-    expectTranscript(home, sevenTips() + "set UpDown8 " + std::to_string(c.tipsPerTicket) +
-                               "\nselect ListBox1 " + std::to_string(c.line) +
-                               "\nprint Label23\n= Label23: " + c.ticket +
-                               "\nprint Label24\n= Label24: " + c.tip + "\n");
-  }
+  expectTranscript(home, sevenTips() + R"(set UpDown8 5
+select ListBox1 6
+print Label23
+= Label23: 2. ticket
+print Label24
+= Label24: 2. tip
+)");
 }
 
 TEST(CliTipList, TheTotalTipsFieldKeepsAWholeNumberFrom1To120) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"007", "7"},   {"0", "120"}, {"121", "120"}, {"abc", "120"}, {"", "120"},
-      {"120", "120"}, {"1", "1"},   {"-5", "120"},  {"7x", "120"},
-  };
   TempHome home;
-  for (const auto& [typed, shown] : cases) {
-    SCOPED_TRACE("typed '" + typed + "'");
-    expectTranscript(home, "set Edit1 " + typed + "\nprint Edit1\n= Edit1: " + shown +
-                               "\nprint UpDown9\n= UpDown9: " + shown + "\n");
-  }
+  expectTranscript(home, R"(set Edit1 007
+print Edit1
+= Edit1: 7
+print UpDown9
+= UpDown9: 7
+)");
 }
 
 TEST(CliTipList, DeletingAllTipsEmptiesBothListsAndKeepsTheLabels) {
@@ -89,6 +77,8 @@ print ListBox2
 )");
 }
 
+// The prices of every table row are the evaluation layer's table; here the stake chosen in
+// ComboBox1 and the stake before any choice, which only this table checks from a start.
 TEST(CliTipList, TheEvaluationReportPricesTheHitList) {
   struct Case {
     const char* what;
@@ -104,20 +94,8 @@ TEST(CliTipList, TheEvaluationReportPricesTheHitList) {
       {"Keno Atlantic, 6 numbers, stake 2: two tips with 5 hits, one with 4",
        "set RadioGroup1 0\nset UpDown18 6\nset ComboBox1 1\n" + hits({5, 5, 4}),
        R"(you have \n2 x  5er \t60\n1 x  4er \t4\n\nwithout guarantee)"},
-      {"Daily Keno, 4 numbers: only 4 hits win",
-       "set UpDown18 4\nset ComboBox1 0\n" + hits({4, 3, 3}),
-       R"(you have \n1 x  4er \t100\n\nwithout guarantee)"},
-      {"Keno Atlantic, 4 numbers, stake 5: 4 and 3 hits win",
-       "set RadioGroup1 0\nset UpDown18 4\nset ComboBox1 2\n" + hits({3, 4}),
-       R"(you have \n1 x  4er \t375\n1 x  3er \t15\n\nwithout guarantee)"},
-      {"10 numbers, stake 10: ten hits, and no hit pays last",
-       "set ComboBox1 3\n" + hits({0, 10, 1, 0}),
-       R"(you have \n1 x 10er \t2500000\n2 x  0er \t40\n\nwithout guarantee)"},
       {"before any choice the cost field shows 1, and that is the stake", hits({7, 9}),
        R"(you have \n1 x  9er \t5000\n1 x  7er \t25\n\nwithout guarantee)"},
-      {"tips with one hit never win", "set UpDown18 2\n" + hits({1, 1}),
-       R"(you have \n\nwithout guarantee)"},
-      {"an empty hit list", "", R"(you have \n\nwithout guarantee)"},
   };
   TempHome home;
   for (const Case& c : cases) {
