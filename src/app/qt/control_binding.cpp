@@ -89,7 +89,7 @@ void showRadioGroup(const RadioGroup& radio, QWidget* widget) {
   auto* buttons = widget->findChild<QButtonGroup*>();
   if (!buttons) return;
   const QSignalBlocker blockGroup(buttons);
-  const auto items = radio.items();
+  const auto& items = radio.items();
   for (QAbstractButton* button : buttons->buttons()) {
     const int id = buttons->id(button);
     const QSignalBlocker blockButton(button);

@@ -1,5 +1,7 @@
 #include "app/qt/document_painter.h"
 
+#include <cmath>
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -26,7 +28,8 @@ QRectF scaled(const PageBox& box, double factor) {
 QFont textFont(const PlacedText& text, double dotsPerInch) {
   QFont font = text.fixedWidth ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
   // Sizes in device pixels, so a device of any resolution shows the layout's point sizes.
-  font.setPixelSize(std::max(1, static_cast<int>(text.pointSize * dotsPerInch / 72.0 + 0.5)));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(text.pointSize * dotsPerInch / 72.0))));
   font.setBold(text.bold);
   return font;
 }
@@ -36,7 +39,7 @@ void paintGrid(QPainter& painter, const PlacedGrid& grid, double factor, double 
   const double cellWidth = area.width() / grid.columns;
   const double cellHeight = area.height() / grid.rows;
   QFont font;
-  font.setPixelSize(std::max(1, static_cast<int>(7 * dotsPerInch / 72.0 + 0.5)));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(7 * dotsPerInch / 72.0))));
   painter.setFont(font);
   QPen line(Qt::black);
   line.setWidthF(std::max(1.0, 0.5 * dotsPerInch / 72.0));

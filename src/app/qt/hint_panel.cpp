@@ -31,7 +31,8 @@ QString HintPanel::shownText() const {
 }
 
 void HintPanel::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
+  // The frame only: the panel draws its own shortened text instead of the label's.
+  QFrame::paintEvent(event);  // NOLINT(bugprone-parent-virtual-call)
   QPainter painter(this);
   const QRect area = contentsRect().adjusted(kTextMargin, 0, -kTextMargin, 0);
   style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),

@@ -19,7 +19,7 @@ void buildInternetPage(QWidget* page, PageBuilder& build) {
 
   // Explanatory texts, each followed by the addresses it explains.
   const auto address = [&](const Label& control, int top) {
-    const std::string name = control.name();
+    const std::string& name = control.name();
     build.linkLabel(page, control, QRect(40, top, 520, 20), build.handler(name + "Click"));
   };
   build.label(page, form.Label45, QRect(16, 150, 550, 20));
