@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/rounding.h"
+#include "common/translatable.h"
 #include "form/wait_cursor.h"
 #include "stats/statistics_chart.h"
 
@@ -71,8 +72,9 @@ void fillNumberChart(Chart& chart, const NumberDistribution& distribution) {
   // the statistic before would stand over bars it does not describe.
   const std::string averageCrossSum =
       distribution.draws > 0 ? averageText(distribution.crossSums, distribution.draws) : "0";
-  chart.setBottomTitle("number distribution     draw: " + countText(distribution.draws) +
-                       "    cross sum: " + averageCrossSum);
+  chart.setBottomTitle(fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "number distribution     draw: %1    cross sum: %2"),
+      {countText(distribution.draws), averageCrossSum}));
 }
 
 void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
@@ -81,8 +83,9 @@ void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
     chart.addBar(2, sum, distribution.counts[static_cast<std::size_t>(sum)]);
   }
   chart.setLeftAxisAutomatic();
-  chart.setBottomTitle("Cross-sum distribution     Draws: " + countText(distribution.draws) +
-                       "    Cross-sum: " + averageText(distribution.crossSums, distribution.draws));
+  chart.setBottomTitle(fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "Cross-sum distribution     Draws: %1    Cross-sum: %2"),
+      {countText(distribution.draws), averageText(distribution.crossSums, distribution.draws)}));
 }
 
 std::optional<NumberDistribution> runNumberDistribution(DrawContext context) {

@@ -27,6 +27,10 @@ bool windowInFrench(LanguageChoice choice, const QLocale& locale);
 // folder, then the build tree's.
 QStringList translationFolders();
 
+// Installs Qt's own French texts (the buttons of message boxes, the file dialog) from Qt's
+// translations folder; false when they are not installed.
+bool installQtTranslation(QCoreApplication& application);
+
 // Installs the French translation of the window when the choice and the locale ask for it;
 // false when it was asked for and its file was not found (the window then stays English).
 bool installWindowTranslation(QCoreApplication& application, LanguageChoice choice,
