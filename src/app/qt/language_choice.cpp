@@ -31,15 +31,15 @@ QStringList translationFolders() {
           QStringLiteral(NUMORA_TRANSLATIONS_BUILD_DIR)};
 }
 
-bool installQtTranslation(QCoreApplication& application) {
+QTranslator* installQtTranslation(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
   if (translator->load(QStringLiteral("qtbase_fr"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(translator);
-    return true;
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(translator)) {
+    return translator;
   }
   delete translator;
-  return false;
+  return nullptr;
 }
 
 bool installWindowTranslation(QCoreApplication& application, LanguageChoice choice,

@@ -9,6 +9,7 @@
 #include "app/settings_store.h"
 
 class QCoreApplication;
+class QTranslator;
 
 namespace numora {
 
@@ -28,8 +29,9 @@ bool windowInFrench(LanguageChoice choice, const QLocale& locale);
 QStringList translationFolders();
 
 // Installs Qt's own French texts (the buttons of message boxes, the file dialog) from Qt's
-// translations folder; false when they are not installed.
-bool installQtTranslation(QCoreApplication& application);
+// translations folder; nothing when they are not installed. The application owns the
+// translator.
+QTranslator* installQtTranslation(QCoreApplication& application);
 
 // Installs the French translation of the window when the choice and the locale ask for it;
 // false when it was asked for and its file was not found (the window then stays English).

@@ -17,8 +17,9 @@ namespace {
 // A marked pattern with text parts and the expression that recognizes a text made from it.
 struct TextPattern {
   QString source;
-  QString prefix;  // the literal text before its first placeholder, a quick first test
-  QString suffix;  // and after its last
+  QString prefix;       // the literal text before its first placeholder, a quick first test
+  QString suffix;       // and after its last
+  QStringList between;  // the literal texts between placeholders, in order
   QRegularExpression match;
   std::vector<int> order;  // the placeholder number of each captured group
 };
@@ -29,14 +30,18 @@ const QRegularExpression& placeholder() {
 }
 
 TextPattern compile(const QString& source) {
-  TextPattern pattern{source, {}, {}, {}, {}};
+  TextPattern pattern{source, {}, {}, {}, {}, {}};
   QString expression = QStringLiteral("^");
   qsizetype last = 0;
   auto matches = placeholder().globalMatch(source);
   while (matches.hasNext()) {
     const auto found = matches.next();
     const QString literal = source.mid(last, found.capturedStart() - last);
-    if (pattern.order.empty()) pattern.prefix = literal;
+    if (pattern.order.empty()) {
+      pattern.prefix = literal;
+    } else if (!literal.isEmpty()) {
+      pattern.between << literal;
+    }
     expression += QRegularExpression::escape(literal);
     const int number = found.captured(1).toInt();
     const auto earlier = std::find(pattern.order.begin(), pattern.order.end(), number);
@@ -50,8 +55,8 @@ TextPattern compile(const QString& source) {
     last = found.capturedEnd();
   }
   pattern.suffix = source.mid(last);
-  expression += QRegularExpression::escape(pattern.suffix) + QStringLiteral("$");
-  pattern.match = QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+  expression += QRegularExpression::escape(pattern.suffix) + QStringLiteral("\\z");
+  pattern.match = QRegularExpression(expression);
   return pattern;
 }
 
@@ -73,9 +78,13 @@ std::vector<TextPattern> readPatterns() {
         patterns.push_back(compile(source));
     }
   }
-  std::stable_sort(patterns.begin(), patterns.end(), [](const auto& a, const auto& b) {
-    return a.prefix.size() + a.suffix.size() > b.prefix.size() + b.suffix.size();
-  });
+  const auto literalSize = [](const TextPattern& pattern) {
+    qsizetype size = pattern.prefix.size() + pattern.suffix.size();
+    for (const QString& literal : pattern.between) size += literal.size();
+    return size;
+  };
+  std::stable_sort(patterns.begin(), patterns.end(),
+                   [&](const auto& a, const auto& b) { return literalSize(a) > literalSize(b); });
   return patterns;
 }
 
@@ -91,11 +100,24 @@ QString translatePattern(const QString& source) {
 
 QString shown(const QString& text, int depth);
 
+// Whether the text holds the pattern's literal parts in their order: most texts fail this
+// cheap test, and the expression runs only for the few that pass.
+bool mayMatch(const TextPattern& pattern, const QString& text) {
+  if (!text.startsWith(pattern.prefix) || !text.endsWith(pattern.suffix)) return false;
+  qsizetype from = pattern.prefix.size();
+  for (const QString& literal : pattern.between) {
+    from = text.indexOf(literal, from);
+    if (from < 0) return false;
+    from += literal.size();
+  }
+  return true;
+}
+
 // The translation of a text made from one of the patterns; the text itself when none fits or
 // the pattern has no translation.
 QString byPattern(const QString& text, int depth) {
   for (const TextPattern& pattern : patterns()) {
-    if (!text.startsWith(pattern.prefix) || !text.endsWith(pattern.suffix)) continue;
+    if (!mayMatch(pattern, text)) continue;
     const auto found = pattern.match.match(text);
     if (!found.hasMatch()) continue;
     const QString translated = translatePattern(pattern.source);
@@ -122,13 +144,12 @@ QString shown(const QString& text, int depth) {
   if (whole != text) return whole;
   // A part of a part of a part is a file name or a quoted line, never a text of the model.
   if (depth > 3) return text;
-  const QString found = byPattern(text, depth);
-  if (found != text || !text.contains(QLatin1Char('\n'))) return found;
-  // A summary of several lines (an import's rejected lines, a report below its heading) is
-  // translated a line at a time.
+  if (!text.contains(QLatin1Char('\n'))) return byPattern(text, depth);
+  // A text of several lines (an import's rejected lines, an explanation) is translated a line
+  // at a time: a pattern stands for one line.
   QStringList lines = text.split(QLatin1Char('\n'));
   for (QString& line : lines) {
-    if (!line.trimmed().isEmpty()) line = shown(line, depth + 1);
+    if (!line.trimmed().isEmpty()) line = shown(line, depth);
   }
   return lines.join(QLatin1Char('\n'));
 }
