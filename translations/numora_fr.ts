@@ -1600,6 +1600,30 @@
         <source>Tipfile</source>
         <translation>Fichier de grilles</translation>
     </message>
+    <message>
+        <source>one calculation</source>
+        <translation>un calcul</translation>
+    </message>
+    <message>
+        <source>a calculation per draw</source>
+        <translation>un calcul par tirage</translation>
+    </message>
+    <message>
+        <source>A calculation is running; stop it first.</source>
+        <translation>Un calcul est en cours; arrêtez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>A back-test is running; stop it first.</source>
+        <translation>Un test rétrospectif est en cours; arrêtez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>A search is running; wait until it ends.</source>
+        <translation>Une recherche est en cours; attendez qu&apos;elle se termine.</translation>
+    </message>
+    <message>
+        <source>A sweep is running; stop it first.</source>
+        <translation>Un balayage est en cours; arrêtez-le d&apos;abord.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
