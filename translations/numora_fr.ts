@@ -1621,6 +1621,102 @@
         <translation>Une recherche est en cours; attendez qu&apos;elle se termine.</translation>
     </message>
     <message>
+        <source>Verdict: the difference is within chance (p &gt;= 0.05).</source>
+        <translation>Verdict : l&apos;écart reste dans les limites du hasard (p &gt;= 0,05).</translation>
+    </message>
+    <message>
+        <source>Verdict: the difference is larger than chance explains (p &lt; 0.05).</source>
+        <translation>Verdict : l&apos;écart dépasse ce que le hasard explique (p &lt; 0,05).</translation>
+    </message>
+    <message>
+        <source>Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric law); expected = comparisons x chance of the hit count.</source>
+        <translation>Loi du hasard : les numéros communs à deux tirages de 20 sur 70 (loi hypergéométrique); attendus = comparaisons x probabilité du nombre de trouvés.</translation>
+    </message>
+    <message>
+        <source>Law of chance: the hits of a %1-number tip in a draw of 20 out of 70 (hypergeometric law); expected = tips x cycles x chance of the hit count.</source>
+        <translation>Loi du hasard : les trouvés d&apos;une grille de %1 numéros dans un tirage de 20 sur 70 (loi hypergéométrique); attendus = grilles x cycles x probabilité du nombre de trouvés.</translation>
+    </message>
+    <message>
+        <source>Law of chance: the hits of a %1-number tip in a draw of 20 out of 70 (hypergeometric law); expected = the tips of each cycle, summed over the cycles, x chance of the hit count.</source>
+        <translation>Loi du hasard : les trouvés d&apos;une grille de %1 numéros dans un tirage de 20 sur 70 (loi hypergéométrique); attendus = les grilles de chaque cycle, additionnées sur les cycles, x probabilité du nombre de trouvés.</translation>
+    </message>
+    <message>
+        <source>Winnings per unit stake: observed %1; chance gives %2 on average, 90 %% of the random histories between %3 and %4.</source>
+        <translation>Gains par mise unitaire : observés %1; le hasard donne %2 en moyenne, 90 %% des historiques aléatoires entre %3 et %4.</translation>
+    </message>
+    <message>
+        <source>Simulated test: X2 = %1; %2 of %3 random history reached it, p = %4.</source>
+        <translation>Test simulé : X2 = %1; %2 historique aléatoire sur %3 l&apos;a atteint, p = %4.</translation>
+    </message>
+    <message>
+        <source>Simulated test: X2 = %1; %2 of %3 random histories reached it, p = %4.</source>
+        <translation>Test simulé : X2 = %1; %2 historiques aléatoires sur %3 l&apos;ont atteint, p = %4.</translation>
+    </message>
+    <message>
+        <source>Chi-squared goodness of fit: X2 = %1 with %2 degree of freedom, p = %3.</source>
+        <translation>Test d&apos;ajustement du khi-deux : X2 = %1 avec %2 degré de liberté, p = %3.</translation>
+    </message>
+    <message>
+        <source>Chi-squared goodness of fit: X2 = %1 with %2 degrees of freedom, p = %3.</source>
+        <translation>Test d&apos;ajustement du khi-deux : X2 = %1 avec %2 degrés de liberté, p = %3.</translation>
+    </message>
+    <message>
+        <source>Hit counts that chance expects fewer than 5 times are pooled with their neighbours: none needed.</source>
+        <translation>Les nombres de trouvés que le hasard attend moins de 5 fois sont regroupés avec leurs voisins : aucun regroupement nécessaire.</translation>
+    </message>
+    <message>
+        <source>Hit counts that chance expects fewer than 5 times are pooled with their neighbours (%1).</source>
+        <translation>Les nombres de trouvés que le hasard attend moins de 5 fois sont regroupés avec leurs voisins (%1).</translation>
+    </message>
+    <message>
+        <source>Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two groups of hit counts that chance expects 5 times or more.</source>
+        <translation>Trop peu de comparaisons pour le test d&apos;ajustement du khi-deux : il faut au moins deux groupes de nombres de trouvés que le hasard attend 5 fois ou plus.</translation>
+    </message>
+    <message>
+        <source>Assumptions: every draw is 20 numbers drawn at random from 70, independent of the others. Each comparison is of a distinct pair of draws, so the chi-squared law holds for the sum.</source>
+        <translation>Hypothèses : chaque tirage est de 20 numéros tirés au hasard parmi 70, indépendamment des autres. Chaque comparaison porte sur une paire de tirages distincte, la loi du khi-deux vaut donc pour la somme.</translation>
+    </message>
+    <message>
+        <source>Assumptions: every draw is 20 numbers drawn at random from 70, independent of the other draws and of the tips. The p-value is the share of random histories (the tips of each cycle kept, every draw replaced by a random one) whose chi-squared sum over the same groups reaches the observed one, so tips that share numbers are allowed for.</source>
+        <translation>Hypothèses : chaque tirage est de 20 numéros tirés au hasard parmi 70, indépendamment des autres tirages et des grilles. La valeur p est la part des historiques aléatoires (les grilles de chaque cycle gardées, chaque tirage remplacé par un tirage aléatoire) dont la somme du khi-deux sur les mêmes groupes atteint celle observée; les grilles qui partagent des numéros sont donc prises en compte.</translation>
+    </message>
+    <message>
+        <source>%1 draw from %2 to %3 written to %4</source>
+        <translation>%1 tirage du %2 au %3 écrit dans %4</translation>
+    </message>
+    <message>
+        <source>%1 draws from %2 to %3 written to %4</source>
+        <translation>%1 tirages du %2 au %3 écrits dans %4</translation>
+    </message>
+    <message>
+        <source>%1: the chance of each hit count for one tip and its prize per unit stake</source>
+        <translation>%1 : probabilité de chaque résultat d&apos;une grille et lot par mise unitaire</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 sur %1</translation>
+    </message>
+    <message>
+        <source>%1 numbers per tip: on average a stake of %2 returns %3; nothing wins.</source>
+        <translation>%1 numéros par grille : en moyenne, une mise de %2 rapporte %3; rien ne gagne.</translation>
+    </message>
+    <message>
+        <source>%1 numbers per tip: on average a stake of %2 returns %3; the chance of winning anything is 1 in %4.</source>
+        <translation>%1 numéros par grille : en moyenne, une mise de %2 rapporte %3; la probabilité de gagner quelque chose est de 1 sur %4.</translation>
+    </message>
+    <message>
+        <source>1 draw added, %1</source>
+        <translation>1 tirage ajouté, %1</translation>
+    </message>
+    <message>
+        <source>%1 draws added, %2 – %3</source>
+        <translation>%1 tirages ajoutés, %2 – %3</translation>
+    </message>
+    <message>
         <source>A sweep is running; stop it first.</source>
         <translation>Un balayage est en cours; arrêtez-le d&apos;abord.</translation>
     </message>

@@ -105,7 +105,7 @@ void printTicketSheet(Form& form, Platform& platform, PrintTarget target) {
 }
 
 void printEvaluation(Form& form, Platform& platform, PrintTarget target) {
-  const auto lines = splitLines(evaluationReport(form, stakePerTip(form)));
+  const auto lines = splitLines(evaluationReport(form, stakePerTip(form)).written());
   deliver(platform, target, "Evaluation.pdf",
           [&lines](PaperSize paper) { return layoutTextReport("Evaluation", lines, paper); });
 }

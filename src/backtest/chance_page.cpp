@@ -4,7 +4,6 @@
 
 #include "backtest/backtest_report.h"
 #include "backtest/chance_comparison.h"
-#include "common/grouped_number.h"
 #include "common/text.h"
 #include "evaluation/odds_text.h"
 
@@ -20,118 +19,157 @@ std::string hitRange(const HitGroup& group) {
   return std::to_string(group.firstHits) + "-" + std::to_string(group.lastHits);
 }
 
-// "1 cycle", "2 cycles".
-std::string counted(std::int64_t count, const char* one, const char* many) {
-  return formatGrouped(count) + " " + (count == 1 ? one : many);
+// "1 cycle", "2 cycles": counts are grouped in every format, as the reports print them.
+PatternText counted(std::int64_t count, const char* one, const char* many) {
+  return PatternText(count == 1 ? one : many, {ShownNumber{static_cast<double>(count), 0, true}});
 }
 
-std::string title(const BacktestTotals& totals, const ChanceComparison& comparison) {
-  const std::string what =
-      isRecurrence(totals.kind)
-          ? " of a 20-number probe with a draw"
-          : " of a " + std::to_string(totals.numbersPerTip) + "-number tip with a draw";
-  std::string line = std::string(backtestName(totals.kind)) + " against chance: " +
-                     counted(comparison.comparisons, "comparison", "comparisons") + what;
+// Put together from parts, so it shows in English in every language.
+PatternText title(const BacktestTotals& totals, const ChanceComparison& comparison) {
+  PatternText line("%1 against chance: ", {std::string(backtestName(totals.kind))});
+  line += counted(comparison.comparisons, "%1 comparison", "%1 comparisons");
+  line += isRecurrence(totals.kind)
+              ? PatternText(" of a 20-number probe with a draw")
+              : PatternText(" of a %1-number tip with a draw", {wholeNumber(totals.numbersPerTip)});
+  const PatternText cycles = counted(totals.cycles, "%1 cycle", "%1 cycles");
   if (totals.kind == BacktestKind::SingleCalculation && totals.scoredCycles.size() == 1) {
     // One calculation's tips, each scored against every cycle's draw.
-    line +=
-        " (" +
-        counted(static_cast<std::int64_t>(totals.scoredCycles.front().tips.size()), "tip", "tips") +
-        " x " + counted(totals.cycles, "cycle", "cycles") + ")";
+    const auto tips = static_cast<std::int64_t>(totals.scoredCycles.front().tips.size());
+    line += " (" + counted(tips, "%1 tip", "%1 tips") + " x " + cycles + ")";
   } else if (totals.cycles > 0) {
-    line += " (" + counted(totals.cycles, "cycle", "cycles") + ")";
+    line += " (" + cycles + ")";
   }
   return line;
 }
 
-std::vector<std::vector<std::string>> rows(const ChanceComparison& comparison,
-                                           const NumberFormat& format) {
-  std::vector<std::vector<std::string>> cells;
+std::vector<std::vector<PatternText>> rows(const ChanceComparison& comparison) {
+  std::vector<std::vector<PatternText>> cells;
   for (const HitGroup& group : comparison.groups) {
     for (int k = group.firstHits; k <= group.lastHits; ++k) {
       const auto at = static_cast<std::size_t>(k);
-      cells.push_back({std::to_string(k), formatAmount(comparison.observed[at], format),
-                       formatDecimals(comparison.expected[at], 2, format), hitRange(group)});
+      cells.push_back({PatternText("%1", {wholeNumber(k)}),
+                       PatternText("%1", {wholeNumber(comparison.observed[at])}),
+                       PatternText("%1", {fixedNumber(comparison.expected[at], 2)}),
+                       hitRange(group)});
     }
   }
   return cells;
 }
 
-std::string verdictLine(const ChanceComparison& comparison) {
+const char* verdictLine(const ChanceComparison& comparison) {
   return comparison.pValue >= 0.05
-             ? "Verdict: the difference is within chance (p >= 0.05)."
-             : "Verdict: the difference is larger than chance explains (p < 0.05).";
+             ? NUMORA_TRANSLATABLE("Numora",
+                                   "Verdict: the difference is within chance (p >= 0.05).")
+             : NUMORA_TRANSLATABLE("Numora",
+                                   "Verdict: the difference is larger than chance explains (p < "
+                                   "0.05).");
 }
 
-std::string degreesOfFreedom(int degrees) {
-  return std::to_string(degrees) + (degrees == 1 ? " degree" : " degrees") + " of freedom";
-}
-
-std::string lawLine(const BacktestTotals& totals) {
+PatternText lawLine(const BacktestTotals& totals) {
   if (isRecurrence(totals.kind)) {
-    return "Law of chance: the numbers two draws of 20 out of 70 share (hypergeometric law); "
-           "expected = comparisons x chance of the hit count.";
+    return NUMORA_TRANSLATABLE("Numora",
+                               "Law of chance: the numbers two draws of 20 out of 70 share "
+                               "(hypergeometric law); expected = comparisons x chance of the hit "
+                               "count.");
   }
-  const std::string law = "Law of chance: the hits of a " + std::to_string(totals.numbersPerTip) +
-                          "-number tip in a draw of 20 out of 70 (hypergeometric law); ";
-  if (totals.kind == BacktestKind::SingleCalculation) {
-    return law + "expected = tips x cycles x chance of the hit count.";
-  }
-  return law +
-         "expected = the tips of each cycle, summed over the cycles, x chance of the hit "
-         "count.";
+  const char* pattern =
+      totals.kind == BacktestKind::SingleCalculation
+          ? NUMORA_TRANSLATABLE("Numora",
+                                "Law of chance: the hits of a %1-number tip in a draw of 20 out of "
+                                "70 (hypergeometric law); expected = tips x cycles x chance of the "
+                                "hit count.")
+          : NUMORA_TRANSLATABLE("Numora",
+                                "Law of chance: the hits of a %1-number tip in a draw of 20 out of "
+                                "70 (hypergeometric law); expected = the tips of each cycle, "
+                                "summed over the cycles, x chance of the hit count.");
+  return PatternText(pattern, {wholeNumber(totals.numbersPerTip)});
 }
 
 // The winnings of the tips against those of random histories, per unit stake.
-std::string winningsLine(const ChanceComparison::Simulation& simulation) {
-  return "Winnings per unit stake: observed " + formatFixed(*simulation.observedWinnings, 3) +
-         "; chance gives " + formatFixed(simulation.meanWinnings, 3) +
-         " on average, 90 % of the random histories between " +
-         formatFixed(simulation.lowWinnings, 3) + " and " +
-         formatFixed(simulation.highWinnings, 3) + ".";
+PatternText winningsLine(const ChanceComparison::Simulation& simulation) {
+  return PatternText(
+      NUMORA_TRANSLATABLE("Numora",
+                          "Winnings per unit stake: observed %1; chance gives %2 on average, "
+                          "90 %% of the random histories between %3 and %4."),
+      {fixedNumber(*simulation.observedWinnings, 3), fixedNumber(simulation.meanWinnings, 3),
+       fixedNumber(simulation.lowWinnings, 3), fixedNumber(simulation.highWinnings, 3)});
 }
 
-std::vector<std::string> memoLines(const BacktestTotals& totals,
-                                   const ChanceComparison& comparison) {
-  std::vector<std::string> lines;
-  const auto& simulation = comparison.simulation;
-  if (!comparison.testable) {
-    lines.push_back(
-        "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
-        "groups of hit counts that chance expects 5 times or more.");
-  } else if (simulation) {
-    // The verdict first: the memo shows its first lines without scrolling.
-    lines.push_back(verdictLine(comparison));
-    lines.push_back("Simulated test: X2 = " + formatFixed(comparison.chiSquared, 2) + "; " +
-                    formatGrouped(simulation->atLeastObserved) + " of " +
-                    counted(simulation->histories, "random history", "random histories") +
-                    " reached it, p = " + formatFixed(comparison.pValue, 3) + ".");
-  } else {
-    lines.push_back(verdictLine(comparison));
-    lines.push_back("Chi-squared goodness of fit: X2 = " + formatFixed(comparison.chiSquared, 2) +
-                    " with " + degreesOfFreedom(comparison.degreesOfFreedom) +
-                    ", p = " + formatFixed(comparison.pValue, 3) + ".");
+ShownNumber grouped(std::int64_t count) {
+  return ShownNumber{static_cast<double>(count), 0, true};
+}
+
+PatternText testLine(const ChanceComparison& comparison) {
+  if (const auto& simulation = comparison.simulation) {
+    return PatternText(
+        simulation->histories == 1
+            ? NUMORA_TRANSLATABLE("Numora",
+                                  "Simulated test: X2 = %1; %2 of %3 random history reached it, "
+                                  "p = %4.")
+            : NUMORA_TRANSLATABLE("Numora",
+                                  "Simulated test: X2 = %1; %2 of %3 random histories reached "
+                                  "it, p = %4."),
+        {fixedNumber(comparison.chiSquared, 2), grouped(simulation->atLeastObserved),
+         grouped(simulation->histories), fixedNumber(comparison.pValue, 3)});
   }
-  if (simulation && simulation->observedWinnings) lines.push_back(winningsLine(*simulation));
-  lines.push_back(lawLine(totals));
+  return PatternText(
+      comparison.degreesOfFreedom == 1
+          ? NUMORA_TRANSLATABLE("Numora",
+                                "Chi-squared goodness of fit: X2 = %1 with %2 degree of freedom, "
+                                "p = %3.")
+          : NUMORA_TRANSLATABLE("Numora",
+                                "Chi-squared goodness of fit: X2 = %1 with %2 degrees of freedom, "
+                                "p = %3."),
+      {fixedNumber(comparison.chiSquared, 2), wholeNumber(comparison.degreesOfFreedom),
+       fixedNumber(comparison.pValue, 3)});
+}
+
+PatternText poolingLine(const ChanceComparison& comparison) {
   std::string pools;
   for (const HitGroup& group : comparison.groups) {
     if (group.firstHits != group.lastHits) pools += (pools.empty() ? "" : ", ") + hitRange(group);
   }
-  lines.push_back(
-      "Hit counts that chance expects fewer than 5 times are pooled with their neighbours" +
-      (pools.empty() ? std::string(": none needed.") : " (" + pools + ")."));
+  if (pools.empty()) {
+    return NUMORA_TRANSLATABLE("Numora",
+                               "Hit counts that chance expects fewer than 5 times are pooled "
+                               "with their neighbours: none needed.");
+  }
+  return PatternText(NUMORA_TRANSLATABLE("Numora",
+                                         "Hit counts that chance expects fewer than 5 times are "
+                                         "pooled with their neighbours (%1)."),
+                     {pools});
+}
+
+std::vector<PatternText> memoLines(const BacktestTotals& totals,
+                                   const ChanceComparison& comparison) {
+  std::vector<PatternText> lines;
+  const auto& simulation = comparison.simulation;
+  if (!comparison.testable) {
+    lines.emplace_back(NUMORA_TRANSLATABLE(
+        "Numora",
+        "Too few comparisons for the chi-squared goodness-of-fit test: it needs at least two "
+        "groups of hit counts that chance expects 5 times or more."));
+  } else {
+    // The verdict first: the memo shows its first lines without scrolling.
+    lines.emplace_back(verdictLine(comparison));
+    lines.push_back(testLine(comparison));
+  }
+  if (simulation && simulation->observedWinnings) lines.push_back(winningsLine(*simulation));
+  lines.push_back(lawLine(totals));
+  lines.push_back(poolingLine(comparison));
   if (isRecurrence(totals.kind)) {
-    lines.push_back(
+    lines.emplace_back(NUMORA_TRANSLATABLE(
+        "Numora",
         "Assumptions: every draw is 20 numbers drawn at random from 70, independent of the "
         "others. Each comparison is of a distinct pair of draws, so the chi-squared law holds "
-        "for the sum.");
+        "for the sum."));
   } else {
-    lines.push_back(
+    lines.emplace_back(NUMORA_TRANSLATABLE(
+        "Numora",
         "Assumptions: every draw is 20 numbers drawn at random from 70, independent of the "
         "other draws and of the tips. The p-value is the share of random histories (the tips of "
         "each cycle kept, every draw replaced by a random one) whose chi-squared sum over the "
-        "same groups reaches the observed one, so tips that share numbers are allowed for.");
+        "same groups reaches the observed one, so tips that share numbers are allowed for."));
   }
   return lines;
 }
@@ -150,10 +188,13 @@ void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last)
   }
   const ChanceComparison comparison = compareWithChance(*last);
   form.ChanceTitle.setCaption(title(*last, comparison));
-  form.ChanceGrid.setRows(rows(comparison, form.numberFormat));
-  std::string memo;
-  for (const auto& line : memoLines(*last, comparison)) memo += (memo.empty() ? "" : "\n") + line;
-  form.ChanceMemo.setText(memo);
+  form.ChanceGrid.setRows(rows(comparison));
+  PatternText memo;
+  for (const auto& line : memoLines(*last, comparison)) {
+    if (!memo.pattern().empty()) memo += "\n";
+    memo += line;
+  }
+  form.ChanceMemo.setText(std::move(memo));
 }
 
 std::vector<std::string> chanceLines(const Form& form) {

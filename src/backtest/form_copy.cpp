@@ -59,7 +59,6 @@ void copyFormState(const Form& from, Form& to) {
   to.Home = from.Home;
   to.ZahlenFile = from.ZahlenFile;
   to.SoundName = from.SoundName;
-  to.numberFormat = from.numberFormat;
   to.LaufMax = from.LaufMax;
   to.groesse = from.groesse;
   to.random = from.random;

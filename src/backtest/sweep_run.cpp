@@ -28,8 +28,8 @@ class QuietPlatform : public Platform {
         longNames_(std::move(longNames)),
         stop_(stop) {}
 
-  void showMessage(const std::string& text) override {
-    if (firstMessage.empty()) firstMessage = text;
+  void showMessage(const PatternText& text) override {
+    if (firstMessage.empty()) firstMessage = text.written();
   }
   std::string inputBox(const std::string&, const std::string&, const std::string& preset) override {
     return preset;

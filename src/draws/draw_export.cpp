@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/text_file.h"
+#include "common/translatable.h"
 
 namespace numora {
 
@@ -36,14 +37,16 @@ void exportDraws(DrawContext context) {
   const auto lines = exportLines(history->records, start, end);
   writeTextLines(*target, lines);
   // The range comes from two pickers on two tabs: say what went into which file.
-  context.platform.showMessage(exportSummary(lines.size(), start, end, *target, form.numberFormat));
+  context.platform.showMessage(exportSummary(lines.size(), start, end, *target));
 }
 
-std::string exportSummary(std::size_t draws, DayCount start, DayCount end, const std::string& path,
-                          const NumberFormat& format) {
-  const std::string count =
-      draws == 1 ? "1 draw" : formatAmount(static_cast<long long>(draws), format) + " draws";
-  return count + " from " + formatDate(start) + " to " + formatDate(end) + " written to " + path;
+PatternText exportSummary(std::size_t draws, DayCount start, DayCount end,
+                          const std::string& path) {
+  const char* pattern = draws == 1
+                            ? NUMORA_TRANSLATABLE("Numora", "%1 draw from %2 to %3 written to %4")
+                            : NUMORA_TRANSLATABLE("Numora", "%1 draws from %2 to %3 written to %4");
+  return PatternText(pattern, {wholeNumber(static_cast<long long>(draws)), formatDate(start),
+                               formatDate(end), path});
 }
 
 }  // namespace numora

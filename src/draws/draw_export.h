@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/pattern_text.h"
 #include "draws/current_draw.h"
 
 namespace numora {
@@ -18,8 +19,7 @@ std::vector<std::string> exportLines(const std::vector<DrawRecord>& records, Day
                                      DayCount end);
 
 // "12 draws from 01.05.2023 to 05.05.2023 written to PATH": the summary after an export.
-std::string exportSummary(std::size_t draws, DayCount start, DayCount end, const std::string& path,
-                          const NumberFormat& format = {});
+PatternText exportSummary(std::size_t draws, DayCount start, DayCount end, const std::string& path);
 
 // Asks for the file, writes the lines and reports the summary.
 void exportDraws(DrawContext context);

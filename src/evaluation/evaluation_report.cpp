@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "common/number_format.h"
 #include "common/text.h"
 #include "evaluation/prize_table.h"
 
@@ -25,19 +24,19 @@ int stakePerTip(const Form& form) {
   return index >= 0 && index < 4 ? kStakes[index] : 1;
 }
 
-std::string evaluationReport(const Form& form, int stakePerTip) {
+PatternText evaluationReport(const Form& form, int stakePerTip) {
   std::array<long long, 11> count{};
   for (const auto& line : form.ListBox2.lines()) {
     // The full check writes only 0..10; anything else in the list is not priced.
     const auto hits = parseStrictInt(line);
     if (hits && *hits >= 0 && *hits <= 10) ++count[static_cast<std::size_t>(*hits)];
   }
-  std::string text = "you have \n";
+  PatternText text = "you have \n";
   for (const PrizeClass& prize : prizeClasses(form.lotteryIndex(), form.numbersPerTip())) {
     const long long tips = count[static_cast<std::size_t>(prize.hits)];
     if (tips < 1) continue;
-    text += formatAmount(tips, form.numberFormat) + classLabel(prize.hits) + "\t" +
-            formatAmount(stakePerTip * tips * prize.prize, form.numberFormat) + "\n";
+    text += PatternText(std::string("%1") + classLabel(prize.hits) + "\t%2\n",
+                        {wholeNumber(tips), wholeNumber(stakePerTip * tips * prize.prize)});
   }
   text += "\nwithout guarantee";
   return text;

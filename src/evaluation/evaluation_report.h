@@ -12,8 +12,8 @@ namespace numora {
 // The stake per tip of the cost-per-tip choice (1, 2, 5 or 10).
 int stakePerTip(const Form& form);
 
-// The report's text for the hit list and the stake per tip.
-std::string evaluationReport(const Form& form, int stakePerTip);
+// The report's text for the hit list and the stake per tip; the counts and prizes stay values.
+PatternText evaluationReport(const Form& form, int stakePerTip);
 
 void showEvaluationReport(Form& form, Platform& platform);
 

@@ -1,14 +1,23 @@
 #include "evaluation/odds_page.h"
 
+#include "common/translatable.h"
 #include "evaluation/odds_text.h"
 
 namespace numora {
 namespace {
 
-std::string title(const Form& form) {
-  return std::string(lotteryName(form.lotteryIndex())) +
-         ": the chance of each hit count for one "
-         "tip and its prize per unit stake";
+PatternText title(const Form& form) {
+  return PatternText(
+      NUMORA_TRANSLATABLE("Numora",
+                          "%1: the chance of each hit count for one tip and its prize per unit "
+                          "stake"),
+      {std::string(lotteryName(form.lotteryIndex()))});
+}
+
+std::vector<std::string> writtenCells(const std::vector<PatternText>& cells) {
+  std::vector<std::string> written;
+  for (const PatternText& cell : cells) written.push_back(cell.written());
+  return written;
 }
 
 }  // namespace
@@ -24,24 +33,25 @@ std::vector<OddsTable> requestedOddsTables(const Form& form) {
 }
 
 void showOdds(Form& form) {
-  std::vector<std::vector<std::string>> rows;
-  std::string summary;
+  std::vector<std::vector<PatternText>> rows;
+  PatternText summary;
   for (const OddsTable& table : requestedOddsTables(form)) {
-    for (auto& cells : oddsCells(table, form.numberFormat)) rows.push_back(std::move(cells));
-    summary += (summary.empty() ? "" : "\n") + oddsSummary(table, form.numberFormat);
+    for (auto& cells : oddsCells(table)) rows.push_back(std::move(cells));
+    if (!summary.pattern().empty()) summary += "\n";
+    summary += oddsSummary(table);
   }
   form.OddsTitle.setCaption(title(form));
   form.OddsGrid.setRows(std::move(rows));
-  form.OddsMemo.setText(summary);
+  form.OddsMemo.setText(std::move(summary));
 }
 
 std::vector<std::string> oddsLines(const Form& form) {
-  std::vector<std::string> lines{title(form), joinCells(form.OddsGrid.columns())};
+  std::vector<std::string> lines{title(form).written(), joinCells(form.OddsGrid.columns())};
   const auto tables = requestedOddsTables(form);
   for (const OddsTable& table : tables) {
-    for (const auto& cells : oddsCells(table)) lines.push_back(joinCells(cells));
+    for (const auto& cells : oddsCells(table)) lines.push_back(joinCells(writtenCells(cells)));
   }
-  for (const OddsTable& table : tables) lines.push_back(oddsSummary(table));
+  for (const OddsTable& table : tables) lines.push_back(oddsSummary(table).written());
   return lines;
 }
 

@@ -13,8 +13,8 @@ namespace numora {
 // The tables the tab shows: the numbers per tip, or every size 2..10 when asked.
 std::vector<OddsTable> requestedOddsTables(const Form& form);
 
-// Fills the title, grid and memo of the "Odds" tab from the lottery and the tip size, with the
-// numbers written in the form's number format.
+// Fills the title, grid and memo of the "Odds" tab from the lottery and the tip size; the
+// numbers stay values the window writes in the user's locale.
 void showOdds(Form& form);
 
 // The tab as lines of text in the plain number format: the title, the column titles, one line

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/number_format.h"
+#include "common/pattern_text.h"
 #include "evaluation/odds.h"
 
 namespace numora {
@@ -15,19 +15,18 @@ std::string formatFixed(double value, int decimals);
 // The cells of a grid row as a line of text, " | " between them.
 std::string joinCells(const std::vector<std::string>& cells);
 // "1 in X" for a chance; two decimals below 10, one below 1000, then whole thousands grouped
-// ("1 in 2,147,181"). A chance of 0 reads "never". The format's separators; plain by default.
-std::string formatOneIn(const Ratio& chance, const NumberFormat& format = {});
+// in every format ("1 in 2,147,181"). A chance of 0 reads "never".
+PatternText oneIn(const Ratio& chance);
 // A share as a percentage with one decimal: "23.4 %".
-std::string formatPercent(const Ratio& share, const NumberFormat& format = {});
+PatternText percentOf(const Ratio& share);
 // The name of a lottery by its index.
 const char* lotteryName(int lotteryIndex);
 
 // The cells of each row of a table: tip size, hits, chance, prize, share of the return ("-"
 // for a hit count without a prize).
-std::vector<std::vector<std::string>> oddsCells(const OddsTable& table,
-                                                const NumberFormat& format = {});
+std::vector<std::vector<PatternText>> oddsCells(const OddsTable& table);
 // "10 numbers per tip: on average a stake of 1 returns 0.49; the chance of winning anything is
 // 1 in 9.05."
-std::string oddsSummary(const OddsTable& table, const NumberFormat& format = {});
+PatternText oddsSummary(const OddsTable& table);
 
 }  // namespace numora

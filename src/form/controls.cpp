@@ -9,9 +9,10 @@ Control::Control(ControlRegistry* registry, std::string name) : name_(std::move(
   if (registry) registry->add(this);
 }
 
-void Control::setCaption(std::string caption) {
-  if (caption_ == caption) return;
-  caption_ = std::move(caption);
+void Control::setCaption(PatternText caption) {
+  if (shownCaption_ == caption) return;
+  caption_ = caption.written();
+  shownCaption_ = std::move(caption);
   markChanged();
 }
 
@@ -78,11 +79,12 @@ void CheckBox::setChecked(bool checked) {
 }
 
 Edit::Edit(ControlRegistry* registry, std::string name, std::string text)
-    : Control(registry, std::move(name)), text_(std::move(text)) {}
+    : Control(registry, std::move(name)), text_(std::move(text)), shownText_(text_) {}
 
-void Edit::setText(std::string text) {
-  if (text_ == text) return;
-  text_ = std::move(text);
+void Edit::setText(PatternText text) {
+  if (shownText_ == text) return;
+  text_ = text.written();
+  shownText_ = std::move(text);
   markChanged();
 }
 

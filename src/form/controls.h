@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/day_date.h"
+#include "common/pattern_text.h"
 
 namespace numora {
 
@@ -25,8 +26,11 @@ class Control {
   const std::string& name() const { return name_; }
   std::uint64_t changeCount() const { return changes_; }
 
+  // The caption as numora-cli prints it: numbers in the plain format.
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption);
+  // The caption with its values, for the window to write in the user's locale and language.
+  const PatternText& shownCaption() const { return shownCaption_; }
+  void setCaption(PatternText caption);
   const std::string& hint() const { return hint_; }
   void setHint(std::string hint);
   bool visible() const { return visible_; }
@@ -44,6 +48,7 @@ class Control {
  private:
   std::string name_;
   std::string caption_;
+  PatternText shownCaption_;
   std::string hint_;
   bool visible_ = true;
   bool enabled_ = true;
@@ -102,10 +107,13 @@ class Edit : public Control {
  public:
   Edit(ControlRegistry* registry, std::string name, std::string text = {});
   const std::string& text() const { return text_; }
-  void setText(std::string text);
+  // A text the model wrote with values in it keeps them for the window; typed text has none.
+  const PatternText& shownText() const { return shownText_; }
+  void setText(PatternText text);
 
  private:
   std::string text_;
+  PatternText shownText_;
 };
 
 // A multi-line text; the results import keeps the page text of a month in one.

@@ -299,11 +299,9 @@ struct Form {
   std::string Home;        // the folder of the program's files, with a trailing separator
   std::string ZahlenFile;  // the draw file name of the selected lottery
   std::string SoundName;   // the hit sound, Home + "yippee.wav"
-  // How the window writes numbers (the user's locale); plain for numora-cli.
-  NumberFormat numberFormat;
-  int LaufMax = 100000;  // candidates per tip before a calculation gives up
-  int groesse = 0;       // the window height the page contents are scaled for
-  Random random;         // the program's one random generator
+  int LaufMax = 100000;    // candidates per tip before a calculation gives up
+  int groesse = 0;         // the window height the page contents are scaled for
+  Random random;           // the program's one random generator
 
   // ---- Fields: values only the settings store keeps ----
   int System = 0;  // the cost-per-tip choice the activation restores: stored, then the latest

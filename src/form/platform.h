@@ -27,7 +27,7 @@ class Platform {
   virtual ~Platform() = default;
 
   // A modal message box with an OK button.
-  virtual void showMessage(const std::string& text) = 0;
+  virtual void showMessage(const PatternText& text) = 0;
   // An input box; a cancel returns the preset.
   virtual std::string inputBox(const std::string& caption, const std::string& prompt,
                                const std::string& preset) = 0;

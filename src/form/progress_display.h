@@ -10,7 +10,7 @@ namespace numora {
 
 class ProgressDisplay {
  public:
-  ProgressDisplay(ProgressBar& bar, int maximum, std::string text) : bar_(bar), maximum_(maximum) {
+  ProgressDisplay(ProgressBar& bar, int maximum, PatternText text) : bar_(bar), maximum_(maximum) {
     bar_.setProgress(0, maximum_);
     bar_.setCaption(std::move(text));
     bar_.setVisible(true);
@@ -21,7 +21,7 @@ class ProgressDisplay {
 
   // Shows the bar again too: work nested inside (a calculation of a back-test) hides it when it
   // ends.
-  void show(int position, std::string text) {
+  void show(int position, PatternText text) {
     bar_.setVisible(true);
     bar_.setProgress(position, maximum_);
     bar_.setCaption(std::move(text));

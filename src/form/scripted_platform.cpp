@@ -9,9 +9,9 @@ void ScriptedPlatform::reportLine(const std::string& line) {
   if (report) report(line);
 }
 
-void ScriptedPlatform::showMessage(const std::string& text) {
-  messages_.push_back(text);
-  reportLine("message: " + text);
+void ScriptedPlatform::showMessage(const PatternText& text) {
+  messages_.push_back(text.written());
+  reportLine("message: " + messages_.back());
 }
 
 void ScriptedPlatform::reportDetails(const std::vector<std::string>& lines) {

@@ -50,7 +50,7 @@ class ScriptedPlatform : public Platform {
   int processEventsCalls() const { return processEventsCalls_; }
   bool waitCursor() const { return waitCursor_; }
 
-  void showMessage(const std::string& text) override;
+  void showMessage(const PatternText& text) override;
   std::string inputBox(const std::string& caption, const std::string& prompt,
                        const std::string& preset) override;
   std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;

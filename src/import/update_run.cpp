@@ -134,7 +134,7 @@ class UpdateRun {
 
     appender.close();
     // The progress text ends with what the run added, also when no month was due.
-    const std::string summary = addedSummary();
+    const PatternText summary = addedSummary();
     if (progress) progress->show(monthsDue, summary);
     progress.reset();
     form_.WorkProgress.setCaption(summary);
@@ -150,11 +150,14 @@ class UpdateRun {
   }
 
   // "12 draws added, 01.12.2026 – 06.12.2026": what the run stored, first and last date.
-  std::string addedSummary() const {
+  PatternText addedSummary() const {
     if (added_ == 0) return NUMORA_TRANSLATABLE("Numora", "No new draws");
-    if (added_ == 1) return "1 draw added, " + formatDate(firstAdded_);
-    return formatAmount(added_, form_.numberFormat) + " draws added, " + formatDate(firstAdded_) +
-           " \u2013 " + formatDate(last_->date);
+    if (added_ == 1) {
+      return PatternText(NUMORA_TRANSLATABLE("Numora", "1 draw added, %1"),
+                         {formatDate(firstAdded_)});
+    }
+    return PatternText(NUMORA_TRANSLATABLE("Numora", "%1 draws added, %2 \u2013 %3"),
+                       {wholeNumber(added_), formatDate(firstAdded_), formatDate(last_->date)});
   }
 
   // The last sound draw of the file is where the run goes on; damaged records (zeros after a

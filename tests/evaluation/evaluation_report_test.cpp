@@ -62,7 +62,8 @@ TEST(EvaluationReport, PricesEveryClassOfEveryTableRow) {
     form.RadioGroup1.setItemIndex(c.lottery);
     form.UpDown18.setPosition(c.numbersPerTip);
     form.ListBox2.setLines(c.hits);
-    EXPECT_EQ(evaluationReport(form, c.stake), "you have \n" + c.lines + "\nwithout guarantee");
+    EXPECT_EQ(evaluationReport(form, c.stake).written(),
+              "you have \n" + c.lines + "\nwithout guarantee");
   }
 }
 

@@ -109,9 +109,9 @@ TEST(OddsText, FormatsChancesAndShares) {
       {{184756, 396704524216}, "1 in 2,147,181"},
       {{0, 7}, "never"},
   };
-  for (const Case& c : cases) EXPECT_EQ(formatOneIn(c.chance), c.text);
-  EXPECT_EQ(formatPercent({1, 3}), "33.3 %");
-  EXPECT_EQ(formatPercent({1, 1}), "100.0 %");
+  for (const Case& c : cases) EXPECT_EQ(oneIn(c.chance).written(), c.text);
+  EXPECT_EQ(percentOf({1, 3}).written(), "33.3 %");
+  EXPECT_EQ(percentOf({1, 1}).written(), "100.0 %");
 }
 
 TEST(OddsPage, ShowsTheNumbersPerTipOrEverySize) {
@@ -128,6 +128,15 @@ TEST(OddsPage, ShowsTheNumbersPerTipOrEverySize) {
   EXPECT_EQ(form.OddsMemo.text(),
             "10 numbers per tip: on average a stake of 1 returns 0.56; the chance of winning "
             "anything is 1 in 19.0.");
+  // The grid and the memo keep values, which the window writes in the user's locale.
+  const NumberFormat french{"\u00a0", ",", true};
+  const auto& top = form.OddsGrid.shownRows().front();
+  EXPECT_EQ(top[2].written(french), "1 in 2\u00a0147\u00a0181");
+  EXPECT_EQ(top[3].written(french), "250\u00a0000");
+  EXPECT_EQ(top[4].written(french), "20,8 %");
+  EXPECT_EQ(form.OddsMemo.shownText().written(french),
+            "10 numbers per tip: on average a stake of 1 returns 0,56; the chance of winning "
+            "anything is 1 in 19,0.");
 
   form.RadioGroup1.setItemIndex(1);
   form.OddsAllSizesCheckBox.setChecked(true);

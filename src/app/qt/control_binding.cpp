@@ -20,9 +20,9 @@
 #include <algorithm>
 
 #include "app/qt/date_conversion.h"
-#include "app/qt/shown_text.h"
 #include "app/qt/statistics_chart_view.h"
 #include "app/qt/view_translation.h"
+#include "app/qt/window_text.h"
 
 namespace numora {
 namespace {
@@ -40,11 +40,11 @@ QStringList textList(const std::vector<std::string>& values) {
 
 void showCaption(const Control& control, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(shownText(control.caption()));
+    label->setText(windowText(control.shownCaption()));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(shownText(control.caption()));
+    button->setText(windowText(control.shownCaption()));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(shownText(control.caption()));
+    group->setTitle(windowText(control.shownCaption()));
   }
 }
 
@@ -60,13 +60,16 @@ void showCheckBox(const CheckBox& box, QWidget* widget) {
 }
 
 void showEdit(const Edit& edit, QWidget* widget) {
-  // Rewriting an equal text would move the cursor of a user who is typing.
-  const QString value = text(edit.text());
+  // Rewriting an equal text would move the cursor of a user who is typing. A text the model
+  // wrote with values in it shows them in the user's locale; a typed text shows as it is.
+  const QString value =
+      edit.shownText().hasValues() ? viewText(edit.shownText()) : text(edit.text());
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() != value) line->setText(value);
   } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
     // A memo of the program's own explanation reads in the user's language.
-    const QString shown = memo->property(kShowsModelText).toBool() ? shownText(edit.text()) : value;
+    const QString shown =
+        memo->property(kShowsModelText).toBool() ? windowText(edit.shownText()) : value;
     if (memo->toPlainText() != shown) memo->setPlainText(shown);
   }
 }
@@ -129,9 +132,9 @@ void showStatusBar(const StatusBar& bar, QWidget* widget) {
     const QString name = text(bar.name()) + QStringLiteral("Panel") + QString::number(i);
     auto* panel = widget->findChild<QLabel*>(name);
     if (!panel) continue;
-    panel->setText(shownText(bar.panel(i)));
+    panel->setText(windowText(bar.panel(i)));
     // The bar's hint (why the last calculation found no tip) is the tooltip of the status line.
-    if (i == 1) panel->setToolTip(shownText(bar.hint()));
+    if (i == 1) panel->setToolTip(windowText(bar.hint()));
   }
   widget->setToolTip(QString());
 }
@@ -153,7 +156,8 @@ void showProgressBar(const ProgressBar& progress, QWidget* widget) {
   bar->setRange(0, std::max(progress.maximum(), 1));
   bar->setValue(progress.position());
   // "%" is Qt's placeholder character in the format: a caption keeps it as text.
-  bar->setFormat(shownText(progress.caption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+  bar->setFormat(
+      windowText(progress.shownCaption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
 }
 
 void showPageControl(const PageControl& pages, QWidget* widget) {
@@ -170,7 +174,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
   auto* table = qobject_cast<QTableWidget*>(widget);
   if (!table) return;
   const auto& columns = grid.columns();
-  const auto& rows = grid.rows();
+  const auto& rows = grid.shownRows();
   table->setColumnCount(static_cast<int>(columns.size()));
   table->setHorizontalHeaderLabels(viewTexts(columns));
   table->setRowCount(static_cast<int>(rows.size()));
@@ -178,7 +182,8 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
     const auto& cells = rows[static_cast<std::size_t>(r)];
     for (int c = 0; c < table->columnCount(); ++c) {
       const std::size_t column = static_cast<std::size_t>(c);
-      auto* item = new QTableWidgetItem(column < cells.size() ? text(cells[column]) : QString());
+      auto* item =
+          new QTableWidgetItem(column < cells.size() ? viewText(cells[column]) : QString());
       // Figures line up on the right, as in a printed table.
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       table->setItem(r, c, item);
@@ -191,7 +196,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
 void showControl(const Control& control, QWidget* widget) {
   if (!widget) return;
   const QSignalBlocker block(widget);
-  widget->setToolTip(shownText(control.hint()));
+  widget->setToolTip(windowText(control.hint()));
   // A control held by running long work shows disabled until the work ends.
   widget->setEnabled(control.enabled() && !control.held());
   widget->setVisible(control.visible());

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/qt/shown_text.h"
+#include "app/qt/window_text.h"
 
 namespace numora {
 
@@ -10,7 +10,7 @@ QString toQtFileFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList entries;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString description = shownText(parts[i].trimmed().toStdString());
+    const QString description = windowText(parts[i].trimmed().toStdString());
     QString patterns = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
     // The form separates patterns with ';', Qt with blanks.
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));

@@ -35,15 +35,6 @@ constexpr int kPanelWidths[] = {150, 50};
 constexpr int kProgressWidth = 260;
 constexpr int kProgressMinimumWidth = 80;
 
-// The user's thousands separator and decimal point, for every number the window writes.
-NumberFormat localeNumberFormat(const QLocale& locale) {
-  NumberFormat format;
-  format.groupSeparator = locale.groupSeparator().toStdString();
-  format.decimalPoint = locale.decimalPoint().toStdString();
-  format.groupWholeAmounts = true;
-  return format;
-}
-
 QFont designFont() {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(13);
@@ -58,7 +49,6 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
   setWindowTitle(QString::fromUtf8(TForm1::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/example.veltrin.NumoraCanada.svg")));
   setFont(designFont());
-  form1_.form.numberFormat = localeNumberFormat(QLocale());
   buildPages();
   buildStatusBar();
   hookHintLine();

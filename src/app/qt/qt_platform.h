@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   // How a repaint request reaches the view: it shows the form model again and repaints.
   void setRepaintHandler(std::function<void()> handler) { repaintHandler_ = std::move(handler); }
 
-  void showMessage(const std::string& text) override;
+  void showMessage(const PatternText& text) override;
   std::string inputBox(const std::string& caption, const std::string& prompt,
                        const std::string& preset) override;
   std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;

@@ -64,6 +64,36 @@ QString viewText(const std::string& text) {
   return translatedPattern == pattern ? source : fillIn(translatedPattern, numbers);
 }
 
+NumberFormat localeNumberFormat(const QLocale& locale) {
+  NumberFormat format;
+  format.groupSeparator = locale.groupSeparator().toStdString();
+  format.decimalPoint = locale.decimalPoint().toStdString();
+  format.groupWholeAmounts = true;
+  return format;
+}
+
+QString viewText(const PatternText& text) {
+  if (!text.hasValues()) return viewText(text.written());
+  const NumberFormat format = localeNumberFormat(QLocale());
+  QStringList lines;
+  for (const PatternText& line : text.lines()) {
+    if (!line.hasValues()) {
+      lines << viewText(line.written());
+      continue;
+    }
+    std::vector<std::string> values = writtenValues(line, format);
+    // A text among the values (a date, a name, "never") is itself looked up.
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (std::holds_alternative<std::string>(line.values()[i])) {
+        values[i] = viewText(values[i]).toStdString();
+      }
+    }
+    const QString pattern = translate(QString::fromStdString(line.pattern()));
+    lines << QString::fromStdString(fillValues(pattern.toStdString(), values));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
 QStringList viewTexts(const std::vector<std::string>& texts) {
   QStringList list;
   list.reserve(static_cast<qsizetype>(texts.size()));

@@ -4,10 +4,13 @@
 // and keeps its number. Without a translation every text shows as the model has it.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <string>
 #include <vector>
+
+#include "common/pattern_text.h"
 
 namespace numora {
 
@@ -15,6 +18,14 @@ namespace numora {
 inline constexpr char kModelTextContext[] = "Numora";
 
 QString viewText(const std::string& text);
+inline QString viewText(const char* text) {
+  return viewText(std::string(text));
+}
+// A text the model keeps with its values: each line's pattern looked up in the user's language
+// and its numbers written by the user's locale (grouping and decimal separator).
+QString viewText(const PatternText& text);
+// The user's thousands separator and decimal point, for every number the window writes.
+NumberFormat localeNumberFormat(const QLocale& locale);
 QStringList viewTexts(const std::vector<std::string>& texts);
 
 }  // namespace numora

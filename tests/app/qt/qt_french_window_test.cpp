@@ -22,8 +22,8 @@
 #include <functional>
 
 #include "app/qt/language_choice.h"
-#include "app/qt/shown_text.h"
 #include "app/qt/view_translation.h"
+#include "app/qt/window_text.h"
 #include "app/sweep_page.h"
 #include "backtest/backtest_report.h"
 #include "common/translatable.h"
@@ -333,10 +333,10 @@ void FrenchWindowTest::modelTextsReadInFrench() {
   QFETCH(QString, english);
   QFETCH(QString, french);
   // An English window shows every text as the model has it.
-  QCOMPARE(shownText(english.toStdString()), english);
+  QCOMPARE(windowText(english.toStdString()), english);
   FrenchTranslation translation;
   QVERIFY(translation.loaded());
-  QCOMPARE(shownText(english.toStdString()), french);
+  QCOMPARE(windowText(english.toStdString()), french);
 }
 
 void FrenchWindowTest::dialogsShowTheirTextsInFrench() {

@@ -8,12 +8,17 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <algorithm>
 #include <numeric>
 #include <random>
+
+#include "app/qt/view_translation.h"
+#include "draws/draw_export.h"
 
 namespace numora {
 
@@ -27,6 +32,7 @@ class OddsPageTest : public QObject {
   void tickingEverySizeShowsAllTables();
   void aBackTestShowsBesideChance();
   void aTipTestGivesAVerdict();
+  void numbersFollowTheUsersLocale();
   void screenshots();
 };
 
@@ -51,6 +57,30 @@ void OddsPageTest::openingTheTabFillsTheTable() {
   QVERIFY(window.widget<QPlainTextEdit>("OddsMemo")
               ->toPlainText()
               .startsWith(QStringLiteral("5 numbers per tip: on average a stake of 1 returns ")));
+}
+
+// One format on every tab and in every message: the grouping and decimal separator of the
+// user's locale, whatever numora-cli and the files write.
+void OddsPageTest::numbersFollowTheUsersLocale() {
+  const QLocale french(QLocale::French, QLocale::Canada);
+  const QString space = french.groupSeparator();
+  QLocale::setDefault(french);
+  Window window;
+  QVERIFY(window.show());
+  window.form().UpDown18.setPosition(10);
+  window.showPage("TabSheetOdds");
+  QCoreApplication::processEvents();
+  auto* grid = window.widget<QTableWidget>("OddsGrid");
+  QCOMPARE(grid->item(0, 2)->text(), "1 in 2" + space + "147" + space + "181");
+  QCOMPARE(grid->item(0, 3)->text(), "250" + space + "000");
+  QCOMPARE(grid->item(0, 4)->text(), QStringLiteral("26,0 %"));
+  QVERIFY(window.widget<QPlainTextEdit>("OddsMemo")
+              ->toPlainText()
+              .contains(QRegularExpression(QStringLiteral("a stake of 1 returns 0,\\d\\d;"))));
+  // A message keeps its values too: a count is grouped, dates and file names stay as they are.
+  QCOMPARE(viewText(exportSummary(1234, encodeDate(2023, 5, 2), encodeDate(2023, 5, 5), "x%1.txt")),
+           "1" + space + "234 draws from 02.05.2023 to 05.05.2023 written to x%1.txt");
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::Canada));
 }
 
 void OddsPageTest::tickingEverySizeShowsAllTables() {

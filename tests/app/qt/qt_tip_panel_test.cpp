@@ -97,7 +97,7 @@ void TipPanelTest::tipButtonsRunTheirHandlers() {
   const std::size_t before = window.platform.messages().size();
   QTest::mouseClick(window.widget("auswertung"), Qt::LeftButton);
   QCOMPARE(window.platform.messages().size(), before + 1);
-  QCOMPARE(window.platform.messages().back(), evaluationReport(form, stakePerTip(form)));
+  QCOMPARE(window.platform.messages().back(), evaluationReport(form, stakePerTip(form)).written());
 
   // Deleting all tips empties both lists; the selection labels keep their texts.
   selectRow(tips, 2);

@@ -120,7 +120,7 @@ void UpdateRunWindowTest::updateButtonReadsTheSitesMonths() {
   // Headed by what the run added; the priced hits follow.
   const std::string report = window.platform.messages().back();
   QVERIFY(report.rfind("40 draws added, 01.05.2023 \u2013 10.06.2023\n\n", 0) == 0);
-  QVERIFY(report.ends_with(evaluationReport(window.form(), stakePerTip(window.form()))));
+  QVERIFY(report.ends_with(evaluationReport(window.form(), stakePerTip(window.form())).written()));
 }
 
 }  // namespace numora

@@ -45,7 +45,7 @@ class OfflineSite : public HttpClient {
 // instead of waiting for a click.
 class RecordingQtPlatform : public QtPlatform {
  public:
-  void showMessage(const std::string& text) override { messages_.push_back(text); }
+  void showMessage(const PatternText& text) override { messages_.push_back(text.written()); }
   DayCount now() override { return now_; }
   void fixClock(DayCount now) { now_ = now; }
   const std::vector<std::string>& messages() const { return messages_; }

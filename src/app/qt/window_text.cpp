@@ -1,4 +1,4 @@
-#include "app/qt/shown_text.h"
+#include "app/qt/window_text.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -156,9 +156,13 @@ QString shown(const QString& text, int depth) {
 
 }  // namespace
 
-QString shownText(const std::string& text) {
+QString windowText(const std::string& text) {
   const QString source = QString::fromStdString(text);
   return source.trimmed().isEmpty() ? source : shown(source, 0);
+}
+
+QString windowText(const PatternText& text) {
+  return text.hasValues() ? viewText(text) : windowText(text.written());
 }
 
 }  // namespace numora

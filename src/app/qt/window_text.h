@@ -8,8 +8,13 @@
 #include <QString>
 #include <string>
 
+#include "common/pattern_text.h"
+
 namespace numora {
 
-QString shownText(const std::string& text);
+QString windowText(const std::string& text);
+// A text the model keeps with its values is looked up by its pattern (viewText); one without
+// values as above.
+QString windowText(const PatternText& text);
 
 }  // namespace numora
