@@ -239,8 +239,9 @@ void Chart::setLeftAxisFixed() {
   markChanged();
 }
 
-void Chart::setBottomTitle(std::string title) {
-  bottomTitle_ = std::move(title);
+void Chart::setBottomTitle(PatternText title) {
+  bottomTitle_ = title.written();
+  shownBottomTitle_ = std::move(title);
   markChanged();
 }
 

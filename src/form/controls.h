@@ -260,7 +260,9 @@ class Chart : public Control {
   void setLeftAxisMaximum(double max);
   void setLeftAxisFixed();
   const std::string& bottomTitle() const { return bottomTitle_; }
-  void setBottomTitle(std::string title);
+  // The title with its counts kept as values, which the window writes in the user's locale.
+  const PatternText& shownBottomTitle() const { return shownBottomTitle_; }
+  void setBottomTitle(PatternText title);
   // What the bars count, the value axis's title.
   const std::string& leftTitle() const { return leftTitle_; }
   void setLeftTitle(std::string title);
@@ -273,6 +275,7 @@ class Chart : public Control {
   std::array<ChartSeries, 2> series_;
   Axis leftAxis_;
   std::string bottomTitle_;
+  PatternText shownBottomTitle_;
   std::string leftTitle_;
   std::string hint_;
 };

@@ -132,7 +132,7 @@ void fillGroupChart(Chart& chart, const GroupCounts& counts, GroupKind kind) {
     chart.setLeftAxisAutomatic();
   }
   chart.setBottomTitle(
-      fillPattern(search.title, {std::to_string(counts.draws), std::to_string(counts.found)}));
+      PatternText(search.title, {wholeNumber(counts.draws), wholeNumber(counts.found)}));
 }
 
 std::optional<GroupCounts> runGroupSearch(DrawContext context, GroupKind kind) {

@@ -24,13 +24,9 @@ int crossSumOfGameNumbers(const DrawRecord& record) {
   return sum;
 }
 
-std::string countText(double count) {
-  return std::to_string(static_cast<long long>(count));
-}
-
 // The average rounded half to even; 0 for no draw.
-std::string averageText(double sum, double count) {
-  return std::to_string(count > 0 ? roundHalfEven(sum / count) : 0);
+long long averageOf(double sum, double count) {
+  return count > 0 ? static_cast<long long>(roundHalfEven(sum / count)) : 0;
 }
 
 }  // namespace
@@ -70,11 +66,10 @@ void fillNumberChart(Chart& chart, const NumberDistribution& distribution) {
   fixValueAxis(chart, std::span<const int>(distribution.counts).subspan(1));
   // Without a draw the title says so, as the cross-sum distribution's does: a title left from
   // the statistic before would stand over bars it does not describe.
-  const std::string averageCrossSum =
-      distribution.draws > 0 ? averageText(distribution.crossSums, distribution.draws) : "0";
-  chart.setBottomTitle(fillPattern(
+  chart.setBottomTitle(PatternText(
       NUMORA_TRANSLATABLE("Numora", "number distribution     draw: %1    cross sum: %2"),
-      {countText(distribution.draws), averageCrossSum}));
+      {wholeNumber(static_cast<long long>(distribution.draws)),
+       wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
 }
 
 void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
@@ -83,9 +78,10 @@ void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
     chart.addBar(2, sum, distribution.counts[static_cast<std::size_t>(sum)]);
   }
   chart.setLeftAxisAutomatic();
-  chart.setBottomTitle(fillPattern(
+  chart.setBottomTitle(PatternText(
       NUMORA_TRANSLATABLE("Numora", "Cross-sum distribution     Draws: %1    Cross-sum: %2"),
-      {countText(distribution.draws), averageText(distribution.crossSums, distribution.draws)}));
+      {wholeNumber(static_cast<long long>(distribution.draws)),
+       wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
 }
 
 std::optional<NumberDistribution> runNumberDistribution(DrawContext context) {

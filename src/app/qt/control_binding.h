@@ -42,4 +42,12 @@ class ControlBinding {
   std::map<std::string, Entry> entries_;
 };
 
+// Names a new widget after its control and binds it: `bound(binding, form.Button7, new ...)`.
+template <typename Widget>
+Widget* bound(ControlBinding& binding, const Control& control, Widget* widget) {
+  widget->setObjectName(QString::fromStdString(control.name()));
+  binding.bind(control, widget);
+  return widget;
+}
+
 }  // namespace numora

@@ -19,16 +19,6 @@
 #include <QValueAxis>
 
 namespace numora {
-namespace {
-
-template <typename Widget>
-Widget* bound(ControlBinding& binding, const Control& control, Widget* widget) {
-  widget->setObjectName(QString::fromStdString(control.name()));
-  binding.bind(control, widget);
-  return widget;
-}
-
-}  // namespace
 
 SweepWindow::SweepWindow(QWidget* owner, TForm1& form1, ControlBinding& binding, Forward forward)
     : QWidget(owner, Qt::Window), form1_(form1), forward_(std::move(forward)) {
@@ -121,6 +111,8 @@ SweepWindow::SweepWindow(QWidget* owner, TForm1& form1, ControlBinding& binding,
   column->addLayout(startRow);
   column->addWidget(list, 1);
   column->addWidget(verdict);
+  // The chart gets room for its axis labels and its four-entry legend.
+  chart_->setMinimumHeight(300);
   column->addWidget(chart_, 1);
   column->addLayout(resultRow);
   resize(820, 760);
@@ -144,7 +136,8 @@ void SweepWindow::showChart() {
   if (sweep) {
     for (std::size_t i = 0; i < sweep->cells.size(); ++i) {
       const SweepCell& cell = sweep->cells[i];
-      const auto x = static_cast<qreal>(i);
+      // Places count from 1, as the result list reads.
+      const auto x = static_cast<qreal>(i + 1);
       returns->append(x, cell.winnings);
       expected->append(x, cell.expected);
       low->append(x, cell.low);
@@ -170,12 +163,30 @@ void SweepWindow::showChart() {
   chart->addSeries(returns);
   auto* xAxis = new QValueAxis;
   xAxis->setTitleText(tr("setting (place in the result list)"));
-  xAxis->setLabelFormat(QStringLiteral("%d"));
+  // A label on every place, or every second, fifth, ... one: whole places only, never so many
+  // that the labels shorten to "…".
+  xAxis->setLabelFormat(QStringLiteral("%.0f"));
+  xAxis->setTickType(QValueAxis::TicksDynamic);
+  xAxis->setTickAnchor(1);
   const qsizetype count = sweep ? static_cast<qsizetype>(sweep->cells.size()) : 1;
-  xAxis->setRange(-0.5, std::max<qreal>(static_cast<qreal>(count) - 0.5, 0.5));
+  xAxis->setTickInterval(count <= 12 ? 1 : count <= 24 ? 2 : count <= 60 ? 5 : 10);
+  xAxis->setRange(0.5, std::max<qreal>(static_cast<qreal>(count) + 0.5, 1.5));
   auto* yAxis = new QValueAxis;
   yAxis->setTitleText(tr("per unit stake"));
+  yAxis->setLabelFormat(QStringLiteral("%.2f"));
   yAxis->setRange(0, top * 1.1);
+  yAxis->applyNiceNumbers();
+  QFont small = xAxis->labelsFont();
+  small.setPixelSize(10);
+  for (QValueAxis* axis : {xAxis, yAxis}) {
+    axis->setLabelsFont(small);
+    axis->setTitleFont(small);
+  }
+  chart->legend()->setFont(small);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  // Numbers as the rest of the window writes them: the user's locale.
+  chart->setLocalizeNumbers(true);
   chart->addAxis(xAxis, Qt::AlignBottom);
   chart->addAxis(yAxis, Qt::AlignLeft);
   for (QAbstractSeries* series : chart->series()) {

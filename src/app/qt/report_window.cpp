@@ -11,16 +11,6 @@
 #include <QVBoxLayout>
 
 namespace numora {
-namespace {
-
-template <typename Widget>
-Widget* bound(ControlBinding& binding, const Control& control, Widget* widget) {
-  widget->setObjectName(QString::fromStdString(control.name()));
-  binding.bind(control, widget);
-  return widget;
-}
-
-}  // namespace
 
 ReportWindow::ReportWindow(QWidget* owner, TForm1& form1, ControlBinding& binding, Forward forward)
     : QWidget(owner, Qt::Window), form1_(form1), forward_(std::move(forward)) {

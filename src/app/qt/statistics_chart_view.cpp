@@ -11,6 +11,7 @@
 #include <QGraphicsLayout>
 #include <QLabel>
 #include <QLegend>
+#include <QLocale>
 #include <QResizeEvent>
 #include <QStackedBarSeries>
 #include <QToolTip>
@@ -115,6 +116,8 @@ StatisticsChartView::StatisticsChartView(QWidget* parent)
   valueAxis_->setLabelsFont(pixelFont(10));
   valueAxis_->setTitleFont(pixelFont(10));
   valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  // Axis labels group thousands as the user's locale does, as every other number of the window.
+  chart_->setLocalizeNumbers(true);
   valueAxis_->setTickType(QValueAxis::TicksDynamic);
   valueAxis_->setTickAnchor(0);
   valueAxis_->setRange(0, 1);
@@ -151,7 +154,7 @@ void StatisticsChartView::showChart(const Chart& chart) {
                 return;
               }
               QToolTip::showText(QCursor::pos(), xLabel(xValues_[index]) + QStringLiteral(": ") +
-                                                     QString::number(set->at(index)));
+                                                     QLocale().toString(set->at(index), 'f', 0));
             });
     if (xValues_.size() < model.bars.size()) {
       xValues_.clear();
@@ -171,7 +174,7 @@ void StatisticsChartView::showChart(const Chart& chart) {
   hint_->setText(viewText(chart.hint()));
   hint_->setVisible(!chart.hint().empty());
 
-  title_ = viewText(chart.bottomTitle());
+  title_ = viewText(chart.shownBottomTitle());
   categoryAxis_->setTitleText(richTitle(title_));
   labelStep_ = 0;
   relabel();
