@@ -665,6 +665,962 @@
         <translation>Enregistrer en CSV</translation>
     </message>
     <message>
+        <source>Your lucky number (1-99999999)?</source>
+        <translation>Votre numéro chanceux (1-99999999)?</translation>
+    </message>
+    <message>
+        <source>Enter your lucky number for the random number generator!</source>
+        <translation>Entrez votre numéro chanceux pour le générateur de nombres aléatoires!</translation>
+    </message>
+    <message>
+        <source>Error - lucky number</source>
+        <translation>Erreur - numéro chanceux</translation>
+    </message>
+    <message>
+        <source>Pick a setting of the sweep first.</source>
+        <translation>Choisissez d&apos;abord un réglage du balayage.</translation>
+    </message>
+    <message>
+        <source>Setting applied: %1</source>
+        <translation>Réglage appliqué : %1</translation>
+    </message>
+    <message>
+        <source>No sweep result to save.</source>
+        <translation>Aucun résultat de balayage à enregistrer.</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>Fichier CSV</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dessin SVG</translation>
+    </message>
+    <message>
+        <source>A chart is saved as a PNG image (.png) or an SVG drawing (.svg).</source>
+        <translation>Un graphique s&apos;enregistre en image PNG (.png) ou en dessin SVG (.svg).</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>The tip list could not be saved: %1</source>
+        <translation>La liste des grilles n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1</source>
+        <translation>Impossible d&apos;écrire le fichier des réglages %1</translation>
+    </message>
+    <message>
+        <source>%1 is varied twice</source>
+        <translation>%1 varie deux fois</translation>
+    </message>
+    <message>
+        <source>A sweep varies at most three options</source>
+        <translation>Un balayage fait varier trois options au plus</translation>
+    </message>
+    <message>
+        <source>Sweep: %1 of %2 settings, about %3 s left</source>
+        <translation>Balayage : %1 réglages sur %2, environ %3 s restantes</translation>
+    </message>
+    <message>
+        <source>Sweep: %1 of %2 settings</source>
+        <translation>Balayage : %1 réglages sur %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 to %4 · %5 · %6</source>
+        <translation>%1 · %2 · du %3 au %4 · %5 · %6</translation>
+    </message>
+    <message>
+        <source>%1 cycle</source>
+        <translation>%1 cycle</translation>
+    </message>
+    <message>
+        <source>%1 cycles</source>
+        <translation>%1 cycles</translation>
+    </message>
+    <message>
+        <source>%1 comparison</source>
+        <translation>%1 comparaison</translation>
+    </message>
+    <message>
+        <source>%1 comparisons</source>
+        <translation>%1 comparaisons</translation>
+    </message>
+    <message>
+        <source>Text file</source>
+        <translation>Fichier texte</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Error when adding the random number</source>
+        <translation>Erreur lors de l&apos;ajout du nombre aléatoire</translation>
+    </message>
+    <message>
+        <source>%1  %2 cycles</source>
+        <translation>%1  %2 cycles</translation>
+    </message>
+    <message>
+        <source>Back-test: %1, %2 cycles</source>
+        <translation>Test rétrospectif : %1, %2 cycles</translation>
+    </message>
+    <message>
+        <source>Too many values in %1</source>
+        <translation>Trop de valeurs dans %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no whole number</source>
+        <translation>« %1 » n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>The step of a range must be at least 1</source>
+        <translation>Le pas d&apos;une plage doit être d&apos;au moins 1</translation>
+    </message>
+    <message>
+        <source>The range %1 is empty</source>
+        <translation>La plage %1 est vide</translation>
+    </message>
+    <message>
+        <source>No values given</source>
+        <translation>Aucune valeur donnée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a control name and its values are needed</source>
+        <translation>« %1 » : il faut le nom d&apos;un contrôle et ses valeurs</translation>
+    </message>
+    <message>
+        <source>No control is named %1</source>
+        <translation>Aucun contrôle ne s&apos;appelle %1</translation>
+    </message>
+    <message>
+        <source>%1 takes no number a sweep could vary</source>
+        <translation>%1 ne prend aucun nombre qu&apos;un balayage pourrait faire varier</translation>
+    </message>
+    <message>
+        <source>%1: no values given</source>
+        <translation>%1 : aucune valeur donnée</translation>
+    </message>
+    <message>
+        <source>%1 takes %2..%3, not %4</source>
+        <translation>%1 prend %2..%3, pas %4</translation>
+    </message>
+    <message>
+        <source>lucky number %1 set</source>
+        <translation>numéro chanceux %1 choisi</translation>
+    </message>
+    <message>
+        <source>your lucky number (1-99999999)?</source>
+        <translation>votre numéro chanceux (1-99999999)?</translation>
+    </message>
+    <message>
+        <source>have lucky number %1 set</source>
+        <translation>numéro chanceux %1 choisi</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: %2</source>
+        <translation>Impossible de remplacer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. It is too large.</source>
+        <translation>Impossible de lire le fichier « %1 ». Il est trop gros.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. It is no regular file.</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Read error in &quot;%1&quot;: %2</source>
+        <translation>Erreur de lecture dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>First read the data of draws</source>
+        <translation>Lisez d&apos;abord les données des tirages</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>The draw file %1 holds a damaged record (record %2 of %3): an impossible date, numbers that are no draw, or a date out of order.</source>
+        <translation>Le fichier des tirages %1 contient un enregistrement endommagé (enregistrement %2 sur %3) : une date impossible, des numéros qui ne forment pas un tirage ou une date hors d&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>The draw file %1 holds %2 damaged records (records %3 of %4): an impossible date, numbers that are no draw, or a date out of order.</source>
+        <translation>Le fichier des tirages %1 contient %2 enregistrements endommagés (enregistrements %3 sur %4) : une date impossible, des numéros qui ne forment pas un tirage ou une date hors d&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>To remove it, close the program, keep a copy of the file and shorten it to its first %1 records (%2 bytes).</source>
+        <translation>Pour l&apos;enlever, fermez le programme, gardez une copie du fichier et réduisez-le à ses %1 premiers enregistrements (%2 octets).</translation>
+    </message>
+    <message>
+        <source>To remove them, close the program, keep a copy of the file and shorten it to its first %1 records (%2 bytes).</source>
+        <translation>Pour les enlever, fermez le programme, gardez une copie du fichier et réduisez-le à ses %1 premiers enregistrements (%2 octets).</translation>
+    </message>
+    <message>
+        <source>To remove them, close the program, keep a copy of the file and cut each damaged record out of it (record N is the 40 bytes from byte 40 x (N - 1) on).</source>
+        <translation>Pour les enlever, fermez le programme, gardez une copie du fichier et retirez-en chaque enregistrement endommagé (l&apos;enregistrement N occupe les 40 octets à partir de l&apos;octet 40 x (N - 1)).</translation>
+    </message>
+    <message>
+        <source>%1 The update goes on after the last sound draw and never stores a draw twice. %2</source>
+        <translation>%1 La mise à jour reprend après le dernier tirage intact et n&apos;enregistre jamais un tirage deux fois. %2</translation>
+    </message>
+    <message>
+        <source>%1 (Midday) %2</source>
+        <translation>%1 (midi) %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (a folder, a pipe or a device), so it cannot hold the draws. Remove it or rename it; the update then starts a new draw file.</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire (un dossier, un tube ou un périphérique) et ne peut donc pas contenir les tirages. Supprimez-le ou renommez-le; la mise à jour commencera alors un nouveau fichier de tirages.</translation>
+    </message>
+    <message>
+        <source>Read error in &quot;%1&quot;</source>
+        <translation>Erreur de lecture dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot repair &quot;%1&quot;: %2</source>
+        <translation>Impossible de réparer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot close &quot;%1&quot;: %2</source>
+        <translation>Impossible de fermer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>1 draw was stored as the midday draw of its date: the file holds one line for that date and does not say which draw it is.</source>
+        <translation>1 tirage a été enregistré comme tirage du midi de sa date : le fichier contient une seule ligne pour cette date et ne dit pas de quel tirage il s&apos;agit.</translation>
+    </message>
+    <message>
+        <source>%1 draws were stored as midday draws: the file holds one line for each of their dates and does not say which draw it is.</source>
+        <translation>%1 tirages ont été enregistrés comme tirages du midi : le fichier contient une seule ligne pour chacune de leurs dates et ne dit pas de quel tirage il s&apos;agit.</translation>
+    </message>
+    <message>
+        <source>%1 draws added, %2 already stored, %3 rejected</source>
+        <translation>%1 tirages ajoutés, %2 déjà enregistrés, %3 refusés</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more rejected lines</source>
+        <translation>... et %1 autres lignes refusées</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file, so it holds no draws to import</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire et ne contient donc aucun tirage à importer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a draw history (more than %2 MB)</source>
+        <translation>« %1 » est trop gros pour un historique de tirages (plus de %2 Mo)</translation>
+    </message>
+    <message>
+        <source>Text and CSV files</source>
+        <translation>Fichiers texte et CSV</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>A draw has 20 numbers, but %1 is ticked.</source>
+        <translation>Un tirage compte 20 numéros, mais %1 seul est coché.</translation>
+    </message>
+    <message>
+        <source>A draw has 20 numbers, but %1 are ticked.</source>
+        <translation>Un tirage compte 20 numéros, mais %1 sont cochés.</translation>
+    </message>
+    <message>
+        <source>The draw date must lie between %1 and today.</source>
+        <translation>La date du tirage doit se situer entre le %1 et aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>%1 (Midday) is stored with other numbers; the stored draw is kept</source>
+        <translation>%1 (midi) est enregistré avec d&apos;autres numéros; le tirage enregistré est conservé</translation>
+    </message>
+    <message>
+        <source>%1 is stored with other numbers; the stored draw is kept</source>
+        <translation>%1 est enregistré avec d&apos;autres numéros; le tirage enregistré est conservé</translation>
+    </message>
+    <message>
+        <source>line too long (more than 200 characters)</source>
+        <translation>ligne trop longue (plus de 200 caractères)</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>%1 champs attendus, %2 trouvés</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date</source>
+        <translation>« %1 » n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>the date %1 lies outside %2 to %3</source>
+        <translation>la date %1 est hors de la période du %2 au %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; says neither midday nor evening</source>
+        <translation>« %1 » n&apos;indique ni midi ni soir</translation>
+    </message>
+    <message>
+        <source>this lottery has no midday draw</source>
+        <translation>cette loterie n&apos;a pas de tirage du midi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number from 1 to 70</source>
+        <translation>« %1 » n&apos;est pas un numéro de 1 à 70</translation>
+    </message>
+    <message>
+        <source>the number %1 occurs twice</source>
+        <translation>le numéro %1 apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>expected 20 numbers, found %1</source>
+        <translation>20 numéros attendus, %1 trouvés</translation>
+    </message>
+    <message>
+        <source>repeats line %1</source>
+        <translation>répète la ligne %1</translation>
+    </message>
+    <message>
+        <source>a further draw of %1 (line %2)</source>
+        <translation>un tirage de plus le %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>a second draw of %1 (line %2)</source>
+        <translation>un deuxième tirage le %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>the dates of the file neither ascend nor descend and no column says which draw of %1 is the midday draw</source>
+        <translation>les dates du fichier ne sont ni croissantes ni décroissantes et aucune colonne n&apos;indique quel tirage du %1 est celui du midi</translation>
+    </message>
+    <message>
+        <source>holds no draw</source>
+        <translation>ne contient aucun tirage</translation>
+    </message>
+    <message>
+        <source>The first 1,000 lines of the file hold no line with a date and 20 numbers: line %1 %2: %3.</source>
+        <translation>Les 1 000 premières lignes du fichier ne contiennent aucune ligne avec une date et 20 numéros : ligne %1 %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The file holds no line with a date and 20 numbers</source>
+        <translation>Le fichier ne contient aucune ligne avec une date et 20 numéros</translation>
+    </message>
+    <message>
+        <source>The first 1,000 lines of the file hold no line with a date and 20 numbers</source>
+        <translation>Les 1 000 premières lignes du fichier ne contiennent aucune ligne avec une date et 20 numéros</translation>
+    </message>
+    <message>
+        <source>line %1 %2</source>
+        <translation>ligne %1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, where a date and 20 numbers were expected.</source>
+        <translation>%1 : %2 %3, alors qu&apos;une date et 20 numéros étaient attendus.</translation>
+    </message>
+    <message>
+        <source>%1: it holds only the line of names %2.</source>
+        <translation>%1 : il ne contient que la ligne des noms %2.</translation>
+    </message>
+    <message>
+        <source>%1: it is empty.</source>
+        <translation>%1 : il est vide.</translation>
+    </message>
+    <message>
+        <source>is longer than 200 characters</source>
+        <translation>dépasse 200 caractères</translation>
+    </message>
+    <message>
+        <source>holds %1 fields</source>
+        <translation>contient %1 champs</translation>
+    </message>
+    <message>
+        <source>Line %1: dates are written as numbers such as %2; save the sheet with a date format and import it again.</source>
+        <translation>Ligne %1 : les dates sont écrites comme des nombres, par exemple %2; enregistrez la feuille avec un format de date et importez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>holds no date</source>
+        <translation>ne contient aucune date</translation>
+    </message>
+    <message>
+        <source>The dates of this file mix day/month and month/day order (%1, %2). Please save the file with dates as yyyy-mm-dd and import it again.</source>
+        <translation>Les dates de ce fichier mélangent l&apos;ordre jour/mois et mois/jour (%1, %2). Enregistrez le fichier avec des dates aaaa-mm-jj et importez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>The dates of this file can be read as day/month or as month/day (%1). Please save the file with dates as yyyy-mm-dd and import it again.</source>
+        <translation>Les dates de ce fichier peuvent se lire jour/mois ou mois/jour (%1). Enregistrez le fichier avec des dates aaaa-mm-jj et importez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <source>Max Win:  %1x</source>
+        <translation>Gain max. :  %1x</translation>
+    </message>
+    <message>
+        <source>Printing and image export are not available here.</source>
+        <translation>L&apos;impression et l&apos;exportation d&apos;images ne sont pas offertes ici.</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Calculation: %1 of %2 tips found</source>
+        <translation>Calcul : %1 grilles trouvées sur %2</translation>
+    </message>
+    <message>
+        <source>Calculation: %1 of %2 tips found; candidate %3 of %4 for tip %5</source>
+        <translation>Calcul : %1 grilles trouvées sur %2; candidate %3 sur %4 pour la grille %5</translation>
+    </message>
+    <message>
+        <source>The number pool holds only %1 different numbers; a tip needs %2.</source>
+        <translation>La réserve de numéros ne contient que %1 numéros différents; une grille en demande %2.</translation>
+    </message>
+    <message>
+        <source>start of calculation</source>
+        <translation>début du calcul</translation>
+    </message>
+    <message>
+        <source>calculate tips</source>
+        <translation>calculer les grilles</translation>
+    </message>
+    <message>
+        <source>calculation tip</source>
+        <translation>calcul des grilles</translation>
+    </message>
+    <message>
+        <source>you lucky number (1-99999999)?</source>
+        <translation>votre numéro chanceux (1-99999999)?</translation>
+    </message>
+    <message>
+        <source>Enter your lucky number for the random one!</source>
+        <translation>Entrez votre numéro chanceux pour le hasard!</translation>
+    </message>
+    <message>
+        <source>set lucky number %1</source>
+        <translation>numéro chanceux %1 choisi</translation>
+    </message>
+    <message>
+        <source>Calculation of pair production</source>
+        <translation>Calcul des paires</translation>
+    </message>
+    <message>
+        <source>Calculation of triplet formation</source>
+        <translation>Calcul des triplets</translation>
+    </message>
+    <message>
+        <source>Berechnung der Dreiergruppenbildung</source>
+        <translation>Calcul des triplets</translation>
+    </message>
+    <message>
+        <source>Calculation of the four group formation</source>
+        <translation>Calcul des quadruplets</translation>
+    </message>
+    <message>
+        <source>Calculation of the number distribution</source>
+        <translation>Calcul de la répartition des numéros</translation>
+    </message>
+    <message>
+        <source>Calculation of the outstanding numbers</source>
+        <translation>Calcul des numéros en retard</translation>
+    </message>
+    <message>
+        <source>Min: %1 Max: %2  %3</source>
+        <translation>Min : %1 Max : %2  %3</translation>
+    </message>
+    <message>
+        <source>Min: %1  Max: %2  %3</source>
+        <translation>Min : %1  Max : %2  %3</translation>
+    </message>
+    <message>
+        <source>Calculation of the adjacent numbers of last draw</source>
+        <translation>Calcul des voisins des numéros du dernier tirage</translation>
+    </message>
+    <message>
+        <source>Candidates drawn: %1</source>
+        <translation>Candidates tirées : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 %)</source>
+        <translation>%1 : %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 (Options › statistical)</source>
+        <translation>%1 (Options › statistiques)</translation>
+    </message>
+    <message>
+        <source>%1 (Options › ticket optimization)</source>
+        <translation>%1 (Options › optimisation des billets)</translation>
+    </message>
+    <message>
+        <source>%1 (Options › mathematically)</source>
+        <translation>%1 (Options › mathématiques)</translation>
+    </message>
+    <message>
+        <source>the last draw</source>
+        <translation>le dernier tirage</translation>
+    </message>
+    <message>
+        <source>the second-last draw</source>
+        <translation>l&apos;avant-dernier tirage</translation>
+    </message>
+    <message>
+        <source>the third-last draw</source>
+        <translation>l&apos;antépénultième tirage</translation>
+    </message>
+    <message>
+        <source>lower the even minimum from %1 to %2</source>
+        <translation>abaissez le minimum de nombres pairs de %1 à %2</translation>
+    </message>
+    <message>
+        <source>lower the odd minimum from %1 to %2</source>
+        <translation>abaissez le minimum de nombres impairs de %1 à %2</translation>
+    </message>
+    <message>
+        <source>lower the prime minimum from %1 to %2</source>
+        <translation>abaissez le minimum de nombres premiers de %1 à %2</translation>
+    </message>
+    <message>
+        <source>lower the minimum hits with %1 from %2 to %3</source>
+        <translation>abaissez le minimum de numéros communs avec %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>raise the maximum hits with %1 from %2 to %3</source>
+        <translation>haussez le maximum de numéros communs avec %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>at least %1 even numbers in a %2-number tip</source>
+        <translation>au moins %1 nombres pairs dans une grille de %2 numéros</translation>
+    </message>
+    <message>
+        <source>at least %1 odd numbers in a %2-number tip</source>
+        <translation>au moins %1 nombres impairs dans une grille de %2 numéros</translation>
+    </message>
+    <message>
+        <source>at least %1 prime numbers in a %2-number tip</source>
+        <translation>au moins %1 nombres premiers dans une grille de %2 numéros</translation>
+    </message>
+    <message>
+        <source>at least %1 even and at least %2 odd numbers in a %3-number tip</source>
+        <translation>au moins %1 nombres pairs et au moins %2 nombres impairs dans une grille de %3 numéros</translation>
+    </message>
+    <message>
+        <source>at least %1 prime numbers and at least %2 even numbers in a %3-number tip (2 is the only even prime)</source>
+        <translation>au moins %1 nombres premiers et au moins %2 nombres pairs dans une grille de %3 numéros (2 est le seul nombre premier pair)</translation>
+    </message>
+    <message>
+        <source>at least %1 matches with other tips in a %2-number tip</source>
+        <translation>au moins %1 numéros communs avec les autres grilles dans une grille de %2 numéros</translation>
+    </message>
+    <message>
+        <source>lower the minimum of matches from %1 to %2</source>
+        <translation>abaissez le minimum de numéros communs de %1 à %2</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2 matches with other tips</source>
+        <translation>au moins %1 et au plus %2 numéros communs avec les autres grilles</translation>
+    </message>
+    <message>
+        <source>raise the maximum of matches from %1 to %2</source>
+        <translation>haussez le maximum de numéros communs de %1 à %2</translation>
+    </message>
+    <message>
+        <source>at least %1 hits with %2 in a %3-number tip</source>
+        <translation>au moins %1 numéros communs avec %2 dans une grille de %3 numéros</translation>
+    </message>
+    <message>
+        <source>at least %1 and at most %2 hits with %3</source>
+        <translation>au moins %1 et au plus %2 numéros communs avec %3</translation>
+    </message>
+    <message>
+        <source>a cross sum of at least %1 and at most %2</source>
+        <translation>une somme d&apos;au moins %1 et d&apos;au plus %2</translation>
+    </message>
+    <message>
+        <source>raise the cross-sum maximum to %1</source>
+        <translation>haussez le maximum de la somme à %1</translation>
+    </message>
+    <message>
+        <source>raise the maximum of matches with other tips from %1 to %2 or lower the minimum from %3 to %4</source>
+        <translation>haussez le maximum de numéros communs avec les autres grilles de %1 à %2 ou abaissez le minimum de %3 à %4</translation>
+    </message>
+    <message>
+        <source>untick &quot;Tip enforcing one pairing per&quot;</source>
+        <translation>décochez « Imposer une paire par grille »</translation>
+    </message>
+    <message>
+        <source>untick &quot;no threesomes, foursomes ... pairs&quot;</source>
+        <translation>décochez « pas de triplets, quadruplets ... seulement des paires »</translation>
+    </message>
+    <message>
+        <source>widen the cross sum from %1 - %2</source>
+        <translation>élargissez la somme au-delà de %1 - %2</translation>
+    </message>
+    <message>
+        <source>raise the hits a tip may have had in a draw of the database from %1 to %2</source>
+        <translation>haussez le nombre de numéros qu&apos;une grille peut avoir eus dans un tirage enregistré de %1 à %2</translation>
+    </message>
+    <message>
+        <source>raise the hits a tip may have had in the last %1 draws from %2 to %3</source>
+        <translation>haussez le nombre de numéros qu&apos;une grille peut avoir eus dans les %1 derniers tirages de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Never met together: %1.</source>
+        <translation>Jamais réunis : %1.</translation>
+    </message>
+    <message>
+        <source>The number pool holds fewer different numbers than a tip needs: untick &quot;Tip for the preferred use numbers only!&quot; (Options › general).</source>
+        <translation>La réserve contient moins de numéros différents qu&apos;une grille n&apos;en demande : décochez « Grilles avec les numéros préférés seulement! » (Options › général).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 candidates: %3</source>
+        <translation>%1 candidates sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>To let most candidates through: %1.</source>
+        <translation>Pour laisser passer le plus de candidates : %1.</translation>
+    </message>
+    <message>
+        <source>matches with other tips</source>
+        <translation>numéros communs avec les autres grilles</translation>
+    </message>
+    <message>
+        <source>consecutive pair required</source>
+        <translation>paire de numéros consécutifs exigée</translation>
+    </message>
+    <message>
+        <source>no runs of three</source>
+        <translation>pas de suite de trois</translation>
+    </message>
+    <message>
+        <source>cross-sum bounds</source>
+        <translation>limites de la somme</translation>
+    </message>
+    <message>
+        <source>hits with the last draw</source>
+        <translation>numéros communs avec le dernier tirage</translation>
+    </message>
+    <message>
+        <source>hits with the second-last draw</source>
+        <translation>numéros communs avec l&apos;avant-dernier tirage</translation>
+    </message>
+    <message>
+        <source>hits with the third-last draw</source>
+        <translation>numéros communs avec l&apos;antépénultième tirage</translation>
+    </message>
+    <message>
+        <source>hits in the database</source>
+        <translation>numéros communs avec les tirages enregistrés</translation>
+    </message>
+    <message>
+        <source>hits in the last draws</source>
+        <translation>numéros communs avec les derniers tirages</translation>
+    </message>
+    <message>
+        <source>even numbers</source>
+        <translation>nombres pairs</translation>
+    </message>
+    <message>
+        <source>odd numbers</source>
+        <translation>nombres impairs</translation>
+    </message>
+    <message>
+        <source>prime numbers</source>
+        <translation>nombres premiers</translation>
+    </message>
+    <message>
+        <source>Werteliste</source>
+        <translation>Liste de valeurs</translation>
+    </message>
+    <message>
+        <source>%1 Stopp</source>
+        <translation>%1 Arrêt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 numbers</source>
+        <translation>%1 numéros sur %2</translation>
+    </message>
+    <message>
+        <source>What numbers to calculate</source>
+        <translation>Quels numéros calculer</translation>
+    </message>
+    <message>
+        <source>Zufall</source>
+        <translation>Hasard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Hasard</translation>
+    </message>
+    <message>
+        <source>The web client could not be initialised (curl_global_init failed)</source>
+        <translation>Le client Web n&apos;a pas pu être initialisé (échec de curl_global_init)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>Invalid proxy port: %1</source>
+        <translation>Port du mandataire non valide : %1</translation>
+    </message>
+    <message>
+        <source>The web client could not be initialised (curl_easy_init failed)</source>
+        <translation>Le client Web n&apos;a pas pu être initialisé (échec de curl_easy_init)</translation>
+    </message>
+    <message>
+        <source>Invalid request header (line break): %1</source>
+        <translation>En-tête de requête non valide (saut de ligne) : %1</translation>
+    </message>
+    <message>
+        <source>The answer of the results site is larger than %1; no results page is that large</source>
+        <translation>La réponse du site des résultats dépasse %1; aucune page de résultats n&apos;est aussi grosse</translation>
+    </message>
+    <message>
+        <source>The results site did not finish its answer within %1 s</source>
+        <translation>Le site des résultats n&apos;a pas terminé sa réponse en %1 s</translation>
+    </message>
+    <message>
+        <source>Read timed out after %1 ms</source>
+        <translation>Délai de lecture dépassé après %1 ms</translation>
+    </message>
+    <message>
+        <source>The request was stopped</source>
+        <translation>La requête a été arrêtée</translation>
+    </message>
+    <message>
+        <source>The results site must be an https:// address: %1</source>
+        <translation>Le site des résultats doit être une adresse https:// : %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Please enter the address of the results site on the Internet-Options tab.</source>
+        <translation>Veuillez entrer l&apos;adresse du site des résultats dans l&apos;onglet « Options Internet ».</translation>
+    </message>
+    <message>
+        <source>%1 The update stopped at %2; the draws before it are kept and the next update fetches that day again.</source>
+        <translation>%1 La mise à jour s&apos;est arrêtée au %2; les tirages précédents sont conservés et la prochaine mise à jour reprendra ce jour-là.</translation>
+    </message>
+    <message>
+        <source>January %1</source>
+        <translation>janvier %1</translation>
+    </message>
+    <message>
+        <source>February %1</source>
+        <translation>février %1</translation>
+    </message>
+    <message>
+        <source>March %1</source>
+        <translation>mars %1</translation>
+    </message>
+    <message>
+        <source>April %1</source>
+        <translation>avril %1</translation>
+    </message>
+    <message>
+        <source>May %1</source>
+        <translation>mai %1</translation>
+    </message>
+    <message>
+        <source>June %1</source>
+        <translation>juin %1</translation>
+    </message>
+    <message>
+        <source>July %1</source>
+        <translation>juillet %1</translation>
+    </message>
+    <message>
+        <source>August %1</source>
+        <translation>août %1</translation>
+    </message>
+    <message>
+        <source>September %1</source>
+        <translation>septembre %1</translation>
+    </message>
+    <message>
+        <source>October %1</source>
+        <translation>octobre %1</translation>
+    </message>
+    <message>
+        <source>November %1</source>
+        <translation>novembre %1</translation>
+    </message>
+    <message>
+        <source>December %1</source>
+        <translation>décembre %1</translation>
+    </message>
+    <message>
+        <source>The results page for %1 arrived incomplete.</source>
+        <translation>La page des résultats de %1 est arrivée incomplète.</translation>
+    </message>
+    <message>
+        <source>The results page for %1 lists none of the month&apos;s draws.</source>
+        <translation>La page des résultats de %1 ne donne aucun tirage du mois.</translation>
+    </message>
+    <message>
+        <source>The results page does not list the %1 of %2.</source>
+        <translation>La page des résultats ne donne pas le %1 du %2.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 on the results page is not 20 different numbers from 1 to 70.</source>
+        <translation>Le %1 du %2 sur la page des résultats ne compte pas 20 numéros différents de 1 à 70.</translation>
+    </message>
+    <message>
+        <source>at %1 draws was found %2 pairs !</source>
+        <translation>sur %1 tirages, %2 paires trouvées!</translation>
+    </message>
+    <message>
+        <source>at %1 draws was found  %2 three!</source>
+        <translation>sur %1 tirages, %2 triplets trouvés!</translation>
+    </message>
+    <message>
+        <source>at %1  draws was found %2 four!</source>
+        <translation>sur %1 tirages, %2 quadruplets trouvés!</translation>
+    </message>
+    <message>
+        <source>number distribution     draw: %1    cross sum: %2</source>
+        <translation>répartition des numéros     tirages : %1    somme : %2</translation>
+    </message>
+    <message>
+        <source>Cross-sum distribution     Draws: %1    Cross-sum: %2</source>
+        <translation>Répartition des sommes     Tirages : %1    Somme : %2</translation>
+    </message>
+    <message>
+        <source>prime numbers and 1</source>
+        <translation>nombres premiers et 1</translation>
+    </message>
+    <message>
+        <source>other numbers</source>
+        <translation>autres numéros</translation>
+    </message>
+    <message>
+        <source>draws</source>
+        <translation>tirages</translation>
+    </message>
+    <message>
+        <source>draws since last drawn</source>
+        <translation>tirages depuis la dernière sortie</translation>
+    </message>
+    <message>
+        <source>tips</source>
+        <translation>grilles</translation>
+    </message>
+    <message>
+        <source>x numbers</source>
+        <translation>x numéros</translation>
+    </message>
+    <message>
+        <source>Search: %1 of %2 draws</source>
+        <translation>Recherche : %1 tirages sur %2</translation>
+    </message>
+    <message>
+        <source>Search: %1 of %2 draws, %3</source>
+        <translation>Recherche : %1 tirages sur %2, %3</translation>
+    </message>
+    <message>
+        <source>A hit on: %1</source>
+        <translation>Un gain le : %1</translation>
+    </message>
+    <message>
+        <source>Stop at conformity of x numbers</source>
+        <translation>Arrêter à x numéros concordants</translation>
+    </message>
+    <message>
+        <source>Tipfile</source>
+        <translation>Fichier de grilles</translation>
+    </message>
+    <message>
+        <source>one calculation</source>
+        <translation>un calcul</translation>
+    </message>
+    <message>
+        <source>a calculation per draw</source>
+        <translation>un calcul par tirage</translation>
+    </message>
+    <message>
+        <source>A calculation is running; stop it first.</source>
+        <translation>Un calcul est en cours; arrêtez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>A back-test is running; stop it first.</source>
+        <translation>Un test rétrospectif est en cours; arrêtez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>A search is running; wait until it ends.</source>
+        <translation>Une recherche est en cours; attendez qu&apos;elle se termine.</translation>
+    </message>
+    <message>
         <source>Verdict: the difference is within chance (p &gt;= 0.05).</source>
         <translation>Verdict : l&apos;écart reste dans les limites du hasard (p &gt;= 0,05).</translation>
     </message>
@@ -759,6 +1715,10 @@
     <message>
         <source>%1 draws added, %2 – %3</source>
         <translation>%1 tirages ajoutés, %2 – %3</translation>
+    </message>
+    <message>
+        <source>A sweep is running; stop it first.</source>
+        <translation>Un balayage est en cours; arrêtez-le d&apos;abord.</translation>
     </message>
 </context>
 <context>

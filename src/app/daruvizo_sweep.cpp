@@ -6,6 +6,7 @@
 #include "app/daruvizo.h"
 #include "app/sweep_page.h"
 #include "common/text.h"
+#include "common/translatable.h"
 #include "form/progress_display.h"
 #include "form/wait_cursor.h"
 
@@ -21,12 +22,13 @@ void TForm1::SweepClick() {
   }
   // The lucky number as the back-tests ask for it; repetition r runs with L+r.
   const std::string proposal = std::to_string(form.random.next(99999));
-  const std::string answer =
-      platform_.inputBox("Your lucky number (1-99999999)?",
-                         "Enter your lucky number for the random number generator!", proposal);
+  const std::string answer = platform_.inputBox(
+      NUMORA_TRANSLATABLE("Numora", "Your lucky number (1-99999999)?"),
+      NUMORA_TRANSLATABLE("Numora", "Enter your lucky number for the random number generator!"),
+      proposal);
   const auto lucky = parseStrictInt(trim(answer));
   if (!lucky) {
-    platform_.showMessage("Error - lucky number");
+    platform_.showMessage(NUMORA_TRANSLATABLE("Numora", "Error - lucky number"));
     return;
   }
   SweepRequest request;
@@ -77,30 +79,34 @@ void TForm1::SweepStopButtonClick() {
 void TForm1::SweepApplyButtonClick() {
   const int index = form.SweepList.itemIndex();
   if (!lastSweep_ || index < 0 || index >= static_cast<int>(lastSweep_->cells.size())) {
-    platform_.showMessage("Pick a setting of the sweep first.");
+    platform_.showMessage(NUMORA_TRANSLATABLE("Numora", "Pick a setting of the sweep first."));
     return;
   }
   applySweepSetting(form, lastSweep_->options,
                     lastSweep_->cells[static_cast<std::size_t>(index)].setting);
   // As after the user's change: the options' own couplings run.
   for (const SweepOption& option : lastSweep_->options) controlChanged(option.control);
-  form.StatusBar1.setPanel(
-      1, "Setting applied: " + lastSweep_->cells[static_cast<std::size_t>(index)].label);
+  form.StatusBar1.setPanel(1,
+                           fillPattern(NUMORA_TRANSLATABLE("Numora", "Setting applied: %1"),
+                                       {lastSweep_->cells[static_cast<std::size_t>(index)].label}));
 }
 
 void TForm1::SweepSaveButtonClick() {
   if (!lastSweep_ || lastSweep_->cells.empty()) {
-    platform_.showMessage("No sweep result to save.");
+    platform_.showMessage(NUMORA_TRANSLATABLE("Numora", "No sweep result to save."));
     return;
   }
-  const auto path =
-      platform_.saveFileDialog(FileDialogRequest{"CSV file|*.csv", "csv", "sweep.csv"});
+  const auto path = platform_.saveFileDialog(FileDialogRequest{
+      std::string(NUMORA_TRANSLATABLE("Numora", "CSV file")) + "|*.csv", "csv", "sweep.csv"});
   if (!path) return;
   const std::string csv = sweepCsv(*lastSweep_);
   std::ofstream file(*path, std::ios::binary | std::ios::trunc);
   file.write(csv.data(), static_cast<std::streamsize>(csv.size()));
   file.close();
-  if (!file) platform_.showMessage("Cannot write file \"" + *path + "\".");
+  if (!file) {
+    platform_.showMessage(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write file \"%1\"."), {*path}));
+  }
 }
 
 }  // namespace numora

@@ -73,15 +73,15 @@ bool takesInput(const Control& control) {
 std::string runningWorkRefusal(LongWork work) {
   switch (work) {
     case LongWork::Calculation:
-      return "A calculation is running; stop it first.";
+      return NUMORA_TRANSLATABLE("Numora", "A calculation is running; stop it first.");
     case LongWork::Backtest:
-      return "A back-test is running; stop it first.";
+      return NUMORA_TRANSLATABLE("Numora", "A back-test is running; stop it first.");
     case LongWork::UpdateRun:
       return NUMORA_TRANSLATABLE("Numora", "An update run is running; stop it first.");
     case LongWork::HistoricalSearch:
-      return "A search is running; wait until it ends.";
+      return NUMORA_TRANSLATABLE("Numora", "A search is running; wait until it ends.");
     case LongWork::Sweep:
-      return "A sweep is running; stop it first.";
+      return NUMORA_TRANSLATABLE("Numora", "A sweep is running; stop it first.");
   }
   return {};
 }

@@ -29,7 +29,8 @@ void deliver(Platform& platform, PrintTarget target, const std::string& proposed
     if (paper) platform.printDocument(layout(*paper));
     return;
   }
-  const auto path = platform.saveFileDialog({"PDF document|*.pdf", "pdf", proposedName});
+  const auto path = platform.saveFileDialog(
+      {std::string(NUMORA_TRANSLATABLE("Numora", "PDF document")) + "|*.pdf", "pdf", proposedName});
   if (path) platform.writePdf(layout(platform.defaultPaper()), *path);
 }
 
@@ -127,11 +128,14 @@ void printBacktestReport(Form& form, Platform& platform, PrintTarget target) {
 
 void saveChart(Form& form, Platform& platform) {
   const auto path =
-      platform.saveFileDialog({"PNG image|*.png|SVG drawing|*.svg", "png", "Chart.png"});
+      platform.saveFileDialog({std::string(NUMORA_TRANSLATABLE("Numora", "PNG image")) + "|*.png|" +
+                                   NUMORA_TRANSLATABLE("Numora", "SVG drawing") + "|*.svg",
+                               "png", "Chart.png"});
   if (!path) return;
   const std::string extension = lowerExtension(*path);
   if (extension != ".png" && extension != ".svg") {
-    platform.showMessage("A chart is saved as a PNG image (.png) or an SVG drawing (.svg).");
+    platform.showMessage(NUMORA_TRANSLATABLE(
+        "Numora", "A chart is saved as a PNG image (.png) or an SVG drawing (.svg)."));
     return;
   }
   const auto size = platform.askImageSize({800, 500});

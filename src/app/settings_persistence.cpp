@@ -4,6 +4,7 @@
 
 #include "common/atomic_file.h"
 #include "common/text.h"
+#include "common/translatable.h"
 #include "draws/lottery.h"
 #include "draws/lottery_dates.h"
 #include "tips/tip_file_encoding.h"
@@ -130,11 +131,13 @@ void saveSettings(Form& form, Platform& platform, SettingsStore& store) {
 }
 
 std::string settingsFailure(const std::exception& error) {
-  return std::string("The settings could not be saved: ") + error.what();
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "The settings could not be saved: %1"),
+                     {error.what()});
 }
 
 std::string tipListFailure(const std::exception& error) {
-  return std::string("The tip list could not be saved: ") + error.what();
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "The tip list could not be saved: %1"),
+                     {error.what()});
 }
 
 void loadTipList(Form& form) {

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
@@ -84,8 +86,9 @@ void FileSettingsStore::writeDouble(const std::string& name, double value) {
 void FileSettingsStore::flush() {
   settings_->sync();
   if (settings_->status() != QSettings::NoError) {
-    throw std::runtime_error("Cannot write the settings file " +
-                             settings_->fileName().toStdString());
+    throw std::runtime_error(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write the settings file %1"),
+                    {settings_->fileName().toStdString()}));
   }
 }
 

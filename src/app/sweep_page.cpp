@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "backtest/sweep_verdict.h"
+#include "common/translatable.h"
 
 namespace numora {
 namespace {
@@ -39,7 +40,8 @@ std::vector<SweepOption> readSweepOptions(const Form& form) {
     checkSweepOption(form, *option);
     for (const SweepOption& earlier : options) {
       if (earlier.control == option->control) {
-        throw SweepGridError(option->control + " is varied twice");
+        throw SweepGridError(
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 is varied twice"), {option->control}));
       }
     }
     options.push_back(std::move(*option));
@@ -61,7 +63,9 @@ void setSweepRow(Form& form, const std::string& control, const std::string& valu
     if (!option && !empty) empty = row;
   }
   if (clearing) return;
-  if (!empty) throw SweepGridError("A sweep varies at most three options");
+  if (!empty) {
+    throw SweepGridError(NUMORA_TRANSLATABLE("Numora", "A sweep varies at most three options"));
+  }
   empty->setText(text);
 }
 
@@ -79,13 +83,14 @@ void showSweepResult(Form& form, const SweepResult& result) {
 }
 
 std::string sweepProgressText(const SweepProgress& progress) {
-  std::string text = "Sweep: " + std::to_string(progress.settingsDone) + " of " +
-                     std::to_string(progress.settings) + " settings";
+  const std::vector<std::string> done{std::to_string(progress.settingsDone),
+                                      std::to_string(progress.settings)};
   if (progress.secondsLeft && progress.settingsDone < progress.settings) {
-    text += ", about " + std::to_string(static_cast<long long>(std::ceil(*progress.secondsLeft))) +
-            " s left";
+    return fillPattern(NUMORA_TRANSLATABLE("Numora", "Sweep: %1 of %2 settings, about %3 s left"),
+                       {done[0], done[1],
+                        std::to_string(static_cast<long long>(std::ceil(*progress.secondsLeft)))});
   }
-  return text;
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "Sweep: %1 of %2 settings"), done);
 }
 
 std::string sweepCsv(const SweepResult& result) {

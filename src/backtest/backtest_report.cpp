@@ -13,11 +13,10 @@
 namespace numora {
 namespace {
 
+// The patterns of the count of one and of many, %1 the count.
 std::string counted(std::int64_t count, const char* one, const char* many) {
-  return formatGrouped(count) + " " + (count == 1 ? one : many);
+  return fillPattern(count == 1 ? one : many, {formatGrouped(count)});
 }
-
-constexpr const char* kSeparator = " \u00b7 ";
 
 }  // namespace
 
@@ -45,10 +44,13 @@ std::string reportHeading(const BacktestTotals& totals, int lotteryIndex, DayCou
                           DayCount to) {
   const std::int64_t comparisons =
       std::accumulate(totals.hits.begin(), totals.hits.end(), std::int64_t{0});
-  return std::string(backtestName(totals.kind)) + kSeparator + lotteryName(lotteryIndex) +
-         kSeparator + formatDate(from) + " to " + formatDate(to) + kSeparator +
-         counted(totals.cycles, "cycle", "cycles") + kSeparator +
-         counted(comparisons, "comparison", "comparisons");
+  return fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "%1 \u00b7 %2 \u00b7 %3 to %4 \u00b7 %5 \u00b7 %6"),
+      {backtestName(totals.kind), lotteryName(lotteryIndex), formatDate(from), formatDate(to),
+       counted(totals.cycles, NUMORA_TRANSLATABLE("Numora", "%1 cycle"),
+               NUMORA_TRANSLATABLE("Numora", "%1 cycles")),
+       counted(comparisons, NUMORA_TRANSLATABLE("Numora", "%1 comparison"),
+               NUMORA_TRANSLATABLE("Numora", "%1 comparisons"))});
 }
 
 void showBacktestReport(Form& form, const BacktestTotals& totals, int lotteryIndex, DayCount from,
@@ -76,13 +78,18 @@ void openReportInEditor(const Form& form, Platform& platform) {
 
 void saveReportAs(const Form& form, Platform& platform) {
   if (form.ReportTitle.caption().empty()) return;
-  const auto path = platform.saveFileDialog({"Text file|*.txt", "txt", kAnalysisFileName});
+  const auto path =
+      platform.saveFileDialog({std::string(NUMORA_TRANSLATABLE("Numora", "Text file")) + "|*.txt",
+                               "txt", kAnalysisFileName});
   if (!path) return;
   const std::string bytes = joinLinesCrLf(splitLines(form.ReportMemo.text()));
   std::ofstream file(*path, std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   file.close();
-  if (!file) platform.showMessage("The report could not be written to " + *path + ".");
+  if (!file) {
+    platform.showMessage(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "The report could not be written to %1."), {*path}));
+  }
 }
 
 }  // namespace numora

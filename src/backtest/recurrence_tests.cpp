@@ -5,6 +5,7 @@
 
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
+#include "common/translatable.h"
 #include "tips/tip_list.h"
 
 namespace numora {
@@ -148,7 +149,7 @@ std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, 
     }
     return totals;
   } catch (const std::exception&) {
-    platform.showMessage("Error when adding the random number");
+    platform.showMessage(NUMORA_TRANSLATABLE("Numora", "Error when adding the random number"));
     return std::nullopt;
   }
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/day_date.h"
+#include "common/translatable.h"
 #include "draws/current_draw.h"
 #include "draws/lottery.h"
 
@@ -75,11 +76,12 @@ void Replay::back() {
 void Replay::cycleCounted() {
   ++cycles_;
   Form& form = context_.form();
-  form.ReplayProgress.setCaption(formatDate(form.Datum1) + "  " + std::to_string(cycles_) +
-                                 " cycles");
+  const std::vector<std::string> values{formatDate(form.Datum1), std::to_string(cycles_)};
+  form.ReplayProgress.setCaption(
+      fillPattern(NUMORA_TRANSLATABLE("Numora", "%1  %2 cycles"), values));
   if (progress_) {
-    progress_->show(form.Position - firstPosition_, "Back-test: " + formatDate(form.Datum1) + ", " +
-                                                        std::to_string(cycles_) + " cycles");
+    progress_->show(form.Position - firstPosition_,
+                    fillPattern(NUMORA_TRANSLATABLE("Numora", "Back-test: %1, %2 cycles"), values));
   }
   context_.platform().repaint();
 }

@@ -3,16 +3,21 @@
 #include <optional>
 
 #include "common/text.h"
+#include "common/translatable.h"
 
 namespace numora {
 namespace {
 
 // The largest grid a sweep takes; more is a typing mistake, not a plan.
 constexpr std::size_t kMostValues = 1000;
+constexpr const char* kTooManyValues = NUMORA_TRANSLATABLE("Numora", "Too many values in %1");
 
 int readNumber(std::string_view text) {
   const auto number = parseStrictInt(trim(text));
-  if (!number) throw SweepGridError("\"" + std::string(text) + "\" is no whole number");
+  if (!number) {
+    throw SweepGridError(fillPattern(NUMORA_TRANSLATABLE("Numora", "\"%1\" is no whole number"),
+                                     {std::string(text)}));
+  }
   return *number;
 }
 
@@ -26,12 +31,17 @@ std::vector<int> readRange(std::string_view text, std::size_t dots) {
   }
   const int from = readNumber(text.substr(0, dots));
   const int to = readNumber(rest);
-  if (step <= 0) throw SweepGridError("The step of a range must be at least 1");
-  if (to < from) throw SweepGridError("The range " + std::string(text) + " is empty");
+  if (step <= 0) {
+    throw SweepGridError(NUMORA_TRANSLATABLE("Numora", "The step of a range must be at least 1"));
+  }
+  if (to < from) {
+    throw SweepGridError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "The range %1 is empty"), {std::string(text)}));
+  }
   std::vector<int> values;
   for (long long value = from; value <= to; value += step) {
     if (values.size() == kMostValues)
-      throw SweepGridError("Too many values in " + std::string(text));
+      throw SweepGridError(fillPattern(kTooManyValues, {std::string(text)}));
     values.push_back(static_cast<int>(value));
   }
   return values;
@@ -41,7 +51,7 @@ std::vector<int> readRange(std::string_view text, std::size_t dots) {
 
 std::vector<int> parseSweepValues(std::string_view text) {
   const std::string whole(trim(text));
-  if (whole.empty()) throw SweepGridError("No values given");
+  if (whole.empty()) throw SweepGridError(NUMORA_TRANSLATABLE("Numora", "No values given"));
   if (const auto dots = whole.find(".."); dots != std::string::npos) {
     return readRange(whole, dots);
   }
@@ -50,7 +60,7 @@ std::vector<int> parseSweepValues(std::string_view text) {
   for (;;) {
     const auto comma = whole.find(',', start);
     values.push_back(readNumber(std::string_view(whole).substr(start, comma - start)));
-    if (values.size() > kMostValues) throw SweepGridError("Too many values in " + whole);
+    if (values.size() > kMostValues) throw SweepGridError(fillPattern(kTooManyValues, {whole}));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -62,14 +72,18 @@ std::optional<SweepOption> parseSweepRow(std::string_view row) {
   if (text.empty()) return std::nullopt;
   const auto space = text.find_first_of(" \t");
   if (space == std::string::npos) {
-    throw SweepGridError("\"" + text + "\": a control name and its values are needed");
+    throw SweepGridError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "\"%1\": a control name and its values are needed"), {text}));
   }
   return SweepOption{text.substr(0, space), parseSweepValues(text.substr(space + 1))};
 }
 
 void checkSweepOption(const Form& form, const SweepOption& option) {
   const Control* control = form.registry.find(option.control);
-  if (!control) throw SweepGridError("No control is named " + option.control);
+  if (!control) {
+    throw SweepGridError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "No control is named %1"), {option.control}));
+  }
   int lowest = 0;
   int highest = 0;
   if (const auto* upDown = dynamic_cast<const UpDown*>(control)) {
@@ -82,13 +96,18 @@ void checkSweepOption(const Form& form, const SweepOption& option) {
   } else if (const auto* radio = dynamic_cast<const RadioGroup*>(control)) {
     highest = static_cast<int>(radio->items().size()) - 1;
   } else {
-    throw SweepGridError(option.control + " takes no number a sweep could vary");
+    throw SweepGridError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "%1 takes no number a sweep could vary"), {option.control}));
   }
-  if (option.values.empty()) throw SweepGridError(option.control + ": no values given");
+  if (option.values.empty()) {
+    throw SweepGridError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "%1: no values given"), {option.control}));
+  }
   for (const int value : option.values) {
     if (value < lowest || value > highest) {
-      throw SweepGridError(option.control + " takes " + std::to_string(lowest) + ".." +
-                           std::to_string(highest) + ", not " + std::to_string(value));
+      throw SweepGridError(fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 takes %2..%3, not %4"),
+                                       {option.control, std::to_string(lowest),
+                                        std::to_string(highest), std::to_string(value)}));
     }
   }
 }

@@ -6,6 +6,7 @@
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
 #include "common/text.h"
+#include "common/translatable.h"
 #include "evaluation/tip_text.h"
 
 namespace numora {
@@ -14,14 +15,18 @@ namespace {
 // The texts that tell the two tests apart.
 struct TipTestTexts {
   const char* promptTitle;
-  const char* statusBefore;
+  const char* status;  // %1: the lucky number
   const char* failure;
 };
 
-constexpr TipTestTexts kSingleTexts{"Your lucky number (1-99999999)?", "lucky number ",
-                                    "Error - lucky number"};
-constexpr TipTestTexts kPerDrawTexts{"your lucky number (1-99999999)?", "have lucky number ",
-                                     "Error when adding the random number"};
+constexpr TipTestTexts kSingleTexts{
+    NUMORA_TRANSLATABLE("Numora", "Your lucky number (1-99999999)?"),
+    NUMORA_TRANSLATABLE("Numora", "lucky number %1 set"),
+    NUMORA_TRANSLATABLE("Numora", "Error - lucky number")};
+constexpr TipTestTexts kPerDrawTexts{
+    NUMORA_TRANSLATABLE("Numora", "your lucky number (1-99999999)?"),
+    NUMORA_TRANSLATABLE("Numora", "have lucky number %1 set"),
+    NUMORA_TRANSLATABLE("Numora", "Error when adding the random number")};
 
 class TestFailure : public std::runtime_error {
  public:
@@ -34,11 +39,13 @@ std::int32_t askForLuckyNumber(const BacktestContext& context, const TipTestText
   Form& form = context.form();
   const std::string proposal = std::to_string(form.random.next(99999));
   const std::string answer = context.platform().inputBox(
-      texts.promptTitle, "Enter your lucky number for the random number generator!", proposal);
+      texts.promptTitle,
+      NUMORA_TRANSLATABLE("Numora", "Enter your lucky number for the random number generator!"),
+      proposal);
   const auto number = parseStrictInt(trim(answer));
   if (!number) throw TestFailure();
   form.random.setSeed(*number);
-  form.StatusBar1.setPanel(1, std::string(texts.statusBefore) + std::to_string(*number) + " set");
+  form.StatusBar1.setPanel(1, fillPattern(texts.status, {std::to_string(*number)}));
   return *number;
 }
 

@@ -7,16 +7,27 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
-FileAccessError failure(const char* what, const std::filesystem::path& path, int error) {
-  return FileAccessError(std::string(what) + " \"" + path.string() + "\": " + std::strerror(error));
+// The patterns name the file as %1 and the reason as %2.
+FileAccessError failure(const char* pattern, const std::filesystem::path& path, int error) {
+  return FileAccessError(fillPattern(pattern, {path.string(), std::strerror(error)}));
 }
 
-FileAccessError notAFile(const char* what, const std::filesystem::path& path) {
-  return FileAccessError(std::string(what) + " \"" + path.string() + "\": it is no regular file");
+FileAccessError notAFile(const char* pattern, const std::filesystem::path& path) {
+  return FileAccessError(fillPattern(
+      pattern, {path.string(), NUMORA_TRANSLATABLE("Numora", "it is no regular file")}));
 }
+
+constexpr const char* kCannotReplace = NUMORA_TRANSLATABLE("Numora", "Cannot replace \"%1\": %2");
+constexpr const char* kCannotCreate =
+    NUMORA_TRANSLATABLE("Numora", "Cannot create file \"%1\": %2");
+constexpr const char* kCannotWrite = NUMORA_TRANSLATABLE("Numora", "Cannot write to \"%1\": %2");
+constexpr const char* kTooLarge =
+    NUMORA_TRANSLATABLE("Numora", "Cannot read file \"%1\". It is too large.");
 
 bool writeAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
@@ -45,18 +56,18 @@ void replaceFileAtomically(const std::filesystem::path& target,
   // (that could wait for ever) nor replaced.
   struct stat status {};
   const bool hadTarget = ::stat(target.c_str(), &status) == 0;
-  if (hadTarget && !S_ISREG(status.st_mode)) throw notAFile("Cannot replace", target);
+  if (hadTarget && !S_ISREG(status.st_mode)) throw notAFile(kCannotReplace, target);
 
   // O_EXCL after removing a stale scratch file of an earlier failure: what is opened is a new
   // regular file of ours, never a pipe, a link or another program's file.
   struct stat scratchStatus {};
   if (::lstat(scratch.c_str(), &scratchStatus) == 0) {
-    if (!S_ISREG(scratchStatus.st_mode)) throw notAFile("Cannot create file", scratch);
+    if (!S_ISREG(scratchStatus.st_mode)) throw notAFile(kCannotCreate, scratch);
     ::unlink(scratch.c_str());
   }
   const int fd = ::open(scratch.c_str(),
                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
-  if (fd < 0) throw failure("Cannot create file", scratch, errno);
+  if (fd < 0) throw failure(kCannotCreate, scratch, errno);
   // The new file keeps the old one's permissions.
   if (hadTarget) (void)::fchmod(fd, status.st_mode & 07777);
   const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -65,12 +76,12 @@ void replaceFileAtomically(const std::filesystem::path& target,
   if (!written || !closed) {
     const int error = written ? errno : writeError;
     ::unlink(scratch.c_str());
-    throw failure("Cannot write to", scratch, error);
+    throw failure(kCannotWrite, scratch, error);
   }
   if (::rename(scratch.c_str(), target.c_str()) != 0) {
     const int error = errno;
     ::unlink(scratch.c_str());
-    throw failure("Cannot replace", target, error);
+    throw failure(kCannotReplace, target, error);
   }
   syncFolder(target.parent_path());
 }
@@ -79,16 +90,19 @@ std::string readRegularFile(const std::filesystem::path& path, std::uintmax_t ma
   // Opened without waiting: a pipe would otherwise wait for a writer that never comes.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    throw FileAccessError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
+    throw FileAccessError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". %2"),
+                                      {path.string(), std::strerror(errno)}));
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    throw FileAccessError("Cannot open file \"" + path.string() + "\". It is no regular file.");
+    throw FileAccessError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". It is no regular file."),
+        {path.string()}));
   }
   if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
     ::close(fd);
-    throw FileAccessError("Cannot read file \"" + path.string() + "\". It is too large.");
+    throw FileAccessError(fillPattern(kTooLarge, {path.string()}));
   }
   std::string bytes;
   char buffer[65536];
@@ -98,14 +112,15 @@ std::string readRegularFile(const std::filesystem::path& path, std::uintmax_t ma
     if (got < 0) {
       const int error = errno;
       ::close(fd);
-      throw FileAccessError("Read error in \"" + path.string() + "\": " + std::strerror(error));
+      throw FileAccessError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Read error in \"%1\": %2"),
+                                        {path.string(), std::strerror(error)}));
     }
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
     // A file that grows while it is read is cut at the limit it was checked against.
     if (bytes.size() > maxBytes) {
       ::close(fd);
-      throw FileAccessError("Cannot read file \"" + path.string() + "\". It is too large.");
+      throw FileAccessError(fillPattern(kTooLarge, {path.string()}));
     }
   }
   ::close(fd);

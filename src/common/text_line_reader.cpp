@@ -5,14 +5,19 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{64} * 1024;
 
-std::runtime_error fileError(const std::string& what, const std::filesystem::path& path) {
-  return std::runtime_error(what + " \"" + path.string() + "\": " + std::strerror(errno));
+// The pattern names the file as %1 and the system's reason as %2.
+std::runtime_error fileError(const char* pattern, const std::filesystem::path& path) {
+  return std::runtime_error(fillPattern(pattern, {path.string(), std::strerror(errno)}));
 }
+
+constexpr const char* kReadError = NUMORA_TRANSLATABLE("Numora", "Read error in \"%1\": %2");
 
 // A UTF-8 continuation byte: part of a character begun before it.
 bool continuesCharacter(char c) {
@@ -32,7 +37,7 @@ std::size_t MemoryByteSource::read(char* buffer, std::size_t size) {
 
 FileByteSource::FileByteSource(const std::filesystem::path& path) : path_(path) {
   file_ = std::fopen(path.c_str(), "rb");
-  if (!file_) throw fileError("Cannot open file", path);
+  if (!file_) throw fileError(NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\": %2"), path);
   std::error_code error;
   size_ = std::filesystem::file_size(path, error);
   if (error) size_ = 0;
@@ -44,12 +49,12 @@ FileByteSource::~FileByteSource() {
 
 std::size_t FileByteSource::read(char* buffer, std::size_t size) {
   const std::size_t count = std::fread(buffer, 1, size, file_);
-  if (count < size && std::ferror(file_)) throw fileError("Read error in", path_);
+  if (count < size && std::ferror(file_)) throw fileError(kReadError, path_);
   return count;
 }
 
 void FileByteSource::rewind() {
-  if (std::fseek(file_, 0, SEEK_SET) != 0) throw fileError("Read error in", path_);
+  if (std::fseek(file_, 0, SEEK_SET) != 0) throw fileError(kReadError, path_);
   std::clearerr(file_);
 }
 

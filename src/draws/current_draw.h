@@ -2,6 +2,7 @@
 // next draw, and the lottery switch. Each ends with the full check of the tip list.
 #pragma once
 
+#include "common/translatable.h"
 #include "draws/draw_caption.h"
 #include "draws/draw_file.h"
 #include "form/form.h"
@@ -10,7 +11,8 @@
 namespace numora {
 
 // What show by date and the statistics say when the lottery has no draw file yet.
-constexpr const char* kNoDrawFileMessage = "First read the data of draws";
+constexpr const char* kNoDrawFileMessage =
+    NUMORA_TRANSLATABLE("Numora", "First read the data of draws");
 
 struct DrawContext {
   Form& form;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/day_date.h"
+#include "common/translatable.h"
 
 namespace numora {
 namespace {
@@ -82,26 +83,45 @@ std::string damagedRecordsMessage(const std::string& fileName, const DrawFileChe
   for (std::size_t i = 0; i < count && i < kNamedRecords; ++i) {
     which += (i ? ", " : "") + std::to_string(check.damaged[i] + 1);
   }
-  if (count > kNamedRecords) which += " and " + std::to_string(count - kNamedRecords) + " more";
-  std::string text = "The draw file " + fileName + " holds " +
-                     (count == 1 ? "a damaged record (record "
-                                 : std::to_string(count) + " damaged records (records ") +
-                     which + " of " + std::to_string(recordCount) +
-                     "): an impossible date, numbers that are no draw, or a date out of order. ";
-  text += "The update goes on after the last sound draw and never stores a draw twice. ";
+  if (count > kNamedRecords) {
+    which = fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 and %2 more"),
+                        {which, std::to_string(count - kNamedRecords)});
+  }
+  const std::string total = std::to_string(recordCount);
+  const std::string found =
+      count == 1
+          ? fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                            "The draw file %1 holds a damaged record (record %2 "
+                                            "of %3): an impossible date, numbers that are no "
+                                            "draw, or a date out of order."),
+                        {fileName, which, total})
+          : fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                            "The draw file %1 holds %2 damaged records (records "
+                                            "%3 of %4): an impossible date, numbers that are no "
+                                            "draw, or a date out of order."),
+                        {fileName, std::to_string(count), which, total});
+  std::string removal;
   const bool allAtTheEnd = check.damaged.front() == recordCount - count;
   if (allAtTheEnd) {
     const std::size_t keep = recordCount - count;
-    text += "To remove " + std::string(count == 1 ? "it" : "them") +
-            ", close the program, keep a copy of the file and shorten it to its first " +
-            std::to_string(keep) + " records (" + std::to_string(keep * DrawRecord::kSize) +
-            " bytes).";
+    removal = fillPattern(
+        count == 1 ? NUMORA_TRANSLATABLE("Numora",
+                                         "To remove it, close the program, keep a copy of the "
+                                         "file and shorten it to its first %1 records (%2 bytes).")
+                   : NUMORA_TRANSLATABLE("Numora",
+                                         "To remove them, close the program, keep a copy of the "
+                                         "file and shorten it to its first %1 records (%2 bytes)."),
+        {std::to_string(keep), std::to_string(keep * DrawRecord::kSize)});
   } else {
-    text +=
-        "To remove them, close the program, keep a copy of the file and cut each damaged "
-        "record out of it (record N is the 40 bytes from byte 40 x (N - 1) on).";
+    removal = NUMORA_TRANSLATABLE(
+        "Numora",
+        "To remove them, close the program, keep a copy of the file and cut each damaged record "
+        "out of it (record N is the 40 bytes from byte 40 x (N - 1) on).");
   }
-  return text;
+  return fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                         "%1 The update goes on after the last sound draw and "
+                                         "never stores a draw twice. %2"),
+                     {found, removal});
 }
 
 }  // namespace numora

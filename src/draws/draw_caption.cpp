@@ -5,14 +5,15 @@
 namespace numora {
 
 std::string drawCaption(const DrawRecord& record, CaptionGap gap, const WeekdayNames& shortNames) {
-  std::string caption = formatDateShortWeekday(record.date, shortNames);
-  caption.append(static_cast<std::size_t>(gap), ' ');
-  if (record.isMidday()) caption += " (Midday) ";
+  std::string date = formatDateShortWeekday(record.date, shortNames);
+  date.append(static_cast<std::size_t>(gap), ' ');
+  std::string numbers;
   for (const auto number : record.numbers) {
-    caption += "  ";
-    caption += std::to_string(number);
+    numbers += "  ";
+    numbers += std::to_string(number);
   }
-  return caption;
+  if (!record.isMidday()) return date + numbers;
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 (Midday) %2"), {date, numbers});
 }
 
 std::string crossSumCaption(const DrawRecord& record) {

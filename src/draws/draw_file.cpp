@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
@@ -20,14 +22,18 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
          });
 }
 
-std::string errorText(const std::filesystem::path& path, const char* what) {
-  return std::string(what) + " \"" + path.string() + "\": " + std::strerror(errno);
+// The pattern names the file as %1 and the system's reason as %2.
+std::string errorText(const std::filesystem::path& path, const char* pattern) {
+  return fillPattern(pattern, {path.string(), std::strerror(errno)});
 }
 
 std::string notRegularText(const std::filesystem::path& path) {
-  return "\"" + path.string() +
-         "\" is not a regular file (a folder, a pipe or a device), so it cannot hold the draws. "
-         "Remove it or rename it; the update then starts a new draw file.";
+  return fillPattern(
+      NUMORA_TRANSLATABLE("Numora",
+                          "\"%1\" is not a regular file (a folder, a pipe or a device), so it "
+                          "cannot hold the draws. Remove it or rename it; the update then starts a "
+                          "new draw file."),
+      {path.string()});
 }
 
 // Opens without waiting: a named pipe would block the open itself for ever.
@@ -35,7 +41,8 @@ int openRegular(const std::filesystem::path& path, int flags) {
   const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
   if (fd < 0) {
     if (errno == ENXIO || errno == EISDIR) throw DrawFileError(notRegularText(path));
-    throw DrawFileError(errorText(path, "Cannot open file"));
+    throw DrawFileError(
+        errorText(path, NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\": %2")));
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -97,7 +104,8 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
   const auto modified = fs::last_write_time(path, timeError);
   if (sizeError || timeError) {
     const std::error_code& error = sizeError ? sizeError : timeError;
-    throw DrawFileError("Cannot open file \"" + path.string() + "\". " + error.message());
+    throw DrawFileError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". %2"),
+                                    {path.string(), error.message()}));
   }
   if (history_ && path == path_ && size == size_ && modified == modified_) return visible();
 
@@ -112,7 +120,10 @@ std::shared_ptr<const DrawHistory> DrawFileReader::load(const std::filesystem::p
     done += static_cast<std::size_t>(got);
   }
   ::close(fd);
-  if (done != bytes.size()) throw DrawFileError("Read error in \"" + path.string() + "\"");
+  if (done != bytes.size()) {
+    throw DrawFileError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Read error in \"%1\""), {path.string()}));
+  }
 
   auto history = std::make_shared<DrawHistory>();
   history->records = decodeDrawRecords(bytes);
@@ -177,13 +188,15 @@ DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileRe
   struct stat status {};
   if (::fstat(fd, &status) == 0 && status.st_size % DrawRecord::kSize != 0 &&
       ::ftruncate(fd, status.st_size - status.st_size % DrawRecord::kSize) != 0) {
-    const std::string text = errorText(path, "Cannot repair");
+    const std::string text =
+        errorText(path, NUMORA_TRANSLATABLE("Numora", "Cannot repair \"%1\": %2"));
     ::close(fd);
     throw DrawFileError(text);
   }
   file_ = ::fdopen(fd, "ab");
   if (!file_) {
-    const std::string text = errorText(path, "Cannot open file");
+    const std::string text =
+        errorText(path, NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\": %2"));
     ::close(fd);
     throw DrawFileError(text);
   }
@@ -203,7 +216,8 @@ void DrawFileAppender::append(const DrawRecord& record) {
   reader_.invalidate();
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() ||
       std::fflush(file_) != 0) {
-    throw DrawFileError(errorText(path_, "Cannot write to"));
+    throw DrawFileError(
+        errorText(path_, NUMORA_TRANSLATABLE("Numora", "Cannot write to \"%1\": %2")));
   }
 }
 
@@ -215,7 +229,8 @@ void DrawFileAppender::close() {
   const bool ok = std::fclose(file_) == 0 && synced;
   file_ = nullptr;
   reader_.invalidate();
-  if (!ok) throw DrawFileError(errorText(path_, "Cannot close"));
+  if (!ok)
+    throw DrawFileError(errorText(path_, NUMORA_TRANSLATABLE("Numora", "Cannot close \"%1\": %2")));
 }
 
 }  // namespace numora

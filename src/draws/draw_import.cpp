@@ -16,12 +16,15 @@ namespace {
 
 std::string assumedMiddayText(int count) {
   if (count == 1) {
-    return "1 draw was stored as the midday draw of its date: the file holds one line for that "
-           "date and does not say which draw it is.";
+    return NUMORA_TRANSLATABLE("Numora",
+                               "1 draw was stored as the midday draw of its date: the file holds "
+                               "one line for that date and does not say which draw it is.");
   }
-  return std::to_string(count) +
-         " draws were stored as midday draws: the file holds one line for each of their dates "
-         "and does not say which draw it is.";
+  return fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                         "%1 draws were stored as midday draws: the file holds "
+                                         "one line for each of their dates and does not say which "
+                                         "draw it is."),
+                     {std::to_string(count)});
 }
 
 }  // namespace
@@ -32,16 +35,18 @@ std::string importSummary(const DrawMerge& merge, const DrawTextImport& parsed) 
   std::stable_sort(rejected.begin(), rejected.end(),
                    [](const RejectedLine& a, const RejectedLine& b) { return a.line < b.line; });
   const std::size_t total = parsed.rejectedCount + merge.conflicts.size();
-  std::string text = std::to_string(merge.added) + " draws added, " +
-                     std::to_string(merge.alreadyStored) + " already stored, " +
-                     std::to_string(total) + " rejected";
+  std::string text = fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "%1 draws added, %2 already stored, %3 rejected"),
+      {std::to_string(merge.added), std::to_string(merge.alreadyStored), std::to_string(total)});
   if (merge.assumedMidday > 0) text += "\n" + assumedMiddayText(merge.assumedMidday);
   const std::size_t shown = std::min(rejected.size(), kRejectedLinesShown);
   for (std::size_t i = 0; i < shown; ++i) {
-    text += "\nline " + std::to_string(rejected[i].line) + ": " + rejected[i].reason;
+    text += "\n" + fillPattern(NUMORA_TRANSLATABLE("Numora", "line %1: %2"),
+                               {std::to_string(rejected[i].line), rejected[i].reason});
   }
   if (total > shown) {
-    text += "\n... and " + std::to_string(total - shown) + " more rejected lines";
+    text += "\n" + fillPattern(NUMORA_TRANSLATABLE("Numora", "... and %1 more rejected lines"),
+                               {std::to_string(total - shown)});
   }
   return text;
 }
@@ -51,14 +56,21 @@ void checkImportFile(const std::filesystem::path& path) {
   std::error_code error;
   const auto status = fs::status(path, error);
   const std::string name = path.string();
-  if (error || !fs::exists(status)) throw DrawFileError("Cannot open file \"" + name + "\"");
+  if (error || !fs::exists(status)) {
+    throw DrawFileError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\""), {name}));
+  }
   if (!fs::is_regular_file(status)) {
-    throw DrawFileError("\"" + name + "\" is not a regular file, so it holds no draws to import");
+    throw DrawFileError(
+        fillPattern(NUMORA_TRANSLATABLE(
+                        "Numora", "\"%1\" is not a regular file, so it holds no draws to import"),
+                    {name}));
   }
   const auto size = fs::file_size(path, error);
   if (error || size > kMaxImportFileSize) {
-    throw DrawFileError("\"" + name + "\" is too large for a draw history (more than " +
-                        std::to_string(kMaxImportFileSize >> 20) + " MB)");
+    throw DrawFileError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "\"%1\" is too large for a draw history (more than %2 MB)"),
+        {name, std::to_string(kMaxImportFileSize >> 20)}));
   }
 }
 
@@ -67,8 +79,10 @@ void importDrawsFromText(DrawContext context) {
   Platform& platform = context.platform;
   // A running update run appends to the file this would replace: its draws would be lost.
   if (form.SpeedButton8.visible()) return;
-  const auto chosen =
-      platform.openFileDialog({"Text and CSV files|*.txt;*.csv|All files|*", "txt", form.Home});
+  const auto chosen = platform.openFileDialog(
+      {std::string(NUMORA_TRANSLATABLE("Numora", "Text and CSV files")) + "|*.txt;*.csv|" +
+           NUMORA_TRANSLATABLE("Numora", "All files") + "|*",
+       "txt", form.Home});
   if (!chosen) return;
 
   std::string summary;

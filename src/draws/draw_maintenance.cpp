@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/translatable.h"
 #include "draws/draw_rewrite.h"
 #include "draws/lottery.h"
 #include "form/wait_cursor.h"
@@ -44,11 +45,14 @@ ModalResult askForDraw(DrawContext context, NumberChoiceDialog& dialog) {
     for (int n = 1; n <= NumberChoiceDialog::kNumbers; ++n) ticked += dialog.isChosen(n) ? 1 : 0;
     const DayCount date = dateOnly(dialog.entryDate());
     if (ticked != static_cast<int>(DrawRecord::kNumbers)) {
-      context.platform.showMessage("A draw has 20 numbers, but " + std::to_string(ticked) +
-                                   (ticked == 1 ? " is" : " are") + " ticked.");
+      context.platform.showMessage(fillPattern(
+          ticked == 1 ? NUMORA_TRANSLATABLE("Numora", "A draw has 20 numbers, but %1 is ticked.")
+                      : NUMORA_TRANSLATABLE("Numora", "A draw has 20 numbers, but %1 are ticked."),
+          {std::to_string(ticked)}));
     } else if (date < chosen.firstDrawDate || date > context.platform.today()) {
-      context.platform.showMessage("The draw date must lie between " +
-                                   formatDate(chosen.firstDrawDate) + " and today.");
+      context.platform.showMessage(
+          fillPattern(NUMORA_TRANSLATABLE("Numora", "The draw date must lie between %1 and today."),
+                      {formatDate(chosen.firstDrawDate)}));
     } else {
       return result;
     }

@@ -4,6 +4,8 @@
 #include <map>
 #include <utility>
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
@@ -24,8 +26,13 @@ std::array<std::uint8_t, 20> sorted(std::array<std::uint8_t, 20> numbers) {
 }
 
 std::string conflictText(const ImportedDraw& draw) {
-  return formatDate(draw.date) + (draw.midday ? " (Midday)" : "") +
-         " is stored with other numbers; the stored draw is kept";
+  return fillPattern(
+      draw.midday
+          ? NUMORA_TRANSLATABLE("Numora",
+                                "%1 (Midday) is stored with other numbers; the stored draw is kept")
+          : NUMORA_TRANSLATABLE("Numora",
+                                "%1 is stored with other numbers; the stored draw is kept"),
+      {formatDate(draw.date)});
 }
 
 }  // namespace

@@ -7,13 +7,15 @@
 #include <utility>
 
 #include "common/text.h"
+#include "common/translatable.h"
 #include "draws/draw_text_fields.h"
 #include "draws/draw_text_layout.h"
 
 namespace numora {
 namespace {
 
-const char* const kLineTooLong = "line too long (more than 200 characters)";
+const char* const kLineTooLong =
+    NUMORA_TRANSLATABLE("Numora", "line too long (more than 200 characters)");
 // Progress is told once per so many lines.
 constexpr int kLinesPerProgress = 4096;
 
@@ -42,8 +44,8 @@ class DrawLineReader {
   std::optional<ReadDraw> read(int number, const std::vector<std::string>& fields,
                                std::string& reason) const {
     if (fields.size() != layout_.fieldCount) {
-      reason = "expected " + std::to_string(layout_.fieldCount) + " fields, found " +
-               std::to_string(fields.size());
+      reason = fillPattern(NUMORA_TRANSLATABLE("Numora", "expected %1 fields, found %2"),
+                           {std::to_string(layout_.fieldCount), std::to_string(fields.size())});
       return std::nullopt;
     }
     ReadDraw read;
@@ -53,12 +55,13 @@ class DrawLineReader {
     const auto text = readDateText(dateField);
     const auto date = text ? resolveDate(*text, layout_.slashOrder) : std::nullopt;
     if (!date) {
-      reason = "\"" + dateField + "\" is no date";
+      reason = fillPattern(NUMORA_TRANSLATABLE("Numora", "\"%1\" is no date"), {dateField});
       return std::nullopt;
     }
     if (*date < rules_.firstDrawDate || *date > rules_.today) {
-      reason = "the date " + formatDate(*date) + " lies outside " +
-               formatDate(rules_.firstDrawDate) + " to " + formatDate(rules_.today);
+      reason = fillPattern(
+          NUMORA_TRANSLATABLE("Numora", "the date %1 lies outside %2 to %3"),
+          {formatDate(*date), formatDate(rules_.firstDrawDate), formatDate(rules_.today)});
       return std::nullopt;
     }
     draw.date = *date;
@@ -67,11 +70,12 @@ class DrawLineReader {
       const auto& timeField = fields[layout_.timeColumn];
       const auto midday = readDrawTime(timeField);
       if (!midday) {
-        reason = "\"" + timeField + "\" says neither midday nor evening";
+        reason = fillPattern(
+            NUMORA_TRANSLATABLE("Numora", "\"%1\" says neither midday nor evening"), {timeField});
         return std::nullopt;
       }
       if (*midday && !rules_.twoDrawsPerDate) {
-        reason = "this lottery has no midday draw";
+        reason = NUMORA_TRANSLATABLE("Numora", "this lottery has no midday draw");
         return std::nullopt;
       }
       draw.midday = *midday;
@@ -83,11 +87,13 @@ class DrawLineReader {
       const auto& field = fields[column];
       const auto number = field.size() <= 2 ? parseStrictInt(field) : std::nullopt;
       if (!number || *number < 1 || *number > 70 || field[0] == '+' || field[0] == '-') {
-        reason = "\"" + field + "\" is no number from 1 to 70";
+        reason =
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "\"%1\" is no number from 1 to 70"), {field});
         return std::nullopt;
       }
       if (seen[*number]) {
-        reason = "the number " + std::to_string(*number) + " occurs twice";
+        reason = fillPattern(NUMORA_TRANSLATABLE("Numora", "the number %1 occurs twice"),
+                             {std::to_string(*number)});
         return std::nullopt;
       }
       seen[*number] = true;
@@ -95,7 +101,8 @@ class DrawLineReader {
       ++count;
     }
     if (count != kDrawNumbers) {
-      reason = "expected 20 numbers, found " + std::to_string(count);
+      reason = fillPattern(NUMORA_TRANSLATABLE("Numora", "expected 20 numbers, found %1"),
+                           {std::to_string(count)});
       return std::nullopt;
     }
     return read;
@@ -144,7 +151,8 @@ class DrawsOfDate {
     for (std::size_t index : slots) {
       const auto& other = taken[index].draw;
       if (sameNumbers(other, draw)) {
-        reason = "repeats line " + std::to_string(other.line);
+        reason = fillPattern(NUMORA_TRANSLATABLE("Numora", "repeats line %1"),
+                             {std::to_string(other.line)});
         return false;
       }
     }
@@ -159,8 +167,10 @@ class DrawsOfDate {
       holder = taken[slots.back()].draw.line;
     }
     if (holder) {
-      reason = (rules_.twoDrawsPerDate ? "a further draw of " : "a second draw of ") +
-               formatDate(draw.date) + " (line " + std::to_string(*holder) + ")";
+      reason = fillPattern(rules_.twoDrawsPerDate
+                               ? NUMORA_TRANSLATABLE("Numora", "a further draw of %1 (line %2)")
+                               : NUMORA_TRANSLATABLE("Numora", "a second draw of %1 (line %2)"),
+                           {formatDate(draw.date), std::to_string(*holder)});
       return false;
     }
     slots.push_back(taken.size());
@@ -196,8 +206,10 @@ class DrawsOfDate {
         firstIsMidday = first.minuteOfDay < second.minuteOfDay;
       } else if (!ascending && !descending) {
         const std::string reason =
-            "the dates of the file neither ascend nor descend and no column says which draw of " +
-            formatDate(date) + " is the midday draw";
+            fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                            "the dates of the file neither ascend nor descend and "
+                                            "no column says which draw of %1 is the midday draw"),
+                        {formatDate(date)});
         for (std::size_t index : slots) {
           refused[index] = true;
           rejected.add(taken[index].draw.line, reason);
@@ -260,11 +272,15 @@ DrawTextImport parseDrawSource(ByteSource& source, const DrawImportRules& rules,
     std::string reason = kLineTooLong;
     if (!first.tooLong) {
       splitFields(first.text, layout.separator, fields);
-      if (lineReader.read(first.number, fields, reason)) reason = "holds no draw";
+      if (lineReader.read(first.number, fields, reason)) {
+        reason = NUMORA_TRANSLATABLE("Numora", "holds no draw");
+      }
     }
-    result.refusal =
-        "The first 1,000 lines of the file hold no line with a date and 20 numbers: line " +
-        std::to_string(first.number) + " " + quoteLine(first.text) + ": " + reason + ".";
+    result.refusal = fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                                     "The first 1,000 lines of the file hold no "
+                                                     "line with a date and 20 numbers: line %1 "
+                                                     "%2: %3."),
+                                 {std::to_string(first.number), quoteLine(first.text), reason});
     return result;
   }
 

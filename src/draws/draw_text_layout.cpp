@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "common/translatable.h"
 
 namespace numora {
 namespace {
@@ -11,11 +12,10 @@ namespace {
 constexpr std::size_t kSeparatorSample = 50;
 constexpr std::size_t kQuotedCharacters = 60;
 
-const char* const kNoDrawLines = "The file holds no line with a date and 20 numbers";
-const char* const kNoDrawLinesAtTop =
-    "The first 1,000 lines of the file hold no line with a date and 20 numbers";
-const char* const kIsoDatesPlease =
-    " Please save the file with dates as yyyy-mm-dd and import it again.";
+const char* const kNoDrawLines =
+    NUMORA_TRANSLATABLE("Numora", "The file holds no line with a date and 20 numbers");
+const char* const kNoDrawLinesAtTop = NUMORA_TRANSLATABLE(
+    "Numora", "The first 1,000 lines of the file hold no line with a date and 20 numbers");
 
 // Digits only, 1 to 70: a drawn number as a field holds it.
 bool isDrawNumber(std::string_view field) {
@@ -25,7 +25,8 @@ bool isDrawNumber(std::string_view field) {
 }
 
 std::string located(const FoundLine& line) {
-  return "line " + std::to_string(line.number) + " " + quoteLine(line.text);
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "line %1 %2"),
+                     {std::to_string(line.number), quoteLine(line.text)});
 }
 
 }  // namespace
@@ -157,8 +158,9 @@ std::size_t DrawTextSurvey::findTimeColumn(const FieldCountCounts& counts,
 }
 
 std::string DrawTextSurvey::noDrawRefusal(const FoundLine& line, const std::string& what) const {
-  return std::string(stoppedEarly_ ? kNoDrawLinesAtTop : kNoDrawLines) + ": " + located(line) +
-         " " + what + ", where a date and 20 numbers were expected.";
+  return fillPattern(
+      NUMORA_TRANSLATABLE("Numora", "%1: %2 %3, where a date and 20 numbers were expected."),
+      {stoppedEarly_ ? kNoDrawLinesAtTop : kNoDrawLines, located(line), what});
 }
 
 void DrawTextSurvey::settleSeparator() {
@@ -181,10 +183,10 @@ SurveyResult DrawTextSurvey::finish() {
 
   if (dataLines_ == 0) {
     result.refusal =
-        std::string(kNoDrawLines) +
-        (header_.number ? ": it holds only the line of names " + quoteLine(header_.text)
-                        : ": it is empty") +
-        ".";
+        header_.number
+            ? fillPattern(NUMORA_TRANSLATABLE("Numora", "%1: it holds only the line of names %2."),
+                          {kNoDrawLines, quoteLine(header_.text)})
+            : fillPattern(NUMORA_TRANSLATABLE("Numora", "%1: it is empty."), {kNoDrawLines});
     return result;
   }
   // The field count most lines have; lines of another count are rejected one by one.
@@ -197,12 +199,13 @@ SurveyResult DrawTextSurvey::finish() {
   }
   if (!counts) {
     if (firstDataLine_.tooLong) {
-      result.refusal = noDrawRefusal(firstDataLine_, "is longer than 200 characters");
+      result.refusal = noDrawRefusal(
+          firstDataLine_, NUMORA_TRANSLATABLE("Numora", "is longer than 200 characters"));
     } else {
       result.refusal = noDrawRefusal(
-          firstDataLine_, "holds " +
-                              std::to_string(splitFields(firstDataLine_.text, separator_).size()) +
-                              " fields");
+          firstDataLine_,
+          fillPattern(NUMORA_TRANSLATABLE("Numora", "holds %1 fields"),
+                      {std::to_string(splitFields(firstDataLine_.text, separator_).size())}));
     }
     return result;
   }
@@ -216,11 +219,14 @@ SurveyResult DrawTextSurvey::finish() {
     });
     if (mostSerials->daySerials > 0) {
       const auto& found = mostSerials->firstDaySerial;
-      result.refusal = "Line " + std::to_string(found.number) +
-                       ": dates are written as numbers such as " + found.text +
-                       "; save the sheet with a date format and import it again.";
+      result.refusal = fillPattern(
+          NUMORA_TRANSLATABLE("Numora",
+                              "Line %1: dates are written as numbers such as %2; save the sheet "
+                              "with a date format and import it again."),
+          {std::to_string(found.number), found.text});
     } else {
-      result.refusal = noDrawRefusal(counts->firstLine, "holds no date");
+      result.refusal =
+          noDrawRefusal(counts->firstLine, NUMORA_TRANSLATABLE("Numora", "holds no date"));
     }
     return result;
   }
@@ -250,12 +256,19 @@ SurveyResult DrawTextSurvey::finish() {
   const auto& dates = columns[layout.dateColumn];
   if (dates.firstSlashDate.number != 0) {
     if (dates.firstDayFirst.number != 0 && dates.firstMonthFirst.number != 0) {
-      result.refusal = "The dates of this file mix day/month and month/day order (" +
-                       located(dates.firstDayFirst) + ", " + located(dates.firstMonthFirst) + ")." +
-                       kIsoDatesPlease;
+      result.refusal = fillPattern(
+          NUMORA_TRANSLATABLE("Numora",
+                              "The dates of this file mix day/month and month/day order (%1, "
+                              "%2). Please save the file with dates as yyyy-mm-dd and import it "
+                              "again."),
+          {located(dates.firstDayFirst), located(dates.firstMonthFirst)});
     } else if (dates.firstDayFirst.number == 0 && dates.firstMonthFirst.number == 0) {
-      result.refusal = "The dates of this file can be read as day/month or as month/day (" +
-                       located(dates.firstSlashDate) + ")." + kIsoDatesPlease;
+      result.refusal = fillPattern(
+          NUMORA_TRANSLATABLE("Numora",
+                              "The dates of this file can be read as day/month or as month/day "
+                              "(%1). Please save the file with dates as yyyy-mm-dd and import it "
+                              "again."),
+          {located(dates.firstSlashDate)});
     } else {
       layout.slashOrder =
           dates.firstDayFirst.number != 0 ? SlashOrder::DayFirst : SlashOrder::MonthFirst;

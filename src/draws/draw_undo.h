@@ -15,10 +15,12 @@
 
 #include "draws/current_draw.h"
 
+#include "common/translatable.h"
+
 namespace numora {
 
 // What the hint line says when there is nothing to undo (draws or tips).
-constexpr const char* kNothingToUndo = "Nothing to undo";
+constexpr const char* kNothingToUndo = NUMORA_TRANSLATABLE("Numora", "Nothing to undo");
 
 class DrawDeletionHistory {
  public:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/translatable.h"
 #include "evaluation/zettelcheck.h"
 
 namespace numora {
@@ -47,7 +48,9 @@ int Komplettcheck(Form& form, Platform& platform) {
     ++line;
   }
 
-  form.StatusBar1.setPanel(0, best > 0 ? "Max Win:  " + std::to_string(best) + "x" : "");
+  form.StatusBar1.setPanel(0, best > 0 ? fillPattern(NUMORA_TRANSLATABLE("Numora", "Max Win:  %1x"),
+                                                     {std::to_string(best)})
+                                       : "");
   return best;
 }
 

@@ -219,7 +219,11 @@ struct Form {
   Button Button11{&registry, "Button11"};                         // in the last three draws
 
   // ---- "Database" tab, "Sweep": a tip success test over a grid of settings ----
-  RadioGroup SweepTest{&registry, "SweepTest", {"one calculation", "a calculation per draw"}, 0};
+  RadioGroup SweepTest{&registry,
+                       "SweepTest",
+                       {NUMORA_TRANSLATABLE("Numora", "one calculation"),
+                        NUMORA_TRANSLATABLE("Numora", "a calculation per draw")},
+                       0};
   // The options varied: "NAME VALUES" a row ("UpDown6 5..9"); an empty row varies nothing.
   Edit SweepVary1{&registry, "SweepVary1"};
   Edit SweepVary2{&registry, "SweepVary2"};

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/translatable.h"
+
 namespace numora {
 
 int Platform::currentHour() {
@@ -12,7 +14,8 @@ int Platform::currentHour() {
 
 namespace {
 [[noreturn]] void notAvailable() {
-  throw std::runtime_error("Printing and image export are not available here.");
+  throw std::runtime_error(
+      NUMORA_TRANSLATABLE("Numora", "Printing and image export are not available here."));
 }
 }  // namespace
 

@@ -90,19 +90,24 @@ int prepareTipList(const CalculationContext& context, ComparisonTable& table) {
   } else {
     first = static_cast<int>(form.ListBox1.count()) + 1;
   }
-  if (!table.read(form.ListBox1.lines())) context.platform.showMessage("ERROR");
+  if (!table.read(form.ListBox1.lines()))
+    context.platform.showMessage(NUMORA_TRANSLATABLE("Numora", "ERROR"));
   table.clearFrom(first);
   return first;
 }
 
 std::string tipsFoundText(int found, int asked) {
-  return "Calculation: " + std::to_string(found) + " of " + std::to_string(asked) + " tips found";
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "Calculation: %1 of %2 tips found"),
+                     {std::to_string(found), std::to_string(asked)});
 }
 
 // The bar moves with the candidates tried against the run budget of each tip asked.
 std::string candidatesText(int found, int asked, long long tried, long long budget) {
-  return tipsFoundText(found, asked) + "; candidate " + formatGrouped(tried) + " of " +
-         formatGrouped(budget) + " for tip " + std::to_string(found + 1);
+  return fillPattern(
+      NUMORA_TRANSLATABLE("Numora",
+                          "Calculation: %1 of %2 tips found; candidate %3 of %4 for tip %5"),
+      {std::to_string(found), std::to_string(asked), formatGrouped(tried), formatGrouped(budget),
+       std::to_string(found + 1)});
 }
 
 // The bar counts in candidates; the whole run budget of every tip asked must fit its range.
@@ -125,8 +130,10 @@ SearchOutcome searchTips(const CalculationContext& context, CalculationState& st
   const int total = form.totalTips();
   if (first <= total && pool.distinctNumbers() < size) {
     // Such a pool can never fill a tip.
-    platform.showMessage("The number pool holds only " + std::to_string(pool.distinctNumbers()) +
-                         " different numbers; a tip needs " + std::to_string(size) + ".");
+    platform.showMessage(fillPattern(
+        NUMORA_TRANSLATABLE("Numora",
+                            "The number pool holds only %1 different numbers; a tip needs %2."),
+        {std::to_string(pool.distinctNumbers()), std::to_string(size)}));
     form.StatusBar1.setPanel(1, giveUpLine(form));
     return SearchOutcome::PoolTooSmall;
   }
@@ -245,7 +252,7 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
     return;
   }
 
-  form.StatusBar1.setPanel(1, "start of calculation");
+  form.StatusBar1.setPanel(1, NUMORA_TRANSLATABLE("Numora", "start of calculation"));
   platform.repaint();
   form.PageControl1.setActivePage(kKenoTipsPage);
   applyRunBudget(form);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/translatable.h"
 #include "generator/calculation_context.h"
 #include "generator/candidate.h"
 #include "generator/rejection_counts.h"
@@ -13,9 +14,9 @@
 namespace numora {
 
 // The start/stop button's captions: "Stop" while a calculation runs.
-constexpr const char* kStopCaption = "Stop";
-constexpr const char* kIdleCaption = "calculate tips";
-constexpr const char* kCancelledCaption = "calculation tip";
+constexpr const char* kStopCaption = NUMORA_TRANSLATABLE("Numora", "Stop");
+constexpr const char* kIdleCaption = NUMORA_TRANSLATABLE("Numora", "calculate tips");
+constexpr const char* kCancelledCaption = NUMORA_TRANSLATABLE("Numora", "calculation tip");
 
 struct CalculationState {
   bool running = false;

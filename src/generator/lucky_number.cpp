@@ -1,6 +1,7 @@
 #include "generator/lucky_number.h"
 
 #include "common/text.h"
+#include "common/translatable.h"
 
 namespace numora {
 
@@ -19,13 +20,15 @@ int proposedLuckyNumber(const Random& random) {
 void askLuckyNumber(Form& form, Platform& platform) {
   const std::string proposal = std::to_string(proposedLuckyNumber(form.random));
   const std::string answer = platform.inputBox(
-      "you lucky number (1-99999999)?", "Enter your lucky number for the random one!", proposal);
+      NUMORA_TRANSLATABLE("Numora", "you lucky number (1-99999999)?"),
+      NUMORA_TRANSLATABLE("Numora", "Enter your lucky number for the random one!"), proposal);
   // Cancel returns the proposal: the generator keeps its state.
   if (answer == proposal) return;
   const auto number = parseStrictInt(trim(answer));
   if (!number) return;
   form.random.setSeed(*number);
-  form.StatusBar1.setPanel(1, "set lucky number " + std::to_string(*number));
+  form.StatusBar1.setPanel(1, fillPattern(NUMORA_TRANSLATABLE("Numora", "set lucky number %1"),
+                                          {std::to_string(*number)}));
 }
 
 }  // namespace numora

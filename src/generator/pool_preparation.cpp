@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "common/translatable.h"
 #include "generator/band_bounds.h"
 #include "stats/group_search.h"
 #include "stats/number_distribution.h"
@@ -133,12 +134,16 @@ void addStatistics(PoolBuilder& build, const GeneratorOptions& options) {
     bool rareOneBlank;
   };
   const GroupRow rows[] = {
-      {options.pairs, 2, "Calculation of pair production", "Calculation of pair production",
-       groups<GroupKind::Pairs>, false},
-      {options.triples, 3, "Calculation of triplet formation",
-       "Berechnung der Dreiergruppenbildung", groups<GroupKind::Triples>, false},
-      {options.fourGroups, 4, "Calculation of the four group formation",
-       "Calculation of the four group formation", groups<GroupKind::FourGroups>, true},
+      {options.pairs, 2, NUMORA_TRANSLATABLE("Numora", "Calculation of pair production"),
+       NUMORA_TRANSLATABLE("Numora", "Calculation of pair production"), groups<GroupKind::Pairs>,
+       false},
+      {options.triples, 3, NUMORA_TRANSLATABLE("Numora", "Calculation of triplet formation"),
+       NUMORA_TRANSLATABLE("Numora", "Berechnung der Dreiergruppenbildung"),
+       groups<GroupKind::Triples>, false},
+      {options.fourGroups, 4,
+       NUMORA_TRANSLATABLE("Numora", "Calculation of the four group formation"),
+       NUMORA_TRANSLATABLE("Numora", "Calculation of the four group formation"),
+       groups<GroupKind::FourGroups>, true},
   };
   for (const GroupRow& row : rows) {
     if (row.preference.frequent) {
@@ -151,18 +156,19 @@ void addStatistics(PoolBuilder& build, const GeneratorOptions& options) {
       build.rareGroups(row.size, row.rareOneBlank);
     }
   }
+  const char* const distribution =
+      NUMORA_TRANSLATABLE("Numora", "Calculation of the number distribution");
   if (options.frequentNumbers.on) {
-    build.compute("Calculation of the number distribution", numberDistribution);
+    build.compute(distribution, numberDistribution);
     build.upperNumbers(options.frequentNumbers.percent, false);
   }
   if (options.rareNumbers.on) {
-    if (!options.frequentNumbers.on) {
-      build.compute("Calculation of the number distribution", numberDistribution);
-    }
+    if (!options.frequentNumbers.on) build.compute(distribution, numberDistribution);
     build.lowerNumbers(options.rareNumbers.percent);
   }
   if (options.overdueNumbers.on) {
-    build.compute("Calculation of the outstanding numbers", overdueNumbers);
+    build.compute(NUMORA_TRANSLATABLE("Numora", "Calculation of the outstanding numbers"),
+                  overdueNumbers);
     build.upperNumbers(options.overdueNumbers.percent, true);
   }
 }
@@ -216,8 +222,9 @@ bool editInDialog(const CalculationContext& context, CandidatePool& pool) {
 }  // namespace
 
 std::string bandLine(std::int64_t min, std::int64_t max, std::uint32_t poolSize, bool oneBlank) {
-  return "Min: " + std::to_string(min) + (oneBlank ? " Max: " : "  Max: ") + std::to_string(max) +
-         "  " + std::to_string(poolSize);
+  return fillPattern(oneBlank ? NUMORA_TRANSLATABLE("Numora", "Min: %1 Max: %2  %3")
+                              : NUMORA_TRANSLATABLE("Numora", "Min: %1  Max: %2  %3"),
+                     {std::to_string(min), std::to_string(max), std::to_string(poolSize)});
 }
 
 PoolOutcome preparePool(const CalculationContext& context, const GeneratorOptions& options,
@@ -231,7 +238,7 @@ PoolOutcome preparePool(const CalculationContext& context, const GeneratorOption
   PoolBuilder build(context, pool);
   addStatistics(build, options);
   if (options.adjacentNumbers) {
-    build.status("Calculation of the adjacent numbers of last draw");
+    build.status(NUMORA_TRANSLATABLE("Numora", "Calculation of the adjacent numbers of last draw"));
     for (const int n : last.draws[0]) {
       if (n < 1 || n > CandidatePool::kHighest) continue;
       if (n > 1) pool.add(n - 1, 4);

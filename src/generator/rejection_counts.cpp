@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/translatable.h"
 #include "generator/tip_filters.h"
 
 namespace numora {
 
 std::string rejectionSummary(const RejectionCounts& counts) {
-  std::string text = "Candidates drawn: " + std::to_string(counts.candidates);
+  std::string text = fillPattern(NUMORA_TRANSLATABLE("Numora", "Candidates drawn: %1"),
+                                 {std::to_string(counts.candidates)});
   std::vector<int> filters;
   for (int k = 1; k <= kFilterCount; ++k) {
     if (counts.byFilter[static_cast<std::size_t>(k)] > 0) filters.push_back(k);
@@ -22,9 +24,10 @@ std::string rejectionSummary(const RejectionCounts& counts) {
   for (const int k : filters) {
     const auto rejected = counts.byFilter[static_cast<std::size_t>(k)];
     char share[32];
-    std::snprintf(share, sizeof share, " (%.1f %%)",
+    std::snprintf(share, sizeof share, "%.1f",
                   100.0 * static_cast<double>(rejected) / static_cast<double>(counts.candidates));
-    text += "\n" + std::string(filterName(k)) + ": " + std::to_string(rejected) + share;
+    text += "\n" + fillPattern(NUMORA_TRANSLATABLE("Numora", "%1: %2 (%3 %)"),
+                               {filterName(k), std::to_string(rejected), share});
   }
   return text;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/translatable.h"
 #include "generator/band_bounds.h"
 #include "stats/statistics_chart.h"
 
@@ -11,18 +12,18 @@ namespace {
 constexpr DayCount kFallbackDays = 365;
 
 constexpr const char* kFilterNames[kFilterCount] = {
-    "matches with other tips",
-    "consecutive pair required",
-    "no runs of three",
-    "cross-sum bounds",
-    "hits with the last draw",
-    "hits with the second-last draw",
-    "hits with the third-last draw",
-    "hits in the database",
-    "hits in the last draws",
-    "even numbers",
-    "odd numbers",
-    "prime numbers",
+    NUMORA_TRANSLATABLE("Numora", "matches with other tips"),
+    NUMORA_TRANSLATABLE("Numora", "consecutive pair required"),
+    NUMORA_TRANSLATABLE("Numora", "no runs of three"),
+    NUMORA_TRANSLATABLE("Numora", "cross-sum bounds"),
+    NUMORA_TRANSLATABLE("Numora", "hits with the last draw"),
+    NUMORA_TRANSLATABLE("Numora", "hits with the second-last draw"),
+    NUMORA_TRANSLATABLE("Numora", "hits with the third-last draw"),
+    NUMORA_TRANSLATABLE("Numora", "hits in the database"),
+    NUMORA_TRANSLATABLE("Numora", "hits in the last draws"),
+    NUMORA_TRANSLATABLE("Numora", "even numbers"),
+    NUMORA_TRANSLATABLE("Numora", "odd numbers"),
+    NUMORA_TRANSLATABLE("Numora", "prime numbers"),
 };
 
 bool hasConsecutivePair(const Candidate& candidate) {

@@ -5,6 +5,7 @@
 #include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/text_file.h"
+#include "common/translatable.h"
 #include "generator/value_list.h"
 #include "generator/zahlenwahl.h"
 
@@ -19,7 +20,8 @@ FileDialogRequest valueListDialog(Platform& platform) {
   const CivilDate today = decodeDate(platform.today());
   char name[32];
   std::snprintf(name, sizeof name, "%04d%02d%02d.hlw", today.year, today.month, today.day);
-  return FileDialogRequest{"Werteliste|*.hlw", "hlw", name};
+  return FileDialogRequest{std::string(NUMORA_TRANSLATABLE("Numora", "Werteliste")) + "|*.hlw",
+                           "hlw", name};
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ void NumberChoiceModel::pressRandomButton() {
 
 void NumberChoiceModel::shuffleOpenSlots() {
   if (!timerEnabled_ || !random_) return;
-  BitBtn4.caption = std::to_string(nextPickSlot) + " Stopp";
+  BitBtn4.caption =
+      fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 Stopp"), {std::to_string(nextPickSlot)});
   uncheckAllNeutral();
   for (int i = 1; i < nextPickSlot; ++i)
     chooseHighlighted(pickedNumbers[static_cast<std::size_t>(i)]);
@@ -97,7 +98,8 @@ std::vector<int> NumberChoiceModel::checkedNumbers() const {
 
 std::string NumberChoiceModel::tickedCountText() const {
   if (!editing_) return {};
-  return std::to_string(checkedNumbers().size()) + " of " + std::to_string(tipLimit) + " numbers";
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 of %2 numbers"),
+                     {std::to_string(checkedNumbers().size()), std::to_string(tipLimit)});
 }
 
 bool NumberChoiceModel::tooManyTicked() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/random.h"
+#include "common/translatable.h"
 #include "form/number_choice_dialog.h"
 #include "form/platform.h"
 
@@ -30,8 +31,9 @@ struct DialogButton {
 
 class NumberChoiceModel : public NumberChoiceDialog {
  public:
-  static constexpr const char* kDesignCaption = "What numbers to calculate";
-  static constexpr const char* kRandomCaption = "Zufall";
+  static constexpr const char* kDesignCaption =
+      NUMORA_TRANSLATABLE("Numora", "What numbers to calculate");
+  static constexpr const char* kRandomCaption = NUMORA_TRANSLATABLE("Numora", "Zufall");
   static constexpr int kPickSlots = 10;
   static constexpr int kTimerMilliseconds = 25;
 
@@ -51,10 +53,10 @@ class NumberChoiceModel : public NumberChoiceDialog {
   // weight is no whole number).
   void raiseWeightOfTicked(int number);
 
-  DialogButton BitBtn1{"OK", true};
-  DialogButton BitBtn2{"Abort", true};
-  DialogButton BitBtn3{"Calculate", true};
-  DialogButton BitBtn4{"&Random", false};
+  DialogButton BitBtn1{NUMORA_TRANSLATABLE("Numora", "OK"), true};
+  DialogButton BitBtn2{NUMORA_TRANSLATABLE("Numora", "Abort"), true};
+  DialogButton BitBtn3{NUMORA_TRANSLATABLE("Numora", "Calculate"), true};
+  DialogButton BitBtn4{NUMORA_TRANSLATABLE("Numora", "&Random"), false};
   bool DateTimePicker1Visible = false;
   // Draw entry: the date field's date, the midday choice and whether the value lists show.
   DayCount DateTimePicker1Date = 0;

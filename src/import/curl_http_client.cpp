@@ -13,6 +13,8 @@
 
 #include "import/http_client.h"
 
+#include "common/translatable.h"
+
 namespace numora {
 namespace {
 
@@ -22,7 +24,8 @@ void initCurlOnce() {
   static std::once_flag once;
   std::call_once(once, [] {
     if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
-      throw HttpError("The web client could not be initialised (curl_global_init failed)");
+      throw HttpError(NUMORA_TRANSLATABLE(
+          "Numora", "The web client could not be initialised (curl_global_init failed)"));
   });
 }
 
@@ -131,13 +134,14 @@ int watchProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t u
 std::string sizeText(std::size_t bytes) {
   constexpr std::size_t kMegabyte = std::size_t{1024} * 1024;
   if (bytes >= kMegabyte && bytes % kMegabyte == 0)
-    return std::to_string(bytes / kMegabyte) + " MB";
-  return std::to_string(bytes) + " bytes";
+    return fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 MB"), {std::to_string(bytes / kMegabyte)});
+  return fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 bytes"), {std::to_string(bytes)});
 }
 
 std::string proxyAddress(const HttpRequest& request) {
   if (request.proxyPort < 1 || request.proxyPort > 65535)
-    throw HttpError("Invalid proxy port: " + std::to_string(request.proxyPort));
+    throw HttpError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Invalid proxy port: %1"),
+                                {std::to_string(request.proxyPort)}));
   // An IPv6 literal needs brackets in front of the port.
   const bool ipv6 =
       request.proxyHost.find(':') != std::string::npos && request.proxyHost.front() != '[';
@@ -167,7 +171,8 @@ class CurlHttpClient : public HttpClient {
     initCurlOnce();
     handle_ = curl_easy_init();
     if (!handle_)
-      throw HttpError("The web client could not be initialised (curl_easy_init failed)");
+      throw HttpError(NUMORA_TRANSLATABLE(
+          "Numora", "The web client could not be initialised (curl_easy_init failed)"));
     // An empty file name switches the cookie engine on without reading a file.
     curl_easy_setopt(handle_, CURLOPT_COOKIEFILE, "");
     // The built-in CA locations, to go back to after a request that named its own CA file.
@@ -181,7 +186,9 @@ class CurlHttpClient : public HttpClient {
 
   HttpResponse post(const HttpRequest& request) override {
     for (const auto& header : request.headers)
-      if (hasLineBreak(header)) throw HttpError("Invalid request header (line break): " + header);
+      if (hasLineBreak(header))
+        throw HttpError(fillPattern(
+            NUMORA_TRANSLATABLE("Numora", "Invalid request header (line break): %1"), {header}));
     const std::string proxy = request.proxyHost.empty() ? "" : proxyAddress(request);
 
     RequestResources resources(handle_);
@@ -252,13 +259,17 @@ class CurlHttpClient : public HttpClient {
     if (result != CURLE_OK) {
       if (transfer.cancelled) throw RequestCancelled();
       if (transfer.tooLarge)
-        throw HttpError("The answer of the results site is larger than " +
-                        sizeText(request.maxBodyBytes) + "; no results page is that large");
+        throw HttpError(fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                                        "The answer of the results site is larger "
+                                                        "than %1; no results page is that large"),
+                                    {sizeText(request.maxBodyBytes)}));
       if (transfer.totalTimedOut)
-        throw HttpError("The results site did not finish its answer within " +
-                        std::to_string(request.totalTimeoutMs / 1000) + " s");
+        throw HttpError(fillPattern(
+            NUMORA_TRANSLATABLE("Numora", "The results site did not finish its answer within %1 s"),
+            {std::to_string(request.totalTimeoutMs / 1000)}));
       if (transfer.readTimedOut)
-        throw HttpError("Read timed out after " + std::to_string(request.readTimeoutMs) + " ms");
+        throw HttpError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Read timed out after %1 ms"),
+                                    {std::to_string(request.readTimeoutMs)}));
       std::string message = errorText[0] ? errorText : curl_easy_strerror(result);
       // curl says "Couldn't connect to server"; the system's reason (refused, unreachable) helps.
       long osError = 0;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/translatable.h"
+
 namespace numora {
 
 class HttpError : public std::runtime_error {
@@ -19,7 +21,7 @@ class HttpError : public std::runtime_error {
 
 class RequestCancelled : public HttpError {
  public:
-  RequestCancelled() : HttpError("The request was stopped") {}
+  RequestCancelled() : HttpError(NUMORA_TRANSLATABLE("Numora", "The request was stopped")) {}
 };
 
 struct FormField {

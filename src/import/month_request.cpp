@@ -21,7 +21,8 @@ std::string siteAddress(const std::string& text) {
   if (site.find("://") == std::string::npos) site = "https://" + site;
   // The draws must come over TLS, so that nobody on the way can change them.
   if (site.rfind("https://", 0) != 0) {
-    throw std::runtime_error("The results site must be an https:// address: " + site);
+    throw std::runtime_error(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "The results site must be an https:// address: %1"), {site}));
   }
   return site;
 }
@@ -39,7 +40,9 @@ std::optional<std::string> resultsSiteAddress(const Form& form, const std::strin
 HttpRequest monthRequest(const Form& form, int lotteryIndex, DayCount day) {
   const auto port = parseStrictInt(form.ProxyPortEdit.text());
   if (!port) {
-    throw std::runtime_error("'" + form.ProxyPortEdit.text() + "' is not a valid integer value");
+    throw std::runtime_error(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "'%1' is not a valid integer value"),
+                    {form.ProxyPortEdit.text()}));
   }
   HttpRequest request;
   request.url = siteAddress(form.ResultsSiteEdit.text()) + kResultsPath;
@@ -67,7 +70,7 @@ void fetchMonth(Form& form, Platform& platform, HttpClient& http, int lotteryInd
   HttpRequest request = monthRequest(form, lotteryIndex, day);
   std::atomic<bool> cancel{false};
   request.cancel = &cancel;
-  form.StatusBar1.setPanel(0, "Loading");
+  form.StatusBar1.setPanel(0, NUMORA_TRANSLATABLE("Numora", "Loading"));
   platform.repaint();
   // The request runs beside the window, which keeps painting and answering meanwhile; a stop or
   // the closing window gives it up.

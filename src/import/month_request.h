@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/day_date.h"
+#include "common/translatable.h"
 #include "form/form.h"
 #include "form/platform.h"
 #include "import/http_client.h"
@@ -14,8 +15,8 @@
 namespace numora {
 
 constexpr const char* kResultsPath = "/canada/keno-results";
-constexpr const char* kNoResultsSite =
-    "Please enter the address of the results site on the Internet-Options tab.";
+constexpr const char* kNoResultsSite = NUMORA_TRANSLATABLE(
+    "Numora", "Please enter the address of the results site on the Internet-Options tab.");
 
 // Thrown when no results site is set; the update run tells the user where to set it.
 class NoResultsSiteError : public std::runtime_error {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "common/translatable.h"
 #include "evaluation/zettelcheck.h"
 #include "form/wait_cursor.h"
 #include "stats/statistics_chart.h"
@@ -19,13 +20,15 @@ struct GroupSearchKind {
   int lastFirst;
   int bars;
   bool fixedAxis;
-  const char* drawsWasFound;
-  const char* titleEnd;
+  const char* title;  // %1: the draws searched, %2: the groups found
 };
 
-constexpr GroupSearchKind kPairs{2, 69, 69, true, " draws was found ", " pairs !"};
-constexpr GroupSearchKind kTriples{3, 68, 68, true, " draws was found  ", " three!"};
-constexpr GroupSearchKind kFours{4, 68, 70, false, "  draws was found ", " four!"};
+constexpr GroupSearchKind kPairs{2, 69, 69, true,
+                                 NUMORA_TRANSLATABLE("Numora", "at %1 draws was found %2 pairs !")};
+constexpr GroupSearchKind kTriples{
+    3, 68, 68, true, NUMORA_TRANSLATABLE("Numora", "at %1 draws was found  %2 three!")};
+constexpr GroupSearchKind kFours{4, 68, 70, false,
+                                 NUMORA_TRANSLATABLE("Numora", "at %1  draws was found %2 four!")};
 
 const GroupSearchKind& searchKind(GroupKind kind) {
   switch (kind) {
@@ -129,8 +132,7 @@ void fillGroupChart(Chart& chart, const GroupCounts& counts, GroupKind kind) {
     chart.setLeftAxisAutomatic();
   }
   chart.setBottomTitle(
-      PatternText(std::string("at %1") + search.drawsWasFound + "%2" + search.titleEnd,
-                  {wholeNumber(counts.draws), wholeNumber(counts.found)}));
+      PatternText(search.title, {wholeNumber(counts.draws), wholeNumber(counts.found)}));
 }
 
 std::optional<GroupCounts> runGroupSearch(DrawContext context, GroupKind kind) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/rounding.h"
+#include "common/translatable.h"
 #include "form/wait_cursor.h"
 #include "stats/statistics_chart.h"
 
@@ -65,10 +66,10 @@ void fillNumberChart(Chart& chart, const NumberDistribution& distribution) {
   fixValueAxis(chart, std::span<const int>(distribution.counts).subspan(1));
   // Without a draw the title says so, as the cross-sum distribution's does: a title left from
   // the statistic before would stand over bars it does not describe.
-  chart.setBottomTitle(
-      PatternText("number distribution     draw: %1    cross sum: %2",
-                  {wholeNumber(static_cast<long long>(distribution.draws)),
-                   wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
+  chart.setBottomTitle(PatternText(
+      NUMORA_TRANSLATABLE("Numora", "number distribution     draw: %1    cross sum: %2"),
+      {wholeNumber(static_cast<long long>(distribution.draws)),
+       wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
 }
 
 void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
@@ -77,10 +78,10 @@ void fillCrossSumChart(Chart& chart, const CrossSumDistribution& distribution) {
     chart.addBar(2, sum, distribution.counts[static_cast<std::size_t>(sum)]);
   }
   chart.setLeftAxisAutomatic();
-  chart.setBottomTitle(
-      PatternText("Cross-sum distribution     Draws: %1    Cross-sum: %2",
-                  {wholeNumber(static_cast<long long>(distribution.draws)),
-                   wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
+  chart.setBottomTitle(PatternText(
+      NUMORA_TRANSLATABLE("Numora", "Cross-sum distribution     Draws: %1    Cross-sum: %2"),
+      {wholeNumber(static_cast<long long>(distribution.draws)),
+       wholeNumber(averageOf(distribution.crossSums, distribution.draws))}));
 }
 
 std::optional<NumberDistribution> runNumberDistribution(DrawContext context) {

@@ -6,19 +6,21 @@
 
 #include "form/form.h"
 
+#include "common/translatable.h"
+
 namespace numora {
 
 constexpr std::uint32_t kPrimeRed = 0xFF0000;
 constexpr std::uint32_t kOtherGreen = 0x008000;
 // What the two colours mean, for a legend.
-constexpr const char* kPrimeLegend = "prime numbers and 1";
-constexpr const char* kOtherLegend = "other numbers";
+constexpr const char* kPrimeLegend = NUMORA_TRANSLATABLE("Numora", "prime numbers and 1");
+constexpr const char* kOtherLegend = NUMORA_TRANSLATABLE("Numora", "other numbers");
 
 // What the bars of a statistic count: draws, or for the overdue numbers the draws since.
-constexpr const char* kCountsDraws = "draws";
-constexpr const char* kCountsDrawsSince = "draws since last drawn";
+constexpr const char* kCountsDraws = NUMORA_TRANSLATABLE("Numora", "draws");
+constexpr const char* kCountsDrawsSince = NUMORA_TRANSLATABLE("Numora", "draws since last drawn");
 // The tip distribution counts the tips of the tip list that hold a number.
-constexpr const char* kCountsTips = "tips";
+constexpr const char* kCountsTips = NUMORA_TRANSLATABLE("Numora", "tips");
 
 // The range a statistic's value axis shows.
 struct AxisRange {

@@ -23,9 +23,13 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
   Form& form = context.form;
   Platform& platform = context.platform;
   const std::string preset = std::to_string(form.numbersPerTip());
-  const std::string answer = platform.inputBox(kSearchThresholdCaption, "x numbers", preset);
+  const std::string answer = platform.inputBox(kSearchThresholdCaption,
+                                               NUMORA_TRANSLATABLE("Numora", "x numbers"), preset);
   const auto threshold = parseStrictInt(answer);
-  if (!threshold) throw std::runtime_error("'" + answer + "' is not a valid integer value");
+  if (!threshold) {
+    throw std::runtime_error(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "'%1' is not a valid integer value"), {answer}));
+  }
 
   std::array<int, 11> bestHits{};
   const auto window = openStatisticsWindow(context, true);
@@ -37,13 +41,15 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
   const auto total = static_cast<int>(std::count_if(
       records.begin(), records.end(), [&](const DrawRecord& r) { return window->contains(r); }));
   ProgressDisplay progress(form.WorkProgress, std::max(total, 1),
-                           "Search: 0 of " + std::to_string(total) + " draws");
+                           fillPattern(NUMORA_TRANSLATABLE("Numora", "Search: %1 of %2 draws"),
+                                       {"0", std::to_string(total)}));
   int done = 0;
   for (const DrawRecord& record : records) {
     if (!window->contains(record)) continue;
     ++done;
-    progress.show(done, "Search: " + std::to_string(done) + " of " + std::to_string(total) +
-                            " draws, " + formatDate(record.date));
+    progress.show(
+        done, fillPattern(NUMORA_TRANSLATABLE("Numora", "Search: %1 of %2 draws, %3"),
+                          {std::to_string(done), std::to_string(total), formatDate(record.date)}));
     form.Datum1 = record.date;
     for (std::size_t i = 0; i < DrawRecord::kNumbers; ++i) form.Zahl[i + 1] = record.numbers[i];
     for (std::size_t i = 0; i < record.extra.size(); ++i) form.Zahl5[i + 1] = record.extra[i];
@@ -54,7 +60,10 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
     platform.repaint();
     const int best = Komplettcheck(form, platform);
     ++bestHits[static_cast<std::size_t>(std::clamp(best, 0, 10))];
-    if (best >= *threshold) platform.showMessage("A hit on: " + formatDate(record.date));
+    if (best >= *threshold) {
+      platform.showMessage(
+          fillPattern(NUMORA_TRANSLATABLE("Numora", "A hit on: %1"), {formatDate(record.date)}));
+    }
     // A window closed during a hit message ends the search.
     if (form.closing) break;
   }

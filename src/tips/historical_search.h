@@ -8,9 +8,12 @@
 
 #include "draws/current_draw.h"
 
+#include "common/translatable.h"
+
 namespace numora {
 
-constexpr const char* kSearchThresholdCaption = "Stop at conformity of x numbers";
+constexpr const char* kSearchThresholdCaption =
+    NUMORA_TRANSLATABLE("Numora", "Stop at conformity of x numbers");
 
 // The draw caption the search writes: the date, two blanks, then each number after two blanks
 // (no midday mark).

@@ -7,6 +7,7 @@
 #include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/text_file.h"
+#include "common/translatable.h"
 #include "tips/tip_file_encoding.h"
 #include "tips/tip_list.h"
 
@@ -16,6 +17,10 @@ namespace {
 constexpr int kMostTips = 120;
 // A tip list of 120 tips is a few kilobytes; anything this large is no tip file.
 constexpr std::uintmax_t kLargestTextFile = 16u << 20;
+
+std::string tipFileFilter() {
+  return std::string(NUMORA_TRANSLATABLE("Numora", "Tipfile")) + "|*.hlt";
+}
 
 }  // namespace
 
@@ -36,14 +41,14 @@ std::string proposedTipFileName(DayCount pickedDate) {
 
 void saveTipFile(Form& form, Platform& platform) {
   const auto path = platform.saveFileDialog(
-      {"Tipfile|*.hlt", "hlt", proposedTipFileName(form.DateTimePicker1.date())});
+      {tipFileFilter(), "hlt", proposedTipFileName(form.DateTimePicker1.date())});
   if (!path) return;
   writeTextLines(*path, form.ListBox1.lines());
 }
 
 void loadTipFile(DrawContext context) {
   Form& form = context.form;
-  if (const auto path = context.platform.openFileDialog({"Tipfile|*.hlt", "hlt", ""})) {
+  if (const auto path = context.platform.openFileDialog({tipFileFilter(), "hlt", ""})) {
     try {
       // Read whole before the list is touched: a failure keeps the list the user had.
       auto lines = readTextLines(*path);

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/qt/statistics_chart_view.h"
+#include "common/translatable.h"
 
 namespace numora {
 
@@ -17,12 +18,13 @@ void saveChartImageFile(const Chart& chart, const QString& path, ImageSize size)
   view.showChart(chart);
   view.show();  // lays the chart out at its size
 
-  const QString cannotWrite = QStringLiteral("Cannot write ") + path;
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
     {
       QFile probe(path);
       if (!probe.open(QIODevice::WriteOnly)) {
-        throw std::runtime_error((cannotWrite + ": " + probe.errorString()).toStdString());
+        throw std::runtime_error(
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1: %2"),
+                        {path.toStdString(), probe.errorString().toStdString()}));
       }
     }
     QSvgGenerator svg;
@@ -40,7 +42,10 @@ void saveChartImageFile(const Chart& chart, const QString& path, ImageSize size)
     QPainter painter(&image);
     view.render(&painter);
   }
-  if (!image.save(path, "PNG")) throw std::runtime_error(cannotWrite.toStdString());
+  if (!image.save(path, "PNG")) {
+    throw std::runtime_error(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1"), {path.toStdString()}));
+  }
 }
 
 }  // namespace numora

@@ -22,6 +22,7 @@
 #include "app/qt/date_conversion.h"
 #include "app/qt/statistics_chart_view.h"
 #include "app/qt/view_translation.h"
+#include "app/qt/window_text.h"
 
 namespace numora {
 namespace {
@@ -39,11 +40,11 @@ QStringList textList(const std::vector<std::string>& values) {
 
 void showCaption(const Control& control, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(viewText(control.shownCaption()));
+    label->setText(windowText(control.shownCaption()));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(viewText(control.shownCaption()));
+    button->setText(windowText(control.shownCaption()));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(viewText(control.shownCaption()));
+    group->setTitle(windowText(control.shownCaption()));
   }
 }
 
@@ -66,7 +67,10 @@ void showEdit(const Edit& edit, QWidget* widget) {
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() != value) line->setText(value);
   } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-    if (memo->toPlainText() != value) memo->setPlainText(value);
+    // A memo of the program's own explanation reads in the user's language.
+    const QString shown =
+        memo->property(kShowsModelText).toBool() ? windowText(edit.shownText()) : value;
+    if (memo->toPlainText() != shown) memo->setPlainText(shown);
   }
 }
 
@@ -128,9 +132,9 @@ void showStatusBar(const StatusBar& bar, QWidget* widget) {
     const QString name = text(bar.name()) + QStringLiteral("Panel") + QString::number(i);
     auto* panel = widget->findChild<QLabel*>(name);
     if (!panel) continue;
-    panel->setText(viewText(bar.panel(i)));
+    panel->setText(windowText(bar.panel(i)));
     // The bar's hint (why the last calculation found no tip) is the tooltip of the status line.
-    if (i == 1) panel->setToolTip(viewText(bar.hint()));
+    if (i == 1) panel->setToolTip(windowText(bar.hint()));
   }
   widget->setToolTip(QString());
 }
@@ -152,7 +156,8 @@ void showProgressBar(const ProgressBar& progress, QWidget* widget) {
   bar->setRange(0, std::max(progress.maximum(), 1));
   bar->setValue(progress.position());
   // "%" is Qt's placeholder character in the format: a caption keeps it as text.
-  bar->setFormat(viewText(progress.shownCaption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+  bar->setFormat(
+      windowText(progress.shownCaption()).replace(QLatin1Char('%'), QStringLiteral("%%")));
 }
 
 void showPageControl(const PageControl& pages, QWidget* widget) {
@@ -191,7 +196,7 @@ void showStringGrid(const StringGrid& grid, QWidget* widget) {
 void showControl(const Control& control, QWidget* widget) {
   if (!widget) return;
   const QSignalBlocker block(widget);
-  widget->setToolTip(viewText(control.hint()));
+  widget->setToolTip(windowText(control.hint()));
   // A control held by running long work shows disabled until the work ends.
   widget->setEnabled(control.enabled() && !control.held());
   widget->setVisible(control.visible());

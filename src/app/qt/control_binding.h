@@ -13,6 +13,10 @@
 
 namespace numora {
 
+// The property of a read-only memo that shows a text of the program (an explanation), not the
+// user's or a web page's: it is shown in the user's language.
+inline constexpr char kShowsModelText[] = "numoraShowsModelText";
+
 // Writes a control's state into its widget by the control's type: caption, hint, visible,
 // enabled, and the type's own value (position, text, items, date, panels, ...). Signals of the
 // widget are blocked meanwhile, so showing a value never reads as a user's change.

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/translatable.h"
+
 namespace numora {
 
 namespace {
@@ -87,8 +89,9 @@ void writePdfFile(const PrintDocument& document, const QString& path) {
   {
     QFile probe(path);
     if (!probe.open(QIODevice::WriteOnly)) {
-      throw std::runtime_error("Cannot write " + path.toStdString() + ": " +
-                               probe.errorString().toStdString());
+      throw std::runtime_error(
+          fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1: %2"),
+                      {path.toStdString(), probe.errorString().toStdString()}));
     }
   }
   QPdfWriter writer(path);

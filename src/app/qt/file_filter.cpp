@@ -2,13 +2,15 @@
 
 #include <QStringList>
 
+#include "app/qt/window_text.h"
+
 namespace numora {
 
 QString toQtFileFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList entries;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString description = parts[i].trimmed();
+    const QString description = windowText(parts[i].trimmed().toStdString());
     QString patterns = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
     // The form separates patterns with ';', Qt with blanks.
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));

@@ -7,7 +7,8 @@
 namespace numora {
 
 // "Tipfile|*.hlt" becomes "Tipfile (*.hlt)"; several pairs ("A|*.a|B|*.b;*.c") become
-// "A (*.a);;B (*.b *.c)". A description without a pattern keeps "*" as its pattern.
+// "A (*.a);;B (*.b *.c)". A description without a pattern keeps "*" as its pattern. The
+// descriptions read in the user's language.
 QString toQtFileFilter(const std::string& filter);
 
 }  // namespace numora

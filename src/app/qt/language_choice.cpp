@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace numora {
@@ -30,9 +31,22 @@ QStringList translationFolders() {
           QStringLiteral(NUMORA_TRANSLATIONS_BUILD_DIR)};
 }
 
+QTranslator* installQtTranslation(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_fr"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(translator)) {
+    return translator;
+  }
+  delete translator;
+  return nullptr;
+}
+
 bool installWindowTranslation(QCoreApplication& application, LanguageChoice choice,
                               const QLocale& locale) {
   if (!windowInFrench(choice, locale)) return true;
+  // Optional: without Qt's translation the dialogs' buttons stay English.
+  (void)installQtTranslation(application);
   auto* translator = new QTranslator(&application);
   for (const QString& folder : translationFolders()) {
     if (translator->load(QStringLiteral("numora_fr"), QDir::cleanPath(folder))) {

@@ -9,6 +9,7 @@
 #include "app/settings_store.h"
 
 class QCoreApplication;
+class QTranslator;
 
 namespace numora {
 
@@ -26,6 +27,11 @@ bool windowInFrench(LanguageChoice choice, const QLocale& locale);
 // The folders searched for the compiled translation: the installed one beside the program's
 // folder, then the build tree's.
 QStringList translationFolders();
+
+// Installs Qt's own French texts (the buttons of message boxes, the file dialog) from Qt's
+// translations folder; nothing when they are not installed. The application owns the
+// translator.
+QTranslator* installQtTranslation(QCoreApplication& application);
 
 // Installs the French translation of the window when the choice and the locale ask for it;
 // false when it was asked for and its file was not found (the window then stays English).

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/qt/control_binding.h"
 #include "app/qt/page_builder.h"
 #include "app/qt/pages.h"
 #include "app/qt/print_menu.h"
@@ -94,6 +95,7 @@ void buildKenoTipsPage(QWidget* page, PageBuilder& build, QWidget* window) {
   // Why the last calculation found too few tips: over the foot of the lists, in the tooltip
   // colours, until the next calculation.
   QPlainTextEdit* why = build.memo(page, form.TipExplanation, QRect(8, 300, 306, 106));
+  why->setProperty(kShowsModelText, true);
   colour(why, QPalette::Base, why->palette().color(QPalette::ToolTipBase));
   colour(why, QPalette::Text, why->palette().color(QPalette::ToolTipText));
 

@@ -1,6 +1,6 @@
 #include "app/qt/qt_platform.h"
 
-#include "app/qt/view_translation.h"
+#include "app/qt/window_text.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::showMessage(const PatternText& text) {
-  QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), viewText(text), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::NoIcon, messageBoxTitle(), windowText(text), QMessageBox::Ok,
                   dialogParent_);
   box.exec();
 }
@@ -53,8 +53,8 @@ std::string QtPlatform::inputBox(const std::string& caption, const std::string& 
                                  const std::string& preset) {
   bool ok = false;
   const QString answer =
-      QInputDialog::getText(dialogParent_, viewText(caption), viewText(prompt), QLineEdit::Normal,
-                            QString::fromStdString(preset), &ok);
+      QInputDialog::getText(dialogParent_, windowText(caption), windowText(prompt),
+                            QLineEdit::Normal, QString::fromStdString(preset), &ok);
   return ok ? answer.toStdString() : preset;
 }
 

@@ -50,8 +50,8 @@ QString xLabel(double x) {
 
 // The legend text of a bar colour; empty for a colour that means nothing of its own.
 QString legendText(std::uint32_t colour) {
-  if (colour == kPrimeRed) return QString::fromUtf8(kPrimeLegend);
-  if (colour == kOtherGreen) return QString::fromUtf8(kOtherLegend);
+  if (colour == kPrimeRed) return viewText(kPrimeLegend);
+  if (colour == kOtherGreen) return viewText(kOtherLegend);
   return {};
 }
 

@@ -1,19 +1,42 @@
 // The window in French: the language follows the locale (French for fr_CA and fr_FR, English
 // for every other one) unless the "general" options page chose one; captions, patterns with
-// numbers and the tabs read in French and fit their places at the design size. With
-// NUMORA_SCREENSHOTS set to a folder, every tab is saved there in French as a PNG file.
+// numbers and the tabs read in French and fit their places at the design size; so do the
+// messages, refusals, prompts, file filters and progress texts the model puts together from
+// marked patterns, and the buttons of Qt's own dialogs. With NUMORA_SCREENSHOTS set to a
+// folder, every tab is saved there in French as a PNG file.
 
 // First: the fixture includes the scripted platform before any Qt header.
 #include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTranslator>
+#include <functional>
 
 #include "app/qt/language_choice.h"
 #include "app/qt/view_translation.h"
+#include "app/qt/window_text.h"
+#include "app/sweep_page.h"
+#include "backtest/backtest_report.h"
+#include "common/translatable.h"
+#include "draws/current_draw.h"
+#include "draws/damaged_records.h"
+#include "draws/draw_caption.h"
+#include "draws/draw_file.h"
+#include "draws/draw_import.h"
+#include "draws/draw_merge.h"
+#include "draws/draw_text_import.h"
+#include "form/progress_display.h"
+#include "import/results_page_check.h"
+#include "tips/historical_search.h"
 
 namespace numora {
 namespace {
@@ -43,6 +66,51 @@ class FrenchTranslation {
 
 // Every label and button on the widget's visible pages that shows more text than its width
 // holds (a word-wrapped label may take more lines).
+// Runs answer on the next modal dialog once it is open.
+template <typename Dialog>
+void answerNextDialog(std::function<void(Dialog*)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    answer(dialog);
+  });
+}
+
+// The texts of the model that the tests show, each as the model itself puts it together.
+std::string importedSummary() {
+  // A good line, a line with a number out of range, a line that repeats the first.
+  const std::string text =
+      "2023-05-01,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\n"
+      "2023-05-02,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,71\n"
+      "2023-05-01,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\n";
+  const DrawImportRules rules{encodeDate(2001, 10, 22), encodeDate(2023, 5, 5), false};
+  const DrawTextImport parsed = parseDrawText(text, rules);
+  return importSummary(mergeImportedDraws({}, parsed.draws), parsed);
+}
+
+std::string missingFileError() {
+  try {
+    checkImportFile("/no such folder/draws 2023.txt");
+  } catch (const DrawFileError& error) {
+    return error.what();
+  }
+  return {};
+}
+
+std::string middayCaption() {
+  const WeekdayNames names{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+  return drawCaption(test::dailyKenoDraws()[1], CaptionGap::Normal, names);
+}
+
+std::string backtestHeading() {
+  BacktestTotals totals;
+  totals.kind = BacktestKind::PerDraw;
+  totals.hits[0] = 200;
+  totals.hits[1] = 40;
+  totals.cycles = 1;
+  return reportHeading(totals, 1, encodeDate(2023, 5, 1), encodeDate(2023, 5, 5));
+}
+
 QStringList cutTexts(QWidget* page) {
   QStringList cut;
   for (QWidget* widget : page->findChildren<QWidget*>()) {
@@ -84,6 +152,11 @@ class FrenchWindowTest : public QObject {
   void englishWindowStaysEnglish();
   void frenchWindowReadsInFrench();
   void frenchTextsFitAtTheDesignSize();
+  void modelTextsReadInFrench_data();
+  void modelTextsReadInFrench();
+  void dialogsShowTheirTextsInFrench();
+  void progressAndExplanationReadInFrench();
+  void qtsOwnButtonsReadInFrench();
 };
 
 void FrenchWindowTest::languageFollowsTheLocaleUnlessChosen_data() {
@@ -221,6 +294,141 @@ void FrenchWindowTest::frenchTextsFitAtTheDesignSize() {
     }
   }
   QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
+
+void FrenchWindowTest::modelTextsReadInFrench_data() {
+  QTest::addColumn<QString>("english");
+  QTest::addColumn<QString>("french");
+  const auto row = [](const char* name, const std::string& english, const char* french) {
+    QTest::newRow(name) << QString::fromStdString(english) << QString::fromUtf8(french);
+  };
+  row("a file error names the file", missingFileError(),
+      "Impossible d'ouvrir le fichier « /no such folder/draws 2023.txt »");
+  row("an import summary, a line at a time", importedSummary(),
+      "1 tirages ajoutés, 0 déjà enregistrés, 2 refusés\n"
+      "ligne 2 : « 71 » n'est pas un numéro de 1 à 70\n"
+      "ligne 3 : répète la ligne 1");
+  row("damaged records, sentence by sentence",
+      damagedRecordsMessage("Kenoal.dat", DrawFileCheck{{3, 4}, 2}, 5),
+      "Le fichier des tirages Kenoal.dat contient 2 enregistrements endommagés "
+      "(enregistrements 4, 5 sur 5) : une date impossible, des numéros qui ne forment pas un "
+      "tirage ou une date hors d'ordre. La mise à jour reprend après le dernier tirage "
+      "intact et n'enregistre jamais un tirage deux fois. Pour les enlever, fermez le "
+      "programme, gardez une copie du fichier et réduisez-le à ses 3 premiers enregistrements "
+      "(120 octets).");
+  row("a results page, its month and the stop", incompletePageMessage(encodeDate(2023, 5, 5)),
+      "La page des résultats de mai 2023 est arrivée incomplète. La mise à jour s'est "
+      "arrêtée au 05.05.2023; les tirages précédents sont conservés et la prochaine mise à jour "
+      "reprendra ce jour-là.");
+  row("a midday draw's caption", middayCaption(),
+      "Fr 05.05.23   (midi)   1  2  4  5  7  8  10  11  13  14  16  17  19  20  22  23  25  "
+      "26  28  29");
+  row("the back-test report's heading", backtestHeading(),
+      "Test de succès des grilles (un calcul par tirage) \u00b7 Daily Keno \u00b7 du 01.05.2023 "
+      "au 05.05.2023 \u00b7 1 cycle \u00b7 240 comparaisons");
+  row("a prompt", kSearchThresholdCaption, "Arrêter à x numéros concordants");
+}
+
+void FrenchWindowTest::modelTextsReadInFrench() {
+  QFETCH(QString, english);
+  QFETCH(QString, french);
+  // An English window shows every text as the model has it.
+  QCOMPARE(windowText(english.toStdString()), english);
+  FrenchTranslation translation;
+  QVERIFY(translation.loaded());
+  QCOMPARE(windowText(english.toStdString()), french);
+}
+
+void FrenchWindowTest::dialogsShowTheirTextsInFrench() {
+  FrenchTranslation french;
+  QVERIFY(french.loaded());
+  test::ScreenWindow window;
+  QVERIFY(window.show());
+
+  // A message box of the real platform.
+  QtPlatform platform;
+  QString message;
+  answerNextDialog<QMessageBox>([&message](QMessageBox* box) {
+    message = box->text();
+    box->accept();
+  });
+  platform.showMessage(kNoDrawFileMessage);
+  QCOMPARE(message, QStringLiteral("Lisez d'abord les données des tirages"));
+
+  // The lucky number's input box: its caption and its prompt.
+  QString caption;
+  QString prompt;
+  answerNextDialog<QInputDialog>([&](QInputDialog* dialog) {
+    caption = dialog->windowTitle();
+    prompt = dialog->labelText();
+    dialog->reject();
+  });
+  window.form1->handle([&] { window.form1->SpeedButton13Click(); });
+  QCOMPARE(caption, QStringLiteral("votre numéro chanceux (1-99999999)?"));
+  QCOMPARE(prompt, QStringLiteral("Entrez votre numéro chanceux pour le hasard!"));
+
+  // The import's file dialog: its filters.
+  QStringList filters;
+  answerNextDialog<QFileDialog>([&filters](QFileDialog* dialog) {
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  window.form1->handle([&] { window.form1->ImportClick(); });
+  QCOMPARE(filters, QStringList({QStringLiteral("Fichiers texte et CSV (*.txt *.csv)"),
+                                 QStringLiteral("Tous les fichiers (*)")}));
+}
+
+void FrenchWindowTest::progressAndExplanationReadInFrench() {
+  FrenchTranslation french;
+  QVERIFY(french.loaded());
+  test::ScreenWindow window(
+      test::generateHistory(encodeDate(2023, 3, 1), encodeDate(2023, 5, 5), true, 5));
+  QVERIFY(window.show());
+  Form& form = window.form();
+
+  // The progress bar's text while a sweep runs.
+  {
+    ProgressDisplay progress(form.WorkProgress, 10, sweepProgressText({3, 10, 42.0}));
+    window.view->refresh();
+    QCOMPARE(window.widget<QProgressBar>("WorkProgress")->text(),
+             QStringLiteral("Balayage : 3 réglages sur 10, environ 42 s restantes"));
+  }
+
+  // A calculation that cannot find its tips says why beside the tip list, in French: six
+  // primes and six even numbers in a ten-number tip.
+  form.CheckBox22.setChecked(true);
+  form.UpDown10.setPosition(6);
+  form.CheckBox25.setChecked(true);
+  form.UpDown16.setPosition(6);
+  form.UpDown7.setPosition(1);
+  window.view->refresh();
+  QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  const QStringList why =
+      window.widget<QPlainTextEdit>("TipExplanation")->toPlainText().split(QLatin1Char('\n'));
+  QCOMPARE(why.value(0),
+           QStringLiteral("Jamais réunis : au moins 6 nombres premiers et au moins 6 nombres "
+                          "pairs dans une grille de 10 numéros (2 est le seul nombre premier "
+                          "pair) (Options \u203a mathématiques)."));
+  QVERIFY2(why.last().startsWith(QStringLiteral("Pour laisser passer le plus de candidates : ")),
+           qPrintable(why.last()));
+  QCOMPARE(window.panel(1), QStringLiteral("Modifiez les paramètres pour calculer 5 grilles"));
+  // The model keeps its English explanation: numora-cli reports it unchanged.
+  QVERIFY(form.TipExplanation.text().starts_with("Never met together: "));
+}
+
+void FrenchWindowTest::qtsOwnButtonsReadInFrench() {
+  QTranslator* qt = installQtTranslation(*QCoreApplication::instance());
+  if (!qt) QSKIP("Qt's French translation (qt6-translations-l10n) is not installed");
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Numora"), QStringLiteral("?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  const struct {
+    QMessageBox::StandardButton button;
+    const char* text;
+  } cases[] = {
+      {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"}, {QMessageBox::Cancel, "Annuler"}};
+  for (const auto& c : cases) QCOMPARE(box.button(c.button)->text(), QString::fromUtf8(c.text));
+  QCoreApplication::removeTranslator(qt);
+  delete qt;
 }
 
 }  // namespace

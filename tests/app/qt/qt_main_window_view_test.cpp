@@ -53,7 +53,7 @@ int count(const std::vector<std::string>& messages, const std::string& text) {
 }
 
 // The text a widget shows as its caption.
-QString shownText(QWidget* widget) {
+QString windowText(QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
   if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
@@ -204,7 +204,7 @@ void MainWindowViewTest::controlsShowDesignedCaptions() {
   QVERIFY(window.show());
   QWidget* widget = window.view->findChild<QWidget*>(name);
   QVERIFY2(widget, qPrintable(name));
-  QCOMPARE(shownText(widget), text);
+  QCOMPARE(windowText(widget), text);
 }
 
 void MainWindowViewTest::firstStartHintLeavesWithTheFirstDraw() {
