@@ -1720,6 +1720,26 @@
         <source>A sweep is running; stop it first.</source>
         <translation>Un balayage est en cours; arrêtez-le d&apos;abord.</translation>
     </message>
+    <message>
+        <source>Textdatei</source>
+        <translation>Fichier texte</translation>
+    </message>
+    <message>
+        <source>Update: %1 of %2 months, reading %3</source>
+        <translation>Mise à jour : %1 mois sur %2, lecture du %3</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>tirage</translation>
+    </message>
+    <message>
+        <source>midday draw</source>
+        <translation>tirage du midi</translation>
+    </message>
+    <message>
+        <source>evening draw</source>
+        <translation>tirage du soir</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

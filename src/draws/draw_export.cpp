@@ -27,7 +27,8 @@ std::vector<std::string> exportLines(const std::vector<DrawRecord>& records, Day
 void exportDraws(DrawContext context) {
   Form& form = context.form;
   const std::string proposed = (std::filesystem::path(form.Home) / "Zahlen.txt").string();
-  const auto target = context.platform.saveFileDialog({"Textdatei|*.txt", "txt", proposed});
+  const auto target = context.platform.saveFileDialog(
+      {std::string(NUMORA_TRANSLATABLE("Numora", "Textdatei")) + "|*.txt", "txt", proposed});
   if (!target) return;
   // Read first: a missing draw file is reported and no export file is made.
   const auto history = context.reader.load(currentDrawFile(context));

@@ -199,9 +199,9 @@ class UpdateRun {
     return (to.year - from.year) * 12 + to.month - from.month + 1;
   }
 
-  std::string progressText(int fetched, int due) const {
-    return "Update: " + std::to_string(fetched) + " of " + std::to_string(due) +
-           " months, reading " + formatDate(day_);
+  PatternText progressText(int fetched, int due) const {
+    return PatternText(NUMORA_TRANSLATABLE("Numora", "Update: %1 of %2 months, reading %3"),
+                       {wholeNumber(fetched), wholeNumber(due), formatDate(day_)});
   }
 
   bool stopRequested() const { return !form_.SpeedButton8.visible() || form_.closing; }
@@ -235,9 +235,10 @@ class UpdateRun {
             bool midday) {
     form_.Datum1 = date;
     form_.Zahl5.fill(0);
-    const std::string drawName = which == DrawSought::First    ? "draw"
-                                 : which == DrawSought::Midday ? "midday draw"
-                                                               : "evening draw";
+    const std::string drawName = which == DrawSought::First ? NUMORA_TRANSLATABLE("Numora", "draw")
+                                 : which == DrawSought::Midday
+                                     ? NUMORA_TRANSLATABLE("Numora", "midday draw")
+                                     : NUMORA_TRANSLATABLE("Numora", "evening draw");
     const auto rest = locateDraw(page, date, which);
     if (!rest || rest->empty()) {
       // Today's evening draw may not be out yet; nothing after it is due.
