@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>Tested as</source>
-        <translation>Testés comme</translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>An update run is running; stop it first.</source>
