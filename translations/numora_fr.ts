@@ -1740,6 +1740,46 @@
         <source>evening draw</source>
         <translation>tirage du soir</translation>
     </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparaison</translation>
+    </message>
+    <message>
+        <source>comparisons</source>
+        <translation>comparaisons</translation>
+    </message>
+    <message>
+        <source>cycle</source>
+        <translation>cycle</translation>
+    </message>
+    <message>
+        <source>cycles</source>
+        <translation>cycles</translation>
+    </message>
+    <message>
+        <source>%1 against chance: %2 %3 of a 20-number probe with a draw (%4 %5)</source>
+        <translation>%1 contre le hasard : %2 %3 d&apos;une sonde de 20 numéros avec un tirage (%4 %5)</translation>
+    </message>
+    <message>
+        <source>%1 against chance: %2 %3 of a 20-number probe with a draw</source>
+        <translation>%1 contre le hasard : %2 %3 d&apos;une sonde de 20 numéros avec un tirage</translation>
+    </message>
+    <message>
+        <source>tip</source>
+        <translation>grille</translation>
+    </message>
+    <message>
+        <source>%1 against chance: %2 %3 of a %4-number tip with a draw (%5 %6 x %7 %8)</source>
+        <translation>%1 contre le hasard : %2 %3 d&apos;une grille de %4 numéros avec un tirage (%5 %6 x %7 %8)</translation>
+    </message>
+    <message>
+        <source>%1 against chance: %2 %3 of a %4-number tip with a draw (%5 %6)</source>
+        <translation>%1 contre le hasard : %2 %3 d&apos;une grille de %4 numéros avec un tirage (%5 %6)</translation>
+    </message>
+    <message>
+        <source>%1 against chance: %2 %3 of a %4-number tip with a draw</source>
+        <translation>%1 contre le hasard : %2 %3 d&apos;une grille de %4 numéros avec un tirage</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

@@ -19,27 +19,55 @@ std::string hitRange(const HitGroup& group) {
   return std::to_string(group.firstHits) + "-" + std::to_string(group.lastHits);
 }
 
-// "1 cycle", "2 cycles": counts are grouped in every format, as the reports print them.
-PatternText counted(std::int64_t count, const char* one, const char* many) {
-  return PatternText(count == 1 ? one : many, {ShownNumber{static_cast<double>(count), 0, true}});
+// A count and its noun, "1 cycle" or "2 cycles", as two values of a pattern: the window looks
+// the noun up on its own. Counts are grouped in every format, as the reports print them.
+void addCount(std::vector<PatternValue>& values, std::int64_t count, const char* one,
+              const char* many) {
+  values.emplace_back(ShownNumber{static_cast<double>(count), 0, true});
+  values.emplace_back(std::string(count == 1 ? one : many));
 }
 
-// Put together from parts, so it shows in English in every language.
+// "Tip success test (one calculation) against chance: 1,180 comparisons of a 10-number tip with
+// a draw (20 tips x 59 cycles)": one whole pattern for each shape, so it reads in any language.
 PatternText title(const BacktestTotals& totals, const ChanceComparison& comparison) {
-  PatternText line("%1 against chance: ", {std::string(backtestName(totals.kind))});
-  line += counted(comparison.comparisons, "%1 comparison", "%1 comparisons");
-  line += isRecurrence(totals.kind)
-              ? PatternText(" of a 20-number probe with a draw")
-              : PatternText(" of a %1-number tip with a draw", {wholeNumber(totals.numbersPerTip)});
-  const PatternText cycles = counted(totals.cycles, "%1 cycle", "%1 cycles");
+  std::vector<PatternValue> values{std::string(backtestName(totals.kind))};
+  addCount(values, comparison.comparisons, NUMORA_TRANSLATABLE("Numora", "comparison"),
+           NUMORA_TRANSLATABLE("Numora", "comparisons"));
+  const auto addCycles = [&] {
+    addCount(values, totals.cycles, NUMORA_TRANSLATABLE("Numora", "cycle"),
+             NUMORA_TRANSLATABLE("Numora", "cycles"));
+  };
+  const char* pattern = nullptr;
+  if (isRecurrence(totals.kind)) {
+    pattern = totals.cycles > 0
+                  ? NUMORA_TRANSLATABLE("Numora",
+                                        "%1 against chance: %2 %3 of a 20-number probe with a "
+                                        "draw (%4 %5)")
+                  : NUMORA_TRANSLATABLE("Numora",
+                                        "%1 against chance: %2 %3 of a 20-number probe with a "
+                                        "draw");
+    if (totals.cycles > 0) addCycles();
+    return PatternText(pattern, std::move(values));
+  }
+  values.emplace_back(wholeNumber(totals.numbersPerTip));
   if (totals.kind == BacktestKind::SingleCalculation && totals.scoredCycles.size() == 1) {
     // One calculation's tips, each scored against every cycle's draw.
-    const auto tips = static_cast<std::int64_t>(totals.scoredCycles.front().tips.size());
-    line += " (" + counted(tips, "%1 tip", "%1 tips") + " x " + cycles + ")";
+    addCount(values, static_cast<std::int64_t>(totals.scoredCycles.front().tips.size()),
+             NUMORA_TRANSLATABLE("Numora", "tip"), NUMORA_TRANSLATABLE("Numora", "tips"));
+    addCycles();
+    pattern = NUMORA_TRANSLATABLE("Numora",
+                                  "%1 against chance: %2 %3 of a %4-number tip with a draw (%5 "
+                                  "%6 x %7 %8)");
   } else if (totals.cycles > 0) {
-    line += " (" + cycles + ")";
+    addCycles();
+    pattern = NUMORA_TRANSLATABLE("Numora",
+                                  "%1 against chance: %2 %3 of a %4-number tip with a draw (%5 "
+                                  "%6)");
+  } else {
+    pattern =
+        NUMORA_TRANSLATABLE("Numora", "%1 against chance: %2 %3 of a %4-number tip with a draw");
   }
-  return line;
+  return PatternText(pattern, std::move(values));
 }
 
 std::vector<std::vector<PatternText>> rows(const ChanceComparison& comparison) {

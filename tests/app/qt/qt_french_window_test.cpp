@@ -156,6 +156,7 @@ class FrenchWindowTest : public QObject {
   void modelTextsReadInFrench();
   void dialogsShowTheirTextsInFrench();
   void progressAndExplanationReadInFrench();
+  void theChancePageReadsInFrench();
   void qtsOwnButtonsReadInFrench();
 };
 
@@ -376,6 +377,26 @@ void FrenchWindowTest::dialogsShowTheirTextsInFrench() {
   window.form1->handle([&] { window.form1->ImportClick(); });
   QCOMPARE(filters, QStringList({QStringLiteral("Fichiers texte et CSV (*.txt *.csv)"),
                                  QStringLiteral("Tous les fichiers (*)")}));
+}
+
+// The chance page's title and memo are whole patterns with their counts as values: they read in
+// French with the numbers kept.
+void FrenchWindowTest::theChancePageReadsInFrench() {
+  FrenchTranslation french;
+  QVERIFY(french.loaded());
+  Window window(test::dailyKenoDraws());
+  QVERIFY(window.show());
+  window.showPage("TabSheet2");
+  (void)window.form().DateTimePicker1.setDate(encodeDate(2023, 5, 4));
+  QTest::mouseClick(window.widget<QPushButton>("Button7"), Qt::LeftButton);
+  window.showPage("TabSheetOdds");
+  QCoreApplication::processEvents();
+  QCOMPARE(window.widget<QLabel>("ChanceTitle")->text(),
+           QString::fromUtf8("Test de retour (tirage suivant) contre le hasard : 2 comparaisons "
+                             "d'une sonde de 20 numéros avec un tirage (2 cycles)"));
+  QVERIFY(window.widget<QPlainTextEdit>("ChanceMemo")
+              ->toPlainText()
+              .startsWith(QString::fromUtf8("Trop peu de comparaisons pour le test")));
 }
 
 void FrenchWindowTest::progressAndExplanationReadInFrench() {
