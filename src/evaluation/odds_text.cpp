@@ -7,12 +7,6 @@
 
 namespace numora {
 
-std::string formatFixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
 std::string joinCells(const std::vector<std::string>& cells) {
   std::string line;
   for (const auto& cell : cells) line += (line.empty() ? "" : " | ") + cell;

@@ -10,8 +10,6 @@
 
 namespace numora {
 
-// A number with a fixed count of decimals: formatFixed(0.8216, 3) is "0.822".
-std::string formatFixed(double value, int decimals);
 // The cells of a grid row as a line of text, " | " between them.
 std::string joinCells(const std::vector<std::string>& cells);
 // "1 in X" for a chance; two decimals below 10, one below 1000, then whole thousands grouped

@@ -26,10 +26,6 @@ std::string on(const char* page, const std::string& sentence) {
   return fillPattern(page, {sentence});
 }
 
-std::string fill(const char* pattern, const std::vector<std::string>& values) {
-  return fillPattern(pattern, values);
-}
-
 const char* drawName(int d) {
   static constexpr const char* kNames[] = {NUMORA_TRANSLATABLE("Numora", "the last draw"),
                                            NUMORA_TRANSLATABLE("Numora", "the second-last draw"),
@@ -68,48 +64,53 @@ std::vector<Conflict> conflicts(const GeneratorOptions& o) {
        kLowerPrimes}};
   for (const auto& [on_, minimum, what, change] : minimums) {
     if (on_ && minimum > size) {
-      found.push_back({on(kMathematically, fill(what, {n(minimum), n(size)})),
-                       on(kMathematically, fill(change, {n(minimum), n(size)}))});
+      found.push_back({on(kMathematically, fillPattern(what, {n(minimum), n(size)})),
+                       on(kMathematically, fillPattern(change, {n(minimum), n(size)}))});
     }
   }
   if (o.evenOn && o.oddOn && o.minEven <= size && o.minOdd <= size && o.minEven + o.minOdd > size) {
     found.push_back(
         {on(kMathematically,
-            fill(NUMORA_TRANSLATABLE(
-                     "Numora", "at least %1 even and at least %2 odd numbers in a %3-number tip"),
-                 {n(o.minEven), n(o.minOdd), n(size)})),
-         on(kMathematically, fill(kLowerOdd, {n(o.minOdd), n(size - o.minEven)}))});
+            fillPattern(
+                NUMORA_TRANSLATABLE(
+                    "Numora", "at least %1 even and at least %2 odd numbers in a %3-number tip"),
+                {n(o.minEven), n(o.minOdd), n(size)})),
+         on(kMathematically, fillPattern(kLowerOdd, {n(o.minOdd), n(size - o.minEven)}))});
   }
   // 2 is the only even prime: the primes beyond it must be odd.
   if (o.primesOn && o.evenOn && o.minPrimes <= size && o.minEven <= size &&
       o.minPrimes > size - o.minEven + 1) {
     found.push_back(
         {on(kMathematically,
-            fill(NUMORA_TRANSLATABLE("Numora",
-                                     "at least %1 prime numbers and at least %2 even numbers in a "
-                                     "%3-number tip (2 is the only even prime)"),
-                 {n(o.minPrimes), n(o.minEven), n(size)})),
-         on(kMathematically, fill(kLowerPrimes, {n(o.minPrimes), n(size - o.minEven + 1)}))});
+            fillPattern(
+                NUMORA_TRANSLATABLE("Numora",
+                                    "at least %1 prime numbers and at least %2 even numbers in a "
+                                    "%3-number tip (2 is the only even prime)"),
+                {n(o.minPrimes), n(o.minEven), n(size)})),
+         on(kMathematically,
+            fillPattern(kLowerPrimes, {n(o.minPrimes), n(size - o.minEven + 1)}))});
   }
   // Matches with other tips apply from the second tip on.
   const bool fewestApplies = o.minMatchesOn || o.boundsForEveryTip;
   const bool mostApplies = o.maxMatchesOn || o.boundsForEveryTip;
   if (o.totalTips >= 2 && fewestApplies && o.minMatches > size) {
     found.push_back(
-        {on(kTicket, fill(NUMORA_TRANSLATABLE(
-                              "Numora", "at least %1 matches with other tips in a %2-number tip"),
-                          {n(o.minMatches), n(size)})),
+        {on(kTicket,
+            fillPattern(NUMORA_TRANSLATABLE(
+                            "Numora", "at least %1 matches with other tips in a %2-number tip"),
+                        {n(o.minMatches), n(size)})),
          on(kTicket,
-            fill(NUMORA_TRANSLATABLE("Numora", "lower the minimum of matches from %1 to %2"),
-                 {n(o.minMatches), n(size)}))});
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "lower the minimum of matches from %1 to %2"),
+                        {n(o.minMatches), n(size)}))});
   } else if (o.totalTips >= 2 && fewestApplies && mostApplies && o.minMatches > o.maxMatches) {
     found.push_back(
-        {on(kTicket, fill(NUMORA_TRANSLATABLE("Numora",
-                                              "at least %1 and at most %2 matches with other tips"),
-                          {n(o.minMatches), n(o.maxMatches)})),
+        {on(kTicket,
+            fillPattern(
+                NUMORA_TRANSLATABLE("Numora", "at least %1 and at most %2 matches with other tips"),
+                {n(o.minMatches), n(o.maxMatches)})),
          on(kTicket,
-            fill(NUMORA_TRANSLATABLE("Numora", "raise the maximum of matches from %1 to %2"),
-                 {n(o.maxMatches), n(o.minMatches)}))});
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "raise the maximum of matches from %1 to %2"),
+                        {n(o.maxMatches), n(o.minMatches)}))});
   }
   for (int d = 0; d < 3; ++d) {
     const auto& range = o.lastDrawRange[static_cast<std::size_t>(d)];
@@ -117,25 +118,26 @@ std::vector<Conflict> conflicts(const GeneratorOptions& o) {
     if (range.min > size) {
       found.push_back(
           {on(kStatistical,
-              fill(NUMORA_TRANSLATABLE("Numora", "at least %1 hits with %2 in a %3-number tip"),
-                   {n(range.min), drawName(d), n(size)})),
-           on(kStatistical, fill(kLowerHits, {drawName(d), n(range.min), n(size)}))});
+              fillPattern(
+                  NUMORA_TRANSLATABLE("Numora", "at least %1 hits with %2 in a %3-number tip"),
+                  {n(range.min), drawName(d), n(size)})),
+           on(kStatistical, fillPattern(kLowerHits, {drawName(d), n(range.min), n(size)}))});
     } else if (range.min > range.max) {
       found.push_back(
           {on(kStatistical,
-              fill(NUMORA_TRANSLATABLE("Numora", "at least %1 and at most %2 hits with %3"),
-                   {n(range.min), n(range.max), drawName(d)})),
-           on(kStatistical, fill(kRaiseHits, {drawName(d), n(range.max), n(range.min)}))});
+              fillPattern(NUMORA_TRANSLATABLE("Numora", "at least %1 and at most %2 hits with %3"),
+                          {n(range.min), n(range.max), drawName(d)})),
+           on(kStatistical, fillPattern(kRaiseHits, {drawName(d), n(range.max), n(range.min)}))});
     }
   }
   if (o.crossSumMin > o.crossSumMax) {
     found.push_back(
         {on(kMathematically,
-            fill(NUMORA_TRANSLATABLE("Numora", "a cross sum of at least %1 and at most %2"),
-                 {formatGrouped(o.crossSumMin), formatGrouped(o.crossSumMax)})),
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "a cross sum of at least %1 and at most %2"),
+                        {formatGrouped(o.crossSumMin), formatGrouped(o.crossSumMax)})),
          on(kMathematically,
-            fill(NUMORA_TRANSLATABLE("Numora", "raise the cross-sum maximum to %1"),
-                 {formatGrouped(o.crossSumMin)}))});
+            fillPattern(NUMORA_TRANSLATABLE("Numora", "raise the cross-sum maximum to %1"),
+                        {formatGrouped(o.crossSumMin)}))});
   }
   return found;
 }
@@ -161,12 +163,13 @@ std::string steeredFilter(int filter) {
 std::string loosening(int filter, const GeneratorOptions& o) {
   switch (filter) {
     case kMatchesFilter:
-      return on(kTicket, fill(NUMORA_TRANSLATABLE("Numora",
-                                                  "raise the maximum of matches with other tips "
-                                                  "from %1 to %2 or lower the minimum from %3 to "
-                                                  "%4"),
-                              {n(o.maxMatches), n(o.maxMatches + 1), n(o.minMatches),
-                               n(std::max(o.minMatches - 1, 0))}));
+      return on(kTicket,
+                fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                                "raise the maximum of matches with other tips "
+                                                "from %1 to %2 or lower the minimum from %3 to "
+                                                "%4"),
+                            {n(o.maxMatches), n(o.maxMatches + 1), n(o.minMatches),
+                             n(std::max(o.minMatches - 1, 0))}));
     case kConsecutivePairFilter:
       return on(kTicket, NUMORA_TRANSLATABLE("Numora", "untick \"Tip enforcing one pairing per\""));
     case kNoRunsOfThreeFilter:
@@ -174,38 +177,44 @@ std::string loosening(int filter, const GeneratorOptions& o) {
                 NUMORA_TRANSLATABLE("Numora", "untick \"no threesomes, foursomes ... pairs\""));
     case kCrossSumFilter:
       return on(kMathematically,
-                fill(NUMORA_TRANSLATABLE("Numora", "widen the cross sum from %1 - %2"),
-                     {formatGrouped(o.crossSumMin), formatGrouped(o.crossSumMax)}));
+                fillPattern(NUMORA_TRANSLATABLE("Numora", "widen the cross sum from %1 - %2"),
+                            {formatGrouped(o.crossSumMin), formatGrouped(o.crossSumMax)}));
     case kLastDrawFilter:
     case kSecondLastDrawFilter:
     case kThirdLastDrawFilter: {
       const int d = filter - kLastDrawFilter;
       const auto& range = o.lastDrawRange[static_cast<std::size_t>(d)];
       if (range.min > 0) {
-        return on(kStatistical, fill(kLowerHits, {drawName(d), n(range.min), n(range.min - 1)}));
+        return on(kStatistical,
+                  fillPattern(kLowerHits, {drawName(d), n(range.min), n(range.min - 1)}));
       }
-      return on(kStatistical, fill(kRaiseHits, {drawName(d), n(range.max), n(range.max + 1)}));
+      return on(kStatistical,
+                fillPattern(kRaiseHits, {drawName(d), n(range.max), n(range.max + 1)}));
     }
     case kHistoryFilter:
       return on(
           kStatistical,
-          fill(NUMORA_TRANSLATABLE(
-                   "Numora",
-                   "raise the hits a tip may have had in a draw of the database from %1 to %2"),
-               {n(o.historyHits), n(o.historyHits + 1)}));
+          fillPattern(
+              NUMORA_TRANSLATABLE(
+                  "Numora",
+                  "raise the hits a tip may have had in a draw of the database from %1 to %2"),
+              {n(o.historyHits), n(o.historyHits + 1)}));
     case kRecentDrawsFilter:
-      return on(kStatistical,
-                fill(NUMORA_TRANSLATABLE("Numora",
-                                         "raise the hits a tip may have had in the last %1 draws "
-                                         "from %2 to %3"),
-                     {n(o.recentDraws), n(o.recentHits), n(o.recentHits + 1)}));
+      return on(
+          kStatistical,
+          fillPattern(NUMORA_TRANSLATABLE("Numora",
+                                          "raise the hits a tip may have had in the last %1 draws "
+                                          "from %2 to %3"),
+                      {n(o.recentDraws), n(o.recentHits), n(o.recentHits + 1)}));
     case kEvenFilter:
-      return on(kMathematically, fill(kLowerEven, {n(o.minEven), n(std::max(o.minEven - 1, 0))}));
+      return on(kMathematically,
+                fillPattern(kLowerEven, {n(o.minEven), n(std::max(o.minEven - 1, 0))}));
     case kOddFilter:
-      return on(kMathematically, fill(kLowerOdd, {n(o.minOdd), n(std::max(o.minOdd - 1, 0))}));
+      return on(kMathematically,
+                fillPattern(kLowerOdd, {n(o.minOdd), n(std::max(o.minOdd - 1, 0))}));
     case kPrimesFilter:
       return on(kMathematically,
-                fill(kLowerPrimes, {n(o.minPrimes), n(std::max(o.minPrimes - 1, 0))}));
+                fillPattern(kLowerPrimes, {n(o.minPrimes), n(std::max(o.minPrimes - 1, 0))}));
     default:
       return {};
   }
@@ -228,7 +237,7 @@ std::vector<std::string> explainShortfall(const RejectionCounts& counts,
   lines.reserve(found.size());
   for (const Conflict& conflict : found) {
     lines.push_back(
-        fill(NUMORA_TRANSLATABLE("Numora", "Never met together: %1."), {conflict.what}));
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Never met together: %1."), {conflict.what}));
   }
   if (poolTooSmall) {
     lines.push_back(NUMORA_TRANSLATABLE("Numora",
@@ -246,9 +255,9 @@ std::vector<std::string> explainShortfall(const RejectionCounts& counts,
   });
   for (std::size_t i = 0; i < filters.size() && i < kFiltersNamed; ++i) {
     const int filter = filters[i];
-    lines.push_back(fill(NUMORA_TRANSLATABLE("Numora", "%1 of %2 candidates: %3"),
-                         {formatGrouped(counts.byFilter[static_cast<std::size_t>(filter)]),
-                          formatGrouped(counts.candidates), steeredFilter(filter)}));
+    lines.push_back(fillPattern(NUMORA_TRANSLATABLE("Numora", "%1 of %2 candidates: %3"),
+                                {formatGrouped(counts.byFilter[static_cast<std::size_t>(filter)]),
+                                 formatGrouped(counts.candidates), steeredFilter(filter)}));
   }
   std::optional<std::string> change;
   if (!found.empty()) {
@@ -257,8 +266,8 @@ std::vector<std::string> explainShortfall(const RejectionCounts& counts,
     change = loosening(filters.front(), options);
   }
   if (change) {
-    lines.push_back(
-        fill(NUMORA_TRANSLATABLE("Numora", "To let most candidates through: %1."), {*change}));
+    lines.push_back(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "To let most candidates through: %1."), {*change}));
   }
   return lines;
 }

@@ -41,6 +41,7 @@
 namespace numora {
 namespace {
 
+using test::answerNextDialog;
 using test::Window;
 
 constexpr const char* kPages[] = {"TabSheet1", "TabSheet6",    "TabSheet5",
@@ -63,18 +64,6 @@ class FrenchTranslation {
   QTranslator translator_;
   bool loaded_ = false;
 };
-
-// Every label and button on the widget's visible pages that shows more text than its width
-// holds (a word-wrapped label may take more lines).
-// Runs answer on the next modal dialog once it is open.
-template <typename Dialog>
-void answerNextDialog(std::function<void(Dialog*)> answer) {
-  QTimer::singleShot(0, [answer] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    QVERIFY(dialog);
-    answer(dialog);
-  });
-}
 
 // The texts of the model that the tests show, each as the model itself puts it together.
 std::string importedSummary() {

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -134,6 +136,16 @@ inline void enter(QWidget* widget) {
 inline void leave(QWidget* widget) {
   QEvent event(QEvent::Leave);
   QApplication::sendEvent(widget, &event);
+}
+
+// Runs answer on the next modal dialog once it is open.
+template <typename Dialog>
+void answerNextDialog(std::function<void(Dialog*)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    answer(dialog);
+  });
 }
 
 }  // namespace numora::test
