@@ -6,6 +6,7 @@
 
 #include "app/daruvizo.h"
 #include "app/settings_store.h"
+#include "draws/lottery.h"
 #include "form/scripted_platform.h"
 #include "generator/tip_filters.h"
 #include "support/draw_fixtures.h"
@@ -122,7 +123,10 @@ void BM_HistoryFilterTest(benchmark::State& state) {
   Window window;
   Form& form = window.form();
   const auto path = currentDrawFile(DrawContext{form, window.platform, window.form1->drawReader()});
-  const DrawHistorySets history(window.form1->drawReader().load(path));
+  const auto draws = window.form1->drawReader().load(path);
+  const DrawHistorySets history(
+      draws, *window.form1->drawReader().walk(draws, lottery(form.lotteryIndex()),
+                                              window.platform.today()));
   const ComparisonTable table;
   const LastDrawCounts last{};
   TipFilters filters(form, table, last, history);

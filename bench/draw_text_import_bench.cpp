@@ -68,7 +68,7 @@ void BM_ImportThirtyYearCsvIntoEmptyFile(benchmark::State& state) {
   DrawFileReader reader;
   for (auto _ : state) {
     const auto parsed = parseDrawText(text, rules);
-    const auto merge = mergeImportedDraws({}, parsed.draws);
+    const auto merge = mergeImportedDraws({}, parsed.draws, rules);
     rewriteDrawFile(home.file("Vuduro.dat"), home.file("Vuduro.dat~"), merge.records, reader);
     if (static_cast<std::size_t>(merge.added) != lines) state.SkipWithError("draws were lost");
   }

@@ -1780,6 +1780,10 @@
         <source>%1 against chance: %2 %3 of a %4-number tip with a draw</source>
         <translation>%1 contre le hasard : %2 %3 d&apos;une grille de %4 numéros avec un tirage</translation>
     </message>
+    <message>
+        <source>The deleted draw of %1 was not brought back, because a draw of that date is stored now.</source>
+        <translation>Le tirage supprimé du %1 n&apos;a pas été rétabli, car un tirage de cette date est maintenant enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

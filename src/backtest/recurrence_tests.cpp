@@ -58,6 +58,7 @@ enum class CycleEnd { Counted, Skipped, EndOfHistory, CountedAtEnd };
 // One cycle from the current draw k; its scores go into the totals only when it completes.
 CycleEnd runCycle(Replay& replay, Form& form, BacktestKind kind, BacktestTotals& totals,
                   int& cycleTotal) {
+  if (!replay.startsNewCycle()) return CycleEnd::EndOfHistory;
   // Decision: a probe with fewer than three earlier draws has no last three draws; the replay
   // steps on to the next draw without counting.
   if (kind == BacktestKind::LastThreeDraws && form.Position < 3) {

@@ -35,6 +35,7 @@ bool Replay::showChosenDraw() {
   Form& form = context_.form();
   chosen_ = dateOnly(form.DateTimePicker1.date());
   cycles_ = 0;
+  lastCycleStart_ = -1;
   prepareRead();
   const auto path = currentDrawFile(context_.draws());
   std::error_code error;
@@ -45,7 +46,8 @@ bool Replay::showChosenDraw() {
     firstPosition_ = form.Position;
     // The records after the chosen draw that the steps pass over: damaged ones and earlier
     // dates appended after newer draws.
-    const auto walk = context_.calculation.reader.walk(history, lottery(form.lotteryIndex()));
+    const auto walk = context_.calculation.reader.walk(history, lottery(form.lotteryIndex()),
+                                                       context_.platform().today());
     skipped_ = history->records.empty()
                    ? 0
                    : walk->passedOver(firstPosition_, history->records.size() - 1);
@@ -53,6 +55,13 @@ bool Replay::showChosenDraw() {
     progress_.emplace(form.WorkProgress, std::max(later, 1), "Back-test: 0 cycles");
   }
   return hadFile;  // without the file, show by date has said so
+}
+
+bool Replay::startsNewCycle() {
+  const int position = context_.form().Position;
+  if (position <= lastCycleStart_) return false;
+  lastCycleStart_ = position;
+  return true;
 }
 
 bool Replay::runsCycles() const {

@@ -42,6 +42,9 @@ class Replay {
   // False when the chosen date is today's: the replay runs no cycle.
   bool runsCycles() const;
 
+  // Whether the current draw lies after the one the last cycle started from. A cycle that does
+  // not move forward would start again for ever: the test ends there instead.
+  bool startsNewCycle();
   // The step to the next draw; false when there is none (the last draw stays current).
   bool forward();
   void back();
@@ -62,6 +65,7 @@ class Replay {
   // The bar over the draws after the chosen one, in the status bar while the test runs.
   std::optional<ProgressDisplay> progress_;
   int firstPosition_ = 0;
+  int lastCycleStart_ = -1;
   DayCount chosen_ = 0;
   std::int64_t cycles_ = 0;
   std::size_t skipped_ = 0;

@@ -154,7 +154,7 @@ auto perDrawCycles(const BacktestContext& context) {
     if (replay.runsCycles()) {
       // A cycle: a calculation from the lucky number at the current draw,
       // scored against the next draw.
-      for (;;) {
+      while (replay.startsNewCycle()) {
         form.random.setSeed(lucky);
         replay.calculate();
         ScoredCycle scored{listedTips(form), {}};

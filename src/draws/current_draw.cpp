@@ -54,7 +54,8 @@ std::shared_ptr<const DrawHistory> loadHistory(DrawContext context) {
 // after newer draws are passed over, so a step always moves to a later or an earlier date.
 std::shared_ptr<const DrawWalk> walkOf(DrawContext context,
                                        const std::shared_ptr<const DrawHistory>& history) {
-  return context.reader.walk(history, lottery(context.form.lotteryIndex()));
+  return context.reader.walk(history, lottery(context.form.lotteryIndex()),
+                             context.platform.today());
 }
 
 }  // namespace

@@ -32,13 +32,20 @@ bool hasPickableDate(const DrawRecord& record, const Lottery& lottery) {
   return isValidDayCount(record.date) && dateOnly(record.date) >= lottery.firstDrawDate;
 }
 
-DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery) {
+bool hasDrawDate(const DrawRecord& record, const Lottery& lottery, DayCount today) {
+  // Comparisons with NaN are false, so a date that is no number fails the first test.
+  return record.date >= lottery.firstDrawDate && record.date <= today &&
+         record.date == std::floor(record.date);
+}
+
+DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery,
+                         DayCount today) {
   DrawWalk walk;
   walk.indices.reserve(records.size());
   const DrawRecord* last = nullptr;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const DrawRecord& record = records[i];
-    if (!hasPickableDate(record, lottery)) continue;
+    if (!hasDrawDate(record, lottery, today)) continue;
     if (last && !comesAfter(record, *last, lottery)) continue;
     walk.indices.push_back(i);
     last = &record;
@@ -62,10 +69,7 @@ DrawFileCheck checkDrawRecords(const std::vector<DrawRecord>& records, const Lot
   DrawFileCheck check;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const DrawRecord& record = records[i];
-    // Comparisons with NaN are false, so a date that is no number fails the first test.
-    const bool soundDate = record.date >= lottery.firstDrawDate && record.date <= today &&
-                           record.date == std::floor(record.date);
-    const bool sound = soundDate && hasValidNumbers(record) &&
+    const bool sound = hasDrawDate(record, lottery, today) && hasValidNumbers(record) &&
                        (!check.lastSound || comesAfter(record, records[*check.lastSound], lottery));
     if (sound) {
       check.lastSound = i;

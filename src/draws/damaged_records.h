@@ -34,9 +34,14 @@ bool comesAfter(const DrawRecord& record, const DrawRecord& before, const Lotter
 // up to 31.12.9999 (zeros, a date that is no number or too large cannot be shown).
 bool hasPickableDate(const DrawRecord& record, const Lottery& lottery);
 
-// The records a walk over the history steps on: each with a pickable date that comes after the
-// walked record before it. Their dates rise strictly, so no
-// walk goes round in circles.
+// Whether a record's date can be a stored draw's: a whole day from the lottery's first draw date
+// up to today. A date after today or part of a day counts as damage, like an impossible one.
+bool hasDrawDate(const DrawRecord& record, const Lottery& lottery, DayCount today);
+
+// The records a walk over the history steps on: each with a draw date (hasDrawDate) that comes
+// after the walked record before it. Their dates rise strictly, so no walk goes round in
+// circles, and a damaged record (a date in the future, part of a day, out of order) hides no
+// draw after it.
 struct DrawWalk {
   std::vector<std::size_t> indices;  // 0-based, ascending
 
@@ -44,7 +49,8 @@ struct DrawWalk {
   std::size_t passedOver(std::ptrdiff_t after, std::size_t until) const;
 };
 
-DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery);
+DrawWalk walkDrawRecords(const std::vector<DrawRecord>& records, const Lottery& lottery,
+                         DayCount today);
 
 // What the user is told about the damaged records of a file: which they are and how to remove
 // them.

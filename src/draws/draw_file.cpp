@@ -55,6 +55,32 @@ int openRegular(const std::filesystem::path& path, int flags) {
 
 }  // namespace
 
+void refuseReadOnlyDrawFile(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
+  // A file without any write permission is read-only on purpose, also for the administrator,
+  // whom access() lets write anything.
+  const bool writable = ::access(path.c_str(), W_OK) == 0;
+  if (writable && (status.st_mode & 0222) != 0) return;
+  if (writable) errno = EACCES;
+  throw DrawFileError(
+      errorText(path, NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\": %2")));
+}
+
+std::string readTornTail(const std::filesystem::path& path) {
+  const int fd = openRegular(path, O_RDONLY);
+  struct stat status {};
+  std::string tail;
+  if (::fstat(fd, &status) == 0) {
+    const auto size = static_cast<std::size_t>(status.st_size % DrawRecord::kSize);
+    tail.resize(size);
+    const ssize_t got = ::pread(fd, tail.data(), size, status.st_size - static_cast<off_t>(size));
+    if (got != static_cast<ssize_t>(size)) tail.clear();
+  }
+  ::close(fd);
+  return tail;
+}
+
 std::vector<DrawRecord> decodeDrawRecords(std::span<const std::uint8_t> bytes) {
   const std::size_t whole = bytes.size() / DrawRecord::kSize;
   std::vector<DrawRecord> records;
@@ -162,12 +188,14 @@ std::shared_ptr<const DrawHistory> DrawFileReader::visible() {
 }
 
 std::shared_ptr<const DrawWalk> DrawFileReader::walk(
-    const std::shared_ptr<const DrawHistory>& history, const Lottery& lottery) {
-  const bool cached =
-      walk_ && walkOf_.lock() == history && walkLength_ == history->records.size() &&
-      walkFirstDate_ == lottery.firstDrawDate && walkDrawsPerDate_ == lottery.drawsPerDate;
+    const std::shared_ptr<const DrawHistory>& history, const Lottery& lottery, DayCount today) {
+  const bool cached = walk_ && walkOf_.lock() == history &&
+                      walkLength_ == history->records.size() &&
+                      walkFirstDate_ == lottery.firstDrawDate &&
+                      walkDrawsPerDate_ == lottery.drawsPerDate && walkToday_ == today;
   if (!cached) {
-    walk_ = std::make_shared<const DrawWalk>(walkDrawRecords(history->records, lottery));
+    walk_ = std::make_shared<const DrawWalk>(walkDrawRecords(history->records, lottery, today));
+    walkToday_ = today;
     walkOf_ = history;
     walkLength_ = history->records.size();
     walkFirstDate_ = lottery.firstDrawDate;
@@ -184,6 +212,7 @@ void DrawFileReader::invalidate() {
 
 DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader)
     : path_(path), reader_(reader) {
+  refuseReadOnlyDrawFile(path);
   const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT);
   struct stat status {};
   if (::fstat(fd, &status) == 0 && status.st_size % DrawRecord::kSize != 0 &&

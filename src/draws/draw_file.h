@@ -30,6 +30,11 @@ struct DrawHistory {
 // The whole records of a draw file's bytes, in file order; a torn last record is left out.
 std::vector<DrawRecord> decodeDrawRecords(std::span<const std::uint8_t> bytes);
 
+// The bytes after the file's last whole record (a record torn by a crash), which the reader
+// leaves out; empty when the file ends on a record boundary. Throws DrawFileError when the file
+// cannot be read.
+std::string readTornTail(const std::filesystem::path& path);
+
 // Home + ZahlenFile. The two spellings of a draw file's name ("VuduRO.dat", "Vuduro.dat")
 // name the same file: an existing file whose name differs only in case is used.
 std::filesystem::path drawFilePath(const std::string& home, const std::string& zahlenFile);
@@ -48,9 +53,9 @@ class DrawFileReader {
   void limitRecords(std::optional<std::size_t> count) { limit_ = count; }
   std::optional<std::size_t> recordLimit() const { return limit_; }
   // The walk over a history this reader answered (damaged_records.h), found once per history,
-  // length and lottery.
+  // length, lottery and day.
   std::shared_ptr<const DrawWalk> walk(const std::shared_ptr<const DrawHistory>& history,
-                                       const Lottery& lottery);
+                                       const Lottery& lottery, DayCount today);
   // How many times a file was actually read (the rest came from memory).
   int readsFromDisk() const { return readsFromDisk_; }
 
@@ -71,10 +76,16 @@ class DrawFileReader {
   std::size_t walkLength_ = 0;
   DayCount walkFirstDate_ = 0;
   int walkDrawsPerDate_ = 0;
+  DayCount walkToday_ = 0;
   std::shared_ptr<const DrawWalk> walk_;
 
   std::shared_ptr<const DrawHistory> visible();
 };
+
+// Throws DrawFileError, with the text the update run gives, when the draw file exists and its
+// user made it read-only: no writer of the draw file replaces such a file (the rewrite could
+// otherwise rename a new file over it). A missing file may be created.
+void refuseReadOnlyDrawFile(const std::filesystem::path& path);
 
 // Appends records to a draw file, creating it when missing and refusing anything that is not a
 // regular file. A torn last record (a length that is not a multiple of 40) is cut off first, so

@@ -110,10 +110,13 @@ void importDrawsFromText(DrawContext context) {
       summary = parsed.refusal;
     } else {
       const auto path = currentDrawFile(context);
+      const Lottery& selected = lottery(form.lotteryIndex());
+      const DrawImportRules rules{selected.firstDrawDate, platform.today(),
+                                  selected.drawsPerDate == 2};
       std::error_code error;
       std::vector<DrawRecord> stored;
       if (std::filesystem::exists(path, error)) stored = context.reader.load(path)->records;
-      const DrawMerge merge = mergeImportedDraws(stored, parsed.draws);
+      const DrawMerge merge = mergeImportedDraws(stored, parsed.draws, rules);
       if (merge.added > 0) {
         // The scratch file of an entry: the draw file's name with "~" appended.
         std::filesystem::path scratch = path;

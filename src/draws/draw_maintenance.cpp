@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "common/translatable.h"
+#include "draws/damaged_records.h"
 #include "draws/draw_rewrite.h"
 #include "draws/lottery.h"
 #include "form/wait_cursor.h"
@@ -78,13 +79,18 @@ DrawRecord enteredRecord(const NumberChoiceDialog& dialog, const std::vector<Dra
 }  // namespace
 
 std::vector<DrawRecord> recordsWithoutDraw(const std::vector<DrawRecord>& records,
-                                           DayCount shownDate, std::optional<bool> shownMidday) {
+                                           DayCount shownDate, std::optional<bool> shownMidday,
+                                           const Lottery& lottery, DayCount today) {
   const bool daily = shownMidday.has_value();
   std::vector<DrawRecord> kept;
   kept.reserve(records.size());
   DayCount latest = -std::numeric_limits<DayCount>::infinity();
   unsigned seenSlots = 0;  // the places of the latest date already met
   for (const DrawRecord& record : records) {
+    if (!hasDrawDate(record, lottery, today)) {
+      kept.push_back(record);
+      continue;
+    }
     if (record.date < latest) continue;  // dated before a record ahead of it
     if (record.date > latest) {
       latest = record.date;
@@ -123,8 +129,12 @@ std::vector<DrawRecord> recordsWithDraw(const std::vector<DrawRecord>& records,
 
 ProposedDraw proposeNextDraw(const std::vector<DrawRecord>& records, bool dailyKeno,
                              DayCount today) {
-  if (records.empty()) return {dateOnly(today), dailyKeno};
-  const DrawRecord& last = records.back();
+  // The last record with a draw date: a damaged one (a date after today) proposes nothing.
+  const auto found = std::find_if(records.rbegin(), records.rend(), [&](const DrawRecord& r) {
+    return r.date <= today && r.date == std::floor(r.date);
+  });
+  if (found == records.rend()) return {dateOnly(today), dailyKeno};
+  const DrawRecord& last = *found;
   if (dailyKeno && last.isMidday()) return {last.date, false};
   return {last.date + 1, dailyKeno};
 }
@@ -139,7 +149,9 @@ void deleteShownDraw(DrawContext context) {
         isDailyKeno(form) ? std::optional<bool>(shownIsMidday(form, history->records))
                           : std::nullopt;
     rewriteDrawFile(path, std::filesystem::path(form.Home) / kDeleteScratch,
-                    recordsWithoutDraw(history->records, form.Datum1, midday), context.reader);
+                    recordsWithoutDraw(history->records, form.Datum1, midday,
+                                       lottery(form.lotteryIndex()), context.platform.today()),
+                    context.reader);
   }
   showDrawByDate(context);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draws/current_draw.h"
+#include "draws/lottery.h"
 #include "form/number_choice_dialog.h"
 
 namespace numora {
@@ -14,9 +15,12 @@ namespace numora {
 // The records that stay when the draw of shownDate is deleted: for Keno Atlantic (no midday
 // flag given) every record of that date goes, for Daily Keno only those with the shown draw's
 // midday flag. Records dated before a record ahead of them, and repeats of a date and midday
-// flag already seen, go too.
+// flag already seen, go too; only records with a draw date (hasDrawDate) are judged and judge
+// the others, so a damaged date (zeros, a date after today) stays byte for byte and never makes
+// a later draw count as out of order.
 std::vector<DrawRecord> recordsWithoutDraw(const std::vector<DrawRecord>& records,
-                                           DayCount shownDate, std::optional<bool> shownMidday);
+                                           DayCount shownDate, std::optional<bool> shownMidday,
+                                           const Lottery& lottery, DayCount today);
 
 // The records with an entered draw in its place: it replaces the stored draws of its date (for
 // Daily Keno only the one with its midday flag) and stands before the first later draw, a

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "common/translatable.h"
+#include "draws/damaged_records.h"
+#include "draws/lottery.h"
 
 namespace numora {
 namespace {
@@ -38,7 +40,8 @@ std::string conflictText(const ImportedDraw& draw) {
 }  // namespace
 
 DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
-                             const std::vector<ImportedDraw>& imported) {
+                             const std::vector<ImportedDraw>& imported,
+                             const DrawImportRules& rules) {
   DrawMerge merge;
   std::map<DrawKey, std::size_t> storedByKey;
   // The numbers of every stored draw of a date, whatever its midday flag: the export carries no
@@ -76,12 +79,19 @@ DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
                    [](const DrawRecord& a, const DrawRecord& b) { return keyOf(a) < keyOf(b); });
   merge.added = static_cast<int>(fresh.size());
 
-  // Each stored record keeps its place; a new draw goes before the first stored record that
-  // comes after it.
+  // Each stored record keeps its place; a new draw goes before the first walked stored record
+  // that comes after it.
+  const Lottery itsLottery{"", "", rules.firstDrawDate, rules.twoDrawsPerDate ? 2 : 1};
+  const DrawWalk walk = walkDrawRecords(stored, itsLottery, rules.today);
+  auto walked = walk.indices.begin();
   merge.records.reserve(stored.size() + fresh.size());
   auto next = fresh.begin();
-  for (const auto& record : stored) {
-    while (next != fresh.end() && keyOf(*next) < keyOf(record)) merge.records.push_back(*next++);
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    const DrawRecord& record = stored[i];
+    if (walked != walk.indices.end() && *walked == i) {
+      ++walked;
+      while (next != fresh.end() && keyOf(*next) < keyOf(record)) merge.records.push_back(*next++);
+    }
     merge.records.push_back(record);
   }
   merge.records.insert(merge.records.end(), next, fresh.end());

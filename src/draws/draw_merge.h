@@ -1,8 +1,8 @@
 // Merging imported draws into a stored history: new draws take their place in date order (the
 // midday draw before the evening draw of its date), a draw whose date holds a stored draw of the
 // same numbers is skipped (whatever the midday flags say), and a stored draw with other numbers
-// is kept and reported. Stored records are never
-// changed, dropped or moved relative to each other.
+// is kept and reported. Stored records are never changed, dropped or moved relative to each
+// other.
 #pragma once
 
 #include <string>
@@ -21,7 +21,11 @@ struct DrawMerge {
   std::vector<RejectedLine> conflicts;  // imported draws whose date holds other numbers
 };
 
+// Only the stored records a walk over the history steps on (damaged_records.h) decide where a
+// new draw goes: a damaged record (a date after today, zeros) keeps its place among its
+// neighbours and pushes no new draw in front of older draws.
 DrawMerge mergeImportedDraws(const std::vector<DrawRecord>& stored,
-                             const std::vector<ImportedDraw>& imported);
+                             const std::vector<ImportedDraw>& imported,
+                             const DrawImportRules& rules);
 
 }  // namespace numora

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "draws/draw_file.h"
@@ -11,7 +12,10 @@
 namespace numora {
 
 // Throws DrawFileError with the error text; the scratch file is gone afterwards either way.
+// tail: bytes after the last record, as a torn record the file held before (the undo of a
+// delete puts them back).
 void rewriteDrawFile(const std::filesystem::path& drawFile, const std::filesystem::path& scratch,
-                     const std::vector<DrawRecord>& records, DrawFileReader& reader);
+                     const std::vector<DrawRecord>& records, DrawFileReader& reader,
+                     std::string_view tail = {});
 
 }  // namespace numora

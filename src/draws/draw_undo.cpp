@@ -1,5 +1,7 @@
 #include "draws/draw_undo.h"
 
+#include <algorithm>
+
 #include "draws/damaged_records.h"
 #include "draws/draw_maintenance.h"
 #include "draws/draw_rewrite.h"
@@ -34,6 +36,7 @@ void DrawDeletionHistory::beforeDelete(DrawContext context) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return;
     pendingBefore_ = context.reader.load(path);
+    pendingTornTail_ = readTornTail(path);
     pendingFile_ = path;
     pendingShownDate_ = context.form.Datum1;
   } catch (const DrawFileError&) {
@@ -57,6 +60,7 @@ void DrawDeletionHistory::afterDelete(DrawContext context) {
   deletion.file = file;
   deletion.dailyKeno = context.form.lotteryIndex() == kDailyKeno;
   deletion.shownDate = pendingShownDate_;
+  deletion.tornTail = std::move(pendingTornTail_);
   const auto& was = before->records;
   const auto& is = after->records;
   std::size_t kept = 0;
@@ -67,7 +71,7 @@ void DrawDeletionHistory::afterDelete(DrawContext context) {
       deletion.removed.emplace_back(i, was[i]);
     }
   }
-  if (deletion.removed.empty() || kept != is.size()) return;
+  if ((deletion.removed.empty() && deletion.tornTail.empty()) || kept != is.size()) return;
   deletion.recordsAfter = is.size();
   deletion.fingerprintAfter = fingerprint(is);
   deletions_.push_back(std::move(deletion));
@@ -81,14 +85,17 @@ bool DrawDeletionHistory::undo(DrawContext context) {
     return false;
   }
   const Deletion& deletion = deletions_.back();
+  std::vector<DayCount> keptNewer;  // dates whose deleted draw stays out
   std::vector<DrawRecord> current;
   std::error_code error;
   if (std::filesystem::exists(deletion.file, error)) {
     current = context.reader.load(deletion.file)->records;
   }
   std::vector<DrawRecord> restored;
+  std::string_view tail;
   if (current.size() == deletion.recordsAfter &&
       fingerprint(current) == deletion.fingerprintAfter) {
+    tail = deletion.tornTail;
     // Unchanged since the deletion: every record goes back to its old place.
     restored.reserve(current.size() + deletion.removed.size());
     std::size_t next = 0;
@@ -99,27 +106,41 @@ bool DrawDeletionHistory::undo(DrawContext context) {
     restored.insert(restored.end(), current.begin() + static_cast<std::ptrdiff_t>(next),
                     current.end());
   } else {
-    // Changed since: the sound draws the deletion took go back in their dates' places, each
-    // replacing a stored draw of its date and time of day, so none is stored twice.
+    // Changed since: the sound draws the deletion took go back in their dates' places, none
+    // where a draw of its date and time of day is stored now (an update fetched it again, or
+    // the player entered another), so none is stored twice and no newer draw is replaced.
     std::vector<DrawRecord> before = current;
     const Lottery& itsLottery = lottery(deletion.dailyKeno ? kDailyKeno : kKenoAtlantic);
     for (const auto& removed : deletion.removed) {
       const DrawRecord& record = removed.second;
-      if (hasPickableDate(record, itsLottery)) {
+      if (!hasPickableDate(record, itsLottery)) continue;
+      const auto stored = std::find_if(before.begin(), before.end(), [&](const DrawRecord& r) {
+        return r.date == record.date && (!deletion.dailyKeno || r.isMidday() == record.isMidday());
+      });
+      if (stored == before.end()) {
         before = recordsWithDraw(before, record, deletion.dailyKeno);
+      } else if (stored->numbers != record.numbers) {
+        keptNewer.push_back(record.date);
       }
     }
     restored = std::move(before);
   }
   std::filesystem::path scratch = deletion.file;
   scratch += "~";
-  rewriteDrawFile(deletion.file, scratch, restored, context.reader);
+  rewriteDrawFile(deletion.file, scratch, restored, context.reader, tail);
   const DayCount shownDate = deletion.shownDate;
   const bool shown = deletion.file == currentDrawFile(context);
   deletions_.pop_back();
   if (shown) {
     (void)form.DateTimePicker1.setDate(shownDate);
     showDrawByDate(context);
+  }
+  for (const DayCount date : keptNewer) {
+    context.platform.showMessage(fillPattern(
+        NUMORA_TRANSLATABLE("Numora",
+                            "The deleted draw of %1 was not brought back, because a draw of that "
+                            "date is stored now."),
+        {formatDate(date)}));
   }
   return true;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -33,16 +34,19 @@ class DrawDeletionHistory {
   void afterDelete(DrawContext context);
   std::size_t steps() const { return deletions_.size(); }
   // Puts the newest deletion back and shows its draw; without one the hint line says so and
-  // false is returned. Throws DrawFileError when the file cannot be rewritten (the deletion
-  // stays kept).
+  // false is returned. A deleted draw whose date and time of day hold another draw stored since
+  // stays out, and a message says so. Throws DrawFileError when the file cannot be rewritten (the
+  // deletion stays kept).
   bool undo(DrawContext context);
 
  private:
   struct Deletion {
     std::filesystem::path file;
     bool dailyKeno = false;
-    // The records taken out, with their places in the file before the deletion.
+    // The records taken out, with their places in the file before the deletion, and the bytes
+    // of a torn record after the last one, which the rewrite dropped.
     std::vector<std::pair<std::size_t, DrawRecord>> removed;
+    std::string tornTail;
     DayCount shownDate = 0;
     // What the file held right after the deletion.
     std::size_t recordsAfter = 0;
@@ -51,6 +55,7 @@ class DrawDeletionHistory {
 
   std::optional<std::filesystem::path> pendingFile_;
   std::shared_ptr<const DrawHistory> pendingBefore_;
+  std::string pendingTornTail_;
   DayCount pendingShownDate_ = 0;
   std::deque<Deletion> deletions_;
 };

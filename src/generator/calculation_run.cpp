@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/grouped_number.h"
+#include "draws/lottery.h"
 #include "evaluation/komplettcheck.h"
 #include "form/progress_display.h"
 #include "generator/comparison_table.h"
@@ -74,7 +75,10 @@ std::optional<DrawHistorySets> readHistory(const CalculationContext& context) {
     return std::nullopt;
   }
   try {
-    return DrawHistorySets(context.reader.load(path));
+    const auto history = context.reader.load(path);
+    const auto walk = context.reader.walk(history, lottery(context.form.lotteryIndex()),
+                                          context.platform.today());
+    return DrawHistorySets(history, *walk);
   } catch (const DrawFileError& failure) {
     context.platform.showMessage(failure.what());
     return std::nullopt;

@@ -4,37 +4,33 @@
 
 namespace numora {
 
-DrawHistorySets::DrawHistorySets(std::shared_ptr<const DrawHistory> history)
-    : history_(std::move(history)) {
+DrawHistorySets::DrawHistorySets(std::shared_ptr<const DrawHistory> history, const DrawWalk& walk)
+    : history_(std::move(history)), records_(walk.indices) {
   const auto& records = history_->records;
-  sets_.reserve(records.size());
-  dates_.reserve(records.size());
-  repeats_.reserve(records.size());
-  int inRange = 0;
-  for (std::size_t i = 0; i < records.size(); ++i) {
+  sets_.reserve(records_.size());
+  dates_.reserve(records_.size());
+  repeats_.reserve(records_.size());
+  for (const std::size_t index : records_) {
     NumberSet set;
-    inRange = 0;
-    for (const auto number : records[i].numbers) {
+    int inRange = 0;
+    for (const auto number : records[index].numbers) {
       if (number >= 1 && number <= NumberSet::kHighest) ++inRange;
       set.add(number);
     }
-    sets_.push_back(set);
-    dates_.push_back(records[i].date);
     repeats_.push_back(set.size() != inRange);
-    if (repeats_.back()) repeating_.push_back(i);
-    // A NaN date or one going back makes the file unordered: then every draw is looked at.
-    if (i > 0 && !(records[i].date >= records[i - 1].date)) ascending_ = false;
-    if (records[i].date != records[i].date) ascending_ = false;
+    if (repeats_.back()) repeating_.push_back(sets_.size());
+    sets_.push_back(set);
+    dates_.push_back(records[index].date);
   }
 }
 
-int DrawHistorySets::hitsOf(std::size_t index, const NumberSet& tip,
+int DrawHistorySets::hitsOf(std::size_t draw, const NumberSet& tip,
                             std::span<const int> tipNumbers) const {
-  if (!repeats_[index]) return sets_[index].common(tip);
+  if (!repeats_[draw]) return sets_[draw].common(tip);
   // Number by number, as the tip matching compares: a number held twice is two hits.
   int hits = 0;
   for (const int number : tipNumbers) {
-    for (const auto drawn : history_->records[index].numbers) hits += drawn == number;
+    for (const auto drawn : history_->records[records_[draw]].numbers) hits += drawn == number;
   }
   return hits;
 }
@@ -48,12 +44,11 @@ int DrawHistorySets::hitsOf(std::size_t index, const NumberSet& tip,
 #endif
 NUMORA_POPCOUNT_CLONES DrawHistorySets::Scan DrawHistorySets::scanRange(
     std::size_t first, std::size_t last, const NumberSet& tip, std::span<const int> tipNumbers,
-    DayCount start, DayCount end, int threshold) const {
+    int threshold) const {
   Scan result;
   for (std::size_t i = first; i < last; ++i) {
-    if (!ascending_ && !(dates_[i] > start && dates_[i] <= end)) continue;
     const int hits = repeats_[i] ? hitsOf(i, tip, tipNumbers) : sets_[i].common(tip);
-    result.draw = i;
+    result.draw = records_[i];
     result.hits = hits;
     if (hits >= threshold) {
       result.passed = false;
@@ -69,7 +64,6 @@ DrawHistorySets::Scan DrawHistorySets::scan(std::span<const int> tipNumbers, Day
   if (!history_) return result;
   NumberSet tip;
   for (const int number : tipNumbers) tip.add(number);
-  if (!ascending_) return scanRange(0, dates_.size(), tip, tipNumbers, start, end, threshold);
 
   const auto first = static_cast<std::size_t>(
       std::upper_bound(dates_.begin(), dates_.end(), start) - dates_.begin());
@@ -83,11 +77,11 @@ DrawHistorySets::Scan DrawHistorySets::scan(std::span<const int> tipNumbers, Day
     const auto from = std::lower_bound(repeating_.begin(), repeating_.end(), first);
     for (auto it = from; it != repeating_.end() && *it < last; ++it) {
       const int hits = hitsOf(*it, tip, tipNumbers);
-      if (hits >= threshold) return Scan{false, *it, hits};
+      if (hits >= threshold) return Scan{false, records_[*it], hits};
     }
-    return Scan{true, last - 1, hitsOf(last - 1, tip, tipNumbers)};
+    return Scan{true, records_[last - 1], hitsOf(last - 1, tip, tipNumbers)};
   }
-  return scanRange(first, last, tip, tipNumbers, start, end, threshold);
+  return scanRange(first, last, tip, tipNumbers, threshold);
 }
 
 }  // namespace numora

@@ -32,7 +32,8 @@ std::optional<StatisticsWindow> openStatisticsWindow(DrawContext context, bool i
   window.history = context.reader.load(path);
   // Damaged records and earlier dates appended after newer draws are no draws of the window:
   // the statistics see the records the draw steps walk.
-  const auto walk = context.reader.walk(window.history, lottery(form.lotteryIndex()));
+  const auto walk =
+      context.reader.walk(window.history, lottery(form.lotteryIndex()), context.platform.today());
   if (walk->indices.size() != window.history->records.size()) {
     auto walked = std::make_shared<DrawHistory>();
     walked->records.reserve(walk->indices.size());

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 
 #include "draws/draw_file.h"
+#include "draws/draw_rewrite.h"
 #include "support/app_fixture.h"
 
 namespace numora::test {
@@ -64,6 +66,44 @@ TEST_F(DrawUndoTest, ADeleteOnADamagedHistoryIsUndoneByteForByte) {
   ASSERT_LT(file().size(), original.size() - 40);
   form1->UndoDrawClick();
   EXPECT_EQ(file(), original);
+}
+
+// The README promises the file byte for byte: the bytes of a torn record the delete dropped too.
+TEST_F(DrawUndoTest, TheTornRecordADeleteDroppedComesBackWithTheUndo) {
+  home.writeDraws("Kenoal.dat", generateHistory(kFirst, kFirst + 3, false, 4));
+  home.writeBytes("Kenoal.dat", home.readBytes("Kenoal.dat") + std::string("\x01\x02torn", 6));
+  const std::string withTail = home.readBytes("Kenoal.dat");
+  settings.writeInteger("Radio1", kKenoAtlantic);
+  create();
+  form().RadioGroup1.setItemIndex(kKenoAtlantic);
+  form1->RadioGroup1Click();
+  deleteDrawOf(kFirst + 1);
+  ASSERT_EQ(file().size(), 3u * 40);
+  form1->UndoDrawClick();
+  EXPECT_EQ(file(), withTail);
+}
+
+// The player deleted a draw and entered the right numbers for its date: the undo once put the
+// deleted draw back over the entered one without a word.
+TEST_F(DrawUndoTest, TheUndoKeepsADrawEnteredSinceForTheSameDate) {
+  const auto history = generateHistory(kFirst, kFirst + 4, false, 4);
+  start(history);
+  deleteDrawOf(kFirst + 2);
+  std::vector<int> numbers(20);
+  std::iota(numbers.begin(), numbers.end(), 51);
+  auto expected = history;
+  expected[2] = makeDraw(kFirst + 2, numbers);
+  ASSERT_NE(expected[2].numbers, history[2].numbers);
+  {
+    DrawFileReader reader;
+    rewriteDrawFile(home.file("Kenoal.dat"), home.file("Kenoal.dat~"), expected, reader);
+  }
+  form1->UndoDrawClick();
+  DrawFileReader reader;
+  EXPECT_EQ(reader.load(home.file("Kenoal.dat"))->records, expected);
+  EXPECT_EQ(platform.messages(),
+            std::vector<std::string>{"The deleted draw of 03.06.2023 was not brought back, "
+                                     "because a draw of that date is stored now."});
 }
 
 TEST_F(DrawUndoTest, AfterAnUpdateTheDrawGoesBackInItsPlaceAndNeverTwice) {

@@ -55,6 +55,11 @@ TEST_F(DamagedHistoryTest, EveryBacktestEndsAndCountsTheRecordsItPassedOver) {
       {"a huge date at the end", withAt(sound.size(), {dated(sound[3], 1e300)}), 1},
       {"a date before the first draw", withAt(2, {dated(sound[3], encodeDate(1990, 1, 1))}), 1},
       {"earlier dates appended after the newest draw", appended, 2},
+      // A sound date far ahead hid every later draw; half a day after a draw sent the per-draw
+      // test round in circles.
+      {"a date after today in the middle", withAt(3, {dated(sound[3], encodeDate(2099, 12, 31))}),
+       1},
+      {"half a day after the draw before it", withAt(4, {dated(sound[3], sound[3].date + 0.5)}), 1},
   };
   const std::pair<const char*, std::function<void(TForm1&)>> tests[] = {
       {"single calculation", [](TForm1& f) { f.BitBtn9Click(); }},

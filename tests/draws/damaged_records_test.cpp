@@ -83,8 +83,9 @@ DrawRecord walkDraw(DayCount date, bool midday = false) {
   return test::makeDraw(date, numbers, midday);
 }
 
-TEST(DrawWalk, PassesOverRecordsThePickerCannotShowAndEarlierDatesAppendedLater) {
+TEST(DrawWalk, PassesOverDamagedRecordsAndEarlierDatesAppendedLater) {
   const DayCount day = encodeDate(2023, 6, 1);
+  const DayCount today = encodeDate(2023, 6, 10);
   struct Case {
     const char* name;
     int lotteryIndex;
@@ -117,10 +118,24 @@ TEST(DrawWalk, PassesOverRecordsThePickerCannotShowAndEarlierDatesAppendedLater)
        kDailyKeno,
        {walkDraw(day, true), walkDraw(day), walkDraw(day), walkDraw(day, true)},
        {0, 1}},
+      // A sound date far ahead once hid every draw stored after it.
+      {"a date after today between two draws",
+       kKenoAtlantic,
+       {walkDraw(day), walkDraw(encodeDate(2099, 12, 31)), walkDraw(day + 1), walkDraw(today)},
+       {0, 2, 3}},
+      {"a date tomorrow at the end",
+       kDailyKeno,
+       {walkDraw(today, true), walkDraw(today + 1, true)},
+       {0}},
+      // Half a day after a draw: shown rounded, it sent the back-tests round in circles.
+      {"a date half a day after the draw before it",
+       kKenoAtlantic,
+       {walkDraw(day), walkDraw(day + 0.5), walkDraw(day + 1)},
+       {0, 2}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const DrawWalk walk = walkDrawRecords(c.records, lottery(c.lotteryIndex));
+    const DrawWalk walk = walkDrawRecords(c.records, lottery(c.lotteryIndex), today);
     EXPECT_EQ(walk.indices, c.walked);
     EXPECT_EQ(walk.passedOver(-1, c.records.size() - 1), c.records.size() - c.walked.size());
   }

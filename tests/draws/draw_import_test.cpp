@@ -31,15 +31,20 @@ ImportedDraw imported(int line, DayCount date, bool midday, const std::vector<in
   return draw;
 }
 
+// Daily Keno on a day after every draw of the tests.
+const DrawImportRules kRules{encodeDate(1996, 4, 29), encodeDate(2023, 6, 30), true};
+
 TEST(DrawMerge, NewDrawsTakeTheirPlaceMiddayFirstAndStoredOnesStayAsTheyAre) {
   const DayCount d = encodeDate(2023, 5, 2);
   auto storedEvening = test::makeDraw(d, kNumbersB);
   storedEvening.extra = {0, 7, 7, 7, 7};  // bytes without meaning, repeated by new records
   const std::vector<DrawRecord> stored = {test::makeDraw(d - 1, kNumbersA, true), storedEvening,
                                           test::makeDraw(d + 2, kNumbersC, false)};
-  const auto merge = mergeImportedDraws(
-      stored, {imported(1, d + 1, false, kNumbersB), imported(2, d, true, kNumbersA),
-               imported(3, d + 1, true, kNumbersC), imported(4, d + 3, true, kNumbersA)});
+  const auto merge =
+      mergeImportedDraws(stored,
+                         {imported(1, d + 1, false, kNumbersB), imported(2, d, true, kNumbersA),
+                          imported(3, d + 1, true, kNumbersC), imported(4, d + 3, true, kNumbersA)},
+                         kRules);
   EXPECT_EQ(merge.added, 4);
   EXPECT_EQ(merge.alreadyStored, 0);
   ASSERT_EQ(merge.records.size(), 7u);
@@ -61,7 +66,7 @@ TEST(DrawMerge, SameNumbersAreSkippedOtherNumbersAreKeptAndReported) {
   auto reversed = kNumbersA;
   std::reverse(reversed.begin(), reversed.end());
   const auto merge = mergeImportedDraws(
-      stored, {imported(5, d, true, reversed), imported(6, d, false, kNumbersC)});
+      stored, {imported(5, d, true, reversed), imported(6, d, false, kNumbersC)}, kRules);
   EXPECT_EQ(merge.added, 0);
   EXPECT_EQ(merge.alreadyStored, 1);
   EXPECT_EQ(merge.records, stored);
@@ -76,12 +81,26 @@ TEST(DrawMerge, AFileOutOfOrderKeepsEveryRecordInItsPlace) {
   const DayCount d = encodeDate(2023, 5, 2);
   const std::vector<DrawRecord> stored = {
       test::makeDraw(d, kNumbersA), test::makeDraw(d + 5, kNumbersB), test::makeDraw(d, kNumbersA)};
-  const auto merge = mergeImportedDraws(stored, {imported(1, d + 1, false, kNumbersC)});
+  const auto merge = mergeImportedDraws(stored, {imported(1, d + 1, false, kNumbersC)}, kRules);
   ASSERT_EQ(merge.records.size(), 4u);
   EXPECT_EQ(merge.records[0], stored[0]);
   EXPECT_EQ(merge.records[1].date, d + 1);
   EXPECT_EQ(merge.records[2], stored[1]);
   EXPECT_EQ(merge.records[3], stored[2]);
+}
+
+TEST(DrawMerge, ARecordDatedAfterTodayPushesNoDrawInFrontOfOlderOnes) {
+  // A sound date far ahead in the middle of the file: the new draw goes after the draws stored
+  // behind it, and the damaged record stays where it was.
+  const DayCount d = encodeDate(2023, 5, 2);
+  const DrawRecord farAhead = test::makeDraw(encodeDate(2099, 12, 31), kNumbersC);
+  const std::vector<DrawRecord> stored = {test::makeDraw(d, kNumbersA), farAhead,
+                                          test::makeDraw(d + 1, kNumbersB)};
+  const auto merge = mergeImportedDraws(stored, {imported(1, d + 2, false, kNumbersC)}, kRules);
+  ASSERT_EQ(merge.records.size(), 4u);
+  EXPECT_EQ(merge.records[1], farAhead);
+  EXPECT_EQ(merge.records[2], stored[2]);
+  EXPECT_EQ(merge.records[3].date, d + 2);
 }
 
 TEST(DrawMerge, ADrawOfTheSameNumbersIsAlreadyStoredWhateverItsMiddayFlag) {
@@ -92,7 +111,7 @@ TEST(DrawMerge, ADrawOfTheSameNumbersIsAlreadyStoredWhateverItsMiddayFlag) {
   lone.middayAssumed = true;
   auto next = imported(2, d + 1, true, kNumbersA);
   next.middayAssumed = true;
-  const auto merge = mergeImportedDraws(stored, {lone, next});
+  const auto merge = mergeImportedDraws(stored, {lone, next}, kRules);
   EXPECT_EQ(merge.alreadyStored, 1);
   EXPECT_EQ(merge.added, 1);
   EXPECT_EQ(merge.assumedMidday, 1);

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "draws/draw_rewrite.h"
 #include "generator/zahlenwahl.h"
 #include "support/draw_test_fixture.h"
@@ -72,10 +74,29 @@ TEST(RecordsWithoutDraw, RemovesTheShownDrawRepeatsAndOutOfOrderRecords) {
        kDay + 1,
        true,
        {1, 2, 4, 5, 6}},
+      // A sound date far ahead once made every later draw count as out of order: deleting one
+      // draw took all of them.
+      {"Atlantic: a date after today stays and hides nothing",
+       {draw(kDay, 1), draw(encodeDate(2099, 12, 31), 2), draw(kDay + 1, 3), draw(kDay + 2, 4)},
+       kDay + 1,
+       std::nullopt,
+       {1, 2, 4}},
+      {"Atlantic: the zeros of a power loss stay where they are",
+       {draw(kDay, 1), DrawRecord{}, draw(kDay + 1, 3)},
+       kDay,
+       std::nullopt,
+       {0, 3}},
+      {"Daily: part of a day after a draw stays",
+       {draw(kDay, 1, true), draw(kDay + 0.5, 2), draw(kDay, 3), draw(kDay + 1, 4, true)},
+       kDay + 1,
+       true,
+       {1, 2, 3}},
   };
+  const DayCount today = kDay + 30;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(tags(recordsWithoutDraw(c.records, c.shown, c.midday)), c.kept);
+    const Lottery& itsLottery = lottery(c.midday ? kDailyKeno : kKenoAtlantic);
+    EXPECT_EQ(tags(recordsWithoutDraw(c.records, c.shown, c.midday, itsLottery, today)), c.kept);
   }
 }
 
@@ -138,6 +159,9 @@ TEST(ProposeNextDraw, IsTheDrawDueAfterTheLastOne) {
   EXPECT_EQ(afterEvening.date, kDay + 1);
   EXPECT_TRUE(afterEvening.midday);
   EXPECT_EQ(proposeNextDraw({}, true, today + 0.75).date, today);
+  // A damaged date after today at the end proposes no day after it.
+  EXPECT_EQ(proposeNextDraw({draw(kDay, 1), draw(encodeDate(2099, 12, 31), 2)}, false, today).date,
+            kDay + 1);
 }
 
 class DrawMaintenanceTest : public test::DrawTest {
@@ -232,6 +256,42 @@ TEST_F(DrawMaintenanceTest, AFailingRenameRemovesTheScratchFileAndKeepsTheDrawFi
                DrawFileError);
   EXPECT_FALSE(std::filesystem::exists(home.file("scratch~")));
   EXPECT_EQ(home.readBytes("Kenoal.dat"), before);
+}
+
+// A draw file its user made read-only: the update run was refused, but a delete, an entry or an
+// import renamed a new file over it.
+TEST_F(DrawMaintenanceTest, EveryWriterRefusesAReadOnlyDrawFile) {
+  const std::pair<const char*, std::function<void()>> writers[] = {
+      {"delete", [this] { deleteShownDraw(context()); }},
+      {"entry of a later draw", [this] { enter({twenty(9, {"date=06.05.2023"})}); }},
+      {"entry of an earlier draw", [this] { enter({twenty(9, {"date=02.05.2023"})}); }},
+      {"rewrite (import, undo)",
+       [this] { rewriteDrawFile(home.file("Kenoal.dat"), home.file("Kenoal.dat~"), {}, reader); }},
+      {"appender (update run)",
+       [this] { DrawFileAppender appender(home.file("Kenoal.dat"), reader); }},
+  };
+  for (const auto& [name, writeIt] : writers) {
+    SCOPED_TRACE(name);
+    write({draw(kDay, 1), draw(kDay + 1, 2)}, false);
+    const std::string before = home.readBytes("Kenoal.dat");
+    std::filesystem::permissions(home.file("Kenoal.dat"), std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::group_read |
+                                                              std::filesystem::perms::others_read);
+    show(kDay);
+    try {
+      writeIt();
+      ADD_FAILURE() << "not refused";
+    } catch (const DrawFileError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "Cannot open file \"" + home.file("Kenoal.dat").string() + "\": Permission denied");
+    }
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), before);
+    EXPECT_EQ(std::filesystem::status(home.file("Kenoal.dat")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+    std::filesystem::permissions(home.file("Kenoal.dat"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+  }
 }
 
 TEST_F(DrawMaintenanceTest, EntryAppendsReplacesAndInserts) {

@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DrawTextImport import = parseDrawText(text, rules);
     checkImport(import, rules);
     const std::vector<DrawRecord> stored = storedHistory(rules.twoDrawsPerDate);
-    checkMerge(stored, import, mergeImportedDraws(stored, import.draws));
+    checkMerge(stored, import, mergeImportedDraws(stored, import.draws, rules));
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "common/rounding.h"
+#include "draws/lottery.h"
 #include "evaluation/zettelcheck.h"
 #include "generator/tip_filters.h"
 #include "support/draw_fixtures.h"
@@ -46,6 +47,15 @@ bool literalRecentFilter(Form& form, const std::vector<DrawRecord>& records,
   const DayCount start =
       form.DateTimePicker1.date() - 7.0 * static_cast<double>(roundHalfEven(recentDraws / 6.0));
   return literalScan(form, records, candidate, start, threshold);
+}
+
+// A day after every draw of the tests.
+const DayCount kToday = encodeDate(2030, 1, 1);
+
+// The number sets of a Daily Keno history, over the draws its walk steps on.
+DrawHistorySets setsOf(const std::vector<DrawRecord>& records) {
+  return DrawHistorySets(std::make_shared<DrawHistory>(DrawHistory{records}),
+                         walkDrawRecords(records, lottery(kDailyKeno), kToday));
 }
 
 // A Daily Keno history with damaged draws: numbers repeated, 0 and numbers above 70.
@@ -94,8 +104,13 @@ TEST(DatabaseFiltersTest, GiveTheLiteralScansResultOnRandomWindowsAndTips) {
   int rejected = 0;
   int passed = 0;
   for (const bool shuffled : {false, true}) {
-    const auto records = damagedHistory(engine, shuffled);
-    const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{records}));
+    const auto all = damagedHistory(engine, shuffled);
+    // The filters read the draws the walk over the history steps on; the literal scan is given
+    // just those.
+    const DrawWalk walk = walkDrawRecords(all, lottery(kDailyKeno), kToday);
+    std::vector<DrawRecord> records;
+    for (const std::size_t i : walk.indices) records.push_back(all[i]);
+    const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{all}), walk);
     const ComparisonTable table;
     const LastDrawCounts last{};
     for (int round = 0; round < 400; ++round) {
@@ -150,7 +165,7 @@ TEST(DatabaseFiltersTest, WindowEdgesAndRecentWeeks) {
   std::vector<int> numbers(20);
   std::iota(numbers.begin(), numbers.end(), 1);
   for (int i = 40; i >= 0; --i) records.push_back(test::makeDraw(day - i, numbers));
-  const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{records}));
+  const DrawHistorySets sets = setsOf(records);
   const ComparisonTable table;
   const LastDrawCounts last{};
   Candidate candidate;
@@ -190,8 +205,8 @@ TEST(DatabaseFiltersTest, WindowEdgesAndRecentWeeks) {
 // first candidate, and later candidates leave the chart alone. Empty means untitled too.
 TEST(DatabaseFiltersTest, HistoryFilterEmptiesTheChartOnce) {
   const DayCount day = encodeDate(2023, 6, 1);
-  const DrawHistorySets sets(std::make_shared<DrawHistory>(DrawHistory{{test::makeDraw(
-      day, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})}}));
+  const DrawHistorySets sets = setsOf({test::makeDraw(
+      day, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})});
   const ComparisonTable table;
   const LastDrawCounts last{};
   Candidate candidate;

@@ -74,7 +74,7 @@ std::string importedSummary() {
       "2023-05-01,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\n";
   const DrawImportRules rules{encodeDate(2001, 10, 22), encodeDate(2023, 5, 5), false};
   const DrawTextImport parsed = parseDrawText(text, rules);
-  return importSummary(mergeImportedDraws({}, parsed.draws), parsed);
+  return importSummary(mergeImportedDraws({}, parsed.draws, rules), parsed);
 }
 
 std::string missingFileError() {
