@@ -27,6 +27,29 @@ std::string readFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+// Starts launcher + numora-cli + arguments with the caller's file actions (its standard input)
+// and its output streams written to the files "stdout" and "stderr" of the streams folder.
+pid_t spawnCli(posix_spawn_file_actions_t& actions, const TempHome& streams,
+               const std::vector<std::string>& launcher,
+               const std::vector<std::string>& arguments) {
+  posix_spawn_file_actions_addopen(&actions, 1, streams.file("stdout").c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, streams.file("stderr").c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<std::string> argv = launcher;
+  argv.push_back(NUMORA_CLI_PATH);
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<char*> pointers;
+  for (auto& argument : argv) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+  pid_t child = 0;
+  const int spawned =
+      posix_spawnp(&child, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
+  return child;
+}
+
 }  // namespace
 
 CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::string& input,
@@ -35,29 +58,12 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
   // The streams go through files, so a large output can never block the child on a full pipe.
   const TempHome streams;
   const auto inPath = streams.file("stdin");
-  const auto outPath = streams.file("stdout");
-  const auto errPath = streams.file("stderr");
   streams.writeBytes("stdin", input);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-
-  std::vector<std::string> argv = {NUMORA_CLI_PATH};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<char*> pointers;
-  for (auto& argument : argv) pointers.push_back(argument.data());
-  pointers.push_back(nullptr);
-
-  pid_t child = 0;
-  const int spawned =
-      posix_spawn(&child, NUMORA_CLI_PATH, &actions, nullptr, pointers.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) throw std::runtime_error("cannot start " + std::string(NUMORA_CLI_PATH));
+  const pid_t child = spawnCli(actions, streams, {}, arguments);
   int status = 0;
   pid_t ended = 0;
   if (killAfter) {
@@ -78,8 +84,8 @@ CliResult runNumoraCli(const std::vector<std::string>& arguments, const std::str
 
   CliResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  result.out = readFile(outPath);
-  result.err = readFile(errPath);
+  result.out = readFile(streams.file("stdout"));
+  result.err = readFile(streams.file("stderr"));
   return result;
 }
 
@@ -106,26 +112,14 @@ RunningCli::RunningCli(const std::vector<std::string>& arguments,
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[0], 0);
-  posix_spawn_file_actions_addopen(&actions, 1, streams_.file("stdout").c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, streams_.file("stderr").c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::vector<std::string> argv = launcher;
-  argv.push_back(NUMORA_CLI_PATH);
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<char*> pointers;
-  for (auto& argument : argv) pointers.push_back(argument.data());
-  pointers.push_back(nullptr);
-  pid_t child = 0;
-  const int spawned =
-      posix_spawnp(&child, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeEnds[0]);
-  if (spawned != 0) {
+  try {
+    pid_ = spawnCli(actions, streams_, launcher, arguments);
+  } catch (...) {
+    ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
-    throw std::runtime_error("cannot start " + argv[0]);
+    throw;
   }
-  pid_ = child;
+  ::close(pipeEnds[0]);
   input_ = pipeEnds[1];
 }
 
