@@ -1784,6 +1784,34 @@
         <source>The deleted draw of %1 was not brought back, because a draw of that date is stored now.</source>
         <translation>Le tirage supprimé du %1 n&apos;a pas été rétabli, car un tirage de cette date est maintenant enregistré.</translation>
     </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be made: %2. Numora goes on, but a second copy started with this folder would not be stopped.</source>
+        <translation>Impossible de créer le fichier de verrou « %1 » : %2. Numora continue, mais une deuxième copie lancée avec ce dossier ne serait pas arrêtée.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Numora is already running with this folder</source>
+        <translation>Numora est déjà en cours d&apos;exécution avec ce dossier</translation>
+    </message>
+    <message>
+        <source>A sweep cannot vary %1: every run uses the lottery and the sweep settings chosen before the sweep starts</source>
+        <translation>Un balayage ne peut pas faire varier %1 : chaque essai utilise la loterie et les réglages du balayage choisis avant son début</translation>
+    </message>
+    <message>
+        <source>The sweep would make %1 runs (%2 settings × %3 repetitions); it makes at most %4. Give fewer values or repetitions.</source>
+        <translation>Le balayage ferait %1 essais (%2 réglages × %3 répétitions); il en fait au plus %4. Indiquez moins de valeurs ou de répétitions.</translation>
+    </message>
+    <message>
+        <source>With %1 repetitions the sweep&apos;s lucky number must lie in 1..%2</source>
+        <translation>Avec %1 répétitions, le numéro chanceux du balayage doit être compris entre 1 et %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced or changed by another program while the update ran, so the update stopped without writing to it. Start the update again.</source>
+        <translation>« %1 » a été remplacé ou modifié par un autre programme pendant la mise à jour; la mise à jour s&apos;est arrêtée sans y écrire. Relancez la mise à jour.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

@@ -20,6 +20,12 @@ void TForm1::SweepClick() {
     platform_.showMessage(error.what());
     return;
   }
+  const int repeats = form.SweepRepeats.position();
+  // Counted from the rows alone: a grid of millions of settings is refused before one is made.
+  if (const auto refusal = sweepSizeRefusal(options, repeats)) {
+    platform_.showMessage(*refusal);
+    return;
+  }
   // The lucky number as the back-tests ask for it; repetition r runs with L+r.
   const std::string proposal = std::to_string(form.random.next(99999));
   const std::string answer = platform_.inputBox(
@@ -31,11 +37,15 @@ void TForm1::SweepClick() {
     platform_.showMessage(NUMORA_TRANSLATABLE("Numora", "Error - lucky number"));
     return;
   }
+  if (const auto refusal = sweepLuckyRefusal(*lucky, repeats)) {
+    platform_.showMessage(*refusal);
+    return;
+  }
   SweepRequest request;
   request.test =
       form.SweepTest.itemIndex() == 1 ? BacktestKind::PerDraw : BacktestKind::SingleCalculation;
   request.options = std::move(options);
-  request.repeats = form.SweepRepeats.position();
+  request.repeats = repeats;
   request.threads = static_cast<unsigned>(form.SweepThreads.position());
   request.lucky = *lucky;
 
@@ -51,7 +61,7 @@ void TForm1::SweepClick() {
     (void)reader_.load(path);
     WaitCursor cursor(platform_);
     sweepStop_ = false;
-    const auto settings = static_cast<int>(sweepSettings(request.options).size());
+    const auto settings = static_cast<int>(sweepSettingCount(request.options));
     ProgressDisplay progress(form.WorkProgress, settings,
                              sweepProgressText(SweepProgress{0, settings, std::nullopt}));
     result =

@@ -1,5 +1,8 @@
 #include "backtest/sweep_grid.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
 #include <optional>
 
 #include "common/text.h"
@@ -11,6 +14,18 @@ namespace {
 // The largest grid a sweep takes; more is a typing mistake, not a plan.
 constexpr std::size_t kMostValues = 1000;
 constexpr const char* kTooManyValues = NUMORA_TRANSLATABLE("Numora", "Too many values in %1");
+
+// Controls a sweep may not vary: the lottery (every run reads the one history loaded before the
+// sweep starts) and the sweep's own settings, which are read once before the runs.
+constexpr std::array<std::string_view, 4> kFixedDuringASweep{"RadioGroup1", "SweepTest",
+                                                             "SweepRepeats", "SweepThreads"};
+
+// A value named twice is one setting, not two runs of the same.
+void addOnce(std::vector<int>& values, int value, const std::string& text) {
+  if (std::find(values.begin(), values.end(), value) != values.end()) return;
+  if (values.size() == kMostValues) throw SweepGridError(fillPattern(kTooManyValues, {text}));
+  values.push_back(value);
+}
 
 int readNumber(std::string_view text) {
   const auto number = parseStrictInt(trim(text));
@@ -40,9 +55,7 @@ std::vector<int> readRange(std::string_view text, std::size_t dots) {
   }
   std::vector<int> values;
   for (long long value = from; value <= to; value += step) {
-    if (values.size() == kMostValues)
-      throw SweepGridError(fillPattern(kTooManyValues, {std::string(text)}));
-    values.push_back(static_cast<int>(value));
+    addOnce(values, static_cast<int>(value), std::string(text));
   }
   return values;
 }
@@ -59,8 +72,7 @@ std::vector<int> parseSweepValues(std::string_view text) {
   std::size_t start = 0;
   for (;;) {
     const auto comma = whole.find(',', start);
-    values.push_back(readNumber(std::string_view(whole).substr(start, comma - start)));
-    if (values.size() > kMostValues) throw SweepGridError(fillPattern(kTooManyValues, {whole}));
+    addOnce(values, readNumber(std::string_view(whole).substr(start, comma - start)), whole);
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -83,6 +95,14 @@ void checkSweepOption(const Form& form, const SweepOption& option) {
   if (!control) {
     throw SweepGridError(
         fillPattern(NUMORA_TRANSLATABLE("Numora", "No control is named %1"), {option.control}));
+  }
+  if (std::find(kFixedDuringASweep.begin(), kFixedDuringASweep.end(), option.control) !=
+      kFixedDuringASweep.end()) {
+    throw SweepGridError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora",
+                            "A sweep cannot vary %1: every run uses the lottery and the sweep "
+                            "settings chosen before the sweep starts"),
+        {option.control}));
   }
   int lowest = 0;
   int highest = 0;
@@ -110,6 +130,40 @@ void checkSweepOption(const Form& form, const SweepOption& option) {
                                         std::to_string(highest), std::to_string(value)}));
     }
   }
+}
+
+std::int64_t sweepSettingCount(const std::vector<SweepOption>& options) {
+  constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
+  std::int64_t count = 1;
+  for (const SweepOption& option : options) {
+    const auto values = static_cast<std::int64_t>(option.values.size());
+    count = values != 0 && count > kMost / values ? kMost : count * values;
+  }
+  return count;
+}
+
+std::optional<PatternText> sweepSizeRefusal(const std::vector<SweepOption>& options, int repeats) {
+  const std::int64_t settings = sweepSettingCount(options);
+  const std::int64_t repetitions = std::max(repeats, 1);
+  if (settings <= kMostSweepRuns / repetitions) return std::nullopt;
+  const std::int64_t runs = settings > std::numeric_limits<std::int64_t>::max() / repetitions
+                                ? std::numeric_limits<std::int64_t>::max()
+                                : settings * repetitions;
+  return PatternText(
+      NUMORA_TRANSLATABLE("Numora",
+                          "The sweep would make %1 runs (%2 settings \u00d7 %3 repetitions); it "
+                          "makes at most %4. Give fewer values or repetitions."),
+      {wholeNumber(runs), wholeNumber(settings), wholeNumber(repetitions),
+       wholeNumber(kMostSweepRuns)});
+}
+
+std::optional<PatternText> sweepLuckyRefusal(std::int64_t lucky, int repeats) {
+  const std::int64_t highest = kHighestLuckyNumber - std::max(repeats, 1) + 1;
+  if (lucky >= 1 && lucky <= highest) return std::nullopt;
+  return PatternText(
+      NUMORA_TRANSLATABLE("Numora",
+                          "With %1 repetitions the sweep's lucky number must lie in 1..%2"),
+      {wholeNumber(std::max(repeats, 1)), wholeNumber(highest)});
 }
 
 std::vector<SweepSetting> sweepSettings(const std::vector<SweepOption>& options) {

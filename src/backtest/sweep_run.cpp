@@ -125,6 +125,16 @@ SweepResult runSweep(const Form& form, const DrawFileReader& reader, Platform& p
   SweepResult result;
   result.options = request.options;
   result.test = request.test;
+  // A grid too large is refused before any setting is made; so are lucky numbers the random
+  // generator does not take.
+  if (auto refusal = sweepSizeRefusal(request.options, request.repeats)) {
+    result.failure = refusal->written();
+    return result;
+  }
+  if (auto refusal = sweepLuckyRefusal(request.lucky, request.repeats)) {
+    result.failure = refusal->written();
+    return result;
+  }
   const std::vector<SweepSetting> settings = sweepSettings(request.options);
   result.settings = static_cast<int>(settings.size());
   const int repeats = std::max(request.repeats, 1);

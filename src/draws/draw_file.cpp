@@ -222,6 +222,15 @@ DrawFileAppender::DrawFileAppender(const std::filesystem::path& path, DrawFileRe
     ::close(fd);
     throw DrawFileError(text);
   }
+  if (::fstat(fd, &status) != 0) {
+    const std::string text =
+        errorText(path, NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\": %2"));
+    ::close(fd);
+    throw DrawFileError(text);
+  }
+  device_ = status.st_dev;
+  inode_ = status.st_ino;
+  length_ = status.st_size;
   file_ = ::fdopen(fd, "ab");
   if (!file_) {
     const std::string text =
@@ -240,14 +249,32 @@ DrawFileAppender::~DrawFileAppender() {
   std::fclose(file_);
 }
 
+void DrawFileAppender::checkStillTheFileOpened() const {
+  struct stat named {};
+  struct stat opened {};
+  const bool same = ::stat(path_.c_str(), &named) == 0 && ::fstat(::fileno(file_), &opened) == 0 &&
+                    named.st_dev == device_ && named.st_ino == inode_ && opened.st_size == length_;
+  if (same) return;
+  // Written on, the draws would go into a file no longer shown (renamed over) or behind draws
+  // another copy of the program stored meanwhile.
+  throw DrawFileError(fillPattern(
+      NUMORA_TRANSLATABLE("Numora",
+                          "\"%1\" was replaced or changed by another program while the update "
+                          "ran, so the update stopped without writing to it. Start the update "
+                          "again."),
+      {path_.string()}));
+}
+
 void DrawFileAppender::append(const DrawRecord& record) {
   const auto bytes = record.encode();
   reader_.invalidate();
+  checkStillTheFileOpened();
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() ||
       std::fflush(file_) != 0) {
     throw DrawFileError(
         errorText(path_, NUMORA_TRANSLATABLE("Numora", "Cannot write to \"%1\": %2")));
   }
+  length_ += static_cast<std::int64_t>(bytes.size());
 }
 
 void DrawFileAppender::close() {

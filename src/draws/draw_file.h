@@ -89,7 +89,9 @@ void refuseReadOnlyDrawFile(const std::filesystem::path& path);
 
 // Appends records to a draw file, creating it when missing and refusing anything that is not a
 // regular file. A torn last record (a length that is not a multiple of 40) is cut off first, so
-// new records stay aligned. Closing syncs the appends to the disk.
+// new records stay aligned. Each append first checks that the file is still the one it opened,
+// as long as it left it: a file another program renamed into its place or wrote to meanwhile
+// is refused (DrawFileError) and left untouched. Closing syncs the appends to the disk.
 class DrawFileAppender {
  public:
   DrawFileAppender(const std::filesystem::path& path, DrawFileReader& reader);
@@ -102,9 +104,15 @@ class DrawFileAppender {
   void close();
 
  private:
+  void checkStillTheFileOpened() const;
+
   std::filesystem::path path_;
   DrawFileReader& reader_;
   std::FILE* file_ = nullptr;
+  // The file opened, and its length after the last append.
+  std::uint64_t device_ = 0;
+  std::uint64_t inode_ = 0;
+  std::int64_t length_ = 0;
 };
 
 }  // namespace numora

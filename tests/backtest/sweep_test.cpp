@@ -21,9 +21,15 @@ struct ValuesCase {
 
 TEST(SweepGrid, ReadsListsRangesAndSteps) {
   const ValuesCase cases[] = {
-      {"5,6,7", {5, 6, 7}},       {" 5..9 ", {5, 6, 7, 8, 9}},
-      {"4..10/2", {4, 6, 8, 10}}, {"3", {3}},
-      {"0..1", {0, 1}},           {"9, 4", {9, 4}},
+      {"5,6,7", {5, 6, 7}},
+      {" 5..9 ", {5, 6, 7, 8, 9}},
+      {"4..10/2", {4, 6, 8, 10}},
+      {"3", {3}},
+      {"0..1", {0, 1}},
+      {"9, 4", {9, 4}},
+      // A value named again is the same setting, run once.
+      {"3,3,3", {3}},
+      {"5,6,5,7,6", {5, 6, 7}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -47,6 +53,12 @@ TEST(SweepGrid, ChecksTheControlAndItsRange) {
   EXPECT_THROW(checkSweepOption(form, {"CheckBox18", {2}}), SweepGridError);
   EXPECT_THROW(checkSweepOption(form, {"NoSuchControl", {1}}), SweepGridError);
   EXPECT_THROW(checkSweepOption(form, {"BitBtn9", {1}}), SweepGridError);
+  // Every run reads the one history loaded before the sweep, and the sweep's own settings are
+  // read before the runs start.
+  for (const char* fixed : {"RadioGroup1", "SweepTest", "SweepRepeats", "SweepThreads"}) {
+    SCOPED_TRACE(fixed);
+    EXPECT_THROW(checkSweepOption(form, {fixed, {1}}), SweepGridError);
+  }
   const auto row = parseSweepRow("UpDown18 4..6");
   ASSERT_TRUE(row);
   EXPECT_EQ(row->control, "UpDown18");
@@ -63,6 +75,65 @@ TEST(SweepGrid, EveryCombinationWithTheFirstOptionSlowest) {
   EXPECT_EQ(settings[3].values, (std::vector<int>{2, 7}));
   // No option varied: the one setting the options tab holds.
   EXPECT_EQ(sweepSettings({}).size(), 1u);
+}
+
+TEST(SweepGrid, RefusesMoreThanTenThousandRunsNamingTheCount) {
+  const std::vector<int> thousand = parseSweepValues("1..1000");
+  struct SizeCase {
+    std::vector<SweepOption> options;
+    int repeats;
+    const char* refusal;  // nullptr: accepted
+  };
+  const SizeCase cases[] = {
+      {{}, 1, nullptr},
+      {{{"UpDown7", parseSweepValues("1..100")}, {"UpDown2", parseSweepValues("1..100")}},
+       1,
+       nullptr},
+      {{{"UpDown7", parseSweepValues("1..100")}, {"UpDown2", parseSweepValues("1..100")}},
+       2,
+       "The sweep would make 20000 runs (10000 settings \u00d7 2 repetitions); it makes at most "
+       "10000. Give fewer values or repetitions."},
+      {{{"UpDown7", thousand}}, 10, nullptr},
+      {{{"UpDown7", thousand}},
+       11,
+       "The sweep would make 11000 runs (1000 settings \u00d7 11 repetitions); it makes at most "
+       "10000. Give fewer values or repetitions."},
+      // The grid of three whole ranges: counted, never made.
+      {{{"UpDown7", thousand},
+        {"UpDown2", parseSweepValues("1..750")},
+        {"UpDown15", parseSweepValues("750..1400")}},
+       100,
+       "The sweep would make 48825000000 runs (488250000 settings \u00d7 100 repetitions); it "
+       "makes at most 10000. Give fewer values or repetitions."},
+  };
+  for (const SizeCase& c : cases) {
+    SCOPED_TRACE(c.refusal ? c.refusal : "accepted");
+    const auto refusal = sweepSizeRefusal(c.options, c.repeats);
+    if (!c.refusal) {
+      EXPECT_FALSE(refusal) << refusal->written();
+    } else {
+      ASSERT_TRUE(refusal);
+      EXPECT_EQ(refusal->written(), c.refusal);
+    }
+  }
+}
+
+TEST(SweepGrid, TheLuckyNumbersOfEveryRepetitionLieInTheGeneratorsRange) {
+  struct LuckyCase {
+    std::int64_t lucky;
+    int repeats;
+    bool accepted;
+  };
+  const LuckyCase cases[] = {
+      {1, 1, true},  {99999999, 1, true}, {99999900, 100, true},  {99999901, 100, false},
+      {0, 1, false}, {-5, 3, false},      {2147483647, 2, false},
+  };
+  for (const LuckyCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.lucky) + " x " + std::to_string(c.repeats));
+    EXPECT_EQ(!sweepLuckyRefusal(c.lucky, c.repeats), c.accepted);
+  }
+  EXPECT_EQ(sweepLuckyRefusal(99999901, 100)->written(),
+            "With 100 repetitions the sweep's lucky number must lie in 1..99999900");
 }
 
 TEST(SweepVerdict, HolmMultipliesBySettingsLeftAndNeverFalls) {
@@ -198,6 +269,22 @@ TEST_F(SweepTest, AStoppedSweepKeepsTheSettingsThatFinished) {
       sweepLines(stopped).end(),
       std::find(sweepLines(stopped).begin(), sweepLines(stopped).end(),
                 "Settings finished: " + std::to_string(stopped.cells.size()) + " of 6 (stopped)"));
+}
+
+TEST_F(SweepTest, AGridTooLargeOrLuckyNumbersOutOfRangeRunNothing) {
+  prepare();
+  SweepRequest large = request(BacktestKind::SingleCalculation, 1);
+  large.options = {{"UpDown7", parseSweepValues("1..1000")},
+                   {"UpDown2", parseSweepValues("1..750")},
+                   {"UpDown15", parseSweepValues("750..1400")}};
+  SweepRequest wrapping = request(BacktestKind::SingleCalculation, 1);
+  wrapping.lucky = 2147483647;
+  for (const SweepRequest& r : {large, wrapping}) {
+    const SweepResult result = sweep(r);
+    EXPECT_TRUE(result.cells.empty());
+    EXPECT_EQ(result.settings, 0);
+    EXPECT_NE(result.failure, "");
+  }
 }
 
 TEST_F(SweepTest, WithoutADrawFileTheSweepSaysSoAndFinishesNothing) {

@@ -436,6 +436,54 @@ TEST_F(UpdateRunTest, ASecondRunNeverStartsWhileOneIsGoingOn) {
   EXPECT_EQ(stored(), draws);
 }
 
+TEST_F(UpdateRunTest, ADrawFileReplacedOrWrittenByAnotherProgramMidRunIsLeftAsThatMadeIt) {
+  struct Interference {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Interference cases[] = {
+      // Another copy deletes a draw: its rewrite is renamed over the file this run opened.
+      {"renamed over",
+       [this] {
+         home.writeDraws("rewrite.dat", {draws[0], draws[2]});
+         std::filesystem::rename(home.file("rewrite.dat"), home.file("Kenoal.dat"));
+       }},
+      // Another copy's own update appends the draw this run is about to append.
+      {"appended to",
+       [this] {
+         const std::string bytes = home.readBytes("Kenoal.dat");
+         const auto record = draws[bytes.size() / DrawRecord::kSize].encode();
+         home.writeBytes("Kenoal.dat", bytes + std::string(record.begin(), record.end()));
+       }},
+  };
+  for (const Interference& c : cases) {
+    SCOPED_TRACE(c.name);
+    home.writeDraws("Kenoal.dat", {});
+    useLottery(kKenoAtlantic);
+    history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 20), 5);
+    std::string madeByTheOther;
+    int events = 0;
+    platform.onProcessEvents = [&] {
+      if (++events != 4) return;
+      c.act();
+      madeByTheOther = home.readBytes("Kenoal.dat");
+    };
+    try {
+      showAndRun(at(2023, 5, 20, 20, 0));
+      ADD_FAILURE() << "the run went on";
+    } catch (const DrawFileError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "\"" + home.file("Kenoal.dat").string() +
+                    "\" was replaced or changed by another program while the update ran, so the "
+                    "update stopped without writing to it. Start the update again.");
+    }
+    ASSERT_NE(madeByTheOther, "");
+    EXPECT_EQ(home.readBytes("Kenoal.dat"), madeByTheOther);
+    expectIdle();
+    platform.onProcessEvents = nullptr;
+  }
+}
+
 TEST_F(UpdateRunTest, WithoutAResultsSiteTheUserIsToldWhereToSetIt) {
   useLottery(kKenoAtlantic);
   history(encodeDate(2023, 5, 1), encodeDate(2023, 5, 5), 1);

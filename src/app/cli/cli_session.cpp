@@ -10,6 +10,7 @@
 #include "app/cli/text_escape.h"
 #include "app/daruvizo.h"
 #include "app/home_folder.h"
+#include "app/home_lock.h"
 #include "app/settings_store.h"
 #include "form/scripted_platform.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kUsageFailure = 2;
 constexpr int kScriptFailure = 1;
+constexpr int kHomeInUse = 3;
 
 std::unique_ptr<SettingsStore> openSettings(const CliOptions& options) {
   if (options.settingsFile) return std::make_unique<FileSettingsStore>(*options.settingsFile);
@@ -68,8 +70,15 @@ int runCli(const std::vector<std::string>& arguments, const std::string& program
     platform.chartWriter = renderers.chart;
     const std::string home =
         options.home ? withTrailingSeparator(*options.home) : determineHome(programFolder);
+    // Held to the end of the run, past the last write of the tip list and the settings.
+    const HomeLock lock = HomeLock::acquire(home, std::chrono::seconds(options.waitLockSeconds));
+    if (lock.state() == HomeLock::State::HeldByAnother) {
+      err << "error: " << kAlreadyRunningMessage << '\n';
+      return kHomeInUse;
+    }
     TForm1 form1(platform, *settings, home);
     ScriptRunner runner(form1, platform, out, err);
+    if (lock.state() == HomeLock::State::Unavailable) platform.showMessage(lock.failure());
     form1.FormCreate(TForm1::kClientHeight);
     return runner.run(script);
   } catch (const std::exception& error) {

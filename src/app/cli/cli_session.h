@@ -19,7 +19,8 @@ struct CliRenderers {
   std::function<void(const Chart&, const std::string&, ImageSize)> chart;
 };
 
-// Exit codes: 0 the script ran to its end, 1 a script line failed, 2 a wrong command line.
+// Exit codes: 0 the script ran to its end, 1 a script line failed, 2 a wrong command line,
+// 3 another copy of the program runs with the same Home (after --wait-lock, still).
 int runCli(const std::vector<std::string>& arguments, const std::string& programFolder,
            std::istream& in, std::ostream& out, std::ostream& err,
            const CliRenderers& renderers = {});

@@ -1,6 +1,7 @@
 #include "app/cli/command_line.h"
 
 #include "app/cli/text_escape.h"
+#include "common/text.h"
 
 namespace numora {
 
@@ -31,6 +32,14 @@ CliOptions parseCommandLine(const std::vector<std::string>& arguments) {
       if (!options.now) {
         throw UsageError("--now expects \"dd.mm.yyyy hh:nn\", got '" + escapeText(text) + "'");
       }
+    } else if (argument == "--wait-lock") {
+      const std::string& text = valueOf(argument);
+      const auto seconds = parseStrictInt(text);
+      if (!seconds || *seconds < 0) {
+        throw UsageError("--wait-lock expects a whole number of seconds, got '" + escapeText(text) +
+                         "'");
+      }
+      options.waitLockSeconds = *seconds;
     } else if (argument == "script") {
       break;
     } else {

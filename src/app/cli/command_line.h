@@ -1,5 +1,6 @@
 // The command line of numora-cli:
-//   numora-cli [--home DIR] [--settings FILE] [--now "dd.mm.yyyy hh:nn"] script [FILE|-]
+//   numora-cli [--home DIR] [--settings FILE] [--now "dd.mm.yyyy hh:nn"] [--wait-lock SECONDS]
+//              script [FILE|-]
 #pragma once
 
 #include <optional>
@@ -13,7 +14,7 @@ namespace numora {
 
 inline constexpr const char* kCliUsage =
     "usage: numora-cli [--home DIR] [--settings FILE] [--now \"dd.mm.yyyy hh:nn\"] "
-    "script [FILE|-]\n";
+    "[--wait-lock SECONDS] script [FILE|-]\n";
 
 // What --help prints after the usage line.
 inline constexpr const char* kCliHelp =
@@ -30,6 +31,10 @@ inline constexpr const char* kCliHelp =
     "                    without it the run starts with no settings and keeps none\n"
     "  --now \"dd.mm.yyyy hh:nn\"\n"
     "                    fix the clock at that local date and time\n"
+    "  --wait-lock SECONDS\n"
+    "                    when another copy of Numora runs with the same Home, wait up to\n"
+    "                    that long for it to end; without it (or when the time is up) the\n"
+    "                    run ends at once with exit code 3\n"
     "  --help, -h        show this help\n"
     "  --version         show the program's version\n"
     "\n"
@@ -53,6 +58,7 @@ struct CliOptions {
   std::optional<std::string> home;
   std::optional<std::string> settingsFile;
   std::optional<DayCount> now;
+  int waitLockSeconds = 0;
   std::string script = "-";  // "-": standard input
 };
 

@@ -5,6 +5,7 @@
 
 #include "app/daruvizo.h"
 #include "app/home_folder.h"
+#include "app/home_lock.h"
 #include "app/qt/language_choice.h"
 #include "app/qt/main_window_view.h"
 #include "app/qt/qt_platform.h"
@@ -23,6 +24,13 @@ int main(int argc, char* argv[]) {
   // Before any widget exists: every caption is shown from the installed translation.
   (void)numora::installWindowTranslation(app, numora::readLanguageChoice(settings));
   numora::QtPlatform platform;
+  // One running copy per Home, held until the window's model is gone.
+  const numora::HomeLock lock = numora::HomeLock::acquire(home);
+  if (lock.state() == numora::HomeLock::State::HeldByAnother) {
+    platform.showMessage(numora::kAlreadyRunningMessage);
+    return 1;
+  }
+  if (lock.state() == numora::HomeLock::State::Unavailable) platform.showMessage(lock.failure());
   numora::TForm1 form1(platform, settings, home);
   // The window's creation runs before it is shown, with the designed height.
   form1.handle([&form1] { form1.FormCreate(numora::TForm1::kClientHeight); });

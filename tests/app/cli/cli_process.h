@@ -34,6 +34,37 @@ CliResult runScript(const TempHome& home, const std::string& script,
                     std::optional<std::chrono::milliseconds> killAfter = std::nullopt,
                     const std::function<bool()>& killOnlyOnce = {});
 
+// numora-cli started and left running: its standard input is a pipe the test writes to and
+// closes, so the test decides when the script ends.
+class RunningCli {
+ public:
+  // launcher: a program with its arguments that starts numora-cli (setpriv to run it as another
+  // user); empty: numora-cli itself.
+  explicit RunningCli(const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& launcher = {});
+  ~RunningCli();  // kills a process still running
+  RunningCli(const RunningCli&) = delete;
+  RunningCli& operator=(const RunningCli&) = delete;
+
+  int pid() const { return pid_; }
+  void write(const std::string& text);
+  void closeInput();
+  bool running();
+  void kill();
+  // Closes the input and waits for the end.
+  CliResult wait();
+
+ private:
+  TempHome streams_;
+  int pid_ = -1;
+  int input_ = -1;
+  std::optional<int> status_;
+};
+
+// "--home HOME --now kScriptNow [options] script -", the arguments of runScript.
+std::vector<std::string> scriptArguments(const TempHome& home,
+                                         const std::vector<std::string>& options = {});
+
 // Copies one of the draw fixtures into Home under the given name.
 void copyFixture(const TempHome& home, const std::string& fixture, const std::string& name);
 

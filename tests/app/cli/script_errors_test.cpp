@@ -95,6 +95,8 @@ TEST(CliErrors, AWrongCommandLineShowsTheUsage) {
       {"--bogus", "script"},
       {"script", "a.txt", "b.txt"},
       {"--home", folder + "/missing", "script"},
+      {"--wait-lock", "soon", "script"},
+      {"--wait-lock", "-1", "script"},
   };
   for (const auto& arguments : commandLines) {
     SCOPED_TRACE(::testing::PrintToString(arguments));
@@ -112,6 +114,7 @@ TEST(CliCommandLine, HelpAndVersionAnswerWithoutAScript) {
   EXPECT_TRUE(help.out.starts_with("usage: numora-cli [--home DIR]")) << help.out;
   EXPECT_NE(help.out.find("--version"), std::string::npos);
   EXPECT_NE(help.out.find("print Odds"), std::string::npos);
+  EXPECT_NE(help.out.find("--wait-lock SECONDS"), std::string::npos);
   EXPECT_EQ(help.err, "");
 
   const CliResult version = runNumoraCli({"--version"}, "");

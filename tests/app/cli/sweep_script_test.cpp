@@ -84,6 +84,27 @@ TEST_F(CliSweep, BadGridsAreRefusedWithAMessage) {
       << result.err;
 }
 
+TEST_F(CliSweep, AGridOfMillionsTheLotteryAndLuckyNumbersOutOfRangeAreRefused) {
+  expectTranscript(
+      home,
+      "set SweepVary UpDown7 1..1000\nset SweepVary UpDown2 1..750\n"
+      "set SweepVary UpDown15 750..1400\n"
+      "call SweepClick\n"
+      "= message: The sweep would make 488250000 runs (488250000 settings \u00d7 1 repetitions); "
+      "it makes at most 10000. Give fewer values or repetitions.\n"
+      "set SweepVary UpDown7\nset SweepVary UpDown2\nset SweepVary UpDown15\n"
+      "set SweepVary RadioGroup1 0,1\n"
+      "call SweepClick\n"
+      "= message: A sweep cannot vary RadioGroup1: every run uses the lottery and the sweep "
+      "settings chosen before the sweep starts\n"
+      "set SweepVary RadioGroup1\n"
+      "set SweepVary UpDown18 3,3,3\nset SweepRepeats 100\nanswer 99999999\n"
+      "call SweepClick\n"
+      "= input: Your lucky number (1-99999999)?\n"
+      "= message: With 100 repetitions the sweep's lucky number must lie in 1..99999900\n"
+      "print Sweep\n= Sweep: none\n");
+}
+
 TEST_F(CliSweep, ApplyCopiesTheSelectedSettingIntoTheOptions) {
   const CliResult result = runScript(home, grid(0) +
                                                "call SweepClick\n"
