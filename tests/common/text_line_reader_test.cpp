@@ -81,10 +81,14 @@ TEST(TextLineReader, Utf16WithoutAMarkIsToldByItsZeroBytes) {
     bigEndian += littleEndian[i + 1];
     bigEndian += littleEndian[i];
   }
-  const std::vector<ReadLine> expected{{"01.05.2023 1 2"}, {"Qu\xC3\xA9bec"}};
+  const std::vector<ReadLine> expected{{"01.05.2023 1 2"},
+                                       {"Qu\xC3\xA9"
+                                        "bec"}};
   EXPECT_EQ(readAll(littleEndian), expected);
   EXPECT_EQ(readAll(bigEndian), expected);
-  EXPECT_EQ(decodeText(littleEndian), "01.05.2023 1 2\r\nQu\xC3\xA9bec");
+  EXPECT_EQ(decodeText(littleEndian),
+            "01.05.2023 1 2\r\nQu\xC3\xA9"
+            "bec");
   const std::string strayZero("01.05.2023 1 2\0 3 4 5 6\n", 24);
   EXPECT_EQ(readAll(strayZero),
             (std::vector<ReadLine>{{std::string("01.05.2023 1 2\0 3 4 5 6", 23)}}));
