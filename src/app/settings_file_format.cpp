@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "common/text_decoding.h"
+
 namespace numora {
 namespace {
 
@@ -19,25 +21,6 @@ int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return c - 'A' + 10;
-}
-
-void appendUtf8(std::string& text, std::uint32_t c) {
-  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-  if (c < 0x80) {
-    text += static_cast<char>(c);
-  } else if (c < 0x800) {
-    text += static_cast<char>(0xC0 | (c >> 6));
-    text += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    text += static_cast<char>(0xE0 | (c >> 12));
-    text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (c >> 18));
-    text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -67,7 +50,7 @@ std::string unescapedKey(std::string_view key) {
         if (valid) code = code * 16 + static_cast<std::uint32_t>(hexValue(key[d]));
       }
       if (valid) {
-        appendUtf8(result, code);
+        appendUtf8(result, static_cast<char32_t>(code));
         i = start + digits - 1;
         continue;
       }
@@ -128,7 +111,7 @@ std::size_t takeEscape(std::string_view text, std::size_t i, std::string& out) {
       while (next < text.size() && isHexDigit(text[next]) && code <= 0x10FFFF) {
         code = code * 16 + static_cast<std::uint32_t>(hexValue(text[next++]));
       }
-      appendUtf8(out, code);
+      appendUtf8(out, static_cast<char32_t>(code));
       break;
     }
     default:
@@ -138,7 +121,7 @@ std::size_t takeEscape(std::string_view text, std::size_t i, std::string& out) {
         while (next < text.size() && text[next] >= '0' && text[next] <= '7' && code <= 0x10FFFF) {
           code = code * 8 + static_cast<std::uint32_t>(text[next++] - '0');
         }
-        appendUtf8(out, code);
+        appendUtf8(out, static_cast<char32_t>(code));
       } else {
         out += c;  // \" \\ \' \? and any other character stand for themselves
       }

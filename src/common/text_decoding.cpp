@@ -8,7 +8,17 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+bool isHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
 void appendUtf8(std::string& text, char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
   if (c < 0x80) {
     text += static_cast<char>(c);
   } else if (c < 0x800) {
@@ -25,15 +35,6 @@ void appendUtf8(std::string& text, char32_t c) {
     text += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
-
-bool isHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-}  // namespace
 
 ByteOrderMark readByteOrderMark(std::string_view firstBytes) {
   if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
