@@ -713,10 +713,6 @@
         <translation>Un graphique s&apos;enregistre en image PNG (.png) ou en dessin SVG (.svg).</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
-    </message>
-    <message>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
@@ -727,10 +723,6 @@
     <message>
         <source>The tip list could not be saved: %1</source>
         <translation>La liste des grilles n&apos;a pas pu être enregistrée : %1</translation>
-    </message>
-    <message>
-        <source>Cannot write the settings file %1</source>
-        <translation>Impossible d&apos;écrire le fichier des réglages %1</translation>
     </message>
     <message>
         <source>%1 is varied twice</source>
@@ -1811,6 +1803,22 @@
     <message>
         <source>&quot;%1&quot; was replaced or changed by another program while the update ran, so the update stopped without writing to it. Start the update again.</source>
         <translation>« %1 » a été remplacé ou modifié par un autre programme pendant la mise à jour; la mise à jour s&apos;est arrêtée sans y écrire. Relancez la mise à jour.</translation>
+    </message>
+    <message>
+        <source>The tip list could not be read: %1</source>
+        <translation>La liste des grilles n&apos;a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>The program starts with an empty list; the old file is kept as %1.</source>
+        <translation>Le programme démarre avec une liste vide; l&apos;ancien fichier est conservé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The old file could not be kept as %1: %2</source>
+        <translation>L&apos;ancien fichier n&apos;a pas pu être conservé sous le nom %1 : %2</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read and is kept as it is: %1</source>
+        <translation>Le fichier des réglages n&apos;a pas pu être lu et est conservé tel quel : %1</translation>
     </message>
 </context>
 <context>

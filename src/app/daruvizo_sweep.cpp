@@ -1,10 +1,10 @@
 // The sweep's handlers of the main window: ask for the lucky number, run the sweep as long work
 // with its progress and stop, show the result, apply a setting, save the table.
 #include <filesystem>
-#include <fstream>
 
 #include "app/daruvizo.h"
 #include "app/sweep_page.h"
+#include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/translatable.h"
 #include "form/progress_display.h"
@@ -109,13 +109,12 @@ void TForm1::SweepSaveButtonClick() {
   const auto path = platform_.saveFileDialog(FileDialogRequest{
       std::string(NUMORA_TRANSLATABLE("Numora", "CSV file")) + "|*.csv", "csv", "sweep.csv"});
   if (!path) return;
-  const std::string csv = sweepCsv(*lastSweep_);
-  std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-  file.write(csv.data(), static_cast<std::streamsize>(csv.size()));
-  file.close();
-  if (!file) {
+  try {
+    writeFileAtomically(*path, sweepCsv(*lastSweep_));
+  } catch (const FileAccessError& error) {
     platform_.showMessage(
-        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write file \"%1\"."), {*path}));
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write file \"%1\"."), {*path}) + "\n" +
+        error.what());
   }
 }
 

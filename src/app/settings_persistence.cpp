@@ -1,5 +1,8 @@
 #include "app/settings_persistence.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "common/atomic_file.h"
@@ -21,6 +24,29 @@ constexpr std::uintmax_t kLargestTipList = 16u << 20;
 
 std::string checkBoxValueName(int number) {
   return "Chekcbox" + std::to_string(number);
+}
+
+// A tip list that is there but cannot be read (no permission, too large) is moved aside before
+// anything writes the list again, and the player is told why the list is empty.
+void keepUnreadableTipList(const std::filesystem::path& path, const FileAccessError& readError,
+                           Platform& platform) {
+  std::filesystem::path kept = path;
+  kept += "~";
+  std::string message =
+      fillPattern(NUMORA_TRANSLATABLE("Numora", "The tip list could not be read: %1"),
+                  {readError.what()}) +
+      "\n";
+  if (::rename(path.c_str(), kept.c_str()) == 0) {
+    message += fillPattern(
+        NUMORA_TRANSLATABLE("Numora",
+                            "The program starts with an empty list; the old file is kept as %1."),
+        {kept.string()});
+  } else {
+    message +=
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "The old file could not be kept as %1: %2"),
+                    {kept.string(), std::strerror(errno)});
+  }
+  platform.showMessage(message);
 }
 
 }  // namespace
@@ -140,13 +166,17 @@ std::string tipListFailure(const std::exception& error) {
                      {error.what()});
 }
 
-void loadTipList(Form& form) {
+void loadTipList(Form& form, Platform& platform) {
   const std::filesystem::path path = std::filesystem::path(form.Home) / kTipListFile;
   std::string bytes;
   try {
     // Only a plain file: a pipe in its place would stop the start for ever.
     bytes = readRegularFile(path, kLargestTipList);
-  } catch (const FileAccessError&) {
+  } catch (const FileAccessError& error) {
+    // No list yet, or something else in its place that the first save refuses and names.
+    std::error_code statusError;
+    if (!std::filesystem::is_regular_file(path, statusError)) return;
+    keepUnreadableTipList(path, error, platform);
     return;
   }
   // Written back as UTF-8 without a byte-order mark.

@@ -30,7 +30,9 @@ std::string tipListFailure(const std::exception& error);
 
 // The tip list file in Home: loaded when it is a regular file, rewritten whole (CR LF) through
 // a scratch file and a rename; a pipe or a folder in its place or its scratch file's is refused.
-void loadTipList(Form& form);
+// A list that is there but cannot be read is renamed to "tipps.txt~" and the player told, so
+// the next save of the (empty) list does not replace it.
+void loadTipList(Form& form, Platform& platform);
 void saveTipList(const Form& form);
 
 }  // namespace numora

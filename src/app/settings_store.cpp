@@ -1,37 +1,40 @@
 #include "app/settings_store.h"
 
-#include <QByteArray>
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 #include <bit>
-#include <cstring>
-#include <stdexcept>
+#include <cstdint>
+#include <system_error>
 
+#include "common/atomic_file.h"
+#include "common/text.h"
 #include "common/translatable.h"
 
 namespace numora {
 namespace {
 
-const QString kKey = QStringLiteral("SOFTWARE/Veltrin/VuduRo/");
+const std::string kKey = "SOFTWARE/Veltrin/VuduRo/";
+// A settings file is a few kilobytes; anything this large is no settings file.
+constexpr std::uintmax_t kLargestSettingsFile = 1u << 20;
 
 // Every value is kept with its kind, so a value of another kind reads as missing.
-QString typed(const char* kind, const QString& text) {
-  return QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
-
-std::optional<QString> untyped(const QVariant& value, const char* kind) {
-  if (!value.isValid()) return std::nullopt;
-  const QString text = value.toString();
-  const QString prefix = QString::fromLatin1(kind) + QLatin1Char(':');
-  if (!text.startsWith(prefix)) return std::nullopt;
-  return text.mid(prefix.size());
+std::string typed(const char* kind, const std::string& text) {
+  return std::string(kind) + ":" + text;
 }
 
 }  // namespace
 
-FileSettingsStore::FileSettingsStore(const std::string& path)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)) {}
+FileSettingsStore::FileSettingsStore(const std::string& path) : path_(path) {
+  std::error_code error;
+  // No file yet is the first start; the file is made by the first save.
+  if (!std::filesystem::exists(path_, error) && !error) return;
+  try {
+    values_ = parseSettingsText(readRegularFile(path_, kLargestSettingsFile));
+  } catch (const FileAccessError& failure) {
+    // What could not be read is kept: no save replaces it with the defaults.
+    readFailure_ = failure.what();
+  }
+}
 
 FileSettingsStore::~FileSettingsStore() = default;
 
@@ -40,56 +43,85 @@ std::string FileSettingsStore::defaultPath() {
   return QDir(folder).filePath(QStringLiteral("Veltrin/VuduRo.ini")).toStdString();
 }
 
+std::optional<std::string> FileSettingsStore::untyped(const std::string& name,
+                                                      const char* kind) const {
+  const auto found = values_.find(kKey + name);
+  const std::string prefix = std::string(kind) + ":";
+  if (found == values_.end() || !found->second.starts_with(prefix)) return std::nullopt;
+  return found->second.substr(prefix.size());
+}
+
+void FileSettingsStore::store(const std::string& name, std::string text) {
+  std::string& value = values_[kKey + name];
+  if (value == text) return;
+  value = std::move(text);
+  changed_ = true;
+}
+
 std::optional<int> FileSettingsStore::readInteger(const std::string& name) {
-  const auto text = untyped(settings_->value(kKey + QString::fromStdString(name)), "int");
+  const auto text = untyped(name, "int");
   if (!text) return std::nullopt;
-  bool ok = false;
-  const int value = text->toInt(&ok);
-  return ok ? std::optional<int>(value) : std::nullopt;
+  return parseStrictInt(*text);
 }
 
 std::optional<std::string> FileSettingsStore::readString(const std::string& name) {
-  const auto text = untyped(settings_->value(kKey + QString::fromStdString(name)), "sz");
-  if (!text) return std::nullopt;
-  return text->toStdString();
+  return untyped(name, "sz");
 }
 
 std::optional<double> FileSettingsStore::readDouble(const std::string& name) {
-  const auto text = untyped(settings_->value(kKey + QString::fromStdString(name)), "binary");
-  if (!text) return std::nullopt;
-  const QByteArray bytes = QByteArray::fromHex(text->toLatin1());
-  if (bytes.size() != 8) return std::nullopt;
+  const auto text = untyped(name, "binary");
+  if (!text || text->size() != 16) return std::nullopt;
+  const auto digit = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  // The 8 bytes of the double, lowest first, two hex digits each.
   std::uint64_t bits = 0;
-  for (int i = 0; i < 8; ++i) {
-    bits |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
+  for (std::size_t i = 0; i < 8; ++i) {
+    const int high = digit((*text)[2 * i]);
+    const int low = digit((*text)[2 * i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    bits |= std::uint64_t(high * 16 + low) << (8 * i);
   }
   return std::bit_cast<double>(bits);
 }
 
 void FileSettingsStore::writeInteger(const std::string& name, int value) {
-  settings_->setValue(kKey + QString::fromStdString(name), typed("int", QString::number(value)));
+  store(name, typed("int", std::to_string(value)));
 }
 
 void FileSettingsStore::writeString(const std::string& name, const std::string& value) {
-  settings_->setValue(kKey + QString::fromStdString(name),
-                      typed("sz", QString::fromStdString(value)));
+  store(name, typed("sz", value));
 }
 
 void FileSettingsStore::writeDouble(const std::string& name, double value) {
-  QByteArray bytes(8, '\0');
+  static constexpr char kDigits[] = "0123456789abcdef";
   const auto bits = std::bit_cast<std::uint64_t>(value);
-  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(bits >> (8 * i));
-  settings_->setValue(kKey + QString::fromStdString(name),
-                      typed("binary", QString::fromLatin1(bytes.toHex())));
+  std::string hex;
+  for (int i = 0; i < 8; ++i) {
+    const auto byte = static_cast<unsigned>((bits >> (8 * i)) & 0xFF);
+    hex += kDigits[byte / 16];
+    hex += kDigits[byte % 16];
+  }
+  store(name, typed("binary", hex));
 }
 
 void FileSettingsStore::flush() {
-  settings_->sync();
-  if (settings_->status() != QSettings::NoError) {
-    throw std::runtime_error(
-        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write the settings file %1"),
-                    {settings_->fileName().toStdString()}));
+  if (readFailure_) {
+    throw FileAccessError(
+        fillPattern(NUMORA_TRANSLATABLE(
+                        "Numora", "The settings file could not be read and is kept as it is: %1"),
+                    {*readFailure_}));
   }
+  if (!changed_) return;
+  // The folder of the first start's file.
+  std::error_code error;
+  std::filesystem::create_directories(path_.parent_path(), error);
+  // Written whole and renamed over the old file only when every byte reached the disk.
+  writeFileAtomically(path_, settingsText(values_));
+  changed_ = false;
 }
 
 }  // namespace numora

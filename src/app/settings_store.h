@@ -2,15 +2,15 @@
 // the one asked for reads as missing.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 
+#include "app/settings_file_format.h"
 #include "common/day_date.h"
-
-class QSettings;
 
 namespace numora {
 
@@ -63,7 +63,9 @@ class MemorySettingsStore : public SettingsStore {
   std::map<std::string, std::variant<int, std::string, double>> values_;
 };
 
-// Typed values in a per-user file under the key "SOFTWARE/Veltrin/VuduRo".
+// Typed values in a per-user file under the key "SOFTWARE/Veltrin/VuduRo", read once when the
+// store is made and written whole by flush (a scratch file renamed over the old file, a link
+// followed to its regular file). A file that is there but cannot be read is never replaced.
 class FileSettingsStore : public SettingsStore {
  public:
   explicit FileSettingsStore(const std::string& path);
@@ -74,13 +76,20 @@ class FileSettingsStore : public SettingsStore {
   void writeInteger(const std::string& name, int value) override;
   void writeString(const std::string& name, const std::string& value) override;
   void writeDouble(const std::string& name, double value) override;
+  // Writes the file when a value changed since the last write; throws FileAccessError.
   void flush() override;
 
   // The file of the user's settings.
   static std::string defaultPath();
 
  private:
-  std::unique_ptr<QSettings> settings_;
+  std::optional<std::string> untyped(const std::string& name, const char* kind) const;
+  void store(const std::string& name, std::string text);
+
+  std::filesystem::path path_;
+  SettingsValues values_;
+  bool changed_ = false;
+  std::optional<std::string> readFailure_;
 };
 
 }  // namespace numora

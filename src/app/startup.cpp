@@ -16,7 +16,7 @@ void TForm1::FormCreate(int windowHeight) {
   const int lotteryIndex = loadSettings(form, platform_, settings_);
   applyRunBudget(form);
   if (form.ProxyHostEdit.text().empty()) form.ProxyPortEdit.setText("80");
-  loadTipList(form);
+  loadTipList(form, platform_);
   // The stored lottery is selected without the lottery switch: the pickers keep their design
   // lower limit until the user switches.
   // Daily Keno for the stored index 1 (the default); any other index selects Keno Atlantic.

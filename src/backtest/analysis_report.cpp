@@ -22,18 +22,13 @@ void noteSkippedRecords(std::vector<std::string>& lines, std::size_t skipped) {
                   " skipped (an impossible date or a date out of order)");
 }
 
-bool writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines) {
+void writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines) {
   const std::string text = joinLinesCrLf(lines);
   form.Memo1.setText(text);
   const std::string path = form.Home + kAnalysisFileName;
-  try {
-    // A pipe in the report's place is refused at once instead of waiting for a reader.
-    replaceFileAtomically(path, path + "~", text);
-  } catch (const FileAccessError&) {
-    return false;
-  }
+  // A pipe in the report's place is refused at once instead of waiting for a reader.
+  replaceFileAtomically(path, path + "~", text);
   platform.shellOpen(path);
-  return true;
 }
 
 }  // namespace numora

@@ -21,8 +21,9 @@ std::vector<std::string> hitCountReport(const BacktestTotals& totals, const std:
 // report stays as it was.
 void noteSkippedRecords(std::vector<std::string>& lines, std::size_t skipped);
 
-// Puts the lines into the hidden memo, writes the file and opens it without waiting; false
-// (nothing opened) when the file cannot be written.
-bool writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines);
+// Puts the lines into the hidden memo, writes the file and opens it without waiting; throws
+// FileAccessError (naming the file and the system's error, nothing opened) when the file
+// cannot be written.
+void writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std::string>& lines);
 
 }  // namespace numora

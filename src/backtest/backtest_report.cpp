@@ -2,12 +2,13 @@
 
 #include "common/translatable.h"
 
-#include <fstream>
 #include <numeric>
 
 #include "backtest/analysis_report.h"
+#include "common/atomic_file.h"
 #include "common/grouped_number.h"
 #include "common/text.h"
+#include "common/text_file.h"
 #include "evaluation/odds_text.h"
 
 namespace numora {
@@ -82,13 +83,13 @@ void saveReportAs(const Form& form, Platform& platform) {
       platform.saveFileDialog({std::string(NUMORA_TRANSLATABLE("Numora", "Text file")) + "|*.txt",
                                "txt", kAnalysisFileName});
   if (!path) return;
-  const std::string bytes = joinLinesCrLf(splitLines(form.ReportMemo.text()));
-  std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) {
-    platform.showMessage(fillPattern(
-        NUMORA_TRANSLATABLE("Numora", "The report could not be written to %1."), {*path}));
+  try {
+    writeTextLines(*path, splitLines(form.ReportMemo.text()));
+  } catch (const FileAccessError& error) {
+    platform.showMessage(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "The report could not be written to %1."),
+                    {*path}) +
+        "\n" + error.what());
   }
 }
 

@@ -5,11 +5,15 @@
 
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
+#include "common/atomic_file.h"
 #include "common/translatable.h"
 #include "tips/tip_list.h"
 
 namespace numora {
 namespace {
+
+constexpr const char* kReportFailure =
+    NUMORA_TRANSLATABLE("Numora", "Error when adding the random number");
 
 // The moves of a cycle, in order: 'F' a forward step, 'S' a forward step that scores, 'B' a
 // step back, 'P' a step back that scores.
@@ -145,12 +149,14 @@ std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, 
     totals.cycles = replay.cycles();
     std::vector<std::string> lines = recurrenceReport(totals, extremes);
     noteSkippedRecords(lines, replay.skippedRecords());
-    if (!writeAndOpenAnalysis(form, platform, lines)) {
-      throw std::runtime_error("report not written");
-    }
+    writeAndOpenAnalysis(form, platform, lines);
     return totals;
+  } catch (const FileAccessError& error) {
+    // The designed message, and on a line of its own which file failed and why.
+    platform.showMessage(std::string(kReportFailure) + "\n" + error.what());
+    return std::nullopt;
   } catch (const std::exception&) {
-    platform.showMessage(NUMORA_TRANSLATABLE("Numora", "Error when adding the random number"));
+    platform.showMessage(kReportFailure);
     return std::nullopt;
   }
 }

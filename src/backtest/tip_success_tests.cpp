@@ -5,6 +5,7 @@
 
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
+#include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/translatable.h"
 #include "evaluation/tip_text.h"
@@ -118,8 +119,12 @@ std::optional<BacktestTotals> runTipTest(const BacktestContext& context, Backtes
     if (form.closing) return std::nullopt;
     if (givenLucky) return totals;
     noteSkippedRecords(lines, replay.skippedRecords());
-    if (!writeAndOpenAnalysis(form, platform, lines)) throw TestFailure();
+    writeAndOpenAnalysis(form, platform, lines);
     return totals;
+  } catch (const FileAccessError& error) {
+    // The designed message, and on a line of its own which file failed and why.
+    platform.showMessage(std::string(texts.failure) + "\n" + error.what());
+    return std::nullopt;
   } catch (const std::exception&) {
     platform.showMessage(texts.failure);
     return std::nullopt;

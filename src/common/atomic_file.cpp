@@ -48,15 +48,48 @@ void syncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Where a chain of symbolic links ends: users keep files such as their settings as links into
+// a folder of their own, and the link must stay a link while its target is replaced.
+std::filesystem::path finalTarget(const std::filesystem::path& path) {
+  constexpr int kMostLinks = 40;  // as the system's own limit on a chain of links
+  std::filesystem::path current = path;
+  for (int followed = 0; followed <= kMostLinks; ++followed) {
+    struct stat status {};
+    if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+    std::error_code error;
+    const std::filesystem::path link = std::filesystem::read_symlink(current, error);
+    if (error) throw failure(kCannotReplace, path, error.value());
+    current = link.is_absolute() ? link : current.parent_path() / link;
+  }
+  throw failure(kCannotReplace, path, ELOOP);
+}
+
+// The scratch file lies beside the file it replaces, so the rename stays on one file system; a
+// target reached through a link gets its scratch file beside the link's target.
+std::filesystem::path scratchBeside(const std::filesystem::path& target,
+                                    const std::filesystem::path& scratch,
+                                    const std::filesystem::path& resolved) {
+  if (resolved == target) return scratch;
+  const std::string targetName = target.filename().string();
+  const std::string scratchName = scratch.filename().string();
+  const std::string suffix =
+      scratchName.starts_with(targetName) ? scratchName.substr(targetName.size()) : "~";
+  std::filesystem::path beside = resolved;
+  beside += suffix;
+  return beside;
+}
+
 }  // namespace
 
-void replaceFileAtomically(const std::filesystem::path& target,
-                           const std::filesystem::path& scratch, std::string_view bytes) {
-  // A pipe or a device in the file's place is another program's: it is neither written to
-  // (that could wait for ever) nor replaced.
+void replaceFileAtomically(const std::filesystem::path& linkedTarget,
+                           const std::filesystem::path& linkedScratch, std::string_view bytes) {
+  const std::filesystem::path target = finalTarget(linkedTarget);
+  const std::filesystem::path scratch = scratchBeside(linkedTarget, linkedScratch, target);
+  // A pipe, a device or a folder in the file's place is another program's: it is neither
+  // written to (that could wait for ever) nor replaced.
   struct stat status {};
-  const bool hadTarget = ::stat(target.c_str(), &status) == 0;
-  if (hadTarget && !S_ISREG(status.st_mode)) throw notAFile(kCannotReplace, target);
+  const bool hadTarget = ::lstat(target.c_str(), &status) == 0;
+  if (hadTarget && !S_ISREG(status.st_mode)) throw notAFile(kCannotReplace, linkedTarget);
 
   // O_EXCL after removing a stale scratch file of an earlier failure: what is opened is a new
   // regular file of ours, never a pipe, a link or another program's file.
@@ -86,19 +119,30 @@ void replaceFileAtomically(const std::filesystem::path& target,
   syncFolder(target.parent_path());
 }
 
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::path scratch = path;
+  scratch += "~";
+  replaceFileAtomically(path, scratch, bytes);
+}
+
 std::string readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  const auto noRegularFile = [&path] {
+    return FileAccessError(fillPattern(
+        NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". It is no regular file."),
+        {path.string()}));
+  };
+  // A device is not even opened: opening one can have effects of its own.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) throw noRegularFile();
   // Opened without waiting: a pipe would otherwise wait for a writer that never comes.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     throw FileAccessError(fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". %2"),
                                       {path.string(), std::strerror(errno)}));
   }
-  struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    throw FileAccessError(fillPattern(
-        NUMORA_TRANSLATABLE("Numora", "Cannot open file \"%1\". It is no regular file."),
-        {path.string()}));
+    throw noRegularFile();
   }
   if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
     ::close(fd);

@@ -19,9 +19,14 @@ class FileAccessError : public std::runtime_error {
 };
 
 // Throws FileAccessError with the error text; target is unchanged and the scratch file gone
-// afterwards (a stale regular scratch file of an earlier failure is removed first).
+// afterwards (a stale regular scratch file of an earlier failure is removed first). A target
+// that is a symbolic link stays one: the file it leads to is replaced, when that is a regular
+// file or none yet, with the scratch file beside it.
 void replaceFileAtomically(const std::filesystem::path& target,
                            const std::filesystem::path& scratch, std::string_view bytes);
+
+// replaceFileAtomically with "NAME~" beside the file as the scratch file.
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The whole content of a regular file of at most maxBytes bytes; throws FileAccessError when
 // the file is missing, no regular file, too large or cannot be read.

@@ -1,5 +1,6 @@
 #include "common/text_decoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace numora {
@@ -7,7 +8,17 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+bool isHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
 void appendUtf8(std::string& text, char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
   if (c < 0x80) {
     text += static_cast<char>(c);
   } else if (c < 0x800) {
@@ -25,19 +36,33 @@ void appendUtf8(std::string& text, char32_t c) {
   }
 }
 
-bool isHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-}  // namespace
-
 ByteOrderMark readByteOrderMark(std::string_view firstBytes) {
   if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
   if (firstBytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16LittleEndian, 2};
   if (firstBytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16BigEndian, 2};
+  return {};
+}
+
+ByteOrderMark detectTextEncoding(std::string_view firstBytes) {
+  const ByteOrderMark mark = readByteOrderMark(firstBytes);
+  if (mark.length > 0) return mark;
+  // Enough units to judge by, few enough to stay cheap on a large file.
+  constexpr std::size_t kBytesJudged = 4096;
+  const std::size_t judged = std::min(firstBytes.size(), kBytesJudged) & ~std::size_t{1};
+  std::size_t zerosFirst = 0;   // the first byte of a unit: the high byte in big endian
+  std::size_t zerosSecond = 0;  // the second: the high byte in little endian
+  for (std::size_t i = 0; i < judged; i += 2) {
+    if (firstBytes[i] == '\0') ++zerosFirst;
+    if (firstBytes[i + 1] == '\0') ++zerosSecond;
+  }
+  // A quarter of the units with a zero high byte and few zeros on the other side: a UTF-8 file
+  // with a stray zero byte is still read as UTF-8.
+  const std::size_t units = judged / 2;
+  const auto showsUtf16 = [units](std::size_t high, std::size_t low) {
+    return high > 0 && high * 4 >= units && low * 4 <= high;
+  };
+  if (showsUtf16(zerosSecond, zerosFirst)) return {TextEncoding::Utf16LittleEndian, 0};
+  if (showsUtf16(zerosFirst, zerosSecond)) return {TextEncoding::Utf16BigEndian, 0};
   return {};
 }
 
@@ -86,7 +111,7 @@ void Utf16Decoder::finish(std::string& out) {
 }
 
 std::string decodeText(std::string_view bytes) {
-  const auto mark = readByteOrderMark(bytes);
+  const auto mark = detectTextEncoding(bytes);
   bytes.remove_prefix(mark.length);
   if (mark.encoding == TextEncoding::Utf8) return std::string(bytes);
   Utf16Decoder decoder(mark.encoding == TextEncoding::Utf16BigEndian);

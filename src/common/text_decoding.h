@@ -1,6 +1,7 @@
 // Text as the program reads it from files other programs wrote: UTF-8, with a byte-order mark
 // honoured when the text starts with one (UTF-8, UTF-16 little or big endian). Editors and
-// spreadsheet programs ("Unicode text") write such marks.
+// spreadsheet programs ("Unicode text") write such marks; UTF-16 without one is told by its
+// zero bytes.
 #pragma once
 
 #include <cstddef>
@@ -16,8 +17,16 @@ struct ByteOrderMark {
   std::size_t length = 0;  // bytes of the mark, 0 without one
 };
 
+// The character as UTF-8 at the end of text; a code that is no character becomes U+FFFD.
+void appendUtf8(std::string& text, char32_t c);
+
 // The encoding the first bytes of a text announce; UTF-8 without a mark.
 ByteOrderMark readByteOrderMark(std::string_view firstBytes);
+
+// The encoding of a text from its first bytes: the byte-order mark when there is one; without a
+// mark UTF-16 when zero bytes show it (text in UTF-16 has a zero byte in every unit of a Latin
+// character, and UTF-8 text has none), otherwise UTF-8.
+ByteOrderMark detectTextEncoding(std::string_view firstBytes);
 
 // UTF-16 to UTF-8 a chunk at a time: a unit or surrogate pair split between two chunks is
 // completed by the next one. A unit that is no character (a lone surrogate, an odd last byte)
@@ -39,7 +48,7 @@ class Utf16Decoder {
   char16_t highSurrogate_ = 0;  // waiting for its low half
 };
 
-// The whole text as UTF-8 without a byte-order mark. Bytes without a mark are taken as they are.
+// The whole text as UTF-8 without a byte-order mark, in the encoding detectTextEncoding finds.
 std::string decodeText(std::string_view bytes);
 
 }  // namespace numora

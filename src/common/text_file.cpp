@@ -6,9 +6,7 @@
 namespace numora {
 
 void writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  std::filesystem::path scratch = path;
-  scratch += "~";
-  replaceFileAtomically(path, scratch, joinLinesCrLf(lines));
+  writeFileAtomically(path, joinLinesCrLf(lines));
 }
 
 }  // namespace numora

@@ -71,7 +71,7 @@ bool TextLineReader::refill() {
   std::string_view bytes(raw_.data(), count);
   if (!started_) {
     started_ = true;
-    const auto mark = readByteOrderMark(bytes);
+    const auto mark = detectTextEncoding(bytes);
     bytes.remove_prefix(mark.length);
     if (mark.encoding != TextEncoding::Utf8) {
       utf16_.emplace(mark.encoding == TextEncoding::Utf16BigEndian);

@@ -1,7 +1,7 @@
 // Reading a text line by line without holding it whole: the bytes come in chunks from memory or
-// from a file, a byte-order mark selects the decoding (UTF-8 or UTF-16), lines end at CR, LF or
-// CR LF, and a line longer than a limit is kept only up to the limit, so the memory a read needs
-// is bounded by the limit whatever the file holds.
+// from a file, the first bytes select the decoding (UTF-8 or UTF-16, detectTextEncoding), lines end
+// at CR, LF or CR LF, and a line longer than a limit is kept only up to the limit, so the memory a
+// read needs is bounded by the limit whatever the file holds.
 #pragma once
 
 #include <cstdint>

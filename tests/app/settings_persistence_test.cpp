@@ -1,7 +1,10 @@
 #include "app/settings_persistence.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 #include "support/app_fixture.h"
 
@@ -111,6 +114,55 @@ TEST_F(SettingsTest, EmptyTipListIsSavedAsAnEmptyFile) {
   EXPECT_EQ(home.readBytes("tipps.txt"), "");
   create();
   EXPECT_TRUE(form().ListBox1.lines().empty());
+}
+
+// A tip list that is there but cannot be read is kept aside before the empty list is saved,
+// and the player is told why the list is empty.
+TEST_F(SettingsTest, AnUnreadableTipListIsToldAndKeptBeforeTheFirstSave) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> spoil;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"too large",
+       [](const std::filesystem::path& file) {
+         std::filesystem::resize_file(file, (16u << 20) + 1);
+       },
+       "It is too large."},
+      {"not readable",
+       [](const std::filesystem::path& file) {
+         std::filesystem::permissions(file, std::filesystem::perms::none);
+       },
+       "Permission denied"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The system's administrator reads any file.
+    if (std::string(c.name) == "not readable" && ::geteuid() == 0) continue;
+    test::TempHome other;
+    other.writeBytes("tipps.txt", "01,02,03\r\n");
+    c.spoil(other.file("tipps.txt"));
+    const auto keptSize = std::filesystem::file_size(other.file("tipps.txt"));
+    ScriptedPlatform told;
+    TForm1 window(told, settings, other.home());
+    window.FormCreate(TForm1::kClientHeight);
+    ASSERT_EQ(told.messages().size(), 1u);
+    const std::string& message = told.messages()[0];
+    EXPECT_EQ(message.rfind("The tip list could not be read: ", 0), 0u) << message;
+    EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+    EXPECT_NE(message.find("\nThe program starts with an empty list; the old file is kept as " +
+                           other.file("tipps.txt~").string() + "."),
+              std::string::npos)
+        << message;
+    EXPECT_TRUE(window.form.ListBox1.lines().empty());
+    window.handle([&] { window.form.ListBox1.add("04,05,06"); });
+    window.FormClose();
+    EXPECT_EQ(other.readBytes("tipps.txt"), "04,05,06\r\n");
+    std::filesystem::permissions(other.file("tipps.txt~"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(std::filesystem::file_size(other.file("tipps.txt~")), keptSize);
+    EXPECT_EQ(other.readBytes("tipps.txt~").substr(0, 10), "01,02,03\r\n");
+  }
 }
 
 // A store that breaks down half-way through the saving.

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/atomic_file.h"
 #include "form/scripted_platform.h"
 #include "support/temp_home.h"
 
@@ -16,7 +17,7 @@ TEST(AnalysisReportTest, EveryLineEndsWithCrLfAndTheFileIsReplacedThenOpened) {
   form.Home = home.home();
   ScriptedPlatform platform;
   home.writeBytes("Analyse.txt", "an older and much longer report\r\n\r\n\r\n");
-  ASSERT_TRUE(writeAndOpenAnalysis(form, platform, {"a", " ", ""}));
+  writeAndOpenAnalysis(form, platform, {"a", " ", ""});
   EXPECT_EQ(home.readBytes("Analyse.txt"), "a\r\n \r\n\r\n");
   EXPECT_EQ(form.Memo1.text(), "a\r\n \r\n\r\n");
   EXPECT_EQ(platform.opened(), std::vector<std::string>{home.home() + "Analyse.txt"});
@@ -28,7 +29,7 @@ TEST(AnalysisReportTest, AFolderInThePlaceOfTheFileIsAFailureAndNothingOpens) {
   form.Home = home.home();
   ScriptedPlatform platform;
   std::filesystem::create_directory(home.file("Analyse.txt"));
-  EXPECT_FALSE(writeAndOpenAnalysis(form, platform, {"x"}));
+  EXPECT_THROW(writeAndOpenAnalysis(form, platform, {"x"}), FileAccessError);
   EXPECT_TRUE(platform.opened().empty());
 }
 

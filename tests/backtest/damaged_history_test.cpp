@@ -105,7 +105,10 @@ TEST_F(DamagedHistoryTest, APipeInTheReportsPlaceIsRefusedWithTheTestsFailureMes
   pick(kFirst);
   platform.queueInput("4711");
   EXPECT_TRUE(endsWithoutBlocking([&] { form1->ErfolgstestClick(); }, {home.file("Analyse.txt")}));
-  EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error when adding the random number"});
+  EXPECT_EQ(
+      platform.messages(),
+      std::vector<std::string>{"Error when adding the random number\nCannot replace \"" +
+                               home.file("Analyse.txt").string() + "\": it is no regular file"});
   EXPECT_TRUE(platform.opened().empty());
   EXPECT_EQ(std::filesystem::status(home.file("Analyse.txt")).type(),
             std::filesystem::file_type::fifo);

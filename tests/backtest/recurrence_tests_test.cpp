@@ -169,7 +169,10 @@ TEST_F(RecurrenceTest, AReportThatCannotBeWrittenStillSetsTheTipSizeBack) {
   form().UpDown18.setPosition(4);
   pick(kFirst);
   form1->Button8Click();
-  EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error when adding the random number"});
+  EXPECT_EQ(
+      platform.messages(),
+      std::vector<std::string>{"Error when adding the random number\nCannot replace \"" +
+                               home.file("Analyse.txt").string() + "\": it is no regular file"});
   EXPECT_TRUE(platform.opened().empty());
   EXPECT_EQ(form().UpDown18.position(), 10);
   EXPECT_FALSE(platform.waitCursor());

@@ -176,16 +176,28 @@ TEST_F(TipSuccessTest, ALuckyNumberThatIsNoNumberWritesNoReportAndRestoresTheEdi
   EXPECT_FALSE(form1->lastBacktest());
 }
 
-TEST_F(TipSuccessTest, AReportThatCannotBeWrittenIsTheTestsFailureAfterTheReplay) {
+// The designed message of each test, and on a line of its own the file and the reason.
+TEST_F(TipSuccessTest, AReportThatCannotBeWrittenIsTheTestsFailureWithItsReasonAfterTheReplay) {
+  struct Case {
+    bool perDraw;
+    const char* message;
+  };
   create(generateHistory(kFirst, kLast, false, 3));
   quickTips();
   std::filesystem::create_directory(home.file("Analyse.txt"));
-  pick(kFirst + 8);
-  platform.queueInput("5");
-  form1->BitBtn9Click();
-  EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error - lucky number"});
-  EXPECT_TRUE(platform.opened().empty());
-  EXPECT_EQ(form().Datum1, kLast);  // the replay has run
+  for (const Case c :
+       {Case{false, "Error - lucky number"}, Case{true, "Error when adding the random number"}}) {
+    SCOPED_TRACE(c.message);
+    pick(kFirst + 8);
+    platform.queueInput("5");
+    c.perDraw ? form1->ErfolgstestClick() : form1->BitBtn9Click();
+    ASSERT_FALSE(platform.messages().empty());
+    EXPECT_EQ(platform.messages().back(), std::string(c.message) + "\nCannot replace \"" +
+                                              home.file("Analyse.txt").string() +
+                                              "\": it is no regular file");
+    EXPECT_TRUE(platform.opened().empty());
+    EXPECT_EQ(form().Datum1, kLast);  // the replay has run
+  }
 }
 
 // A calculation inside a test sees no draw after the cycle's draw: with the pool made of the

@@ -71,6 +71,29 @@ TEST(TextLineReader, AnUtf16TextReadsAsItsUtf8Lines) {
   EXPECT_EQ(readAll(bigEndian), (std::vector<ReadLine>{{"a"}, {"b"}}));
 }
 
+// UTF-16 without a byte-order mark ("Unicode text" of some programs) is told by its zero
+// bytes; a UTF-8 text with a stray zero byte stays UTF-8.
+TEST(TextLineReader, Utf16WithoutAMarkIsToldByItsZeroBytes) {
+  const std::string withMark = utf16LittleEndian(u"01.05.2023 1 2\r\nQu\u00e9bec");
+  const std::string littleEndian = withMark.substr(2);
+  std::string bigEndian;
+  for (std::size_t i = 0; i + 1 < littleEndian.size(); i += 2) {
+    bigEndian += littleEndian[i + 1];
+    bigEndian += littleEndian[i];
+  }
+  const std::vector<ReadLine> expected{{"01.05.2023 1 2"},
+                                       {"Qu\xC3\xA9"
+                                        "bec"}};
+  EXPECT_EQ(readAll(littleEndian), expected);
+  EXPECT_EQ(readAll(bigEndian), expected);
+  EXPECT_EQ(decodeText(littleEndian),
+            "01.05.2023 1 2\r\nQu\xC3\xA9"
+            "bec");
+  const std::string strayZero("01.05.2023 1 2\0 3 4 5 6\n", 24);
+  EXPECT_EQ(readAll(strayZero),
+            (std::vector<ReadLine>{{std::string("01.05.2023 1 2\0 3 4 5 6", 23)}}));
+}
+
 TEST(TextLineReader, ALineLongerThanTheLimitKeepsItsFirstCharactersAndTheNextLineFollows) {
   EXPECT_EQ(readAll("abcdef\r\nxy", 5), (std::vector<ReadLine>{{"abcde", true}, {"xy"}}));
   // Characters, not bytes: five two-byte characters fit, six do not.

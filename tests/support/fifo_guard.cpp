@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -16,6 +17,19 @@ void makeFifo(const std::filesystem::path& path) {
   if (::mkfifo(path.c_str(), 0600) != 0) {
     throw std::runtime_error("cannot make the pipe " + path.string());
   }
+}
+
+std::filesystem::file_type makeDeviceOrFifo(const std::filesystem::path& path) {
+  if (::geteuid() != 0) {
+    makeFifo(path);
+    return std::filesystem::file_type::fifo;
+  }
+  constexpr unsigned kMemoryDevices = 1;
+  constexpr unsigned kFullDevice = 7;
+  if (::mknod(path.c_str(), S_IFCHR | 0666, makedev(kMemoryDevices, kFullDevice)) != 0) {
+    throw std::runtime_error("cannot make the device node " + path.string());
+  }
+  return std::filesystem::file_type::character;
 }
 
 bool endsWithoutBlocking(const std::function<void()>& action,

@@ -1,12 +1,13 @@
 #include "app/qt/chart_image.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <stdexcept>
 
 #include "app/qt/statistics_chart_view.h"
+#include "common/atomic_file.h"
 #include "common/translatable.h"
 
 namespace numora {
@@ -18,34 +19,32 @@ void saveChartImageFile(const Chart& chart, const QString& path, ImageSize size)
   view.showChart(chart);
   view.show();  // lays the chart out at its size
 
+  // Drawn into memory and written whole: a full disk leaves no half file, and a pipe or a
+  // device in the file's place is refused instead of written to.
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-    {
-      QFile probe(path);
-      if (!probe.open(QIODevice::WriteOnly)) {
-        throw std::runtime_error(
-            fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1: %2"),
-                        {path.toStdString(), probe.errorString().toStdString()}));
-      }
-    }
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&file);
     svg.setSize(QSize(size.width, size.height));
     svg.setViewBox(QRect(0, 0, size.width, size.height));
     svg.setTitle(QStringLiteral("Numora Canada chart"));
     QPainter painter(&svg);
     view.render(&painter);
-    return;
+  } else {
+    QImage image(size.width, size.height, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      view.render(&painter);
+    }
+    if (!image.save(&file, "PNG")) {
+      throw std::runtime_error(
+          fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1"), {path.toStdString()}));
+    }
   }
-  QImage image(size.width, size.height, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    view.render(&painter);
-  }
-  if (!image.save(path, "PNG")) {
-    throw std::runtime_error(
-        fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1"), {path.toStdString()}));
-  }
+  writeFileAtomically(path.toStdString(), std::string_view(file.data().constData(),
+                                                           static_cast<std::size_t>(file.size())));
 }
 
 }  // namespace numora

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPageLayout>
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/atomic_file.h"
 #include "common/translatable.h"
 
 namespace numora {
@@ -86,21 +87,21 @@ void paintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
 }
 
 void writePdfFile(const PrintDocument& document, const QString& path) {
+  // Drawn into memory and written whole: a full disk leaves no half file, and a pipe or a
+  // device in the file's place is refused instead of written to.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      throw std::runtime_error(
-          fillPattern(NUMORA_TRANSLATABLE("Numora", "Cannot write %1: %2"),
-                      {path.toStdString(), probe.errorString().toStdString()}));
-    }
+    QPdfWriter writer(&pdf);
+    writer.setTitle(QString::fromStdString(document.title));
+    writer.setCreator(QStringLiteral("Numora Canada"));
+    writer.setResolution(300);
+    // The layout covers the whole sheet; its own margins keep the text off the edges.
+    writer.setPageLayout(QPageLayout(pageSize(document.paper), QPageLayout::Portrait, QMarginsF()));
+    paintDocument(writer, document);
   }
-  QPdfWriter writer(path);
-  writer.setTitle(QString::fromStdString(document.title));
-  writer.setCreator(QStringLiteral("Numora Canada"));
-  writer.setResolution(300);
-  // The layout covers the whole sheet; its own margins keep the text off the edges.
-  writer.setPageLayout(QPageLayout(pageSize(document.paper), QPageLayout::Portrait, QMarginsF()));
-  paintDocument(writer, document);
+  writeFileAtomically(path.toStdString(), std::string_view(pdf.data().constData(),
+                                                           static_cast<std::size_t>(pdf.size())));
 }
 
 PaperSize printerPaper(const QPrinter& printer) {

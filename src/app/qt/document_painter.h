@@ -18,8 +18,8 @@ void paintPage(QPainter& painter, const PrintPage& page, double dotsPerInch);
 // Every page on the device, a new page before each but the first.
 void paintDocument(QPagedPaintDevice& device, const PrintDocument& document);
 
-// The document as a PDF file in its paper size; throws std::runtime_error when the file cannot
-// be written.
+// The document as a PDF file in its paper size, written whole (atomic_file.h); throws
+// FileAccessError when the file cannot be written.
 void writePdfFile(const PrintDocument& document, const QString& path);
 
 // The paper a printer is set up for: US Letter for Letter paper, A4 for any other.

@@ -194,11 +194,12 @@ TEST_F(CliPrint, RefusalsAndCancelsWriteNothing) {
 }
 
 TEST_F(CliPrint, AnUnwritableFileIsReportedNotTakenForDone) {
-  expectTranscript(
-      home, "answer file " + file("missing/tips.pdf") +
-                "\n"
-                "call PrintTipsPdfClick\n"
-                "= message: Cannot write {HOME}missing/tips.pdf: No such file or directory\n");
+  expectTranscript(home,
+                   "answer file " + file("missing/tips.pdf") +
+                       "\n"
+                       "call PrintTipsPdfClick\n"
+                       "= message: Cannot create file \"{HOME}missing/tips.pdf~\": No such file or "
+                       "directory\n");
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // marked number is painted filled.
 #include "window_fixture.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QFile>
 #include <QImage>
@@ -13,6 +16,9 @@
 #include "app/print_layout.h"
 #include "app/qt/chart_image.h"
 #include "app/qt/document_painter.h"
+#include "support/fifo_guard.h"
+#include "support/full_disk.h"
+#include "support/temp_home.h"
 
 namespace numora::test {
 
@@ -68,6 +74,59 @@ class QtPrintTest : public QObject {
     button->click();
     const QImage image(QString::fromStdString(path));
     QCOMPARE(image.size(), QSize(500, 320));
+  }
+
+  // A printout or an image goes to the disk whole or not at all: a device or a pipe in the
+  // file's place is refused before anything is written, a full disk leaves the old file.
+  void filesThatCannotBeWrittenAreRefusedAndLeaveNoHalfFile() {
+    const PrintDocument document =
+        layoutTipSlips({"Keno Atlantic", "Friday 16.06.2023", 1, {{1, 70}}}, PaperSize::A4);
+    const Chart chart(nullptr, "Chart1");
+    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> writers{
+        {"tips.pdf",
+         [&](const std::string& path) { writePdfFile(document, QString::fromStdString(path)); }},
+        {"chart.png",
+         [&](const std::string& path) {
+           saveChartImageFile(chart, QString::fromStdString(path), ImageSize{200, 120});
+         }},
+        {"chart.svg",
+         [&](const std::string& path) {
+           saveChartImageFile(chart, QString::fromStdString(path), ImageSize{200, 120});
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+      TempHome home;
+      const std::filesystem::path node = home.file(name);
+      const std::filesystem::file_type kind = makeDeviceOrFifo(node);
+      // Whatever an old writer did, it finds a reader and cannot wait for one.
+      const int reader = ::open(node.c_str(), O_RDONLY | O_NONBLOCK);
+      bool refused = false;
+      try {
+        write(node.string());
+      } catch (const std::exception&) {
+        refused = true;
+      }
+      if (reader >= 0) ::close(reader);
+      QVERIFY2(refused, name.c_str());
+      QCOMPARE(std::filesystem::symlink_status(node).type(), kind);
+
+      std::filesystem::remove(node);
+      home.writeBytes(name, "old");
+      refused = false;
+      {
+        FullDisk full;
+        try {
+          write(node.string());
+        } catch (const std::exception&) {
+          refused = true;
+        }
+      }
+      QVERIFY2(refused, name.c_str());
+      QCOMPARE(home.readBytes(name), std::string("old"));
+      QCOMPARE(std::distance(std::filesystem::directory_iterator(home.path()),
+                             std::filesystem::directory_iterator()),
+               std::ptrdiff_t{1});
+    }
   }
 
   void markedNumbersArePaintedFilled() {
