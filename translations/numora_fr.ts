@@ -1820,6 +1820,10 @@
         <source>The settings file could not be read and is kept as it is: %1</source>
         <translation>Le fichier des réglages n&apos;a pas pu être lu et est conservé tel quel : %1</translation>
     </message>
+    <message>
+        <source>The settings could not be written to &quot;%1&quot;.</source>
+        <translation>Les réglages n&apos;ont pas pu être écrits dans « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

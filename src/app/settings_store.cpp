@@ -1,7 +1,10 @@
 #include "app/settings_store.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QVariant>
 #include <bit>
 #include <cstdint>
 #include <system_error>
@@ -22,6 +25,44 @@ std::string typed(const char* kind, const std::string& text) {
   return std::string(kind) + ":" + text;
 }
 
+// Every text value of an INI file; lines that are no settings are passed over, as QSettings
+// does.
+std::map<std::string, std::string> readSettingsFile(const QString& path) {
+  std::map<std::string, std::string> values;
+  const QSettings file(path, QSettings::IniFormat);
+  for (const QString& key : file.allKeys()) {
+    const QVariant value = file.value(key);
+    if (value.typeId() == QMetaType::QString)
+      values[key.toStdString()] = value.toString().toStdString();
+  }
+  return values;
+}
+
+// The file's bytes as QSettings writes them, from a copy in a scratch folder that is read back
+// and compared; throws FileAccessError when the copy could not be written whole.
+std::string settingsFileBytes(const std::map<std::string, std::string>& values,
+                              const std::filesystem::path& target) {
+  const auto failed = [&] {
+    return FileAccessError(
+        fillPattern(NUMORA_TRANSLATABLE("Numora", "The settings could not be written to \"%1\"."),
+                    {target.string()}));
+  };
+  const QTemporaryDir scratch;
+  if (!scratch.isValid()) throw failed();
+  const QString copy = scratch.filePath(QStringLiteral("VuduRo.ini"));
+  {
+    QSettings file(copy, QSettings::IniFormat);
+    for (const auto& [key, value] : values) {
+      file.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    }
+    file.sync();
+    if (file.status() != QSettings::NoError) throw failed();
+  }
+  // A copy cut short by a full disk reads back with values missing.
+  if (readSettingsFile(copy) != values) throw failed();
+  return readRegularFile(copy.toStdString(), kLargestSettingsFile);
+}
+
 }  // namespace
 
 FileSettingsStore::FileSettingsStore(const std::string& path) : path_(path) {
@@ -29,7 +70,9 @@ FileSettingsStore::FileSettingsStore(const std::string& path) : path_(path) {
   // No file yet is the first start; the file is made by the first save.
   if (!std::filesystem::exists(path_, error) && !error) return;
   try {
-    values_ = parseSettingsText(readRegularFile(path_, kLargestSettingsFile));
+    // Checked first: QSettings would wait on a pipe and read a device for ever.
+    (void)readRegularFile(path_, kLargestSettingsFile);
+    values_ = readSettingsFile(QString::fromStdString(path_.string()));
   } catch (const FileAccessError& failure) {
     // What could not be read is kept: no save replaces it with the defaults.
     readFailure_ = failure.what();
@@ -120,7 +163,7 @@ void FileSettingsStore::flush() {
   std::error_code error;
   std::filesystem::create_directories(path_.parent_path(), error);
   // Written whole and renamed over the old file only when every byte reached the disk.
-  writeFileAtomically(path_, settingsText(values_));
+  writeFileAtomically(path_, settingsFileBytes(values_, path_));
   changed_ = false;
 }
 

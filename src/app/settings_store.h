@@ -9,7 +9,6 @@
 #include <string>
 #include <variant>
 
-#include "app/settings_file_format.h"
 #include "common/day_date.h"
 
 namespace numora {
@@ -63,9 +62,12 @@ class MemorySettingsStore : public SettingsStore {
   std::map<std::string, std::variant<int, std::string, double>> values_;
 };
 
-// Typed values in a per-user file under the key "SOFTWARE/Veltrin/VuduRo", read once when the
-// store is made and written whole by flush (a scratch file renamed over the old file, a link
-// followed to its regular file). A file that is there but cannot be read is never replaced.
+// Typed values in a per-user file under the key "SOFTWARE/Veltrin/VuduRo" in QSettings' INI
+// layout, read once when the store is made and written whole by flush: QSettings writes a copy
+// in a scratch folder, the copy is read back and checked, and its bytes replace the file through
+// the checked atomic writer (a link followed to its regular file, every write and the sync
+// checked), so a full disk never leaves an empty or half file. A file that is there but cannot
+// be read is never replaced.
 class FileSettingsStore : public SettingsStore {
  public:
   explicit FileSettingsStore(const std::string& path);
@@ -87,7 +89,9 @@ class FileSettingsStore : public SettingsStore {
   void store(const std::string& name, std::string text);
 
   std::filesystem::path path_;
-  SettingsValues values_;
+  // Keys with "/" between their parts ("SOFTWARE/Veltrin/VuduRo/UpDown18"), typed texts
+  // ("int:6").
+  std::map<std::string, std::string> values_;
   bool changed_ = false;
   std::optional<std::string> readFailure_;
 };
