@@ -78,7 +78,17 @@ void BM_BacktestLastThreeDraws(benchmark::State& state) {
   runTest(state, &TForm1::Button11Click, 0);
 }
 
+// A visit of the "Odds" tab after a per-draw test over the whole Keno Atlantic history: the tab
+// shows the comparison with chance the test left.
+void BM_OddsTabVisitAfterPerDrawTest(benchmark::State& state) {
+  Window window(0);
+  if (window.run(&TForm1::ErfolgstestClick) <= 0) state.SkipWithError("the test ran no cycle");
+  window.form1->form.PageControl1.setActivePage(kOddsPage);
+  for (auto _ : state) window.form1->PageControl1Change();
+}
+
 BENCHMARK(BM_BacktestSingleCalculation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OddsTabVisitAfterPerDrawTest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BacktestNextDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BacktestSecondNextDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BacktestThirdNextDraw)->Unit(benchmark::kMillisecond);

@@ -361,7 +361,8 @@ void TForm1::BitBtn3Click() {
 void TForm1::PageControl1Change() {
   if (form.PageControl1.activePage() != kOddsPage) return;
   showOdds(form);
-  showChanceComparison(form, lastBacktest_);
+  // The comparison with chance was worked out when the back-test ended and stays on the page:
+  // the simulation behind it takes seconds.
 }
 void TForm1::OddsAllSizesCheckBoxChange() {
   showOdds(form);

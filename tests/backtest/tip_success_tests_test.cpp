@@ -55,6 +55,25 @@ TEST_F(TipSuccessTest, SingleCalculationCountsOneCycleForEveryLaterDraw) {
   EXPECT_EQ(form().ReplayProgress.caption(), "");
 }
 
+// The comparison with chance is worked out once, when the test ends; it took seconds on every
+// visit of the "Odds" tab, the window frozen meanwhile.
+TEST_F(TipSuccessTest, TheOddsTabShowsTheComparisonTheTestLeftWithoutWorkingItOutAgain) {
+  create(generateHistory(kFirst, kLast, false, 3));
+  quickTips();
+  pick(kFirst);
+  platform.queueInput("4711");
+  form1->ErfolgstestClick();
+  ASSERT_FALSE(form().ChanceGrid.rows().empty());
+  const auto gridChanges = form().ChanceGrid.changeCount();
+  const auto memoChanges = form().ChanceMemo.changeCount();
+  const std::string memo = form().ChanceMemo.text();
+  form().PageControl1.setActivePage(kOddsPage);
+  form1->PageControl1Change();
+  EXPECT_EQ(form().ChanceGrid.changeCount(), gridChanges);
+  EXPECT_EQ(form().ChanceMemo.changeCount(), memoChanges);
+  EXPECT_EQ(form().ChanceMemo.text(), memo);
+}
+
 TEST_F(TipSuccessTest, ElevenHitLinesForTenNumbersAndAlwaysTwentyOneForThePerDrawTest) {
   create(generateHistory(kFirst, kLast, false, 3));
   quickTips();
