@@ -1781,10 +1781,6 @@
         <translation>Impossible de créer le fichier de verrou « %1 » : %2. Numora continue, mais une deuxième copie lancée avec ce dossier ne serait pas arrêtée.</translation>
     </message>
     <message>
-        <source>it is not a regular file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
         <source>Numora is already running with this folder</source>
         <translation>Numora est déjà en cours d&apos;exécution avec ce dossier</translation>
     </message>

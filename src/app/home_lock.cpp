@@ -57,16 +57,25 @@ HomeLock HomeLock::acquire(const std::string& home, std::chrono::milliseconds wa
   const std::filesystem::path path = std::filesystem::path(home) / kHomeLockFileName;
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
+    const auto noRegularFile = [&path] {
+      return HomeLock(
+          State::Unavailable, path, -1,
+          unavailableText(path, NUMORA_TRANSLATABLE("Numora", "it is no regular file")));
+    };
+    // A device is not even opened, and a link is never followed: the lock file is truncated
+    // and written, so a link planted in its place would have another file overwritten.
+    struct stat found {};
+    if (::lstat(path.c_str(), &found) == 0 && !S_ISREG(found.st_mode)) return noRegularFile();
     // Without waiting: a named pipe in the lock file's place would block the open for ever.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    const int fd = ::open(path.c_str(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY, 0644);
+    if (fd < 0 && errno == ELOOP) return noRegularFile();
     if (fd < 0)
       return HomeLock(State::Unavailable, path, -1, unavailableText(path, std::strerror(errno)));
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
       ::close(fd);
-      return HomeLock(
-          State::Unavailable, path, -1,
-          unavailableText(path, NUMORA_TRANSLATABLE("Numora", "it is not a regular file")));
+      return noRegularFile();
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;

@@ -12,6 +12,7 @@
 #include "app/print_layout.h"
 #include "backtest/analysis_report.h"
 #include "draws/draw_maintenance.h"
+#include "draws/lottery.h"
 #include "evaluation/evaluation_report.h"
 #include "evaluation/tip_text.h"
 #include "tips/ticket_sheet.h"
@@ -74,7 +75,7 @@ std::string drawForText(DrawContext context) {
   const auto path = currentDrawFile(context);
   if (std::filesystem::exists(path)) records = context.reader.load(path)->records;
   const DayCount today = context.platform.today();
-  ProposedDraw draw = proposeNextDraw(records, daily, today);
+  ProposedDraw draw = proposeNextDraw(records, lottery(context.form.lotteryIndex()), today);
   if (draw.date < today) draw = {today, daily};
   const CivilDate date = decodeDate(draw.date);
   char text[64];

@@ -1,5 +1,7 @@
 #include "app/settings_persistence.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,13 +32,22 @@ std::string checkBoxValueName(int number) {
 // anything writes the list again, and the player is told why the list is empty.
 void keepUnreadableTipList(const std::filesystem::path& path, const FileAccessError& readError,
                            Platform& platform) {
-  std::filesystem::path kept = path;
-  kept += "~";
   std::string message =
       fillPattern(NUMORA_TRANSLATABLE("Numora", "The tip list could not be read: %1"),
                   {readError.what()}) +
       "\n";
-  if (::rename(path.c_str(), kept.c_str()) == 0) {
+  // A list kept at an earlier start is never replaced: "tipps.txt~", else "tipps.txt~1" .. "~9".
+  // A hard link fails on a name that is taken, where a rename would replace it.
+  std::filesystem::path kept;
+  bool keptIt = false;
+  for (int attempt = 0; attempt < 10 && !keptIt; ++attempt) {
+    kept = path;
+    kept += attempt == 0 ? std::string("~") : "~" + std::to_string(attempt);
+    keptIt = ::link(path.c_str(), kept.c_str()) == 0;
+    if (!keptIt && errno != EEXIST) break;
+  }
+  if (keptIt) keptIt = ::unlink(path.c_str()) == 0;
+  if (keptIt) {
     message += fillPattern(
         NUMORA_TRANSLATABLE("Numora",
                             "The program starts with an empty list; the old file is kept as %1."),

@@ -1,5 +1,6 @@
 #include "app/settings_store.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -113,20 +114,13 @@ std::optional<std::string> FileSettingsStore::readString(const std::string& name
 
 std::optional<double> FileSettingsStore::readDouble(const std::string& name) {
   const auto text = untyped(name, "binary");
-  if (!text || text->size() != 16) return std::nullopt;
-  const auto digit = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
+  if (!text) return std::nullopt;
   // The 8 bytes of the double, lowest first, two hex digits each.
+  const QByteArray bytes = QByteArray::fromHex(QByteArray::fromStdString(*text));
+  if (bytes.size() != 8 || text->size() != 16) return std::nullopt;
   std::uint64_t bits = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    const int high = digit((*text)[2 * i]);
-    const int low = digit((*text)[2 * i + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    bits |= std::uint64_t(high * 16 + low) << (8 * i);
+  for (int i = 0; i < 8; ++i) {
+    bits |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
   }
   return std::bit_cast<double>(bits);
 }
@@ -140,15 +134,10 @@ void FileSettingsStore::writeString(const std::string& name, const std::string& 
 }
 
 void FileSettingsStore::writeDouble(const std::string& name, double value) {
-  static constexpr char kDigits[] = "0123456789abcdef";
+  QByteArray bytes(8, '\0');
   const auto bits = std::bit_cast<std::uint64_t>(value);
-  std::string hex;
-  for (int i = 0; i < 8; ++i) {
-    const auto byte = static_cast<unsigned>((bits >> (8 * i)) & 0xFF);
-    hex += kDigits[byte / 16];
-    hex += kDigits[byte % 16];
-  }
-  store(name, typed("binary", hex));
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(bits >> (8 * i));
+  store(name, typed("binary", bytes.toHex().toStdString()));
 }
 
 void FileSettingsStore::flush() {

@@ -107,12 +107,18 @@ std::vector<DrawRecord> recordsWithoutDraw(const std::vector<DrawRecord>& record
 }
 
 std::vector<DrawRecord> recordsWithDraw(const std::vector<DrawRecord>& records,
-                                        const DrawRecord& entered, bool dailyKeno) {
+                                        const DrawRecord& entered, const Lottery& lottery,
+                                        DayCount today) {
+  const bool dailyKeno = lottery.drawsPerDate == 2;
   const int enteredSlot = slotOf(entered, dailyKeno);
   std::vector<DrawRecord> result;
   result.reserve(records.size() + 1);
   bool placed = false;
   for (const DrawRecord& record : records) {
+    if (!hasDrawDate(record, lottery, today)) {
+      result.push_back(record);
+      continue;
+    }
     const bool sameDate = record.date == entered.date;
     if (sameDate && slotOf(record, dailyKeno) == enteredSlot) continue;  // replaced
     const bool later =
@@ -127,11 +133,12 @@ std::vector<DrawRecord> recordsWithDraw(const std::vector<DrawRecord>& records,
   return result;
 }
 
-ProposedDraw proposeNextDraw(const std::vector<DrawRecord>& records, bool dailyKeno,
+ProposedDraw proposeNextDraw(const std::vector<DrawRecord>& records, const Lottery& lottery,
                              DayCount today) {
+  const bool dailyKeno = lottery.drawsPerDate == 2;
   // The last record with a draw date: a damaged one (a date after today) proposes nothing.
   const auto found = std::find_if(records.rbegin(), records.rend(), [&](const DrawRecord& r) {
-    return r.date <= today && r.date == std::floor(r.date);
+    return hasDrawDate(r, lottery, today);
   });
   if (found == records.rend()) return {dateOnly(today), dailyKeno};
   const DrawRecord& last = *found;
@@ -164,7 +171,8 @@ void enterDraw(DrawContext context, NumberChoiceDialog& dialog) {
   const auto& records = history->records;
   if (!records.empty()) form.aktDatum = records.back().date;
 
-  const ProposedDraw proposed = proposeNextDraw(records, daily, context.platform.today());
+  const Lottery& itsLottery = lottery(form.lotteryIndex());
+  const ProposedDraw proposed = proposeNextDraw(records, itsLottery, context.platform.today());
   dialog.setMaxTipp(static_cast<int>(DrawRecord::kNumbers));
   dialog.useDrawEntry(true, daily);
   dialog.clearChoices();
@@ -179,7 +187,7 @@ void enterDraw(DrawContext context, NumberChoiceDialog& dialog) {
 
   if (askForDraw(context, dialog) == ModalResult::Ok) {
     const DrawRecord entered = enteredRecord(dialog, records, daily);
-    const auto updated = recordsWithDraw(records, entered, daily);
+    const auto updated = recordsWithDraw(records, entered, itsLottery, context.platform.today());
     const bool appended = updated.size() == records.size() + 1 && updated.back() == entered;
     if (appended) {
       DrawFileAppender appender(path, context.reader);

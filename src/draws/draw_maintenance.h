@@ -24,16 +24,18 @@ std::vector<DrawRecord> recordsWithoutDraw(const std::vector<DrawRecord>& record
 
 // The records with an entered draw in its place: it replaces the stored draws of its date (for
 // Daily Keno only the one with its midday flag) and stands before the first later draw, a
-// midday draw before the evening draw of its date.
+// midday draw before the evening draw of its date. Only records with a draw date (hasDrawDate)
+// are replaced or decide the place; the others stay where they are.
 std::vector<DrawRecord> recordsWithDraw(const std::vector<DrawRecord>& records,
-                                        const DrawRecord& entered, bool dailyKeno);
+                                        const DrawRecord& entered, const Lottery& lottery,
+                                        DayCount today);
 
 // The date and midday flag the entry dialog proposes: the draw due after the last stored one.
 struct ProposedDraw {
   DayCount date = 0;
   bool midday = false;
 };
-ProposedDraw proposeNextDraw(const std::vector<DrawRecord>& records, bool dailyKeno,
+ProposedDraw proposeNextDraw(const std::vector<DrawRecord>& records, const Lottery& lottery,
                              DayCount today);
 
 // "delete": removes the shown draw and shows the draw of the picked date again.

@@ -113,12 +113,13 @@ bool DrawDeletionHistory::undo(DrawContext context) {
     const Lottery& itsLottery = lottery(deletion.dailyKeno ? kDailyKeno : kKenoAtlantic);
     for (const auto& removed : deletion.removed) {
       const DrawRecord& record = removed.second;
-      if (!hasPickableDate(record, itsLottery)) continue;
-      const auto stored = std::find_if(before.begin(), before.end(), [&](const DrawRecord& r) {
+      if (!hasDrawDate(record, itsLottery, context.platform.today())) continue;
+      // Looked up in the file as found, not among the draws this undo puts back.
+      const auto stored = std::find_if(current.begin(), current.end(), [&](const DrawRecord& r) {
         return r.date == record.date && (!deletion.dailyKeno || r.isMidday() == record.isMidday());
       });
-      if (stored == before.end()) {
-        before = recordsWithDraw(before, record, deletion.dailyKeno);
+      if (stored == current.end()) {
+        before = recordsWithDraw(before, record, itsLottery, context.platform.today());
       } else if (stored->numbers != record.numbers) {
         keptNewer.push_back(record.date);
       }

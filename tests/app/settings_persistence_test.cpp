@@ -165,6 +165,24 @@ TEST_F(SettingsTest, AnUnreadableTipListIsToldAndKeptBeforeTheFirstSave) {
   }
 }
 
+// A list kept at an earlier start was once replaced by the next one that could not be read.
+TEST_F(SettingsTest, AnUnreadableTipListNeverReplacesOneKeptBefore) {
+  test::TempHome other;
+  other.writeBytes("tipps.txt~", "01,02,03\r\n");
+  other.writeBytes("tipps.txt", "04,05,06\r\n");
+  std::filesystem::resize_file(other.file("tipps.txt"), (16u << 20) + 1);
+  ScriptedPlatform told;
+  TForm1 window(told, settings, other.home());
+  window.FormCreate(TForm1::kClientHeight);
+  ASSERT_EQ(told.messages().size(), 1u);
+  EXPECT_NE(
+      told.messages()[0].find("the old file is kept as " + other.file("tipps.txt~1").string()),
+      std::string::npos)
+      << told.messages()[0];
+  EXPECT_EQ(other.readBytes("tipps.txt~"), "01,02,03\r\n");
+  EXPECT_EQ(std::filesystem::file_size(other.file("tipps.txt~1")), (16u << 20) + 1);
+}
+
 // A store that breaks down half-way through the saving.
 class BrokenStore : public MemorySettingsStore {
  public:

@@ -142,26 +142,43 @@ TEST(RecordsWithDraw, ReplacesItsDateAndFlagAndKeepsTheOrder) {
        draw(kDay, 9),
        true,
        {1, 9}},
+      // A sound date far ahead once took the entered draw in front of the draws behind it.
+      {"Atlantic: a date after today decides no place and is kept",
+       {draw(kDay, 1), draw(encodeDate(2099, 12, 31), 2), draw(kDay + 1, 3)},
+       draw(kDay + 2, 9),
+       false,
+       {1, 2, 3, 9}},
+      {"Atlantic: zeros of the entered date are kept, not replaced",
+       {draw(kDay, 1), DrawRecord{}},
+       draw(kDay + 1, 9),
+       false,
+       {1, 0, 9}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(tags(recordsWithDraw(c.records, c.entered, c.daily)), c.result);
+    EXPECT_EQ(tags(recordsWithDraw(c.records, c.entered,
+                                   lottery(c.daily ? kDailyKeno : kKenoAtlantic), kDay + 30)),
+              c.result);
   }
 }
 
 TEST(ProposeNextDraw, IsTheDrawDueAfterTheLastOne) {
   const DayCount today = kDay + 30;
-  EXPECT_EQ(proposeNextDraw({draw(kDay, 1)}, false, today).date, kDay + 1);
-  const auto afterMidday = proposeNextDraw({draw(kDay, 1, true)}, true, today);
+  const Lottery& atlantic = lottery(kKenoAtlantic);
+  const Lottery& daily = lottery(kDailyKeno);
+  EXPECT_EQ(proposeNextDraw({draw(kDay, 1)}, atlantic, today).date, kDay + 1);
+  const auto afterMidday = proposeNextDraw({draw(kDay, 1, true)}, daily, today);
   EXPECT_EQ(afterMidday.date, kDay);
   EXPECT_FALSE(afterMidday.midday);
-  const auto afterEvening = proposeNextDraw({draw(kDay, 1, true), draw(kDay, 2)}, true, today);
+  const auto afterEvening = proposeNextDraw({draw(kDay, 1, true), draw(kDay, 2)}, daily, today);
   EXPECT_EQ(afterEvening.date, kDay + 1);
   EXPECT_TRUE(afterEvening.midday);
-  EXPECT_EQ(proposeNextDraw({}, true, today + 0.75).date, today);
+  EXPECT_EQ(proposeNextDraw({}, daily, today + 0.75).date, today);
   // A damaged date after today at the end proposes no day after it.
-  EXPECT_EQ(proposeNextDraw({draw(kDay, 1), draw(encodeDate(2099, 12, 31), 2)}, false, today).date,
-            kDay + 1);
+  EXPECT_EQ(
+      proposeNextDraw({draw(kDay, 1), draw(encodeDate(2099, 12, 31), 2)}, atlantic, today).date,
+      kDay + 1);
+  EXPECT_EQ(proposeNextDraw({draw(kDay, 1), DrawRecord{}}, atlantic, today).date, kDay + 1);
 }
 
 class DrawMaintenanceTest : public test::DrawTest {
