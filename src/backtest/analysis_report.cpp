@@ -27,7 +27,7 @@ void writeAndOpenAnalysis(Form& form, Platform& platform, const std::vector<std:
   form.Memo1.setText(text);
   const std::string path = form.Home + kAnalysisFileName;
   // A pipe in the report's place is refused at once instead of waiting for a reader.
-  replaceFileAtomically(path, path + "~", text);
+  writeFileAtomically(path, text);
   platform.shellOpen(path);
 }
 

@@ -120,8 +120,20 @@ void replaceFileAtomically(const std::filesystem::path& linkedTarget,
 }
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  constexpr int kScratchNames = 100;
+  // The scratch file lies beside the file a link leads to; its name is free there.
+  const std::filesystem::path resolved = finalTarget(path);
+  std::string suffix = "~";
+  for (int n = 1; n < kScratchNames; ++n) {
+    std::filesystem::path candidate = resolved;
+    candidate += suffix;
+    // A regular file there may be the player's; anything else is refused as ever.
+    struct stat status {};
+    if (::lstat(candidate.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) break;
+    suffix = "~" + std::to_string(n);
+  }
   std::filesystem::path scratch = path;
-  scratch += "~";
+  scratch += suffix;
   replaceFileAtomically(path, scratch, bytes);
 }
 

@@ -25,7 +25,8 @@ class FileAccessError : public std::runtime_error {
 void replaceFileAtomically(const std::filesystem::path& target,
                            const std::filesystem::path& scratch, std::string_view bytes);
 
-// replaceFileAtomically with "NAME~" beside the file as the scratch file.
+// replaceFileAtomically with a scratch file beside the file: "NAME~", or "NAME~1", "NAME~2", ...
+// while a regular file has that name (an editor's backup of the player's is never removed).
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The whole content of a regular file of at most maxBytes bytes; throws FileAccessError when

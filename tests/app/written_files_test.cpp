@@ -65,6 +65,21 @@ std::vector<std::string> leftOver(const fs::path& folder,
   return names;
 }
 
+// "NAME~" was the scratch file's one name: an editor's backup of that name beside a file the
+// player chose was removed at every save.
+TEST(WrittenFilesTest, AFileNamedAsTheScratchFileIsThePlayersAndStays) {
+  for (const Writer& writer : writers()) {
+    SCOPED_TRACE(writer.file);
+    TempHome home;
+    const std::string backup = std::string(writer.file) + "~";
+    home.writeBytes(backup, "the player's backup");
+    writer.write(home);
+    EXPECT_TRUE(fs::exists(home.file(writer.file)));
+    EXPECT_EQ(home.readBytes(backup), "the player's backup");
+    EXPECT_EQ(leftOver(home.path(), {writer.file, backup}), std::vector<std::string>{});
+  }
+}
+
 TEST(WrittenFilesTest, ALinkToARegularFileStaysALinkAndItsFileIsReplaced) {
   for (const Writer& writer : writers()) {
     for (const bool fileExists : {true, false}) {
