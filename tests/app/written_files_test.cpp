@@ -2,13 +2,17 @@
 // file and stays a link, anything else at its end (a device, a pipe) is refused and left as it
 // is, and a write that fails on a full disk leaves the old file in place.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "app/settings_persistence.h"
 #include "backtest/analysis_report.h"
+#include "common/atomic_file.h"
 #include "common/text_file.h"
 #include "form/scripted_platform.h"
 #include "support/fifo_guard.h"
@@ -143,6 +147,40 @@ TEST(WrittenFilesTest, AFullDiskLeavesTheOldFileAndNoScratchFile) {
     EXPECT_EQ(home.readBytes(writer.file), old);
     EXPECT_EQ(leftOver(home.path(), {writer.file}), std::vector<std::string>{});
   }
+}
+
+// A real full file system (a small one mounted for the test, which needs the administrator):
+// the settings' scratch copy is written elsewhere, so it is the checked writer's own write
+// that meets the full disk, and the old file stays.
+TEST(WrittenFilesTest, ASettingsFileOnAFullFileSystemStaysAsItWas) {
+  TempHome home;
+  const fs::path small = home.file("small");
+  fs::create_directory(small);
+  if (::geteuid() != 0 || ::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "no small file system can be mounted here";
+  }
+  struct Unmount {
+    fs::path folder;
+    ~Unmount() { (void)::umount2(folder.c_str(), MNT_DETACH); }
+  } unmount{small};
+  const fs::path file = small / "VuduRo.ini";
+  {
+    FileSettingsStore store(file.string());
+    store.writeInteger("UpDown18", 4);
+    store.flush();
+  }
+  const std::string old = home.readBytes("small/VuduRo.ini");
+  {
+    std::ofstream filler(small / "filler", std::ios::binary);
+    const std::string block(4096, 'x');
+    while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    }
+  }
+  FileSettingsStore store(file.string());
+  store.writeInteger("UpDown18", 5);
+  EXPECT_THROW(store.flush(), FileAccessError);
+  EXPECT_EQ(home.readBytes("small/VuduRo.ini"), old);
+  EXPECT_EQ(leftOver(small, {"VuduRo.ini", "filler"}), std::vector<std::string>{});
 }
 
 }  // namespace
