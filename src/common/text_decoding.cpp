@@ -15,8 +15,7 @@ bool isLowSurrogate(char16_t unit) {
   return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-}  // namespace
-
+// The character as UTF-8 at the end of text; a code that is no character becomes U+FFFD.
 void appendUtf8(std::string& text, char32_t c) {
   if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
   if (c < 0x80) {
@@ -35,6 +34,8 @@ void appendUtf8(std::string& text, char32_t c) {
     text += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+}  // namespace
 
 ByteOrderMark readByteOrderMark(std::string_view firstBytes) {
   if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};

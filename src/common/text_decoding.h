@@ -17,9 +17,6 @@ struct ByteOrderMark {
   std::size_t length = 0;  // bytes of the mark, 0 without one
 };
 
-// The character as UTF-8 at the end of text; a code that is no character becomes U+FFFD.
-void appendUtf8(std::string& text, char32_t c);
-
 // The encoding the first bytes of a text announce; UTF-8 without a mark.
 ByteOrderMark readByteOrderMark(std::string_view firstBytes);
 

@@ -27,11 +27,6 @@ bool comesAfter(const DrawRecord& record, const DrawRecord& before, const Lotter
   return lottery.drawsPerDate == 2 && before.isMidday() && !record.isMidday();
 }
 
-bool hasPickableDate(const DrawRecord& record, const Lottery& lottery) {
-  // isValidDayCount is false for NaN and infinities, so the comparison sees a number.
-  return isValidDayCount(record.date) && dateOnly(record.date) >= lottery.firstDrawDate;
-}
-
 bool hasDrawDate(const DrawRecord& record, const Lottery& lottery, DayCount today) {
   // Comparisons with NaN are false, so a date that is no number fails the first test.
   return record.date >= lottery.firstDrawDate && record.date <= today &&

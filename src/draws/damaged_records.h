@@ -30,10 +30,6 @@ DrawFileCheck checkDrawRecords(const std::vector<DrawRecord>& records, const Lot
 // draw after the midday draw of the same date.
 bool comesAfter(const DrawRecord& record, const DrawRecord& before, const Lottery& lottery);
 
-// Whether the date picker can show the record's date: a day from the lottery's first draw date
-// up to 31.12.9999 (zeros, a date that is no number or too large cannot be shown).
-bool hasPickableDate(const DrawRecord& record, const Lottery& lottery);
-
 // Whether a record's date can be a stored draw's: a whole day from the lottery's first draw date
 // up to today. A date after today or part of a day counts as damage, like an impossible one.
 bool hasDrawDate(const DrawRecord& record, const Lottery& lottery, DayCount today);
