@@ -95,6 +95,7 @@ void TForm1::registerHandlers() {
       {"StopUpdateButtonClick", [this] { SpeedButton8Click(); }},
       {"ImportClick", [this] { ImportClick(); }},
       {"BitBtn19Click", [this] { BitBtn19Click(); }},
+      {"StopClick", [this] { StopClick(); }},
       {"Label28Click", [this] { Label28Click(); }},
       {"SpeedButton13Click", [this] { SpeedButton13Click(); }},
       {"BitBtn9Click", [this] { BitBtn9Click(); }},
@@ -272,6 +273,11 @@ void TForm1::auswertungClick() {
 }
 
 void TForm1::BitBtn19Click() {
+  // The start/stop button is the stop of a back-test as a whole.
+  if (task_) {
+    stopBackgroundTask();
+    return;
+  }
   // A second click while the calculation runs is its stop.
   if (calculation_.running) {
     startOrStopCalculation(calculationContext(), calculation_);
@@ -280,6 +286,18 @@ void TForm1::BitBtn19Click() {
   TipListAction action(tipHistory_, form);
   runLongWork(LongWork::Calculation,
               [this] { startOrStopCalculation(calculationContext(), calculation_); });
+}
+void TForm1::StopClick() {
+  // The one stop of whatever long work runs: the button's Stop and Esc.
+  if (task_) {
+    stopBackgroundTask();
+  } else if (calculation_.running) {
+    startOrStopCalculation(calculationContext(), calculation_);
+  } else if (longWork_.running() == LongWork::UpdateRun) {
+    requestUpdateStop(form);
+  } else if (longWork_.running() == LongWork::Sweep) {
+    sweepStop_ = true;
+  }
 }
 void TForm1::Label28Click() {
   TipListAction action(tipHistory_, form);
@@ -368,57 +386,11 @@ void TForm1::OddsAllSizesCheckBoxChange() {
   showOdds(form);
 }
 
-void TForm1::runBacktest(const std::function<std::optional<BacktestTotals>()>& test) {
-  // The test's own tips replace the list: one undo step brings the list before the test back.
-  TipListAction action(tipHistory_, form);
-  // The replay moves the picked date with the draws; it goes back afterwards, so the next test
-  // runs over the same draws (the shown draw stays where the test left it).
-  const DayCount chosen = form.DateTimePicker1.date();
-  const auto restoreChosenDate = [&] {
-    if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
-  };
-  std::optional<BacktestTotals> totals;
-  try {
-    runLongWork(LongWork::Backtest, [&] { totals = test(); });
-  } catch (...) {
-    restoreChosenDate();
-    throw;
-  }
-  restoreChosenDate();
-  if (!totals) return;
-  showBacktestReport(form, *totals, form.lotteryIndex(), dateOnly(chosen), dateOnly(form.Datum1));
-  lastBacktest_ = std::move(totals);
-  showChanceComparison(form, lastBacktest_);
-}
 void TForm1::ReportOpenButtonClick() {
   openReportInEditor(form, platform_);
 }
 void TForm1::ReportSaveButtonClick() {
   saveReportAs(form, platform_);
-}
-void TForm1::BitBtn9Click() {
-  runBacktest([this] { return runSingleCalculationTest(backtestContext()); });
-}
-void TForm1::ErfolgstestClick() {
-  runBacktest([this] { return runPerDrawTest(backtestContext()); });
-}
-void TForm1::runRecurrence(BacktestKind kind) {
-  runBacktest([this, kind] { return runRecurrenceTest(backtestContext(), kind); });
-}
-void TForm1::Button7Click() {
-  runRecurrence(BacktestKind::NextDraw);
-}
-void TForm1::Button8Click() {
-  runRecurrence(BacktestKind::SecondNextDraw);
-}
-void TForm1::Button9Click() {
-  runRecurrence(BacktestKind::ThirdNextDraw);
-}
-void TForm1::Button10Click() {
-  runRecurrence(BacktestKind::NextThreeDraws);
-}
-void TForm1::Button11Click() {
-  runRecurrence(BacktestKind::LastThreeDraws);
 }
 void TForm1::UpDown3MouseDown() {
   coupleMatchesBeforeMaximumSteps(form);

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <atomic>
+#include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/autosave.h"
+#include "app/background_task.h"
 #include "app/long_work_guard.h"
 #include "app/number_choice_form.h"
 #include "app/settings_store.h"
@@ -27,6 +30,8 @@
 #include "tips/tip_list_history.h"
 
 namespace numora {
+
+struct BacktestWork;
 
 class TForm1 {
  public:
@@ -88,6 +93,8 @@ class TForm1 {
 
   // Tip calculation: the start/stop button, the calculation itself, the lucky number.
   void BitBtn19Click();
+  // The one stop of whatever long work runs (the calculation's Stop, Esc).
+  void StopClick();
   void Label28Click();
   void SpeedButton13Click();
   const CalculationState& calculationState() const { return calculation_; }
@@ -181,6 +188,8 @@ class TForm1 {
   // The long work running now, if any; while it runs the window shows the controls it holds
   // disabled.
   const LongWorkGuard& longWork() const { return longWork_; }
+  // Whether long work runs beside the window (a back-test); the window closes once it ended.
+  bool backgroundWorkRunning() const { return task_ != nullptr; }
   // Asked by a front end before it changes a control (or a script a field) as the user would:
   // false, with the message said, while long work runs that the change could disturb.
   bool mayChange(const std::string& controlName, ControlChange change = ControlChange::Value);
@@ -212,9 +221,14 @@ class TForm1 {
   std::function<void()> guarded(const std::string& name, std::function<void()> handler);
   // Saves what the close saves.
   void finishClose();
-  // Runs a back-test and keeps its totals.
-  void runBacktest(const std::function<std::optional<BacktestTotals>()>& test);
-  void runRecurrence(BacktestKind kind);
+  // Starts a back-test beside the window; its result is applied and its totals kept when it
+  // ends.
+  void runBacktest(BacktestKind kind);
+  void finishBacktest(BacktestWork& work, DayCount chosen, std::exception_ptr failure);
+  // After the result of work beside the window was applied: the guard lets go, a close asked
+  // for meanwhile is finished, the changes are saved.
+  void endBackgroundTask();
+  void stopBackgroundTask();
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
 
@@ -232,6 +246,8 @@ class TForm1 {
   DrawDeletionHistory drawDeletions_;
   ReplayMode replayMode_ = ReplayMode::InMemory;
   LongWorkGuard longWork_;
+  // Long work running beside the window, from its start until its result was applied.
+  std::unique_ptr<BackgroundTask> task_;
   // The window closed while long work ran: the saving waits until the work has stopped.
   bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;

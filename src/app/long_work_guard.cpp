@@ -28,6 +28,7 @@ constexpr std::array kAllowedHandlers = {
     Allowed{"Label56Click", "opens a web address"},
     Allowed{"Label59Click", "opens a web address"},
     Allowed{"FormClose", "stops the work, then closes"},
+    Allowed{"StopClick", "stops whatever work runs (Esc)"},
 };
 
 // Controls the user may use whatever long work runs.
@@ -73,15 +74,16 @@ bool takesInput(const Control& control) {
 std::string runningWorkRefusal(LongWork work) {
   switch (work) {
     case LongWork::Calculation:
-      return NUMORA_TRANSLATABLE("Numora", "A calculation is running; stop it first.");
+      return NUMORA_TRANSLATABLE("Numora", "A calculation is running; press Stop or Esc first.");
     case LongWork::Backtest:
-      return NUMORA_TRANSLATABLE("Numora", "A back-test is running; stop it first.");
+      return NUMORA_TRANSLATABLE("Numora", "A back-test is running; press Stop or Esc first.");
     case LongWork::UpdateRun:
-      return NUMORA_TRANSLATABLE("Numora", "An update run is running; stop it first.");
+      return NUMORA_TRANSLATABLE("Numora",
+                                 "An update run is running; press Stop reading or Esc first.");
     case LongWork::HistoricalSearch:
-      return NUMORA_TRANSLATABLE("Numora", "A search is running; wait until it ends.");
+      return NUMORA_TRANSLATABLE("Numora", "A search is running; press Stop or Esc first.");
     case LongWork::Sweep:
-      return NUMORA_TRANSLATABLE("Numora", "A sweep is running; stop it first.");
+      return NUMORA_TRANSLATABLE("Numora", "A sweep is running; press Stop or Esc first.");
   }
   return {};
 }
@@ -99,7 +101,10 @@ std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handle
                                                          bool calculationRunning) const {
   if (!running_) return std::nullopt;
   if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
-  if (handler == "BitBtn19Click" && calculationRunning) return std::nullopt;
+  // The calculation's start/stop button stops a calculation, and a back-test as a whole.
+  if (handler == "BitBtn19Click" && (calculationRunning || running_ == LongWork::Backtest)) {
+    return std::nullopt;
+  }
   // The sweep's stop button stops a running sweep and nothing else.
   if (handler == "SweepStopButtonClick" && running_ == LongWork::Sweep) return std::nullopt;
   // The run budget is the one option made to change while a calculation runs: it applies from

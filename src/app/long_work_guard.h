@@ -22,7 +22,7 @@ enum class LongWork { Calculation, Backtest, UpdateRun, HistoricalSearch, Sweep 
 // A control's value (a position, a tick, a date, a list's selection), or the lines of a list.
 enum class ControlChange { Value, Lines };
 
-// "A back-test is running; stop it first." and the like.
+// "A back-test is running; press Stop or Esc first." and the like.
 std::string runningWorkRefusal(LongWork work);
 
 class LongWorkGuard {

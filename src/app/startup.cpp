@@ -56,6 +56,7 @@ std::optional<double> TForm1::FormResize(int windowHeight) {
 void TForm1::FormClose() {
   form.closing = true;
   SpeedButton8Click();  // a running update stops after its current pass
+  stopBackgroundTask();
   // Long work notices the close and stops; what the close saves is saved once it has.
   if (longWork_.running()) {
     closePending_ = true;

@@ -214,11 +214,15 @@ void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last)
     form.ChanceMemo.setText("");
     return;
   }
-  const ChanceComparison comparison = compareWithChance(*last);
-  form.ChanceTitle.setCaption(title(*last, comparison));
+  showChanceComparison(form, *last, compareWithChance(*last));
+}
+
+void showChanceComparison(Form& form, const BacktestTotals& last,
+                          const ChanceComparison& comparison) {
+  form.ChanceTitle.setCaption(title(last, comparison));
   form.ChanceGrid.setRows(rows(comparison));
   PatternText memo;
-  for (const auto& line : memoLines(*last, comparison)) {
+  for (const auto& line : memoLines(last, comparison)) {
     if (!memo.pattern().empty()) memo += "\n";
     memo += line;
   }

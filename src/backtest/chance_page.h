@@ -7,12 +7,16 @@
 #include <vector>
 
 #include "backtest/backtest_totals.h"
+#include "backtest/chance_comparison.h"
 #include "form/form.h"
 
 namespace numora {
 
 // Fills ChanceTitle, ChanceGrid and ChanceMemo from the last back-test (none yet: a hint).
 void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last);
+// The same with the comparison worked out already (beside the window, when the test ended).
+void showChanceComparison(Form& form, const BacktestTotals& last,
+                          const ChanceComparison& comparison);
 
 // The part as lines of text: the title, the column titles, one line per row, the memo lines.
 std::vector<std::string> chanceLines(const Form& form);

@@ -41,11 +41,15 @@ void copyControl(const Control& from, Control& to) {
 }  // namespace
 
 void copyFormState(const Form& from, Form& to) {
+  copyFormState(from, to, [](const Control&) { return false; });
+}
+
+void copyFormState(const Form& from, Form& to, const std::function<bool(const Control&)>& keep) {
   const auto& sources = from.registry.all();
   const auto& targets = to.registry.all();
   // Both forms register the same controls in the same order.
   for (std::size_t i = 0; i < sources.size() && i < targets.size(); ++i) {
-    copyControl(*sources[i], *targets[i]);
+    if (!keep(*targets[i])) copyControl(*sources[i], *targets[i]);
   }
   to.Datum1 = from.Datum1;
   to.Zahl = from.Zahl;

@@ -3,6 +3,8 @@
 // without sharing anything a run changes.
 #pragma once
 
+#include <functional>
+
 #include "form/form.h"
 
 namespace numora {
@@ -10,5 +12,7 @@ namespace numora {
 // Copies every control's value (positions and limits, ticks, texts, items chosen, list lines,
 // dates) and every field of `from` into `to`. Captions, hints and the view state stay.
 void copyFormState(const Form& from, Form& to);
+// The same, leaving the controls of `to` that `keep` names as they are.
+void copyFormState(const Form& from, Form& to, const std::function<bool(const Control&)>& keep);
 
 }  // namespace numora

@@ -1,11 +1,11 @@
 #include "backtest/recurrence_tests.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
-#include "common/atomic_file.h"
 #include "common/translatable.h"
 #include "tips/tip_list.h"
 
@@ -31,6 +31,26 @@ const char* movesOf(BacktestKind kind) {
       return "PPPFFFF";
     default:
       throw std::logic_error("no recurrence test");
+  }
+}
+
+// The cycles of a run to the end of the history: one from each draw after the chosen one that
+// has the draws its moves need.
+std::int64_t plannedCycles(const Replay& replay, BacktestKind kind) {
+  if (!replay.runsCycles()) return 0;
+  const std::int64_t later = replay.drawsAfterChosen();
+  switch (kind) {
+    case BacktestKind::SecondNextDraw:
+      return std::max<std::int64_t>(later - 1, 0);
+    case BacktestKind::ThirdNextDraw:
+    case BacktestKind::NextThreeDraws:
+      return std::max<std::int64_t>(later - 2, 0);
+    case BacktestKind::LastThreeDraws:
+      // From the chosen draw itself, once three draws lie before the probe.
+      return later + 1 -
+             std::min<std::int64_t>(std::max(3 - replay.chosenPosition(), 0), later + 1);
+    default:
+      return later;
   }
 }
 
@@ -79,7 +99,7 @@ CycleEnd runCycle(Replay& replay, Form& form, BacktestKind kind, BacktestTotals&
       if (!replay.forward()) {
         // Before all scoring the cycle is dropped; after it (the last-three test's forward
         // moves) the cycle counts and the replay ends.
-        if (kind != BacktestKind::LastThreeDraws) return CycleEnd::EndOfHistory;
+        if (kind != BacktestKind::LastThreeDraws || form.closing) return CycleEnd::EndOfHistory;
         reachedEnd = true;
         break;
       }
@@ -123,21 +143,31 @@ std::string probeTip(const Form& form) {
   return tip;
 }
 
-std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, BacktestKind kind) {
+bool prepareRecurrenceTest(const BacktestContext& context) {
+  context.form().Memo1.setText("");
+  Replay replay(context);
+  return replay.showChosenDraw();
+}
+
+BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKind kind) {
   Form& form = context.form();
   Platform& platform = context.platform();
   WaitCursor cursor(platform);
   form.Memo1.setText("");
   TwentyNumbersPerTip twenty(form);
   Replay replay(context);
-  if (!replay.showChosenDraw()) return std::nullopt;
+  BacktestOutcome outcome;
+  outcome.failureText = kReportFailure;
+  if (!replay.showChosenDraw()) return outcome;
   BacktestTotals totals;
   totals.kind = kind;
   totals.numbersPerTip = 20;
   Extremes extremes;
   try {
     bool more = replay.runsCycles();
-    while (more) {
+    // A stop ends the test after the last whole cycle: a cycle stopped midway stepped no
+    // further than the end of the history would have let it.
+    while (more && !form.closing) {
       int cycleTotal = 0;
       const CycleEnd end = runCycle(replay, form, kind, totals, cycleTotal);
       if (end == CycleEnd::EndOfHistory) break;
@@ -147,18 +177,15 @@ std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, 
       more = end == CycleEnd::Counted;
     }
     totals.cycles = replay.cycles();
-    std::vector<std::string> lines = recurrenceReport(totals, extremes);
-    noteSkippedRecords(lines, replay.skippedRecords());
-    writeAndOpenAnalysis(form, platform, lines);
-    return totals;
-  } catch (const FileAccessError& error) {
-    // The designed message, and on a line of its own which file failed and why.
-    platform.showMessage(std::string(kReportFailure) + "\n" + error.what());
-    return std::nullopt;
+    outcome.lines = recurrenceReport(totals, extremes);
+    outcome.plannedCycles = plannedCycles(replay, kind);
+    outcome.stopped = form.closing;
+    noteSkippedRecords(outcome.lines, replay.skippedRecords());
+    outcome.totals = std::move(totals);
   } catch (const std::exception&) {
     platform.showMessage(kReportFailure);
-    return std::nullopt;
   }
+  return outcome;
 }
 
 }  // namespace numora

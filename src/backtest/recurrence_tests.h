@@ -3,14 +3,16 @@
 // count how often each number of common numbers (0..20) occurred.
 #pragma once
 
-#include "backtest/backtest_totals.h"
-#include "backtest/replay.h"
+#include "backtest/backtest_outcome.h"
 
 namespace numora {
 
-// kind is one of NextDraw .. LastThreeDraws. Returns the totals it reported; nothing when it
-// failed or there was no draw file.
-std::optional<BacktestTotals> runRecurrenceTest(const BacktestContext& context, BacktestKind kind);
+// Shows the chosen draw; false, with the message given, without a draw to start from.
+bool prepareRecurrenceTest(const BacktestContext& context);
+
+// kind is one of NextDraw .. LastThreeDraws: the totals and the report lines; no totals when it
+// failed (the message given) or there was no draw file.
+BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKind kind);
 
 // The probe tip: the current draw's numbers in file order, two digits each, joined by commas.
 std::string probeTip(const Form& form);

@@ -35,6 +35,7 @@ bool Replay::showChosenDraw() {
   Form& form = context_.form();
   chosen_ = dateOnly(form.DateTimePicker1.date());
   cycles_ = 0;
+  drawsAfter_ = 0;
   lastCycleStart_ = -1;
   prepareRead();
   const auto path = currentDrawFile(context_.draws());
@@ -52,6 +53,7 @@ bool Replay::showChosenDraw() {
                    ? 0
                    : walk->passedOver(firstPosition_, history->records.size() - 1);
     const auto later = static_cast<int>(history->records.size()) - 1 - form.Position;
+    drawsAfter_ = std::max<std::int64_t>(later - static_cast<std::int64_t>(skipped_), 0);
     progress_.emplace(form.WorkProgress, std::max(later, 1), "Back-test: 0 cycles");
   }
   return hadFile;  // without the file, show by date has said so

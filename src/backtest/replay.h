@@ -51,6 +51,9 @@ class Replay {
   // Counts a completed cycle and shows the progress beside the status panels.
   void cycleCounted();
   std::int64_t cycles() const { return cycles_; }
+  // The draws after the chosen one that the steps reach.
+  std::int64_t drawsAfterChosen() const { return drawsAfter_; }
+  int chosenPosition() const { return firstPosition_; }
   // The records after the chosen draw the steps passed over (damaged or out of order).
   std::size_t skippedRecords() const { return skipped_; }
 
@@ -69,6 +72,7 @@ class Replay {
   DayCount chosen_ = 0;
   std::int64_t cycles_ = 0;
   std::size_t skipped_ = 0;
+  std::int64_t drawsAfter_ = 0;
 };
 
 }  // namespace numora

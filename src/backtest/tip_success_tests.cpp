@@ -5,7 +5,6 @@
 
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
-#include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/translatable.h"
 #include "evaluation/tip_text.h"
@@ -95,48 +94,49 @@ std::vector<std::string> singleReport(const BacktestTotals& totals) {
   return lines;
 }
 
-// Runs a tip success test: the frame both share, with the test's cycles in between. With a
-// given lucky number nothing is asked and no report is written: the totals are the result.
+const TipTestTexts& textsOf(BacktestKind kind) {
+  return kind == BacktestKind::PerDraw ? kPerDrawTexts : kSingleTexts;
+}
+
+// Runs a tip success test with a lucky number: the frame both share, with the test's cycles in
+// between.
 template <typename Cycles>
-std::optional<BacktestTotals> runTipTest(const BacktestContext& context, BacktestKind kind,
-                                         const TipTestTexts& texts, Cycles runCycles,
-                                         std::optional<std::int32_t> givenLucky = std::nullopt) {
+BacktestOutcome runTipTest(const BacktestContext& context, BacktestKind kind, Cycles runCycles,
+                           std::int32_t lucky) {
   Form& form = context.form();
   Platform& platform = context.platform();
   WaitCursor cursor(platform);
   form.Memo1.setText("");
   EditListOff editList(form);
   Replay replay(context);
-  if (!replay.showChosenDraw()) return std::nullopt;
+  BacktestOutcome outcome;
+  outcome.failureText = textsOf(kind).failure;
+  if (!replay.showChosenDraw()) return outcome;
   try {
-    const std::int32_t lucky = givenLucky ? *givenLucky : askForLuckyNumber(context, texts);
     BacktestTotals totals;
     totals.kind = kind;
     totals.numbersPerTip = form.numbersPerTip();
     totals.lotteryIndex = form.lotteryIndex();
-    std::vector<std::string> lines = runCycles(replay, lucky, totals);
-    // A window closed during the test shows no report of the cycles run so far.
-    if (form.closing) return std::nullopt;
-    if (givenLucky) return totals;
-    noteSkippedRecords(lines, replay.skippedRecords());
-    writeAndOpenAnalysis(form, platform, lines);
-    return totals;
-  } catch (const FileAccessError& error) {
-    // The designed message, and on a line of its own which file failed and why.
-    platform.showMessage(std::string(texts.failure) + "\n" + error.what());
-    return std::nullopt;
+    outcome.lines = runCycles(replay, lucky, totals, outcome);
+    outcome.plannedCycles = replay.runsCycles() ? replay.drawsAfterChosen() : 0;
+    outcome.stopped = form.closing;
+    noteSkippedRecords(outcome.lines, replay.skippedRecords());
+    outcome.totals = std::move(totals);
   } catch (const std::exception&) {
-    platform.showMessage(texts.failure);
-    return std::nullopt;
+    platform.showMessage(outcome.failureText);
   }
+  return outcome;
 }
 
 // The single-calculation test's cycles.
 auto singleCycles(const BacktestContext& context) {
-  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals,
+                    BacktestOutcome& outcome) {
     Form& form = context.form();
     form.random.setSeed(lucky);
     replay.calculate();
+    // Stopped before the tips were whole: there is nothing to score.
+    outcome.calculated = !form.closing;
     ScoredCycle scored{listedTips(form), {}};
     if (replay.runsCycles()) {
       // A cycle: the next draw, scored with the tips of the one calculation.
@@ -154,7 +154,7 @@ auto singleCycles(const BacktestContext& context) {
 
 // The per-draw test's cycles.
 auto perDrawCycles(const BacktestContext& context) {
-  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals) {
+  return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals, BacktestOutcome&) {
     Form& form = context.form();
     if (replay.runsCycles()) {
       // A cycle: a calculation from the lucky number at the current draw,
@@ -162,6 +162,8 @@ auto perDrawCycles(const BacktestContext& context) {
       while (replay.startsNewCycle()) {
         form.random.setSeed(lucky);
         replay.calculate();
+        // A stop during the cycle's calculation drops the cycle.
+        if (form.closing) break;
         ScoredCycle scored{listedTips(form), {}};
         if (!replay.forward()) break;
         context.platform().repaint();
@@ -178,21 +180,33 @@ auto perDrawCycles(const BacktestContext& context) {
 
 }  // namespace
 
-std::optional<BacktestTotals> runSingleCalculationTest(const BacktestContext& context) {
-  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts, singleCycles(context));
+std::optional<std::int32_t> prepareTipTest(const BacktestContext& context, BacktestKind kind) {
+  const TipTestTexts& texts = textsOf(kind);
+  context.form().Memo1.setText("");
+  Replay replay(context);
+  if (!replay.showChosenDraw()) return std::nullopt;
+  try {
+    return askForLuckyNumber(context, texts);
+  } catch (const std::exception&) {
+    context.platform().showMessage(texts.failure);
+    return std::nullopt;
+  }
 }
 
-std::optional<BacktestTotals> runPerDrawTest(const BacktestContext& context) {
-  return runTipTest(context, BacktestKind::PerDraw, kPerDrawTexts, perDrawCycles(context));
+BacktestOutcome tipTestOutcome(const BacktestContext& context, BacktestKind kind,
+                               std::int32_t lucky) {
+  if (kind == BacktestKind::PerDraw) {
+    return runTipTest(context, kind, perDrawCycles(context), lucky);
+  }
+  return runTipTest(context, BacktestKind::SingleCalculation, singleCycles(context), lucky);
 }
 
 std::optional<BacktestTotals> tipTestTotals(const BacktestContext& context, BacktestKind kind,
                                             std::int32_t lucky) {
-  if (kind == BacktestKind::PerDraw) {
-    return runTipTest(context, kind, kPerDrawTexts, perDrawCycles(context), lucky);
-  }
-  return runTipTest(context, BacktestKind::SingleCalculation, kSingleTexts, singleCycles(context),
-                    lucky);
+  BacktestOutcome outcome = tipTestOutcome(context, kind, lucky);
+  // A stopped run's totals are part of no result.
+  if (outcome.stopped) return std::nullopt;
+  return std::move(outcome.totals);
 }
 
 }  // namespace numora

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/day_date.h"
+#include "form/background_work.h"
 #include "form/controls.h"
 #include "form/print_document.h"
 
@@ -38,6 +39,10 @@ class Platform {
   virtual ModalResult showNumberChoiceDialog() = 0;
 
   virtual void processEvents() = 0;
+  // Starts long work: the window's platform runs its computation on a worker thread and comes
+  // back to the window's thread for its progress and its end; the platforms without a window
+  // run it to its end before they return.
+  virtual void startWork(BackgroundWork work) { runWorkHere(work, {}, false); }
   virtual void repaint() = 0;
   virtual void setWaitCursor(bool on) = 0;
   // Hands a file or web address to the desktop's "open" action without waiting.

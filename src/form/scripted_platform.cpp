@@ -89,6 +89,11 @@ void ScriptedPlatform::processEvents() {
   if (onProcessEvents) onProcessEvents();
 }
 
+void ScriptedPlatform::startWork(BackgroundWork work) {
+  runWorkHere(
+      work, [this] { processEvents(); }, true);
+}
+
 DayCount ScriptedPlatform::now() {
   if (fixedNow_) return *fixedNow_;
   const std::time_t seconds = std::time(nullptr);

@@ -57,6 +57,8 @@ class ScriptedPlatform : public Platform {
   std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
   ModalResult showNumberChoiceDialog() override;
   void processEvents() override;
+  // Runs the work to its end here, a progress point (and the hook) wherever the work sets one.
+  void startWork(BackgroundWork work) override;
   void repaint() override {}
   void setWaitCursor(bool on) override { waitCursor_ = on; }
   void shellOpen(const std::string& target) override;

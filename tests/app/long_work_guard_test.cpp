@@ -51,10 +51,10 @@ struct WorkCase {
 };
 
 const WorkCase kWork[] = {
-    {Work::Calculation, "BitBtn19Click", "A calculation is running; stop it first."},
-    {Work::Backtest, "ErfolgstestClick", "A back-test is running; stop it first."},
-    {Work::UpdateRun, "BitBtn1Click", "An update run is running; stop it first."},
-    {Work::Search, "SpeedButton4Click", "A search is running; wait until it ends."},
+    {Work::Calculation, "BitBtn19Click", "A calculation is running; press Stop or Esc first."},
+    {Work::Backtest, "ErfolgstestClick", "A back-test is running; press Stop or Esc first."},
+    {Work::UpdateRun, "BitBtn1Click", "An update run is running; press Stop reading or Esc first."},
+    {Work::Search, "SpeedButton4Click", "A search is running; press Stop or Esc first."},
 };
 
 // What no handler run in the middle of long work may change.
@@ -244,7 +244,7 @@ TEST(LongWorkGuard, ADeleteDuringAnUpdateRunLosesNoFetchedDraw) {
   window.run("BitBtn1Click",
              [&] { window.form1->handle(window.form1->handlers().at("BitBtn4Click")); });
   EXPECT_EQ(window.stored(), window.draws);
-  EXPECT_EQ(window.platform.messages().front(), "An update run is running; stop it first.");
+  EXPECT_EQ(window.platform.messages().front(), "An update run is running; press Stop reading or Esc first.");
 }
 
 // The close stops the work first; what the close saves is saved once the work has ended.

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
@@ -50,6 +51,9 @@ MainWindowView::MainWindowView(TForm1& form1, QWidget* parent)
   setWindowIcon(QIcon(QStringLiteral(":/icons/example.veltrin.NumoraCanada.svg")));
   setFont(designFont());
   buildPages();
+  stopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(stopShortcut_, &QShortcut::activated, this,
+          [this] { forward(form1_.handlers().at("StopClick")); });
   buildStatusBar();
   hookHintLine();
   refresh();
@@ -171,6 +175,7 @@ void MainWindowView::centreOnScreen() {
 
 void MainWindowView::refresh() {
   binding_.refresh(form1_.form.registry);
+  stopShortcut_->setEnabled(form1_.longWork().running().has_value());
 }
 
 void MainWindowView::forward(const std::function<void()>& action) {
@@ -194,6 +199,11 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
   forward([this] { form1_.FormClose(); });
+  // Work beside the window stops at once when asked; the window closes once its end (what it
+  // finished, the settings) has been applied and saved.
+  while (form1_.backgroundWorkRunning()) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
   event->accept();
 }
 

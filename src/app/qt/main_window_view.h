@@ -13,6 +13,8 @@
 
 class QTabWidget;
 
+class QShortcut;
+
 namespace numora {
 
 class EventHooks;
@@ -52,6 +54,8 @@ class MainWindowView : public QMainWindow {
   // Lives as long as the window: the widgets' connections call into it.
   std::unique_ptr<PageBuilder> builder_;
   QTabWidget* pages_ = nullptr;
+  // Esc, the stop of long work; live only while work runs, so fields keep their own Esc.
+  QShortcut* stopShortcut_ = nullptr;
   bool activationScheduled_ = false;
 };
 

@@ -10,6 +10,8 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QTimer>
 #include <chrono>
 
 #include "app/daruvizo.h"
@@ -101,6 +103,39 @@ void QtPlatform::processEvents() {
   if (now - lastEvents_ < std::chrono::milliseconds(20)) return;
   QCoreApplication::processEvents();
   lastEvents_ = std::chrono::steady_clock::now();
+}
+
+void QtPlatform::startWork(BackgroundWork work) {
+  // The window shows the latest progress 25 times a second, whatever pace the work keeps.
+  constexpr int kProgressIntervalMs = 40;
+  auto shared = std::make_shared<BackgroundWork>(std::move(work));
+  auto* timer = new QTimer(&workEvents_);
+  timer->setInterval(kProgressIntervalMs);
+  if (shared->showProgress) {
+    QObject::connect(timer, &QTimer::timeout, &workEvents_, [shared] { shared->showProgress(); });
+  }
+  timer->start();
+  // Only one work runs at a time: the one before has ended, its thread is done or nearly so.
+  if (worker_.joinable()) worker_.join();
+  worker_ = std::jthread([this, shared, timer] {
+    std::exception_ptr failure;
+    try {
+      shared->compute(WorkPoints{});
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    QMetaObject::invokeMethod(
+        &workEvents_,
+        [this, shared, timer, failure] {
+          timer->stop();
+          timer->deleteLater();
+          if (shared->showProgress) shared->showProgress();
+          if (shared->finish) shared->finish(failure);
+          // The window shows the applied result whatever the repaint pace.
+          if (repaintHandler_) repaintHandler_();
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 void QtPlatform::repaint() {

@@ -3,11 +3,13 @@
 // clock and locale.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/qt/sound_player.h"
 #include "form/platform.h"
@@ -38,6 +40,9 @@ class QtPlatform : public Platform {
   std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
   ModalResult showNumberChoiceDialog() override;
   void processEvents() override;
+  // The computation on a worker thread; its progress shown from a timer and its end applied on
+  // the window's thread, as queued events of the event loop.
+  void startWork(BackgroundWork work) override;
   void repaint() override;
   void setWaitCursor(bool on) override;
   void shellOpen(const std::string& target) override;
@@ -64,6 +69,9 @@ class QtPlatform : public Platform {
   bool waitCursor_ = false;
   std::chrono::steady_clock::time_point lastEvents_{};
   std::chrono::steady_clock::time_point lastRepaint_{};
+  // What the work's timer and its end are delivered to; destroyed after the worker has joined.
+  QObject workEvents_;
+  std::jthread worker_;
 };
 
 }  // namespace numora

@@ -11,7 +11,7 @@
 namespace numora::test {
 namespace {
 
-constexpr const char* kRefused = "= message: A calculation is running; stop it first.\n";
+constexpr const char* kRefused = "= message: A calculation is running; press Stop or Esc first.\n";
 
 TEST(CliLongWork, WhatCouldDisturbARunningCalculationIsRefused) {
   TempHome home;

@@ -59,7 +59,7 @@ TEST_F(CliSweep, AStopKeepsWhatFinishedAndOtherWorkIsRefusedMeanwhile) {
                                 "after 1 call SweepStopButtonClick\n"
                                 "call SweepClick\n");
   ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "message: A sweep is running; stop it first.");
+  EXPECT_EQ(lines[0], "message: A sweep is running; press Stop or Esc first.");
   const std::string finished = lines[lines.size() - 3];
   EXPECT_TRUE(finished.starts_with("Settings finished: ")) << finished;
   EXPECT_TRUE(finished.ends_with(" of 6 (stopped)")) << finished;

@@ -1,0 +1,77 @@
+#include "form/worker_platform.h"
+
+#include <algorithm>
+
+namespace numora {
+
+FormProgress FormProgress::of(const Form& form) {
+  FormProgress progress;
+  progress.barVisible = form.WorkProgress.visible();
+  progress.position = form.WorkProgress.position();
+  progress.maximum = form.WorkProgress.maximum();
+  progress.barCaption = form.WorkProgress.shownCaption();
+  progress.replayCaption = form.ReplayProgress.shownCaption();
+  for (std::size_t i = 0; i < StatusBar::kPanels; ++i)
+    progress.panels[i] = form.StatusBar1.panel(i);
+  return progress;
+}
+
+void FormProgress::showOn(Form& form) const {
+  form.WorkProgress.setVisible(barVisible);
+  form.WorkProgress.setProgress(position, maximum);
+  form.WorkProgress.setCaption(barCaption);
+  form.ReplayProgress.setCaption(replayCaption);
+  for (std::size_t i = 0; i < StatusBar::kPanels; ++i) form.StatusBar1.setPanel(i, panels[i]);
+}
+
+PlatformMoment PlatformMoment::of(Platform& platform) {
+  return PlatformMoment{platform.now(), platform.shortDayNames(), platform.longDayNames()};
+}
+
+WorkerPlatform::WorkerPlatform(Form& form, PlatformMoment moment, std::stop_token stop,
+                               const WorkPoints& points, LatestValue<FormProgress>& progress)
+    : form_(form),
+      moment_(std::move(moment)),
+      stop_(std::move(stop)),
+      points_(points),
+      progress_(progress) {}
+
+std::vector<PatternText> WorkerPlatform::messages() const {
+  std::lock_guard lock(mutex_);
+  return messages_;
+}
+
+void WorkerPlatform::showMessage(const PatternText& text) {
+  // A message given in every cycle of a back-test is told once, not thousands of times.
+  std::lock_guard lock(mutex_);
+  const bool told = std::any_of(messages_.begin(), messages_.end(), [&](const PatternText& told) {
+    return told.written() == text.written();
+  });
+  if (!told) messages_.push_back(text);
+}
+
+void WorkerPlatform::publishProgress() {
+  progress_.publish(FormProgress::of(form_));
+  lastPublished_ = std::chrono::steady_clock::now();
+}
+
+void WorkerPlatform::lookForStop() {
+  if (stop_.stop_requested()) form_.closing = true;
+}
+
+void WorkerPlatform::processEvents() {
+  if (points_.showsEveryStep) publishProgress();
+  if (points_.progressPoint) points_.progressPoint();
+  lookForStop();
+}
+
+void WorkerPlatform::repaint() {
+  // The window takes 25 pictures a second at most; a script looks at every step.
+  const auto now = std::chrono::steady_clock::now();
+  if (points_.showsEveryStep || now - lastPublished_ >= std::chrono::milliseconds(20)) {
+    publishProgress();
+  }
+  lookForStop();
+}
+
+}  // namespace numora
