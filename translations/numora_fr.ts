@@ -525,10 +525,6 @@
         <translation>Groupe</translation>
     </message>
     <message>
-        <source>An update run is running; stop it first.</source>
-        <translation>Une mise à jour est en cours; arrêtez-la d&apos;abord.</translation>
-    </message>
-    <message>
         <source>There is no back-test report yet: run a back-test first.</source>
         <translation>Il n&apos;y a pas encore de rapport de test : lancez d&apos;abord un test rétrospectif.</translation>
     </message>
@@ -1601,18 +1597,6 @@
         <translation>un calcul par tirage</translation>
     </message>
     <message>
-        <source>A calculation is running; stop it first.</source>
-        <translation>Un calcul est en cours; arrêtez-le d&apos;abord.</translation>
-    </message>
-    <message>
-        <source>A back-test is running; stop it first.</source>
-        <translation>Un test rétrospectif est en cours; arrêtez-le d&apos;abord.</translation>
-    </message>
-    <message>
-        <source>A search is running; wait until it ends.</source>
-        <translation>Une recherche est en cours; attendez qu&apos;elle se termine.</translation>
-    </message>
-    <message>
         <source>Verdict: the difference is within chance (p &gt;= 0.05).</source>
         <translation>Verdict : l&apos;écart reste dans les limites du hasard (p &gt;= 0,05).</translation>
     </message>
@@ -1707,10 +1691,6 @@
     <message>
         <source>%1 draws added, %2 – %3</source>
         <translation>%1 tirages ajoutés, %2 – %3</translation>
-    </message>
-    <message>
-        <source>A sweep is running; stop it first.</source>
-        <translation>Un balayage est en cours; arrêtez-le d&apos;abord.</translation>
     </message>
     <message>
         <source>Textdatei</source>
@@ -1819,6 +1799,30 @@
     <message>
         <source>The settings could not be written to &quot;%1&quot;.</source>
         <translation>Les réglages n&apos;ont pas pu être écrits dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Back-test: comparing with chance</source>
+        <translation>Test rétrospectif : comparaison avec le hasard</translation>
+    </message>
+    <message>
+        <source>A calculation is running; press Stop or Esc first.</source>
+        <translation>Un calcul est en cours; appuyez d’abord sur Arrêter ou Échap.</translation>
+    </message>
+    <message>
+        <source>A back-test is running; press Stop or Esc first.</source>
+        <translation>Un test rétrospectif est en cours; appuyez d’abord sur Arrêter ou Échap.</translation>
+    </message>
+    <message>
+        <source>An update run is running; press Stop reading or Esc first.</source>
+        <translation>Une mise à jour est en cours; appuyez d’abord sur Arrêter la lecture ou Échap.</translation>
+    </message>
+    <message>
+        <source>A search is running; press Stop or Esc first.</source>
+        <translation>Une recherche est en cours; appuyez d’abord sur Arrêter ou Échap.</translation>
+    </message>
+    <message>
+        <source>A sweep is running; press Stop or Esc first.</source>
+        <translation>Un balayage est en cours; appuyez d’abord sur Arrêter ou Échap.</translation>
     </message>
 </context>
 <context>

@@ -103,9 +103,11 @@ void TForm1::finishBacktest(BacktestWork& work, DayCount chosen, std::exception_
     // are the test's.
     const bool closing = form.closing;
     copyFormState(work.form, form, [this](const Control& control) {
-      return longWork_.allowsControl(control.name()) && &control != &form.ListBox1 &&
-             &control != &form.ListBox2;
+      return longWork_.allowsControl(control.name()) && !dynamic_cast<const Button*>(&control) &&
+             &control != &form.ListBox1 && &control != &form.ListBox2;
     });
+    // The reader the test stepped with knows the file as the test left it.
+    reader_ = std::move(work.reader);
     form.closing = closing;
     form.StatusBar1.setHint(work.form.StatusBar1.hint());
     calculation_.rejections = work.state.rejections;

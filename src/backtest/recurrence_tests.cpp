@@ -145,6 +145,8 @@ std::string probeTip(const Form& form) {
 
 bool prepareRecurrenceTest(const BacktestContext& context) {
   context.form().Memo1.setText("");
+  // The tip size ends at 10 however the test ends, also when it cannot start.
+  TwentyNumbersPerTip twenty(context.form());
   Replay replay(context);
   return replay.showChosenDraw();
 }
@@ -164,6 +166,8 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
   totals.numbersPerTip = 20;
   Extremes extremes;
   try {
+    // A stop leaves the list as the last finished cycle left it.
+    std::vector<std::string> finishedList = form.ListBox1.lines();
     bool more = replay.runsCycles();
     // A stop ends the test after the last whole cycle: a cycle stopped midway stepped no
     // further than the end of the history would have let it.
@@ -173,9 +177,11 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
       if (end == CycleEnd::EndOfHistory) break;
       if (end == CycleEnd::Skipped) continue;
       replay.cycleCounted();
+      finishedList = form.ListBox1.lines();
       if (hasExtremes(kind)) extremes.add(cycleTotal, form.DateTimePicker1.date());
       more = end == CycleEnd::Counted;
     }
+    if (form.closing) form.ListBox1.setLines(finishedList);
     totals.cycles = replay.cycles();
     outcome.lines = recurrenceReport(totals, extremes);
     outcome.plannedCycles = plannedCycles(replay, kind);

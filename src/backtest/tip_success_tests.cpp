@@ -7,6 +7,7 @@
 #include "backtest/backtest_guards.h"
 #include "common/text.h"
 #include "common/translatable.h"
+#include "evaluation/komplettcheck.h"
 #include "evaluation/tip_text.h"
 
 namespace numora {
@@ -134,9 +135,15 @@ auto singleCycles(const BacktestContext& context) {
                     BacktestOutcome& outcome) {
     Form& form = context.form();
     form.random.setSeed(lucky);
+    const std::vector<std::string> listBefore = form.ListBox1.lines();
     replay.calculate();
-    // Stopped before the tips were whole: there is nothing to score.
+    // Stopped before the tips were whole: there is nothing to score, and the list stays.
     outcome.calculated = !form.closing;
+    if (!outcome.calculated) {
+      form.ListBox1.setLines(listBefore);
+      Komplettcheck(form, context.platform());
+      return std::vector<std::string>{};
+    }
     ScoredCycle scored{listedTips(form), {}};
     if (replay.runsCycles()) {
       // A cycle: the next draw, scored with the tips of the one calculation.
@@ -156,13 +163,15 @@ auto singleCycles(const BacktestContext& context) {
 auto perDrawCycles(const BacktestContext& context) {
   return [&context](Replay& replay, std::int32_t lucky, BacktestTotals& totals, BacktestOutcome&) {
     Form& form = context.form();
+    // A stop drops the cycle in progress and leaves the list as the last finished cycle left
+    // it, scored as it was.
+    std::vector<std::string> finishedList = form.ListBox1.lines();
     if (replay.runsCycles()) {
       // A cycle: a calculation from the lucky number at the current draw,
       // scored against the next draw.
       while (replay.startsNewCycle()) {
         form.random.setSeed(lucky);
         replay.calculate();
-        // A stop during the cycle's calculation drops the cycle.
         if (form.closing) break;
         ScoredCycle scored{listedTips(form), {}};
         if (!replay.forward()) break;
@@ -171,7 +180,12 @@ auto perDrawCycles(const BacktestContext& context) {
         noteScoredDraw(form, scored);
         totals.scoredCycles.push_back(std::move(scored));
         replay.cycleCounted();
+        finishedList = form.ListBox1.lines();
       }
+    }
+    if (form.closing) {
+      form.ListBox1.setLines(finishedList);
+      Komplettcheck(form, context.platform());
     }
     totals.cycles = replay.cycles();
     return hitCountReport(totals, " draws");

@@ -8,6 +8,9 @@ void runWorkHere(const BackgroundWork& work, const std::function<void()>& atProg
                             if (work.showProgress) work.showProgress();
                             if (atProgressPoint) atProgressPoint();
                           },
+                          [&] {
+                            if (showsEveryStep && work.showProgress) work.showProgress();
+                          },
                           showsEveryStep};
   std::exception_ptr failure;
   try {

@@ -36,6 +36,9 @@ struct WorkPoints {
   // Called where the work may be stopped (once per candidate of a calculation): numora-cli's
   // "after N" commands and the tests act here when the work runs on the calling thread.
   std::function<void()> progressPoint;
+  // Called where the work has something new to show (a cycle counted): a script's window shows
+  // it at once, a real window at its own pace.
+  std::function<void()> showPoint;
   // Whether the window looks at every step: a script does, a window at its own pace.
   bool showsEveryStep = false;
 };

@@ -70,6 +70,7 @@ void WorkerPlatform::repaint() {
   const auto now = std::chrono::steady_clock::now();
   if (points_.showsEveryStep || now - lastPublished_ >= std::chrono::milliseconds(20)) {
     publishProgress();
+    if (points_.showPoint) points_.showPoint();
   }
   lookForStop();
 }

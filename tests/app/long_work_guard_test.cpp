@@ -173,6 +173,7 @@ const std::set<std::string> kLetThrough = {
     "Label55Click",       "Label56Click",
     "Label59Click",  // open web addresses
     "FormClose",     // stops the work, saves when it has ended
+    "StopClick",     // the one stop of whatever work runs (Esc)
 };
 
 bool letThrough(const std::string& handler, Work work) {

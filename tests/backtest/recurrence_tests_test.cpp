@@ -147,10 +147,66 @@ TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
                                              formatDate(kFirst + 2) + "  2 cycles",
                                              formatDate(kFirst + 3) + "  3 cycles"}));
   EXPECT_EQ(form().ReplayProgress.caption(), "");
-  // The bar runs over the three draws after the chosen one.
-  ASSERT_FALSE(bars.empty());
-  EXPECT_EQ(bars.back(), "3/3 Back-test: " + formatDate(kFirst + 3) + ", 3 cycles");
+  // The bar runs over the three draws after the chosen one, then shows the comparison with
+  // chance being worked out.
+  ASSERT_GE(bars.size(), 2u);
+  EXPECT_EQ(bars[bars.size() - 2], "3/3 Back-test: " + formatDate(kFirst + 3) + ", 3 cycles");
+  EXPECT_EQ(bars.back(), "0/1 Back-test: comparing with chance");
   EXPECT_FALSE(form().WorkProgress.visible());
+}
+
+// A stop after the last cycle shows how many cycles a whole run has: as many as it counted.
+TEST_F(RecurrenceTest, AStoppedTestSaysHowManyCyclesTheWholeRunHas) {
+  struct Case {
+    const char* name;
+    std::function<void()> click;
+    int cycles;
+  };
+  // Eight draws, the chosen one at position 3: four draws after it.
+  const Case cases[] = {
+      {"next draw", [this] { form1->Button7Click(); }, 4},
+      {"second next draw", [this] { form1->Button8Click(); }, 3},
+      {"third next draw", [this] { form1->Button9Click(); }, 2},
+      {"next three draws", [this] { form1->Button10Click(); }, 2},
+      {"last three draws", [this] { form1->Button11Click(); }, 5},
+  };
+  create(generateHistory(kFirst, kFirst + 7, false, 2));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string last = "  " + std::to_string(c.cycles) + " cycles";
+    bool stopped = false;
+    platform.onRepaint = [&] {
+      if (!stopped && form().ReplayProgress.caption().ends_with(last)) {
+        stopped = true;
+        form1->StopClick();
+      }
+    };
+    pick(kFirst + 3);
+    c.click();
+    platform.onRepaint = nullptr;
+    ASSERT_TRUE(stopped);
+    const std::string count = std::to_string(c.cycles);
+    EXPECT_EQ(reportLines().front(), "Stopped after " + count + " of " + count + " cycles.");
+  }
+}
+
+// A stop in the middle drops the cycle in progress: the report counts the finished ones.
+TEST_F(RecurrenceTest, AStopInTheMiddleCountsTheFinishedCycles) {
+  create(generateHistory(kFirst, kFirst + 7, false, 2));
+  bool stopped = false;
+  platform.onRepaint = [&] {
+    if (!stopped && form().ReplayProgress.caption().ends_with("  2 cycles")) {
+      stopped = true;
+      form1->StopClick();
+    }
+  };
+  pick(kFirst + 3);
+  form1->Button8Click();
+  ASSERT_TRUE(stopped);
+  const auto lines = reportLines();
+  EXPECT_EQ(lines.front(), "Stopped after 2 of 3 cycles.");
+  EXPECT_EQ(lines[23], "at 2 draws");
+  EXPECT_EQ(form1->lastBacktest()->cycles, 2);
 }
 
 TEST_F(RecurrenceTest, WithoutADrawFileNothingRunsAndTheTipSizeGoesBack) {

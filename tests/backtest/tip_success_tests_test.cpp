@@ -118,22 +118,81 @@ TEST_F(TipSuccessTest, TwoPerDrawRunsWithTheSameLuckyNumberWriteTheSameReport) {
   EXPECT_EQ(reports[0], reports[1]);
 }
 
-// The start/stop button stops a calculation inside a test; the test goes on with the tips found
-// so far and the next cycle calculates again.
-TEST_F(TipSuccessTest, AStoppedCalculationLetsThePerDrawTestGoOn) {
+// One stop ends the whole test: the cycle in progress is dropped, the report covers the
+// finished cycles under a heading that says so, and the tip list is the one the last finished
+// cycle left (the list before the test when none finished), one undo step from the list before.
+TEST_F(TipSuccessTest, OneStopEndsTheWholeTestWithAReportOfTheFinishedCycles) {
+  struct Case {
+    const char* name;
+    bool perDraw;
+    int stopAfterCycles;  // the stop comes in the calculation of the cycle after these
+    std::vector<std::string> firstLines;
+    std::string lastLine;
+    std::int64_t hits;
+  };
+  const Case cases[] = {
+      {"per-draw test, in its first cycle",
+       true,
+       0,
+       {"Stopped after 0 of 3 cycles."},
+       "at 0 draws",
+       0},
+      {"per-draw test, in its second cycle",
+       true,
+       1,
+       {"Stopped after 1 of 3 cycles."},
+       "at 1 draws",
+       2},
+      {"single calculation, in its calculation",
+       false,
+       0,
+       {"Stopped after 0 of 3 cycles."},
+       "Stopped after 0 of 3 cycles.",
+       0},
+  };
   create(generateHistory(kFirst, kLast, false, 3));
   quickTips();
-  int calls = 0;
-  platform.onProcessEvents = [&] {
-    if (++calls == 1) form1->BitBtn19Click();
-  };
-  pick(kLast - 3);
-  platform.queueInput("7");
-  form1->ErfolgstestClick();
-  EXPECT_EQ(reportLines().back(), "at 3 draws");
-  // The first calculation listed nothing; each later one two tips: 2 + 2 scored tips.
-  EXPECT_EQ(total(form1->lastBacktest()->hits), 4);
-  EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form().ListBox1.setLines({"01,02,03"});
+    bool stopped = false;
+    std::vector<std::string> listAtStop;
+    platform.onProcessEvents = [&] {
+      const std::string wanted = std::to_string(c.stopAfterCycles) + " cycles";
+      const std::string& shown = form().ReplayProgress.caption();
+      const bool reached = c.stopAfterCycles == 0 || shown.ends_with("  " + wanted);
+      if (!stopped && reached) {
+        stopped = true;
+        form1->handle([&] { form1->BitBtn19Click(); });
+      }
+    };
+    pick(kLast - 3);
+    platform.queueInput("7");
+    std::vector<std::string> finishedList = form().ListBox1.lines();
+    if (c.perDraw) {
+      form1->ErfolgstestClick();
+    } else {
+      form1->BitBtn9Click();
+    }
+    platform.onProcessEvents = nullptr;
+    ASSERT_TRUE(stopped);
+    const auto lines = reportLines();
+    ASSERT_GE(lines.size(), c.firstLines.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.firstLines.size()),
+              c.firstLines);
+    EXPECT_EQ(lines.back(), c.lastLine);
+    ASSERT_TRUE(form1->lastBacktest());
+    EXPECT_EQ(form1->lastBacktest()->cycles, c.stopAfterCycles);
+    EXPECT_EQ(total(form1->lastBacktest()->hits), c.hits);
+    EXPECT_EQ(form().BitBtn4.caption(), "calculate tips");
+    EXPECT_FALSE(form1->longWork().running());
+    if (c.stopAfterCycles == 0) {
+      EXPECT_EQ(form().ListBox1.lines(), finishedList);
+    }
+    EXPECT_EQ(form().ListBox2.count(), form().ListBox1.count());
+    form1->UndoTipsClick();
+    EXPECT_EQ(form().ListBox1.lines(), std::vector<std::string>{"01,02,03"});
+  }
 }
 
 // A back-test button clicked while a calculation inside a test processes events starts no
