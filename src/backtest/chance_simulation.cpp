@@ -1,14 +1,13 @@
 #include "backtest/chance_simulation.h"
 
 #include "backtest/random_keno_draw.h"
+#include "common/parallel_for.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <numeric>
-#include <thread>
 
 namespace numora {
 namespace {
@@ -123,12 +122,6 @@ void simulateChunk(const std::vector<CycleShape>& cycles, const Scoring& scoring
   }
 }
 
-unsigned workerCount(unsigned requested, int chunks) {
-  unsigned threads = requested != 0 ? requested : std::thread::hardware_concurrency();
-  threads = std::max(threads, 1u);
-  return std::min(threads, static_cast<unsigned>(std::max(chunks, 1)));
-}
-
 // The value below which the given share of the sorted values lie (nearest rank).
 double quantile(const std::vector<double>& sorted, double share) {
   if (sorted.empty()) return 0;
@@ -178,22 +171,14 @@ ChanceSimulationResult simulateChance(const ChanceSimulationRequest& request) {
   std::vector<double> chiSquared(static_cast<std::size_t>(simulations));
   std::vector<double> winnings(static_cast<std::size_t>(simulations));
   const int chunks = (simulations + kChunkSize - 1) / kChunkSize;
-  std::atomic<int> nextChunk{0};
-  auto work = [&] {
-    for (int chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
-      const int first = chunk * kChunkSize;
-      const std::uint64_t seed =
-          mixSeed(request.seed ^ mixSeed(static_cast<std::uint64_t>(chunk) + 1));
-      simulateChunk(cycles, scoring, seed, first, std::min(kChunkSize, simulations - first),
-                    chiSquared, winnings);
-    }
-  };
-  const unsigned threads = workerCount(request.threads, chunks);
-  {
-    std::vector<std::jthread> workers;
-    for (unsigned t = 1; t < threads; ++t) workers.emplace_back(work);
-    work();
-  }
+  parallelFor(static_cast<std::size_t>(chunks), request.threads, [&](std::size_t index) {
+    const int chunk = static_cast<int>(index);
+    const int first = chunk * kChunkSize;
+    const std::uint64_t seed =
+        mixSeed(request.seed ^ mixSeed(static_cast<std::uint64_t>(chunk) + 1));
+    simulateChunk(cycles, scoring, seed, first, std::min(kChunkSize, simulations - first),
+                  chiSquared, winnings);
+  });
 
   // Sums equal to the observed one up to rounding count as reaching it.
   const double reach = result.observedChiSquared * (1 - 1e-12) - 1e-12;

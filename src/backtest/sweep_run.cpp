@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -10,6 +11,7 @@
 #include "backtest/replay.h"
 #include "backtest/sweep_verdict.h"
 #include "backtest/tip_success_tests.h"
+#include "common/parallel_for.h"
 
 namespace numora {
 namespace {
@@ -111,12 +113,6 @@ void pool(BacktestTotals& into, const BacktestTotals& run, bool first) {
                            run.scoredCycles.end());
 }
 
-unsigned threadCount(unsigned requested, std::size_t tasks) {
-  unsigned threads = requested != 0 ? requested : std::thread::hardware_concurrency();
-  threads = std::max(threads, 1u);
-  return static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(tasks, 1)));
-}
-
 }  // namespace
 
 SweepResult runSweep(const Form& form, const DrawFileReader& reader, Platform& platform,
@@ -162,62 +158,59 @@ SweepResult runSweep(const Form& form, const DrawFileReader& reader, Platform& p
 
   // Tasks in grid order, the repetitions of a setting together, so settings finish early.
   const std::size_t tasks = settings.size() * static_cast<std::size_t>(repeats);
-  std::atomic<std::size_t> nextTask{0};
-  auto work = [&] {
-    for (std::size_t task = nextTask++; task < tasks && !stop.load(); task = nextTask++) {
-      const std::size_t s = task / static_cast<std::size_t>(repeats);
-      const int repetition = static_cast<int>(task % static_cast<std::size_t>(repeats));
-      RunOutcome outcome = runOne(source, request, settings[s], repetition, stop);
-      std::optional<SweepCell> cell;
-      {
-        std::lock_guard lock(mutex);
-        SettingState& state = states[s];
-        if (!outcome.totals) {
-          state.failed = true;
-          if (failure.empty() && !stop.load()) failure = outcome.message;
-          continue;
-        }
-        state.repetitions[static_cast<std::size_t>(repetition)] = std::move(outcome.totals);
-        if (++state.finished < repeats || state.failed) continue;
-        // Pooled in the order of the lucky numbers, whichever repetition finished first.
-        cell.emplace();
-        for (int r = 0; r < repeats; ++r) {
-          pool(cell->totals, *state.repetitions[static_cast<std::size_t>(r)], r == 0);
-        }
-        state.repetitions.clear();
-        cell->setting = settings[s];
-        cell->label = sweepSettingLabel(request.options, settings[s]);
+  auto runTask = [&](std::size_t task) {
+    if (stop.load()) return;
+    const std::size_t s = task / static_cast<std::size_t>(repeats);
+    const int repetition = static_cast<int>(task % static_cast<std::size_t>(repeats));
+    RunOutcome outcome = runOne(source, request, settings[s], repetition, stop);
+    std::optional<SweepCell> cell;
+    {
+      std::lock_guard lock(mutex);
+      SettingState& state = states[s];
+      if (!outcome.totals) {
+        state.failed = true;
+        if (failure.empty() && !stop.load()) failure = outcome.message;
+        return;
       }
-      scoreSweepCell(*cell, request.simulations);
-      {
-        std::lock_guard lock(mutex);
-        states[s].cell = std::move(cell);
-        ++settingsDone;
+      state.repetitions[static_cast<std::size_t>(repetition)] = std::move(outcome.totals);
+      if (++state.finished < repeats || state.failed) return;
+      // Pooled in the order of the lucky numbers, whichever repetition finished first.
+      cell.emplace();
+      for (int r = 0; r < repeats; ++r) {
+        pool(cell->totals, *state.repetitions[static_cast<std::size_t>(r)], r == 0);
       }
-      changed.notify_all();
+      state.repetitions.clear();
+      cell->setting = settings[s];
+      cell->label = sweepSettingLabel(request.options, settings[s]);
     }
+    scoreSweepCell(*cell, request.simulations);
+    {
+      std::lock_guard lock(mutex);
+      states[s].cell = std::move(cell);
+      ++settingsDone;
+    }
+    changed.notify_all();
   };
 
   const auto started = Clock::now();
   {
-    std::vector<std::jthread> workers;
-    const unsigned threads = threadCount(request.threads, tasks);
-    for (unsigned t = 0; t < threads; ++t) {
-      workers.emplace_back([&] {
-        work();
-        changed.notify_all();
-      });
-    }
-    // The calling thread reports progress while the workers run.
-    std::unique_lock lock(mutex);
-    while (settingsDone < result.settings) {
-      if (stop.load()) break;
-      if (nextTask.load() >= tasks) {
-        // Every task is taken: the sweep ends when the workers do; failed settings never finish.
-        int unfinished = 0;
-        for (const SettingState& state : states) unfinished += state.cell || state.failed ? 0 : 1;
-        if (unfinished == 0) break;
+    bool allRun = false;
+    std::exception_ptr poolFailure;
+    std::jthread runs([&] {
+      try {
+        parallelFor(tasks, request.threads, runTask);
+      } catch (...) {
+        poolFailure = std::current_exception();
       }
+      {
+        std::lock_guard lock(mutex);
+        allRun = true;
+      }
+      changed.notify_all();
+    });
+    // The calling thread reports progress while the runs go on.
+    std::unique_lock lock(mutex);
+    while (!allRun && !stop.load()) {
       changed.wait_for(lock, std::chrono::milliseconds(100));
       if (onProgress) {
         SweepProgress progress{settingsDone, result.settings, std::nullopt};
@@ -230,6 +223,9 @@ SweepResult runSweep(const Form& form, const DrawFileReader& reader, Platform& p
         lock.lock();
       }
     }
+    lock.unlock();
+    runs.join();
+    if (poolFailure) std::rethrow_exception(poolFailure);
   }
   result.stopped = stop.load() && settingsDone < result.settings;
   result.failure = failure;
