@@ -3,6 +3,8 @@
 // that starts the work to the moment its result has been applied.
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <stop_token>
 
 #include "app/long_work_guard.h"
@@ -18,6 +20,9 @@ struct BackgroundTask {
   LongWorkGuard::Run run;
   TipListAction tipAction;
   std::stop_source stop;
+  // The run budget a calculation beside the window reads at every candidate: changed in the
+  // window, it applies from the next candidate on.
+  std::shared_ptr<std::atomic<int>> runBudget = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace numora

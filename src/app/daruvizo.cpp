@@ -37,6 +37,10 @@ TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
   showChanceComparison(form, lastBacktest_);
 }
 
+TForm1::~TForm1() {
+  stopBackgroundTask();
+}
+
 void TForm1::registerHandlers() {
   handlers_ = {
       {"FormActivate", [this] { FormActivate(); }},
@@ -273,26 +277,17 @@ void TForm1::auswertungClick() {
 }
 
 void TForm1::BitBtn19Click() {
-  // The start/stop button is the stop of a back-test as a whole.
+  // While long work runs beside the window the start/stop button is its stop.
   if (task_) {
     stopBackgroundTask();
     return;
   }
-  // A second click while the calculation runs is its stop.
-  if (calculation_.running) {
-    startOrStopCalculation(calculationContext(), calculation_);
-    return;
-  }
-  TipListAction action(tipHistory_, form);
-  runLongWork(LongWork::Calculation,
-              [this] { startOrStopCalculation(calculationContext(), calculation_); });
+  startCalculation(true);
 }
 void TForm1::StopClick() {
   // The one stop of whatever long work runs: the button's Stop and Esc.
   if (task_) {
     stopBackgroundTask();
-  } else if (calculation_.running) {
-    startOrStopCalculation(calculationContext(), calculation_);
   } else if (longWork_.running() == LongWork::UpdateRun) {
     requestUpdateStop(form);
   } else if (longWork_.running() == LongWork::Sweep) {
@@ -300,8 +295,7 @@ void TForm1::StopClick() {
   }
 }
 void TForm1::Label28Click() {
-  TipListAction action(tipHistory_, form);
-  runLongWork(LongWork::Calculation, [this] { calculateTips(calculationContext(), calculation_); });
+  startCalculation(false);
 }
 void TForm1::SpeedButton13Click() {
   askLuckyNumber(form, platform_);
@@ -409,6 +403,8 @@ void TForm1::UpDown17MouseDown() {
 }
 void TForm1::UpDown7Changing() {
   applyRunBudget(form);
+  // A calculation running beside the window takes the new budget from its next candidate on.
+  if (task_) task_->runBudget->store(form.LaufMax);
 }
 
 void TForm1::controlChanged(const std::string& controlName) {

@@ -32,6 +32,7 @@
 namespace numora {
 
 struct BacktestWork;
+struct CalculationWork;
 
 class TForm1 {
  public:
@@ -41,6 +42,8 @@ class TForm1 {
   static constexpr int kClientHeight = 534;
 
   TForm1(Platform& platform, SettingsStore& settings, std::string home);
+  // Stops work still running beside the window; its end is then never applied.
+  ~TForm1();
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -228,6 +231,9 @@ class TForm1 {
   // After the result of work beside the window was applied: the guard lets go, a close asked
   // for meanwhile is finished, the changes are saved.
   void endBackgroundTask();
+  // Starts a calculation beside the window, from the start/stop button or the tip list's label.
+  void startCalculation(bool fromButton);
+  void finishCalculation(CalculationWork& work, std::exception_ptr failure);
   void stopBackgroundTask();
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
@@ -248,6 +254,8 @@ class TForm1 {
   LongWorkGuard longWork_;
   // Long work running beside the window, from its start until its result was applied.
   std::unique_ptr<BackgroundTask> task_;
+  // Expires with the window: what work beside it hands back later finds no window to apply to.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   // The window closed while long work ran: the saving waits until the work has stopped.
   bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;

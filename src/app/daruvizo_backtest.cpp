@@ -68,8 +68,18 @@ void TForm1::runBacktest(BacktestKind kind) {
   // The replay moves the picked date with the draws; it goes back afterwards, so the next test
   // runs over the same draws (the shown draw stays where the test left it).
   const DayCount chosen = form.DateTimePicker1.date();
-  const auto plan = prepareBacktest(backtestContext(), kind);
+  holdControls(form.registry, longWork_);
+  std::optional<BacktestPlan> plan;
+  try {
+    plan = prepareBacktest(backtestContext(), kind);
+  } catch (...) {
+    task.reset();
+    holdControls(form.registry, longWork_);
+    throw;
+  }
   if (!plan) {
+    task.reset();
+    holdControls(form.registry, longWork_);
     if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
     return;
   }
@@ -82,16 +92,17 @@ void TForm1::runBacktest(BacktestKind kind) {
   work->plan = *plan;
   work->stop = task->stop.get_token();
   task_ = std::move(task);
-  holdControls(form.registry, longWork_);
   platform_.setWaitCursor(true);
+  const std::weak_ptr<int> alive = alive_;
   platform_.startWork(
       BackgroundWork{[work](const WorkPoints& points) { computeOnCopy(*work, points); },
-                     [this, work] {
+                     [this, work, alive] {
+                       if (alive.expired()) return;
                        if (const auto progress = work->progress.latest()) progress->showOn(form);
                        platform_.repaint();
                      },
-                     [this, work, chosen](std::exception_ptr failure) {
-                       finishBacktest(*work, chosen, failure);
+                     [this, work, chosen, alive](std::exception_ptr failure) {
+                       if (!alive.expired()) finishBacktest(*work, chosen, failure);
                      }});
 }
 
@@ -121,11 +132,11 @@ void TForm1::finishBacktest(BacktestWork& work, DayCount chosen, std::exception_
     if (work.comparison) showChanceComparison(form, *lastBacktest_, *work.comparison);
   });
   if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
-  form.WorkProgress.setVisible(false);
   endBackgroundTask();
 }
 
 void TForm1::endBackgroundTask() {
+  form.WorkProgress.setVisible(false);
   task_.reset();
   holdControls(form.registry, longWork_);
   if (closePending_) {

@@ -102,7 +102,7 @@ std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handle
   if (!running_) return std::nullopt;
   if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
   // The calculation's start/stop button stops a calculation, and a back-test as a whole.
-  if (handler == "BitBtn19Click" && (calculationRunning || running_ == LongWork::Backtest)) {
+  if (handler == "BitBtn19Click" && (calculationRunning || runsCalculations(*running_))) {
     return std::nullopt;
   }
   // The sweep's stop button stops a running sweep and nothing else.

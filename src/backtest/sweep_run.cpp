@@ -45,6 +45,8 @@ class QuietPlatform : public Platform {
   ModalResult showNumberChoiceDialog() override { return ModalResult::Cancel; }
   void processEvents() override { lookForStop(); }
   void repaint() override { lookForStop(); }
+  // Nobody looks at a run of the sweep.
+  bool wantsProgress() override { return false; }
   void setWaitCursor(bool) override {}
   void shellOpen(const std::string&) override {}
   void playSound(const std::string&) override {}

@@ -44,6 +44,9 @@ class Platform {
   // run it to its end before they return.
   virtual void startWork(BackgroundWork work) { runWorkHere(work, {}, false); }
   virtual void repaint() = 0;
+  // Whether what long work shows now would be seen: work skips formatting what nobody sees
+  // (a calculation's status line of the candidate tried, thousands of times a second).
+  virtual bool wantsProgress() { return true; }
   virtual void setWaitCursor(bool on) = 0;
   // Hands a file or web address to the desktop's "open" action without waiting.
   virtual void shellOpen(const std::string& target) = 0;

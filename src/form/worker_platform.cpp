@@ -3,6 +3,12 @@
 #include <algorithm>
 
 namespace numora {
+namespace {
+
+// The window shows 25 pictures a second at most; work publishes a little more often.
+constexpr auto kPublishInterval = std::chrono::milliseconds(20);
+
+}  // namespace
 
 FormProgress FormProgress::of(const Form& form) {
   FormProgress progress;
@@ -11,8 +17,11 @@ FormProgress FormProgress::of(const Form& form) {
   progress.maximum = form.WorkProgress.maximum();
   progress.barCaption = form.WorkProgress.shownCaption();
   progress.replayCaption = form.ReplayProgress.shownCaption();
-  for (std::size_t i = 0; i < StatusBar::kPanels; ++i)
+  for (std::size_t i = 0; i < StatusBar::kPanels; ++i) {
     progress.panels[i] = form.StatusBar1.panel(i);
+  }
+  progress.tips = form.ListBox1.lines();
+  progress.pairRequired = form.CheckBox8.checked();
   return progress;
 }
 
@@ -22,6 +31,8 @@ void FormProgress::showOn(Form& form) const {
   form.WorkProgress.setCaption(barCaption);
   form.ReplayProgress.setCaption(replayCaption);
   for (std::size_t i = 0; i < StatusBar::kPanels; ++i) form.StatusBar1.setPanel(i, panels[i]);
+  if (form.ListBox1.lines() != tips) form.ListBox1.setLines(tips);
+  form.CheckBox8.setChecked(pairRequired);
 }
 
 PlatformMoment PlatformMoment::of(Platform& platform) {
@@ -50,6 +61,16 @@ void WorkerPlatform::showMessage(const PatternText& text) {
   if (!told) messages_.push_back(text);
 }
 
+std::vector<std::string> WorkerPlatform::details() const {
+  std::lock_guard lock(mutex_);
+  return details_;
+}
+
+void WorkerPlatform::reportDetails(const std::vector<std::string>& lines) {
+  std::lock_guard lock(mutex_);
+  details_.insert(details_.end(), lines.begin(), lines.end());
+}
+
 void WorkerPlatform::publishProgress() {
   progress_.publish(FormProgress::of(form_));
   lastPublished_ = std::chrono::steady_clock::now();
@@ -65,10 +86,15 @@ void WorkerPlatform::processEvents() {
   lookForStop();
 }
 
+bool WorkerPlatform::wantsProgress() {
+  return points_.showsEveryStep ||
+         std::chrono::steady_clock::now() - lastPublished_ >= kPublishInterval;
+}
+
 void WorkerPlatform::repaint() {
   // The window takes 25 pictures a second at most; a script looks at every step.
   const auto now = std::chrono::steady_clock::now();
-  if (points_.showsEveryStep || now - lastPublished_ >= std::chrono::milliseconds(20)) {
+  if (points_.showsEveryStep || now - lastPublished_ >= kPublishInterval) {
     publishProgress();
     if (points_.showPoint) points_.showPoint();
   }

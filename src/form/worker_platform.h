@@ -27,6 +27,9 @@ struct FormProgress {
   PatternText barCaption;
   PatternText replayCaption;
   std::array<std::string, StatusBar::kPanels> panels;
+  // A calculation's tips as they are found, and its pair option, dropped at half the budget.
+  std::vector<std::string> tips;
+  bool pairRequired = false;
 
   static FormProgress of(const Form& form);
   // Puts it on the window's form.
@@ -49,6 +52,8 @@ class WorkerPlatform : public Platform {
 
   // The messages the work gave, each text once, in the order first given.
   std::vector<PatternText> messages() const;
+  // The lines that explain a short outcome, for the window's platform.
+  std::vector<std::string> details() const;
   // Publishes what the form shows now.
   void publishProgress();
 
@@ -65,8 +70,10 @@ class WorkerPlatform : public Platform {
   ModalResult showNumberChoiceDialog() override { return ModalResult::Cancel; }
   void processEvents() override;
   void repaint() override;
+  bool wantsProgress() override;
   void setWaitCursor(bool) override {}
   void shellOpen(const std::string&) override {}
+  void reportDetails(const std::vector<std::string>& lines) override;
   void playSound(const std::string&) override {}
   DayCount now() override { return moment_.now; }
   std::uint32_t tickCount() override { return 0; }
@@ -84,6 +91,7 @@ class WorkerPlatform : public Platform {
   std::chrono::steady_clock::time_point lastPublished_{};
   mutable std::mutex mutex_;
   std::vector<PatternText> messages_;
+  std::vector<std::string> details_;
 };
 
 }  // namespace numora

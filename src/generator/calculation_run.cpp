@@ -2,6 +2,7 @@
 
 #include "common/translatable.h"
 
+#include <atomic>
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -35,34 +36,33 @@ std::string giveUpLine(const Form& form) {
                      {std::to_string(form.totalTips())});
 }
 
-// Puts back what a calculation changed for its run, however it ends.
+// Puts back what a calculation changed for its run when an error ends it: the error's message
+// follows; the button goes back to idle.
 class RunGuard {
  public:
-  RunGuard(const CalculationContext& context, CalculationState& state)
-      : context_(context), state_(state), pairRequired_(context.form.CheckBox8.checked()) {
+  RunGuard(Form& form, Platform& platform, CalculationState& state, bool pairRequired)
+      : form_(form), platform_(platform), state_(state), pairRequired_(pairRequired) {
     state_.running = true;
   }
   ~RunGuard() {
+    if (handedOver_) return;
     state_.running = false;
-    if (finished_) return;
-    // Ended by an error: the error's message follows; the button goes back to idle.
-    Form& form = context_.form;
-    form.sortieren = true;
-    form.CheckBox8.setChecked(pairRequired_);
-    context_.platform.setWaitCursor(false);
-    form.BitBtn4.setCaption(kIdleCaption);
+    if (!finished_) putBackAfterFailure(form_, platform_, pairRequired_);
   }
   RunGuard(const RunGuard&) = delete;
   RunGuard& operator=(const RunGuard&) = delete;
 
-  bool pairRequired() const { return pairRequired_; }
   void finished() { finished_ = true; }
+  // The run goes on in the search, which has a guard of its own.
+  void handOver() { handedOver_ = true; }
 
  private:
-  const CalculationContext& context_;
+  Form& form_;
+  Platform& platform_;
   CalculationState& state_;
   bool pairRequired_;
   bool finished_ = false;
+  bool handedOver_ = false;
 };
 
 // The draw history the database filters scan, read when the calculation starts; nothing, with
@@ -127,7 +127,7 @@ enum class SearchOutcome { AllFound, Stopped, BudgetUsedUp, PoolTooSmall };
 // Searches tips first..total; each gets LaufMax candidates at most.
 SearchOutcome searchTips(const CalculationContext& context, CalculationState& state,
                          const CandidatePool& pool, ComparisonTable& table, TipFilters& filters,
-                         int first) {
+                         int first, const std::atomic<int>* liveBudget) {
   Form& form = context.form;
   Platform& platform = context.platform;
   const int size = form.numbersPerTip();
@@ -155,6 +155,8 @@ SearchOutcome searchTips(const CalculationContext& context, CalculationState& st
     const int found = t - first;
     while (!accepted && runs < form.LaufMax && !stopRequested(form)) {
       platform.processEvents();
+      // A budget changed in the window meanwhile applies from this candidate on.
+      if (liveBudget) form.LaufMax = liveBudget->load(std::memory_order_relaxed);
       ++runs;
       if (runs % kCandidatesPerProgressStep == 0) {
         progress->show(progressUnits(found * budget + runs, budget, asked),
@@ -163,8 +165,11 @@ SearchOutcome searchTips(const CalculationContext& context, CalculationState& st
       // Half the budget gone: the consecutive pair is no longer required.
       if (runs * 2 == form.LaufMax) form.CheckBox8.setChecked(false);
       drawCandidate(candidate, size, pool, form.random);
-      form.StatusBar1.setPanel(1, candidateStatusLine(t, candidate));
-      platform.repaint();
+      // The line of the candidate tried is written only when the window will show it.
+      if (platform.wantsProgress()) {
+        form.StatusBar1.setPanel(1, candidateStatusLine(t, candidate));
+        platform.repaint();
+      }
       ++state.rejections.candidates;
       const int failing = filters.firstFailing(candidate, t);
       if (failing == 0) {
@@ -221,16 +226,27 @@ std::string tipLine(const Candidate& candidate) {
   return line;
 }
 
-void calculateTips(const CalculationContext& context, CalculationState& state) {
-  if (state.running) return;
+void putBackAfterFailure(Form& form, Platform& platform, bool pairRequired) {
+  form.sortieren = true;
+  form.CheckBox8.setChecked(pairRequired);
+  platform.setWaitCursor(false);
+  form.BitBtn4.setCaption(kIdleCaption);
+}
+
+std::optional<PreparedCalculation> prepareCalculation(const CalculationContext& context,
+                                                      CalculationState& state) {
+  if (state.running) return std::nullopt;
   Form& form = context.form;
   Platform& platform = context.platform;
   auto history = readHistory(context);
   if (!history) {
     form.BitBtn4.setCaption(kIdleCaption);
-    return;
+    return std::nullopt;
   }
-  RunGuard guard(context, state);
+  PreparedCalculation prepared;
+  prepared.history = std::move(*history);
+  prepared.pairRequired = form.CheckBox8.checked();
+  RunGuard guard(form, platform, state, prepared.pairRequired);
   state.rejections = RejectionCounts{};
   form.StatusBar1.setHint("");
   if (context.explainsShortfall) {
@@ -241,33 +257,41 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   applyRunBudget(form);
   platform.setWaitCursor(true);
 
-  const PickedDraw picked = rememberPickedDraw(context);
-  const LastDraws last = readLastDraws(context, picked);
-  ComparisonTable table;
-  const int first = prepareTipList(context, table);
+  prepared.picked = rememberPickedDraw(context);
+  prepared.last = readLastDraws(context, prepared.picked);
+  prepared.first = prepareTipList(context, prepared.table);
 
-  CandidatePool pool;
-  if (preparePool(context, readGeneratorOptions(form), last, picked, pool) ==
-      PoolOutcome::Cancelled) {
+  if (preparePool(context, readGeneratorOptions(form), prepared.last, prepared.picked,
+                  prepared.pool) == PoolOutcome::Cancelled) {
     form.BitBtn4.setCaption(kCancelledCaption);
     form.sortieren = true;
     platform.setWaitCursor(false);
     guard.finished();
-    return;
+    return std::nullopt;
   }
 
   form.StatusBar1.setPanel(1, NUMORA_TRANSLATABLE("Numora", "start of calculation"));
   platform.repaint();
   form.PageControl1.setActivePage(kKenoTipsPage);
   applyRunBudget(form);
-  const LastDrawCounts lastCounts = countLastDraws(last.draws);
-  TipFilters filters(form, table, lastCounts, *history);
-  const SearchOutcome outcome = searchTips(context, state, pool, table, filters, first);
+  guard.handOver();
+  return prepared;
+}
+
+void searchPreparedTips(const CalculationContext& context, CalculationState& state,
+                        PreparedCalculation& prepared, const std::atomic<int>* liveBudget) {
+  Form& form = context.form;
+  Platform& platform = context.platform;
+  RunGuard guard(form, platform, state, prepared.pairRequired);
+  const LastDrawCounts lastCounts = countLastDraws(prepared.last.draws);
+  TipFilters filters(form, prepared.table, lastCounts, prepared.history);
+  const SearchOutcome outcome = searchTips(context, state, prepared.pool, prepared.table, filters,
+                                           prepared.first, liveBudget);
 
   form.sortieren = true;
   platform.setWaitCursor(false);
-  form.CheckBox8.setChecked(guard.pairRequired());
-  showPickedDraw(context, picked);
+  form.CheckBox8.setChecked(prepared.pairRequired);
+  showPickedDraw(context, prepared.picked);
   Komplettcheck(form, platform);
   form.BitBtn4.setCaption(kIdleCaption);
   if (state.rejections.candidates > 0) form.StatusBar1.setHint(rejectionSummary(state.rejections));
@@ -276,6 +300,11 @@ void calculateTips(const CalculationContext& context, CalculationState& state) {
   if (endedShort && context.explainsShortfall) showShortfallExplanation(context, state, outcome);
   platform.repaint();
   guard.finished();
+}
+
+void calculateTips(const CalculationContext& context, CalculationState& state) {
+  auto prepared = prepareCalculation(context, state);
+  if (prepared) searchPreparedTips(context, state, *prepared);
 }
 
 void startOrStopCalculation(const CalculationContext& context, CalculationState& state) {

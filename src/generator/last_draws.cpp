@@ -6,8 +6,8 @@
 namespace numora {
 namespace {
 
-DrawNumbers currentNumbers(const Form& form) {
-  DrawNumbers numbers{};
+LastDrawNumbers currentNumbers(const Form& form) {
+  LastDrawNumbers numbers{};
   for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = form.Zahl[i + 1];
   return numbers;
 }

@@ -11,10 +11,10 @@
 
 namespace numora {
 
-using DrawNumbers = std::array<int, 20>;
+using LastDrawNumbers = std::array<int, 20>;
 
 struct LastDraws {
-  std::array<DrawNumbers, 3> draws{};  // last, second-last, third-last
+  std::array<LastDrawNumbers, 3> draws{};  // last, second-last, third-last
 };
 
 // The draw a calculation comes back to: the shown Daily Keno draw when it lies on the picked

@@ -120,7 +120,7 @@ class PoolBuilder {
   StatisticValues values_;
 };
 
-void addDraw(CandidatePool& pool, const DrawNumbers& numbers) {
+void addDraw(CandidatePool& pool, const LastDrawNumbers& numbers) {
   for (const int number : numbers) pool.add(number);
 }
 

@@ -205,12 +205,15 @@ TEST_F(CalculationRunTest, ATipAcceptedInTheRunThatReachesTheBudgetIsNotListed) 
     // The 1000th candidate passes every filter.
     if (++calls == 1000) form().CheckBox22.setChecked(false);
   };
-  click();
+  // The search itself on the window's form: no window lets an option change in its middle.
+  CalculationState state;
+  startOrStopCalculation(CalculationContext{form(), platform, form1->drawReader(), form1->Form6},
+                         state);
   EXPECT_EQ(calls, 1000);
   EXPECT_TRUE(tips().empty());
   EXPECT_EQ(form().StatusBar1.panel(1), "Change the parameters to calculate 5  Tips ");
-  EXPECT_EQ(form1->calculationState().rejections.candidates, 1000);
-  EXPECT_EQ(form1->calculationState().rejections.byFilter[12], 999);
+  EXPECT_EQ(state.rejections.candidates, 1000);
+  EXPECT_EQ(state.rejections.byFilter[12], 999);
 }
 
 TEST_F(CalculationRunTest, AStopRequestDiscardsTheTipBeingSearched) {
@@ -238,7 +241,7 @@ TEST_F(CalculationRunTest, ClosingTheWindowEndsTheCalculation) {
   unsatisfiable();
   int calls = 0;
   platform.onProcessEvents = [&] {
-    if (++calls == 7) form().closing = true;
+    if (++calls == 7) form1->handle([&] { form1->FormClose(); });
   };
   click();
   EXPECT_EQ(calls, 7);

@@ -63,6 +63,7 @@ void CalculationWindowTest::theButtonStartsAndStopsACalculation() {
   });
   clock.start();
   QTest::mouseClick(button, Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   stoppedAfter = clock.elapsed();
 
   QCOMPARE(captionWhileRunning, QStringLiteral("Stop"));
@@ -86,6 +87,7 @@ void CalculationWindowTest::aCalculationFillsTheTipList() {
   QVERIFY(window.show());
   auto* button = window.widget<QPushButton>("BitBtn4");
   QTest::mouseClick(button, Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   QCOMPARE(window.widget<QListWidget>("ListBox1")->count(), 5);
   QCOMPARE(window.widget<QListWidget>("ListBox2")->count(), 5);
   QCOMPARE(button->text(), QStringLiteral("calculate tips"));
@@ -121,6 +123,7 @@ void CalculationWindowTest::theEditListShowsThePoolAndCalculates() {
     QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn3"), Qt::LeftButton);
   });
   QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   QVERIFY(opened);
   QVERIFY(calculateShown);
   QVERIFY(!randomShown);
@@ -146,6 +149,7 @@ void CalculationWindowTest::aShortCalculationSaysWhyBesideTheTipList() {
   form.UpDown7.setPosition(1);
   window.view->refresh();
   QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   QVERIFY(why->isVisible());
   QVERIFY(why->isReadOnly());
   QVERIFY(why->toPlainText().startsWith(
@@ -167,6 +171,7 @@ void CalculationWindowTest::aShortCalculationSaysWhyBesideTheTipList() {
   form.UpDown7.setPosition(10);
   window.view->refresh();
   QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   QCOMPARE(window.widget<QListWidget>("ListBox1")->count(), 5);
   QVERIFY(!why->isVisible());
 }

@@ -413,6 +413,7 @@ void FrenchWindowTest::progressAndExplanationReadInFrench() {
   form.UpDown7.setPosition(1);
   window.view->refresh();
   QTest::mouseClick(window.widget<QPushButton>("BitBtn4"), Qt::LeftButton);
+  QVERIFY(window.waitForWork());
   const QStringList why =
       window.widget<QPlainTextEdit>("TipExplanation")->toPlainText().split(QLatin1Char('\n'));
   QCOMPARE(why.value(0),

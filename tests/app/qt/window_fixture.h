@@ -99,6 +99,11 @@ struct BasicWindow {
     return true;
   }
 
+  // Waits until long work beside the window has ended and its result is applied.
+  bool waitForWork(int timeoutMs = 60000) {
+    return QTest::qWaitFor([this] { return !form1->backgroundWorkRunning(); }, timeoutMs);
+  }
+
   template <typename T = QWidget>
   T* widget(const char* name) const {
     return view->findChild<T*>(QString::fromLatin1(name));
