@@ -290,8 +290,6 @@ void TForm1::StopClick() {
     stopBackgroundTask();
   } else if (longWork_.running() == LongWork::UpdateRun) {
     requestUpdateStop(form);
-  } else if (longWork_.running() == LongWork::Sweep) {
-    sweepStop_ = true;
   }
 }
 void TForm1::Label28Click() {

@@ -33,6 +33,7 @@ namespace numora {
 
 struct BacktestWork;
 struct CalculationWork;
+struct SweepWork;
 
 class TForm1 {
  public:
@@ -234,6 +235,7 @@ class TForm1 {
   // Starts a calculation beside the window, from the start/stop button or the tip list's label.
   void startCalculation(bool fromButton);
   void finishCalculation(CalculationWork& work, std::exception_ptr failure);
+  void finishSweep(SweepWork& work, std::exception_ptr failure);
   void stopBackgroundTask();
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
@@ -246,7 +248,6 @@ class TForm1 {
   CalculationState calculation_;
   std::optional<BacktestTotals> lastBacktest_;
   std::optional<SweepResult> lastSweep_;
-  std::atomic<bool> sweepStop_{false};
   Autosave autosave_;
   TipListHistory tipHistory_;
   DrawDeletionHistory drawDeletions_;

@@ -2,15 +2,32 @@
 // with its progress and stop, show the result, apply a setting, save the table.
 #include <filesystem>
 
+#include "app/background_task.h"
 #include "app/daruvizo.h"
 #include "app/sweep_page.h"
+#include "backtest/form_copy.h"
 #include "common/atomic_file.h"
 #include "common/text.h"
 #include "common/translatable.h"
-#include "form/progress_display.h"
-#include "form/wait_cursor.h"
+#include "form/worker_platform.h"
 
 namespace numora {
+
+// Everything the sweep works on beside the window, and what it leaves.
+struct SweepWork {
+  explicit SweepWork(std::stop_token token)
+      : stopToken(std::move(token)), onStop(stopToken, [this] { stop = true; }) {}
+
+  Form form;
+  DrawFileReader reader;
+  PlatformMoment moment;
+  SweepRequest request;
+  std::stop_token stopToken;
+  std::atomic<bool> stop{false};
+  std::stop_callback<std::function<void()>> onStop;
+  LatestValue<SweepProgress> progress;
+  std::optional<SweepResult> result;
+};
 
 void TForm1::SweepClick() {
   std::vector<SweepOption> options;
@@ -49,41 +66,70 @@ void TForm1::SweepClick() {
   request.threads = static_cast<unsigned>(form.SweepThreads.position());
   request.lucky = *lucky;
 
-  std::optional<SweepResult> result;
-  runLongWork(LongWork::Sweep, [&] {
-    // The history the runs share is read here once; each run keeps it in memory.
-    const auto path = currentDrawFile(drawContext());
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-      platform_.showMessage(kNoDrawFileMessage);
-      return;
-    }
-    (void)reader_.load(path);
-    WaitCursor cursor(platform_);
-    sweepStop_ = false;
-    const auto settings = static_cast<int>(sweepSettingCount(request.options));
-    ProgressDisplay progress(form.WorkProgress, settings,
-                             sweepProgressText(SweepProgress{0, settings, std::nullopt}));
-    result =
-        runSweep(form, reader_, platform_, request, sweepStop_, [&](const SweepProgress& reached) {
-          progress.show(reached.settingsDone, sweepProgressText(reached));
-          platform_.repaint();
-          // The window stays live: the stop button and a close reach the sweep.
-          platform_.processEvents();
-          if (form.closing) sweepStop_ = true;
-        });
-  });
-  if (!result) return;
-  lastSweep_ = std::move(result);
-  showSweepResult(form, *lastSweep_);
-  platform_.repaint();
-  if (lastSweep_->cells.empty() && !lastSweep_->failure.empty()) {
-    platform_.showMessage(lastSweep_->failure);
+  // Whatever way the click came, a sweep never starts inside other long work.
+  if (const auto running = longWork_.running()) {
+    platform_.showMessage(runningWorkRefusal(*running));
+    return;
   }
+  // The history the runs share is read here once; each run keeps it in memory.
+  const auto path = currentDrawFile(drawContext());
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    platform_.showMessage(kNoDrawFileMessage);
+    return;
+  }
+  (void)reader_.load(path);
+  auto task = std::make_unique<BackgroundTask>(longWork_, LongWork::Sweep, tipHistory_, form);
+  auto work = std::make_shared<SweepWork>(task->stop.get_token());
+  copyFormState(form, work->form);
+  work->reader = reader_;
+  work->moment = PlatformMoment::of(platform_);
+  work->request = std::move(request);
+  const auto settings = static_cast<int>(sweepSettingCount(work->request.options));
+  work->progress.publish(SweepProgress{0, settings, std::nullopt});
+  task_ = std::move(task);
+  holdControls(form.registry, longWork_);
+  platform_.setWaitCursor(true);
+  const std::weak_ptr<int> alive = alive_;
+  platform_.startWork(BackgroundWork{
+      [work](const WorkPoints& points) {
+        LatestValue<FormProgress> unused;
+        WorkerPlatform platform(work->form, work->moment, work->stopToken, points, unused);
+        work->result = runSweep(work->form, work->reader, platform, work->request, work->stop,
+                                [&](const SweepProgress& reached) {
+                                  work->progress.publish(reached);
+                                  if (points.progressPoint) points.progressPoint();
+                                });
+      },
+      [this, work, alive] {
+        if (alive.expired()) return;
+        if (const auto reached = work->progress.latest()) {
+          form.WorkProgress.setVisible(true);
+          form.WorkProgress.setProgress(reached->settingsDone, reached->settings);
+          form.WorkProgress.setCaption(sweepProgressText(*reached));
+        }
+        platform_.repaint();
+      },
+      [this, work, alive](std::exception_ptr failure) {
+        if (!alive.expired()) finishSweep(*work, failure);
+      }});
+}
+
+void TForm1::finishSweep(SweepWork& work, std::exception_ptr failure) {
+  platform_.setWaitCursor(false);
+  runReportingErrors([&] {
+    if (failure) std::rethrow_exception(failure);
+    lastSweep_ = std::move(work.result);
+    showSweepResult(form, *lastSweep_);
+    if (lastSweep_->cells.empty() && !lastSweep_->failure.empty()) {
+      platform_.showMessage(lastSweep_->failure);
+    }
+  });
+  endBackgroundTask();
 }
 
 void TForm1::SweepStopButtonClick() {
-  sweepStop_ = true;
+  stopBackgroundTask();
 }
 
 void TForm1::SweepApplyButtonClick() {

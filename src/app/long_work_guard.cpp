@@ -54,9 +54,9 @@ bool isHint(std::string_view handler) {
   return handler.ends_with("MouseEnter") || handler.ends_with("MouseLeave");
 }
 
-// The start/stop button stops a running calculation, also one inside a back-test.
-bool runsCalculations(LongWork work) {
-  return work == LongWork::Calculation || work == LongWork::Backtest;
+// The calculation's start/stop button is the stop of a calculation, a back-test and a sweep.
+bool stoppedByStartStopButton(LongWork work) {
+  return work == LongWork::Calculation || work == LongWork::Backtest || work == LongWork::Sweep;
 }
 
 // Controls that take input from the user; labels, panels and the read-only views never do.
@@ -101,8 +101,8 @@ std::optional<std::string> LongWorkGuard::refusesHandler(std::string_view handle
                                                          bool calculationRunning) const {
   if (!running_) return std::nullopt;
   if (listed(kAllowedHandlers, handler) || isHint(handler)) return std::nullopt;
-  // The calculation's start/stop button stops a calculation, and a back-test as a whole.
-  if (handler == "BitBtn19Click" && (calculationRunning || runsCalculations(*running_))) {
+  // The calculation's start/stop button stops a calculation, a back-test or a sweep as a whole.
+  if (handler == "BitBtn19Click" && (calculationRunning || stoppedByStartStopButton(*running_))) {
     return std::nullopt;
   }
   // The sweep's stop button stops a running sweep and nothing else.
@@ -123,7 +123,7 @@ std::optional<std::string> LongWorkGuard::refusesChange(std::string_view control
 
 bool LongWorkGuard::allowsControl(std::string_view controlName) const {
   if (!running_ || listed(kAllowedControls, controlName)) return true;
-  if (controlName == "BitBtn4") return runsCalculations(*running_);
+  if (controlName == "BitBtn4") return stoppedByStartStopButton(*running_);
   if (controlName == "SweepStopButton") return running_ == LongWork::Sweep;
   return controlName == "UpDown7" && running_ == LongWork::Calculation;
 }

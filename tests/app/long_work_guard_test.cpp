@@ -1,6 +1,6 @@
-// The one guard for long work: while a calculation, a back-test, an update run or the historical
-// search runs and processes window events, every registered handler is run in its middle, and
-// none may change a file in Home, the settings, the tip or hit list or an option; each one the
+// The one guard for long work: while a calculation, a back-test, an update run, the historical
+// search or a sweep runs and lets the window act, every registered handler is run in its middle,
+// and none may change a file in Home, the settings, the tip or hit list or an option; each one the
 // guard does not let through says which work runs. Then the three faults found before: an import
 // during a back-test, a delete during a calculation and a delete during an update run.
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "app/sweep_page.h"
 #include "support/app_fixture.h"
 #include "support/options_off.h"
 #include "support/results_pages.h"
@@ -42,7 +43,7 @@ class CountingSettings : public MemorySettingsStore {
   int writes = 0;
 };
 
-enum class Work { Calculation, Backtest, UpdateRun, Search };
+enum class Work { Calculation, Backtest, UpdateRun, Search, Sweep };
 
 struct WorkCase {
   Work work;
@@ -55,6 +56,7 @@ const WorkCase kWork[] = {
     {Work::Backtest, "ErfolgstestClick", "A back-test is running; press Stop or Esc first."},
     {Work::UpdateRun, "BitBtn1Click", "An update run is running; press Stop reading or Esc first."},
     {Work::Search, "SpeedButton4Click", "A search is running; press Stop or Esc first."},
+    {Work::Sweep, "SweepClick", "A sweep is running; press Stop or Esc first."},
 };
 
 // What no handler run in the middle of long work may change.
@@ -111,6 +113,11 @@ class LongWorkWindow {
       platform.queueInput("7");
     }
     if (work_ == Work::Search) platform.queueInput("0");
+    if (work_ == Work::Sweep) {
+      setSweepRow(form1->form, "UpDown18", "3,4");
+      form1->form.SweepThreads.setPosition(1);
+      platform.queueInput("7");
+    }
     form1->handle(form1->handlers().at(handler));
   }
 
@@ -181,8 +188,11 @@ bool letThrough(const std::string& handler, Work work) {
       handler.ends_with("MouseLeave")) {
     return true;
   }
-  // The stop of the calculation running now, also one inside a back-test.
-  if (handler == "BitBtn19Click") return work == Work::Calculation || work == Work::Backtest;
+  // The one stop of a calculation, a back-test or a sweep.
+  if (handler == "BitBtn19Click") {
+    return work == Work::Calculation || work == Work::Backtest || work == Work::Sweep;
+  }
+  if (handler == "SweepStopButtonClick") return work == Work::Sweep;
   // The budget, made to change while a calculation runs.
   return handler == "UpDown7Changing" && work == Work::Calculation;
 }
@@ -245,7 +255,8 @@ TEST(LongWorkGuard, ADeleteDuringAnUpdateRunLosesNoFetchedDraw) {
   window.run("BitBtn1Click",
              [&] { window.form1->handle(window.form1->handlers().at("BitBtn4Click")); });
   EXPECT_EQ(window.stored(), window.draws);
-  EXPECT_EQ(window.platform.messages().front(), "An update run is running; press Stop reading or Esc first.");
+  EXPECT_EQ(window.platform.messages().front(),
+            "An update run is running; press Stop reading or Esc first.");
 }
 
 // The close stops the work first; what the close saves is saved once the work has ended.
