@@ -237,6 +237,9 @@ class TForm1 {
   void finishCalculation(CalculationWork& work, std::exception_ptr failure);
   void finishSweep(SweepWork& work, std::exception_ptr failure);
   void stopBackgroundTask();
+  // The comparison with chance of a stopped test's cycles, worked out beside the window after
+  // the test has ended; the "Odds" tab says so meanwhile.
+  void compareLastBacktestWithChance();
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
 
@@ -257,6 +260,8 @@ class TForm1 {
   std::unique_ptr<BackgroundTask> task_;
   // Expires with the window: what work beside it hands back later finds no window to apply to.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  // Counts the back-tests applied: a comparison worked out late shows only for the latest.
+  int comparisonGeneration_ = 0;
   // The window closed while long work ran: the saving waits until the work has stopped.
   bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;

@@ -44,15 +44,13 @@ void computeOnCopy(BacktestWork& work, const WorkPoints& points) {
                                 work.state, work.mode};
   work.outcome = computeBacktest(context, work.plan);
   work.messages = platform.messages();
-  // A window closed meanwhile shows nothing of the test; a stopped test compares the cycles
-  // it finished.
-  if (work.outcome.totals && !work.stop.stop_requested()) {
-    work.form.WorkProgress.setVisible(true);
-    work.form.WorkProgress.setProgress(0, 1);
-    work.form.WorkProgress.setCaption(kComparingWithChance);
-    platform.publishProgress();
-  }
-  if (work.outcome.totals) work.comparison = compareWithChance(*work.outcome.totals);
+  // A stopped test ends at once; the comparison of its cycles follows beside the window.
+  if (!work.outcome.totals || work.stop.stop_requested()) return;
+  work.form.WorkProgress.setVisible(true);
+  work.form.WorkProgress.setProgress(0, 1);
+  work.form.WorkProgress.setCaption(kComparingWithChance);
+  platform.publishProgress();
+  work.comparison = compareWithChance(*work.outcome.totals);
   work.form.WorkProgress.setVisible(false);
 }
 
@@ -129,10 +127,33 @@ void TForm1::finishBacktest(BacktestWork& work, DayCount chosen, std::exception_
     showBacktestReport(form, *work.outcome.totals, form.lotteryIndex(), dateOnly(chosen),
                        dateOnly(form.Datum1));
     lastBacktest_ = std::move(work.outcome.totals);
-    if (work.comparison) showChanceComparison(form, *lastBacktest_, *work.comparison);
+    ++comparisonGeneration_;
+    if (work.comparison) {
+      showChanceComparison(form, *lastBacktest_, *work.comparison);
+    } else {
+      compareLastBacktestWithChance();
+    }
   });
   if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
   endBackgroundTask();
+}
+
+void TForm1::compareLastBacktestWithChance() {
+  form.ChanceTitle.setCaption(kComparingWithChance);
+  form.ChanceGrid.setRows({});
+  form.ChanceMemo.setText("");
+  const int generation = comparisonGeneration_;
+  const BacktestTotals totals = *lastBacktest_;
+  auto comparison = std::make_shared<std::optional<ChanceComparison>>();
+  const std::weak_ptr<int> alive = alive_;
+  platform_.startWork(BackgroundWork{
+      [comparison, totals](const WorkPoints&) { *comparison = compareWithChance(totals); },
+      {},
+      [this, alive, generation, comparison, totals](std::exception_ptr failure) {
+        // A later test's comparison is not replaced by this one's.
+        if (alive.expired() || failure || generation != comparisonGeneration_) return;
+        showChanceComparison(form, totals, **comparison);
+      }});
 }
 
 void TForm1::endBackgroundTask() {

@@ -115,27 +115,30 @@ void QtPlatform::startWork(BackgroundWork work) {
     QObject::connect(timer, &QTimer::timeout, &workEvents_, [shared] { shared->showProgress(); });
   }
   timer->start();
-  // Only one work runs at a time: the one before has ended, its thread is done or nearly so.
-  if (worker_.joinable()) worker_.join();
-  worker_ = std::jthread([this, shared, timer] {
-    std::exception_ptr failure;
-    try {
-      shared->compute(WorkPoints{});
-    } catch (...) {
-      failure = std::current_exception();
-    }
-    QMetaObject::invokeMethod(
-        &workEvents_,
-        [this, shared, timer, failure] {
-          timer->stop();
-          timer->deleteLater();
-          if (shared->showProgress) shared->showProgress();
-          if (shared->finish) shared->finish(failure);
-          // The window shows the applied result whatever the repaint pace.
-          if (repaintHandler_) repaintHandler_();
-        },
-        Qt::QueuedConnection);
-  });
+  // The threads of work that has ended are joined at once; the others go on.
+  workers_.remove_if([](const Worker& worker) { return worker.ended->load(); });
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  workers_.push_back(Worker{ended, std::jthread([this, shared, timer, ended] {
+                              std::exception_ptr failure;
+                              try {
+                                shared->compute(WorkPoints{});
+                              } catch (...) {
+                                failure = std::current_exception();
+                              }
+                              QMetaObject::invokeMethod(
+                                  &workEvents_,
+                                  [this, shared, timer, failure] {
+                                    timer->stop();
+                                    timer->deleteLater();
+                                    if (shared->showProgress) shared->showProgress();
+                                    if (shared->finish) shared->finish(failure);
+                                    // The window shows the applied result whatever the repaint
+                                    // pace.
+                                    if (repaintHandler_) repaintHandler_();
+                                  },
+                                  Qt::QueuedConnection);
+                              *ended = true;
+                            })});
 }
 
 void QtPlatform::repaint() {

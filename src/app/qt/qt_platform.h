@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <list>
 #include <memory>
 #include <thread>
 
@@ -69,9 +71,15 @@ class QtPlatform : public Platform {
   bool waitCursor_ = false;
   std::chrono::steady_clock::time_point lastEvents_{};
   std::chrono::steady_clock::time_point lastRepaint_{};
-  // What the work's timer and its end are delivered to; destroyed after the worker has joined.
+  // What the work's timer and its end are delivered to; destroyed after the workers have joined.
   QObject workEvents_;
-  std::jthread worker_;
+  // One thread per work that has not ended yet (long work, and the comparison with chance a
+  // stopped back-test leaves behind), with a flag set when it has.
+  struct Worker {
+    std::shared_ptr<std::atomic<bool>> ended;
+    std::jthread thread;
+  };
+  std::list<Worker> workers_;
 };
 
 }  // namespace numora

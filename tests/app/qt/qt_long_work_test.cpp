@@ -74,6 +74,9 @@ void LongWorkWindowTest::aBacktestStopsAtOnceAndReportsTheFinishedCycles() {
   QVERIFY2(report.starts_with("Stopped after "), report.c_str());
   QVERIFY(window.form1->lastBacktest());
   QVERIFY(window.form1->lastBacktest()->cycles > 0);
+  // The comparison with chance of the finished cycles follows beside the window.
+  QTRY_VERIFY_WITH_TIMEOUT(
+      window.form().ChanceTitle.caption().find(" against chance: ") != std::string::npos, 20000);
   QVERIFY(!window.form().WorkProgress.visible());
   QVERIFY(window.widget<QPushButton>("Erfolgstest")->isEnabled());
 }
