@@ -88,6 +88,22 @@ std::string runningWorkRefusal(LongWork work) {
   return {};
 }
 
+const char* longWorkName(LongWork work) {
+  switch (work) {
+    case LongWork::Calculation:
+      return "calculation";
+    case LongWork::Backtest:
+      return "back-test";
+    case LongWork::UpdateRun:
+      return "update run";
+    case LongWork::HistoricalSearch:
+      return "search";
+    case LongWork::Sweep:
+      return "sweep";
+  }
+  return "";
+}
+
 LongWorkGuard::Run::Run(LongWorkGuard& guard, LongWork work)
     : guard_(guard), outermost_(!guard.running_) {
   if (outermost_) guard_.running_ = work;

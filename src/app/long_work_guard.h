@@ -24,6 +24,8 @@ enum class ControlChange { Value, Lines };
 
 // "A back-test is running; press Stop or Esc first." and the like.
 std::string runningWorkRefusal(LongWork work);
+// The work's name as numora-cli prints it: "calculation", "back-test", ...
+const char* longWorkName(LongWork work);
 
 class LongWorkGuard {
  public:

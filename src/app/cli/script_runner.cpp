@@ -289,6 +289,18 @@ void ScriptRunner::print(std::string_view rest) {
       out_ << "Chance: " << escapeText(line) << '\n';
     return;
   }
+  if (rest == "Progress") {
+    // What the window shows of the long work running now: the work, the bar and its text.
+    const ProgressBar& bar = form1_.form.WorkProgress;
+    const auto running = form1_.longWork().running();
+    if (!running || !bar.visible()) {
+      out_ << "Progress: none\n";
+      return;
+    }
+    out_ << "Progress: " << longWorkName(*running) << ' ' << bar.position() << '/' << bar.maximum()
+         << ' ' << escapeText(bar.caption()) << '\n';
+    return;
+  }
   if (rest == "Sweep") {
     // The last sweep: a line per setting, best return first, then the verdict lines.
     if (!form1_.lastSweep()) {

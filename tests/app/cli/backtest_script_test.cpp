@@ -119,5 +119,30 @@ TEST_F(CliBacktest, PrintChanceSetsTheLastTestAgainstChance) {
   EXPECT_NE(report.find("\r\nat 50 draws\r\n"), std::string::npos) << report;
 }
 
+// One stop ends the whole test: "after N call StopClick" lands at the N-th candidate of the
+// test's calculations, and "print Progress" shows what the window shows meanwhile.
+TEST_F(CliBacktest, StopClickEndsAPerDrawTestAndItsReportSaysWhere) {
+  const CliResult result = runScript(home, std::string(kKenoAtlantic) +
+                                               "set UpDown9 2\n"
+                                               "set DateTimePicker1 01.01.2023\n"
+                                               "answer 4711\n"
+                                               "after 1 print Progress\n"
+                                               "after 1 call StopClick\n"
+                                               "call ErfolgstestClick\n"
+                                               "print Progress\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const auto lines = splitLines(result.out);
+  ASSERT_EQ(lines.size(), 4u) << result.out;
+  EXPECT_EQ(lines[0], "input: your lucky number (1-99999999)?");
+  // The first cycle's calculation is under way.
+  EXPECT_EQ(lines[1], "Progress: back-test 0/20000 Calculation: 0 of 2 tips found");
+  EXPECT_EQ(lines[2], "open: " + home.home() + "Analyse.txt");
+  EXPECT_EQ(lines[3], "Progress: none");
+  const auto report = splitLines(home.readBytes("Analyse.txt"));
+  ASSERT_FALSE(report.empty());
+  EXPECT_EQ(report.front(), "Stopped after 0 of 50 cycles.");
+  EXPECT_EQ(report.back(), "at 0 draws");
+}
+
 }  // namespace
 }  // namespace numora::test
