@@ -1824,6 +1824,10 @@
         <source>A sweep is running; press Stop or Esc first.</source>
         <translation>Un balayage est en cours; appuyez d’abord sur Arrêter ou Échap.</translation>
     </message>
+    <message>
+        <source>The comparison with chance could not be worked out.</source>
+        <translation>La comparaison avec le hasard n’a pas pu être établie.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>

@@ -39,6 +39,7 @@ TForm1::TForm1(Platform& platform, SettingsStore& settings, std::string home)
 
 TForm1::~TForm1() {
   stopBackgroundTask();
+  comparisonStop_.request_stop();
 }
 
 void TForm1::registerHandlers() {
@@ -290,6 +291,8 @@ void TForm1::StopClick() {
     stopBackgroundTask();
   } else if (longWork_.running() == LongWork::UpdateRun) {
     requestUpdateStop(form);
+  } else if (longWork_.running() == LongWork::HistoricalSearch) {
+    searchStop_ = true;
   }
 }
 void TForm1::Label28Click() {
@@ -339,7 +342,9 @@ void TForm1::Button6Click() {
   chartTipDistribution(form, platform_);
 }
 void TForm1::SpeedButton4Click() {
-  runLongWork(LongWork::HistoricalSearch, [this] { searchTipListHistory(drawContext()); });
+  searchStop_ = false;
+  runLongWork(LongWork::HistoricalSearch,
+              [this] { searchTipListHistory(drawContext(), &searchStop_); });
 }
 
 void TForm1::BitBtn4Click() {

@@ -237,9 +237,13 @@ class TForm1 {
   void finishCalculation(CalculationWork& work, std::exception_ptr failure);
   void finishSweep(SweepWork& work, std::exception_ptr failure);
   void stopBackgroundTask();
+  // Ends a task whose work could not start (an error before or while starting it).
+  void abandonBackgroundTask();
   // The comparison with chance of a stopped test's cycles, worked out beside the window after
   // the test has ended; the "Odds" tab says so meanwhile.
   void compareLastBacktestWithChance();
+  // The window's state taken from the form copy the work ended with.
+  void applyWorkForm(const Form& copy);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the
   // picked date and scores the tips against it; false when show by date has to run.
 
@@ -262,6 +266,9 @@ class TForm1 {
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   // Counts the back-tests applied: a comparison worked out late shows only for the latest.
   int comparisonGeneration_ = 0;
+  std::stop_source comparisonStop_;
+  // Stop or Esc during the historical search (it runs on the window's thread).
+  bool searchStop_ = false;
   // The window closed while long work ran: the saving waits until the work has stopped.
   bool closePending_ = false;
   std::map<std::string, std::function<void()>> handlers_;

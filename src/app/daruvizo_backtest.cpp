@@ -35,9 +35,6 @@ struct BacktestWork {
 
 namespace {
 
-constexpr const char* kComparingWithChance =
-    NUMORA_TRANSLATABLE("Numora", "Back-test: comparing with chance");
-
 void computeOnCopy(BacktestWork& work, const WorkPoints& points) {
   WorkerPlatform platform(work.form, work.moment, work.stop, points, work.progress);
   const BacktestContext context{CalculationContext{work.form, platform, work.reader, work.dialog},
@@ -50,7 +47,13 @@ void computeOnCopy(BacktestWork& work, const WorkPoints& points) {
   work.form.WorkProgress.setProgress(0, 1);
   work.form.WorkProgress.setCaption(kComparingWithChance);
   platform.publishProgress();
-  work.comparison = compareWithChance(*work.outcome.totals);
+  try {
+    ChanceComparison comparison = compareWithChance(*work.outcome.totals, 0, work.stop);
+    // Stopped in its middle: it is worked out again beside the window after the test.
+    if (!work.stop.stop_requested()) work.comparison = std::move(comparison);
+  } catch (const std::exception&) {
+    // The test's own result stands; the comparison is tried again beside the window.
+  }
   work.form.WorkProgress.setVisible(false);
 }
 
@@ -62,64 +65,59 @@ void TForm1::runBacktest(BacktestKind kind) {
     platform_.showMessage(runningWorkRefusal(*running));
     return;
   }
-  auto task = std::make_unique<BackgroundTask>(longWork_, LongWork::Backtest, tipHistory_, form);
+  task_ = std::make_unique<BackgroundTask>(longWork_, LongWork::Backtest, tipHistory_, form);
+  holdControls(form.registry, longWork_);
   // The replay moves the picked date with the draws; it goes back afterwards, so the next test
   // runs over the same draws (the shown draw stays where the test left it).
   const DayCount chosen = form.DateTimePicker1.date();
-  holdControls(form.registry, longWork_);
-  std::optional<BacktestPlan> plan;
+  const auto restoreChosenDate = [&] {
+    if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
+  };
   try {
-    plan = prepareBacktest(backtestContext(), kind);
+    const auto plan = prepareBacktest(backtestContext(), kind);
+    if (!plan) {
+      restoreChosenDate();
+      endBackgroundTask();
+      return;
+    }
+    auto work = std::make_shared<BacktestWork>();
+    copyFormState(form, work->form);
+    work->reader = reader_;
+    work->dialog.useRandom(&work->form.random);
+    work->moment = PlatformMoment::of(platform_);
+    work->mode = replayMode_;
+    work->plan = *plan;
+    work->stop = task_->stop.get_token();
+    // The start/stop button is the test's stop meanwhile (the copy keeps its own caption).
+    form.BitBtn4.setCaption(kStopCaption);
+    platform_.setWaitCursor(true);
+    const std::weak_ptr<int> alive = alive_;
+    platform_.startWork(
+        BackgroundWork{[work](const WorkPoints& points) { computeOnCopy(*work, points); },
+                       [this, work, alive] {
+                         if (alive.expired()) return;
+                         if (const auto progress = work->progress.latest()) progress->showOn(form);
+                         platform_.repaint();
+                       },
+                       [this, work, chosen, alive](std::exception_ptr failure) {
+                         if (!alive.expired()) finishBacktest(*work, chosen, failure);
+                       }});
   } catch (...) {
-    task.reset();
-    holdControls(form.registry, longWork_);
+    restoreChosenDate();
+    abandonBackgroundTask();
     throw;
   }
-  if (!plan) {
-    task.reset();
-    holdControls(form.registry, longWork_);
-    if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
-    return;
-  }
-  auto work = std::make_shared<BacktestWork>();
-  copyFormState(form, work->form);
-  work->reader = reader_;
-  work->dialog.useRandom(&work->form.random);
-  work->moment = PlatformMoment::of(platform_);
-  work->mode = replayMode_;
-  work->plan = *plan;
-  work->stop = task->stop.get_token();
-  task_ = std::move(task);
-  platform_.setWaitCursor(true);
-  const std::weak_ptr<int> alive = alive_;
-  platform_.startWork(
-      BackgroundWork{[work](const WorkPoints& points) { computeOnCopy(*work, points); },
-                     [this, work, alive] {
-                       if (alive.expired()) return;
-                       if (const auto progress = work->progress.latest()) progress->showOn(form);
-                       platform_.repaint();
-                     },
-                     [this, work, chosen, alive](std::exception_ptr failure) {
-                       if (!alive.expired()) finishBacktest(*work, chosen, failure);
-                     }});
 }
 
 void TForm1::finishBacktest(BacktestWork& work, DayCount chosen, std::exception_ptr failure) {
   platform_.setWaitCursor(false);
   runReportingErrors([&] {
     if (failure) std::rethrow_exception(failure);
-    // What the user could change while the test ran stays as the user left it; the tip lists
-    // are the test's.
     const bool closing = form.closing;
-    copyFormState(work.form, form, [this](const Control& control) {
-      return longWork_.allowsControl(control.name()) && !dynamic_cast<const Button*>(&control) &&
-             &control != &form.ListBox1 && &control != &form.ListBox2;
-    });
+    applyWorkForm(work.form);
+    calculation_.rejections = work.state.rejections;
     // The reader the test stepped with knows the file as the test left it.
     reader_ = std::move(work.reader);
-    form.closing = closing;
-    form.StatusBar1.setHint(work.form.StatusBar1.hint());
-    calculation_.rejections = work.state.rejections;
     for (const PatternText& message : work.messages) platform_.showMessage(message);
     // A window closed during the test shows no report of the cycles run so far.
     if (closing || !work.outcome.totals) return;
@@ -136,41 +134,6 @@ void TForm1::finishBacktest(BacktestWork& work, DayCount chosen, std::exception_
   });
   if (form.DateTimePicker1.date() != chosen) (void)form.DateTimePicker1.setDate(chosen);
   endBackgroundTask();
-}
-
-void TForm1::compareLastBacktestWithChance() {
-  form.ChanceTitle.setCaption(kComparingWithChance);
-  form.ChanceGrid.setRows({});
-  form.ChanceMemo.setText("");
-  const int generation = comparisonGeneration_;
-  const BacktestTotals totals = *lastBacktest_;
-  auto comparison = std::make_shared<std::optional<ChanceComparison>>();
-  const std::weak_ptr<int> alive = alive_;
-  platform_.startWork(BackgroundWork{
-      [comparison, totals](const WorkPoints&) { *comparison = compareWithChance(totals); },
-      {},
-      [this, alive, generation, comparison, totals](std::exception_ptr failure) {
-        // A later test's comparison is not replaced by this one's.
-        if (alive.expired() || failure || generation != comparisonGeneration_) return;
-        showChanceComparison(form, totals, **comparison);
-      }});
-}
-
-void TForm1::endBackgroundTask() {
-  form.WorkProgress.setVisible(false);
-  task_.reset();
-  holdControls(form.registry, longWork_);
-  if (closePending_) {
-    closePending_ = false;
-    finishClose();
-  }
-  // What the work changed reaches the disk as a handler's changes do.
-  if (handlerDepth_ == 0) autosave();
-  platform_.repaint();
-}
-
-void TForm1::stopBackgroundTask() {
-  if (task_) task_->stop.request_stop();
 }
 
 void TForm1::BitBtn9Click() {

@@ -24,6 +24,7 @@ struct CalculationWork {
   // Left by the work.
   std::vector<PatternText> messages;
   std::vector<std::string> details;
+  std::optional<std::string> sound;
 };
 
 void TForm1::startCalculation(bool fromButton) {
@@ -38,54 +39,52 @@ void TForm1::startCalculation(bool fromButton) {
     form.BitBtn4.setCaption(kIdleCaption);
     return;
   }
-  auto task = std::make_unique<BackgroundTask>(longWork_, LongWork::Calculation, tipHistory_, form);
+  task_ = std::make_unique<BackgroundTask>(longWork_, LongWork::Calculation, tipHistory_, form);
   holdControls(form.registry, longWork_);
-  if (fromButton) form.BitBtn4.setCaption(kStopCaption);
-  std::optional<PreparedCalculation> prepared;
   try {
-    prepared = prepareCalculation(calculationContext(), calculation_);
+    if (fromButton) form.BitBtn4.setCaption(kStopCaption);
+    auto prepared = prepareCalculation(calculationContext(), calculation_);
+    if (!prepared) {
+      endBackgroundTask();
+      return;
+    }
+    auto work = std::make_shared<CalculationWork>();
+    copyFormState(form, work->form);
+    work->reader = reader_;
+    work->dialog.useRandom(&work->form.random);
+    work->state = calculation_;
+    work->moment = PlatformMoment::of(platform_);
+    work->prepared = std::move(*prepared);
+    work->stop = task_->stop.get_token();
+    task_->runBudget->store(form.LaufMax);
+    work->runBudget = task_->runBudget;
+    const std::weak_ptr<int> alive = alive_;
+    platform_.startWork(BackgroundWork{
+        [work](const WorkPoints& points) {
+          WorkerPlatform platform(work->form, work->moment, work->stop, points, work->progress);
+          const CalculationContext context{work->form, platform, work->reader, work->dialog};
+          try {
+            searchPreparedTips(context, work->state, work->prepared, work->runBudget.get());
+          } catch (...) {
+            work->messages = platform.messages();
+            throw;
+          }
+          work->messages = platform.messages();
+          work->details = platform.details();
+          work->sound = platform.lastSound();
+        },
+        [this, work, alive] {
+          if (alive.expired()) return;
+          if (const auto progress = work->progress.latest()) progress->showOn(form);
+          platform_.repaint();
+        },
+        [this, work, alive](std::exception_ptr failure) {
+          if (!alive.expired()) finishCalculation(*work, failure);
+        }});
   } catch (...) {
-    task.reset();
-    holdControls(form.registry, longWork_);
+    abandonBackgroundTask();
     throw;
   }
-  if (!prepared) {
-    task.reset();
-    holdControls(form.registry, longWork_);
-    return;
-  }
-  auto work = std::make_shared<CalculationWork>();
-  copyFormState(form, work->form);
-  work->reader = reader_;
-  work->dialog.useRandom(&work->form.random);
-  work->state = calculation_;
-  work->moment = PlatformMoment::of(platform_);
-  work->prepared = std::move(*prepared);
-  work->stop = task->stop.get_token();
-  task->runBudget->store(form.LaufMax);
-  work->runBudget = task->runBudget;
-  task_ = std::move(task);
-  platform_.startWork(BackgroundWork{
-      [work](const WorkPoints& points) {
-        WorkerPlatform platform(work->form, work->moment, work->stop, points, work->progress);
-        const CalculationContext context{work->form, platform, work->reader, work->dialog};
-        try {
-          searchPreparedTips(context, work->state, work->prepared, work->runBudget.get());
-        } catch (...) {
-          work->messages = platform.messages();
-          throw;
-        }
-        work->messages = platform.messages();
-        work->details = platform.details();
-      },
-      [this, work, alive = std::weak_ptr<int>(alive_)] {
-        if (alive.expired()) return;
-        if (const auto progress = work->progress.latest()) progress->showOn(form);
-        platform_.repaint();
-      },
-      [this, work, alive = std::weak_ptr<int>(alive_)](std::exception_ptr failure) {
-        if (!alive.expired()) finishCalculation(*work, failure);
-      }});
 }
 
 void TForm1::finishCalculation(CalculationWork& work, std::exception_ptr failure) {
@@ -96,19 +95,12 @@ void TForm1::finishCalculation(CalculationWork& work, std::exception_ptr failure
       putBackAfterFailure(form, platform_, work.prepared.pairRequired);
       std::rethrow_exception(failure);
     }
-    // What the user could change while the search ran (the run budget) stays as the user left
-    // it; the tip lists are the search's.
-    const bool closing = form.closing;
-    copyFormState(work.form, form, [this](const Control& control) {
-      return longWork_.allowsControl(control.name()) && !dynamic_cast<const Button*>(&control) &&
-             &control != &form.ListBox1 && &control != &form.ListBox2;
-    });
-    form.closing = closing;
-    form.StatusBar1.setHint(work.form.StatusBar1.hint());
-    form.TipExplanation.setVisible(work.form.TipExplanation.visible());
+    applyWorkForm(work.form);
     calculation_.rejections = work.state.rejections;
     reader_ = std::move(work.reader);
     if (!work.details.empty()) platform_.reportDetails(work.details);
+    // The full check at the end of the search rang for a win.
+    if (work.sound) platform_.playSound(*work.sound);
   });
   platform_.setWaitCursor(false);
   endBackgroundTask();

@@ -79,44 +79,51 @@ void TForm1::SweepClick() {
     return;
   }
   (void)reader_.load(path);
-  auto task = std::make_unique<BackgroundTask>(longWork_, LongWork::Sweep, tipHistory_, form);
-  auto work = std::make_shared<SweepWork>(task->stop.get_token());
-  copyFormState(form, work->form);
-  work->reader = reader_;
-  work->moment = PlatformMoment::of(platform_);
-  work->request = std::move(request);
-  const auto settings = static_cast<int>(sweepSettingCount(work->request.options));
-  work->progress.publish(SweepProgress{0, settings, std::nullopt});
-  task_ = std::move(task);
+  task_ = std::make_unique<BackgroundTask>(longWork_, LongWork::Sweep, tipHistory_, form);
   holdControls(form.registry, longWork_);
-  platform_.setWaitCursor(true);
-  const std::weak_ptr<int> alive = alive_;
-  platform_.startWork(BackgroundWork{
-      [work](const WorkPoints& points) {
-        LatestValue<FormProgress> unused;
-        WorkerPlatform platform(work->form, work->moment, work->stopToken, points, unused);
-        work->result = runSweep(work->form, work->reader, platform, work->request, work->stop,
-                                [&](const SweepProgress& reached) {
-                                  work->progress.publish(reached);
-                                  if (points.progressPoint) points.progressPoint();
-                                });
-      },
-      [this, work, alive] {
-        if (alive.expired()) return;
-        if (const auto reached = work->progress.latest()) {
-          form.WorkProgress.setVisible(true);
-          form.WorkProgress.setProgress(reached->settingsDone, reached->settings);
-          form.WorkProgress.setCaption(sweepProgressText(*reached));
-        }
-        platform_.repaint();
-      },
-      [this, work, alive](std::exception_ptr failure) {
-        if (!alive.expired()) finishSweep(*work, failure);
-      }});
+  try {
+    auto work = std::make_shared<SweepWork>(task_->stop.get_token());
+    copyFormState(form, work->form);
+    work->reader = reader_;
+    work->moment = PlatformMoment::of(platform_);
+    work->request = std::move(request);
+    const auto settings = static_cast<int>(sweepSettingCount(work->request.options));
+    work->progress.publish(SweepProgress{0, settings, std::nullopt});
+    // The start/stop button is the sweep's stop meanwhile.
+    form.BitBtn4.setCaption(kStopCaption);
+    platform_.setWaitCursor(true);
+    const std::weak_ptr<int> alive = alive_;
+    platform_.startWork(BackgroundWork{
+        [work](const WorkPoints& points) {
+          LatestValue<FormProgress> unused;
+          WorkerPlatform platform(work->form, work->moment, work->stopToken, points, unused);
+          work->result = runSweep(work->form, work->reader, platform, work->request, work->stop,
+                                  [&](const SweepProgress& reached) {
+                                    work->progress.publish(reached);
+                                    if (points.progressPoint) points.progressPoint();
+                                  });
+        },
+        [this, work, alive] {
+          if (alive.expired()) return;
+          if (const auto reached = work->progress.latest()) {
+            form.WorkProgress.setVisible(true);
+            form.WorkProgress.setProgress(reached->settingsDone, reached->settings);
+            form.WorkProgress.setCaption(sweepProgressText(*reached));
+          }
+          platform_.repaint();
+        },
+        [this, work, alive](std::exception_ptr failure) {
+          if (!alive.expired()) finishSweep(*work, failure);
+        }});
+  } catch (...) {
+    abandonBackgroundTask();
+    throw;
+  }
 }
 
 void TForm1::finishSweep(SweepWork& work, std::exception_ptr failure) {
   platform_.setWaitCursor(false);
+  form.BitBtn4.setCaption(kIdleCaption);
   runReportingErrors([&] {
     if (failure) std::rethrow_exception(failure);
     lastSweep_ = std::move(work.result);

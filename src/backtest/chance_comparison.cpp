@@ -56,8 +56,10 @@ bool isTipTest(BacktestKind kind) {
   return kind == BacktestKind::SingleCalculation || kind == BacktestKind::PerDraw;
 }
 
-void simulate(const BacktestTotals& totals, unsigned threads, ChanceComparison& result) {
+void simulate(const BacktestTotals& totals, unsigned threads, std::stop_token stop,
+              ChanceComparison& result) {
   ChanceSimulationRequest request;
+  request.stop = std::move(stop);
   request.cycles = totals.scoredCycles;
   request.groups = result.groups;
   request.prizeByHits = prizesByHits(totals);
@@ -79,7 +81,8 @@ void simulate(const BacktestTotals& totals, unsigned threads, ChanceComparison& 
 
 }  // namespace
 
-ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads) {
+ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads,
+                                   std::stop_token stop) {
   ChanceComparison result;
   const int picked = totals.numbersPerTip;
   result.numbersPerTip = picked;
@@ -104,7 +107,7 @@ ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned thread
   // No parameter is estimated from the data: one degree of freedom less than the groups.
   result.degreesOfFreedom = static_cast<int>(result.groups.size()) - 1;
   if (isTipTest(totals.kind) && !totals.scoredCycles.empty()) {
-    simulate(totals, threads, result);
+    simulate(totals, threads, std::move(stop), result);
     return result;
   }
   const boost::math::chi_squared law(result.degreesOfFreedom);

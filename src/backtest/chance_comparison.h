@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "backtest/backtest_totals.h"
@@ -59,6 +60,8 @@ std::vector<double> prizesByHits(const BacktestTotals& totals);
 // (the numbers two 20-number draws share) with chance.
 // A tip success test with its scored cycles is tested by simulation on `threads` threads (0:
 // every core); the result does not depend on the thread count.
-ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads = 0);
+// Asked to stop, it ends early and its result means nothing.
+ChanceComparison compareWithChance(const BacktestTotals& totals, unsigned threads = 0,
+                                   std::stop_token stop = {});
 
 }  // namespace numora

@@ -8,9 +8,16 @@
 
 #include "backtest/backtest_totals.h"
 #include "backtest/chance_comparison.h"
+#include "common/translatable.h"
 #include "form/form.h"
 
 namespace numora {
+
+// Shown while the comparison is worked out, and when it could not be.
+constexpr const char* kComparingWithChance =
+    NUMORA_TRANSLATABLE("Numora", "Back-test: comparing with chance");
+constexpr const char* kNoChanceComparison =
+    NUMORA_TRANSLATABLE("Numora", "The comparison with chance could not be worked out.");
 
 // Fills ChanceTitle, ChanceGrid and ChanceMemo from the last back-test (none yet: a hint).
 void showChanceComparison(Form& form, const std::optional<BacktestTotals>& last);

@@ -172,6 +172,7 @@ ChanceSimulationResult simulateChance(const ChanceSimulationRequest& request) {
   std::vector<double> winnings(static_cast<std::size_t>(simulations));
   const int chunks = (simulations + kChunkSize - 1) / kChunkSize;
   parallelFor(static_cast<std::size_t>(chunks), request.threads, [&](std::size_t index) {
+    if (request.stop.stop_requested()) return;
     const int chunk = static_cast<int>(index);
     const int first = chunk * kChunkSize;
     const std::uint64_t seed =

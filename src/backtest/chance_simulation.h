@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "backtest/backtest_totals.h"
@@ -31,6 +32,8 @@ struct ChanceSimulationRequest {
   // Keep each random history's winnings, in the order of the histories (a sweep sets the
   // settings' winnings on the same random history side by side).
   bool keepWinnings = false;
+  // Asked to stop, the simulation ends early; what it returns then means nothing.
+  std::stop_token stop;
 };
 
 // Winnings per unit stake: the observed history's and the spread of the random histories'.

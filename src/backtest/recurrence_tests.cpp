@@ -7,6 +7,7 @@
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
 #include "common/translatable.h"
+#include "evaluation/komplettcheck.h"
 #include "tips/tip_list.h"
 
 namespace numora {
@@ -181,7 +182,10 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
       if (hasExtremes(kind)) extremes.add(cycleTotal, form.DateTimePicker1.date());
       more = end == CycleEnd::Counted;
     }
-    if (form.closing) form.ListBox1.setLines(finishedList);
+    if (form.closing) {
+      form.ListBox1.setLines(finishedList);
+      Komplettcheck(form, platform);
+    }
     totals.cycles = replay.cycles();
     outcome.lines = recurrenceReport(totals, extremes);
     outcome.plannedCycles = plannedCycles(replay, kind);

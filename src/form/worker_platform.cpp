@@ -71,6 +71,16 @@ void WorkerPlatform::reportDetails(const std::vector<std::string>& lines) {
   details_.insert(details_.end(), lines.begin(), lines.end());
 }
 
+void WorkerPlatform::playSound(const std::string& path) {
+  std::lock_guard lock(mutex_);
+  lastSound_ = path;
+}
+
+std::optional<std::string> WorkerPlatform::lastSound() const {
+  std::lock_guard lock(mutex_);
+  return lastSound_;
+}
+
 void WorkerPlatform::publishProgress() {
   progress_.publish(FormProgress::of(form_));
   lastPublished_ = std::chrono::steady_clock::now();

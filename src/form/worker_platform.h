@@ -74,7 +74,9 @@ class WorkerPlatform : public Platform {
   void setWaitCursor(bool) override {}
   void shellOpen(const std::string&) override {}
   void reportDetails(const std::vector<std::string>& lines) override;
-  void playSound(const std::string&) override {}
+  // Kept, not played: the window plays the last one when the work's end is applied.
+  void playSound(const std::string& path) override;
+  std::optional<std::string> lastSound() const;
   DayCount now() override { return moment_.now; }
   std::uint32_t tickCount() override { return 0; }
   WeekdayNames shortDayNames() override { return moment_.shortNames; }
@@ -92,6 +94,7 @@ class WorkerPlatform : public Platform {
   mutable std::mutex mutex_;
   std::vector<PatternText> messages_;
   std::vector<std::string> details_;
+  std::optional<std::string> lastSound_;
 };
 
 }  // namespace numora

@@ -19,7 +19,7 @@ std::string searchCaption(const DrawRecord& record, const WeekdayNames& shortNam
   return caption;
 }
 
-std::array<int, 11> searchTipListHistory(DrawContext context) {
+std::array<int, 11> searchTipListHistory(DrawContext context, const bool* stopRequested) {
   Form& form = context.form;
   Platform& platform = context.platform;
   const std::string preset = std::to_string(form.numbersPerTip());
@@ -64,8 +64,8 @@ std::array<int, 11> searchTipListHistory(DrawContext context) {
       platform.showMessage(
           fillPattern(NUMORA_TRANSLATABLE("Numora", "A hit on: %1"), {formatDate(record.date)}));
     }
-    // A window closed during a hit message ends the search.
-    if (form.closing) break;
+    // A stop or a window closed during a hit message ends the search.
+    if (form.closing || (stopRequested && *stopRequested)) break;
   }
 
   chart.setLeftAxisAutomatic();

@@ -20,6 +20,7 @@ constexpr const char* kSearchThresholdCaption =
 std::string searchCaption(const DrawRecord& record, const WeekdayNames& shortNames);
 
 // Runs the search; returns the bar heights (window draws per best hit count 0..10).
-std::array<int, 11> searchTipListHistory(DrawContext context);
+// A stop request (Stop, Esc) or the window's close ends it after the draw in hand.
+std::array<int, 11> searchTipListHistory(DrawContext context, const bool* stopRequested = nullptr);
 
 }  // namespace numora

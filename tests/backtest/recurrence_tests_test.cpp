@@ -207,6 +207,9 @@ TEST_F(RecurrenceTest, AStopInTheMiddleCountsTheFinishedCycles) {
   EXPECT_EQ(lines.front(), "Stopped after 2 of 3 cycles.");
   EXPECT_EQ(lines[23], "at 2 draws");
   EXPECT_EQ(form1->lastBacktest()->cycles, 2);
+  // The list is the last finished cycle's probe, scored as the window shows it.
+  EXPECT_EQ(form().ListBox2.count(), form().ListBox1.count());
+  EXPECT_EQ(form().ListBox1.count(), 1u);
 }
 
 TEST_F(RecurrenceTest, WithoutADrawFileNothingRunsAndTheTipSizeGoesBack) {

@@ -195,6 +195,34 @@ TEST_F(TipSuccessTest, OneStopEndsTheWholeTestWithAReportOfTheFinishedCycles) {
   }
 }
 
+// What the window owns or the user may change while a test runs (the window's size, the view
+// of the "Odds" tab) stays as it was left, not as it was when the test started.
+TEST_F(TipSuccessTest, WhatTheUserChangedWhileATestRanStays) {
+  create(generateHistory(kFirst, kLast, false, 3));
+  quickTips();
+  const int height = form().groesse;
+  std::string allSizesTitle;
+  bool changed = false;
+  platform.onProcessEvents = [&] {
+    if (changed) return;
+    changed = true;
+    (void)form1->FormResize(height + 100);
+    form().OddsAllSizesCheckBox.setChecked(true);
+    form1->handle(form1->handlers().at("OddsAllSizesCheckBoxChange"));
+    allSizesTitle = form().OddsTitle.caption();
+  };
+  pick(kLast - 3);
+  platform.queueInput("7");
+  form1->ErfolgstestClick();
+  platform.onProcessEvents = nullptr;
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(form().groesse, height + 100);
+  EXPECT_TRUE(form().OddsAllSizesCheckBox.checked());
+  EXPECT_EQ(form().OddsTitle.caption(), allSizesTitle);
+  // The test itself ended as it does without the changes.
+  EXPECT_EQ(reportLines().back(), "at 3 draws");
+}
+
 // A back-test button clicked while a calculation inside a test processes events starts no
 // second replay inside the first.
 TEST_F(TipSuccessTest, ABacktestClickedDuringATestIsRefused) {

@@ -118,27 +118,34 @@ void QtPlatform::startWork(BackgroundWork work) {
   // The threads of work that has ended are joined at once; the others go on.
   workers_.remove_if([](const Worker& worker) { return worker.ended->load(); });
   auto ended = std::make_shared<std::atomic<bool>>(false);
-  workers_.push_back(Worker{ended, std::jthread([this, shared, timer, ended] {
-                              std::exception_ptr failure;
-                              try {
-                                shared->compute(WorkPoints{});
-                              } catch (...) {
-                                failure = std::current_exception();
-                              }
-                              QMetaObject::invokeMethod(
-                                  &workEvents_,
-                                  [this, shared, timer, failure] {
-                                    timer->stop();
-                                    timer->deleteLater();
-                                    if (shared->showProgress) shared->showProgress();
-                                    if (shared->finish) shared->finish(failure);
-                                    // The window shows the applied result whatever the repaint
-                                    // pace.
-                                    if (repaintHandler_) repaintHandler_();
-                                  },
-                                  Qt::QueuedConnection);
-                              *ended = true;
-                            })});
+  auto run = [this, shared, timer, ended] {
+    std::exception_ptr failure;
+    try {
+      shared->compute(WorkPoints{});
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    QMetaObject::invokeMethod(
+        &workEvents_,
+        [this, shared, timer, failure] {
+          timer->stop();
+          timer->deleteLater();
+          if (shared->showProgress) shared->showProgress();
+          if (shared->finish) shared->finish(failure);
+          // The window shows the applied result whatever the repaint pace.
+          if (repaintHandler_) repaintHandler_();
+        },
+        Qt::QueuedConnection);
+    *ended = true;
+  };
+  try {
+    workers_.push_back(Worker{ended, std::jthread(std::move(run))});
+  } catch (...) {
+    // A thread that cannot start leaves no timer behind; the caller hears of it.
+    timer->stop();
+    timer->deleteLater();
+    throw;
+  }
 }
 
 void QtPlatform::repaint() {
