@@ -192,7 +192,8 @@ class TForm1 {
   // The long work running now, if any; while it runs the window shows the controls it holds
   // disabled.
   const LongWorkGuard& longWork() const { return longWork_; }
-  // Whether long work runs beside the window (a back-test); the window closes once it ended.
+  // Whether long work runs beside the window (a calculation, a back-test, a sweep); the window
+  // closes once it has ended.
   bool backgroundWorkRunning() const { return task_ != nullptr; }
   // Asked by a front end before it changes a control (or a script a field) as the user would:
   // false, with the message said, while long work runs that the change could disturb.

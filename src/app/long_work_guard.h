@@ -46,7 +46,8 @@ class LongWorkGuard {
   std::optional<LongWork> running() const { return running_; }
 
   // Nothing when the handler may run now, otherwise the message that refuses it. The start/stop
-  // button of the calculation is a stop button only while a calculation runs.
+  // button of the calculation is a stop button while a calculation, a back-test or a sweep
+  // runs.
   std::optional<std::string> refusesHandler(std::string_view handler,
                                             bool calculationRunning) const;
   // Nothing when the user may change the control (or a script the field) now.

@@ -10,7 +10,8 @@
 namespace numora {
 
 // Copies every control's value (positions and limits, ticks, texts, items chosen, list lines,
-// dates) and every field of `from` into `to`. Captions, hints and the view state stay.
+// dates), every control's caption and enabled state, and every field of `from` into `to`; the
+// hints, the visibility and the charts stay.
 void copyFormState(const Form& from, Form& to);
 // The same, leaving the controls of `to` that `keep` names as they are.
 void copyFormState(const Form& from, Form& to, const std::function<bool(const Control&)>& keep);

@@ -189,7 +189,8 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
     totals.cycles = replay.cycles();
     outcome.lines = recurrenceReport(totals, extremes);
     outcome.plannedCycles = plannedCycles(replay, kind);
-    outcome.stopped = form.closing;
+    // A stop noticed after the last cycle stopped nothing.
+    outcome.stopped = form.closing && totals.cycles < outcome.plannedCycles;
     noteSkippedRecords(outcome.lines, replay.skippedRecords());
     outcome.totals = std::move(totals);
   } catch (const std::exception&) {

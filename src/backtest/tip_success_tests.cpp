@@ -120,7 +120,9 @@ BacktestOutcome runTipTest(const BacktestContext& context, BacktestKind kind, Cy
     totals.lotteryIndex = form.lotteryIndex();
     outcome.lines = runCycles(replay, lucky, totals, outcome);
     outcome.plannedCycles = replay.runsCycles() ? replay.drawsAfterChosen() : 0;
-    outcome.stopped = form.closing;
+    // A stop noticed after the last cycle stopped nothing.
+    outcome.stopped =
+        form.closing && (!outcome.calculated || totals.cycles < outcome.plannedCycles);
     noteSkippedRecords(outcome.lines, replay.skippedRecords());
     outcome.totals = std::move(totals);
   } catch (const std::exception&) {

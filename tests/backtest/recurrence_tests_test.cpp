@@ -155,7 +155,8 @@ TEST_F(RecurrenceTest, TheProgressShowsTheDateReachedAndTheCyclesThenClears) {
   EXPECT_FALSE(form().WorkProgress.visible());
 }
 
-// A stop after the last cycle shows how many cycles a whole run has: as many as it counted.
+// A stop before the last cycle says how many cycles the whole run has; one noticed after the
+// last cycle stopped nothing.
 TEST_F(RecurrenceTest, AStoppedTestSaysHowManyCyclesTheWholeRunHas) {
   struct Case {
     const char* name;
@@ -172,21 +173,29 @@ TEST_F(RecurrenceTest, AStoppedTestSaysHowManyCyclesTheWholeRunHas) {
   };
   create(generateHistory(kFirst, kFirst + 7, false, 2));
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const std::string last = "  " + std::to_string(c.cycles) + " cycles";
-    bool stopped = false;
-    platform.onRepaint = [&] {
-      if (!stopped && form().ReplayProgress.caption().ends_with(last)) {
-        stopped = true;
-        form1->StopClick();
+    for (const int stopAfter : {c.cycles - 1, c.cycles}) {
+      SCOPED_TRACE(std::string(c.name) + ", stopped after " + std::to_string(stopAfter));
+      const std::string reached = "  " + std::to_string(stopAfter) + " cycles";
+      bool stopped = false;
+      platform.onRepaint = [&] {
+        if (!stopped && form().ReplayProgress.caption().ends_with(reached)) {
+          stopped = true;
+          form1->StopClick();
+        }
+      };
+      pick(kFirst + 3);
+      c.click();
+      platform.onRepaint = nullptr;
+      ASSERT_TRUE(stopped);
+      const std::string first = reportLines().front();
+      if (stopAfter < c.cycles) {
+        EXPECT_EQ(first, "Stopped after " + std::to_string(stopAfter) + " of " +
+                             std::to_string(c.cycles) + " cycles.");
+      } else {
+        EXPECT_EQ(first, "Current setting brought");
       }
-    };
-    pick(kFirst + 3);
-    c.click();
-    platform.onRepaint = nullptr;
-    ASSERT_TRUE(stopped);
-    const std::string count = std::to_string(c.cycles);
-    EXPECT_EQ(reportLines().front(), "Stopped after " + count + " of " + count + " cycles.");
+      EXPECT_EQ(form1->lastBacktest()->cycles, stopAfter);
+    }
   }
 }
 
