@@ -24,6 +24,7 @@
 #include "draws/draw_undo.h"
 #include "form/form.h"
 #include "form/platform.h"
+#include "form/worker_platform.h"
 #include "generator/calculation_run.h"
 #include "import/http_client.h"
 #include "import/update_run.h"
@@ -243,6 +244,8 @@ class TForm1 {
   // The comparison with chance of a stopped test's cycles, worked out beside the window after
   // the test has ended; the "Odds" tab says so meanwhile.
   void compareLastBacktestWithChance();
+  // Shows the latest progress a work on a form copy published.
+  void showWorkProgress(const LatestValue<FormProgress>& progress);
   // The window's state taken from the form copy the work ended with.
   void applyWorkForm(const Form& copy);
   // The activation after the program's own dialogs: keeps the current draw when it lies on the

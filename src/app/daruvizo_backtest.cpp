@@ -95,9 +95,7 @@ void TForm1::runBacktest(BacktestKind kind) {
     platform_.startWork(
         BackgroundWork{[work](const WorkPoints& points) { computeOnCopy(*work, points); },
                        [this, work, alive] {
-                         if (alive.expired()) return;
-                         if (const auto progress = work->progress.latest()) progress->showOn(form);
-                         platform_.repaint();
+                         if (!alive.expired()) showWorkProgress(work->progress);
                        },
                        [this, work, chosen, alive](std::exception_ptr failure) {
                          if (!alive.expired()) finishBacktest(*work, chosen, failure);

@@ -74,9 +74,7 @@ void TForm1::startCalculation(bool fromButton) {
           work->sound = platform.lastSound();
         },
         [this, work, alive] {
-          if (alive.expired()) return;
-          if (const auto progress = work->progress.latest()) progress->showOn(form);
-          platform_.repaint();
+          if (!alive.expired()) showWorkProgress(work->progress);
         },
         [this, work, alive](std::exception_ptr failure) {
           if (!alive.expired()) finishCalculation(*work, failure);

@@ -19,6 +19,11 @@ bool isOfTheOddsTab(const Form& form, const Control& control) {
 
 }  // namespace
 
+void TForm1::showWorkProgress(const LatestValue<FormProgress>& progress) {
+  if (const auto latest = progress.latest()) latest->showOn(form);
+  platform_.repaint();
+}
+
 void TForm1::applyWorkForm(const Form& copy) {
   // The tip lists are the work's; what the user could change meanwhile (the views, the run
   // budget) and what the window owns (its size, the "Odds" tab) stay as they are.

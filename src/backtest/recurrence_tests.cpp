@@ -7,7 +7,6 @@
 #include "backtest/analysis_report.h"
 #include "backtest/backtest_guards.h"
 #include "common/translatable.h"
-#include "evaluation/komplettcheck.h"
 #include "tips/tip_list.h"
 
 namespace numora {
@@ -167,8 +166,6 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
   totals.numbersPerTip = 20;
   Extremes extremes;
   try {
-    // A stop leaves the list as the last finished cycle left it.
-    std::vector<std::string> finishedList = form.ListBox1.lines();
     bool more = replay.runsCycles();
     // A stop ends the test after the last whole cycle: a cycle stopped midway stepped no
     // further than the end of the history would have let it.
@@ -178,14 +175,11 @@ BacktestOutcome recurrenceTestOutcome(const BacktestContext& context, BacktestKi
       if (end == CycleEnd::EndOfHistory) break;
       if (end == CycleEnd::Skipped) continue;
       replay.cycleCounted();
-      finishedList = form.ListBox1.lines();
       if (hasExtremes(kind)) extremes.add(cycleTotal, form.DateTimePicker1.date());
       more = end == CycleEnd::Counted;
     }
-    if (form.closing) {
-      form.ListBox1.setLines(finishedList);
-      Komplettcheck(form, platform);
-    }
+    // A stop leaves the list as the last finished cycle left it.
+    if (form.closing) replay.restoreFinishedList();
     totals.cycles = replay.cycles();
     outcome.lines = recurrenceReport(totals, extremes);
     outcome.plannedCycles = plannedCycles(replay, kind);

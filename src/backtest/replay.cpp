@@ -7,6 +7,7 @@
 #include "common/translatable.h"
 #include "draws/current_draw.h"
 #include "draws/lottery.h"
+#include "evaluation/komplettcheck.h"
 
 namespace numora {
 namespace {
@@ -36,6 +37,7 @@ bool Replay::showChosenDraw() {
   chosen_ = dateOnly(form.DateTimePicker1.date());
   cycles_ = 0;
   drawsAfter_ = 0;
+  finishedList_ = form.ListBox1.lines();
   lastCycleStart_ = -1;
   prepareRead();
   const auto path = currentDrawFile(context_.draws());
@@ -87,6 +89,7 @@ void Replay::back() {
 void Replay::cycleCounted() {
   ++cycles_;
   Form& form = context_.form();
+  finishedList_ = form.ListBox1.lines();
   const std::vector<std::string> values{formatDate(form.Datum1), std::to_string(cycles_)};
   form.ReplayProgress.setCaption(
       fillPattern(NUMORA_TRANSLATABLE("Numora", "%1  %2 cycles"), values));
@@ -108,6 +111,11 @@ void Replay::calculate() {
   startOrStopCalculation(inner, context_.state);
   // The calculation put the normal cursor back; the test goes on.
   context_.platform().setWaitCursor(true);
+}
+
+void Replay::restoreFinishedList() {
+  context_.form().ListBox1.setLines(finishedList_);
+  Komplettcheck(context_.form(), context_.platform());
 }
 
 void Replay::finish() {

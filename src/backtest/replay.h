@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "form/progress_display.h"
 #include "generator/calculation_run.h"
@@ -59,6 +61,9 @@ class Replay {
 
   // A calculation at the current draw that sees no later draw, run to its end.
   void calculate();
+  // After a stop: the tip list the last counted cycle left (the one before the first cycle when
+  // none was counted), scored against the shown draw.
+  void restoreFinishedList();
 
  private:
   void finish();
@@ -73,6 +78,7 @@ class Replay {
   std::int64_t cycles_ = 0;
   std::size_t skipped_ = 0;
   std::int64_t drawsAfter_ = 0;
+  std::vector<std::string> finishedList_;
 };
 
 }  // namespace numora

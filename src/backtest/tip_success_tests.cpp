@@ -7,7 +7,6 @@
 #include "backtest/backtest_guards.h"
 #include "common/text.h"
 #include "common/translatable.h"
-#include "evaluation/komplettcheck.h"
 #include "evaluation/tip_text.h"
 
 namespace numora {
@@ -137,13 +136,11 @@ auto singleCycles(const BacktestContext& context) {
                     BacktestOutcome& outcome) {
     Form& form = context.form();
     form.random.setSeed(lucky);
-    const std::vector<std::string> listBefore = form.ListBox1.lines();
     replay.calculate();
     // Stopped before the tips were whole: there is nothing to score, and the list stays.
     outcome.calculated = !form.closing;
     if (!outcome.calculated) {
-      form.ListBox1.setLines(listBefore);
-      Komplettcheck(form, context.platform());
+      replay.restoreFinishedList();
       return std::vector<std::string>{};
     }
     ScoredCycle scored{listedTips(form), {}};
@@ -167,7 +164,6 @@ auto perDrawCycles(const BacktestContext& context) {
     Form& form = context.form();
     // A stop drops the cycle in progress and leaves the list as the last finished cycle left
     // it, scored as it was.
-    std::vector<std::string> finishedList = form.ListBox1.lines();
     if (replay.runsCycles()) {
       // A cycle: a calculation from the lucky number at the current draw,
       // scored against the next draw.
@@ -182,13 +178,9 @@ auto perDrawCycles(const BacktestContext& context) {
         noteScoredDraw(form, scored);
         totals.scoredCycles.push_back(std::move(scored));
         replay.cycleCounted();
-        finishedList = form.ListBox1.lines();
       }
     }
-    if (form.closing) {
-      form.ListBox1.setLines(finishedList);
-      Komplettcheck(form, context.platform());
-    }
+    if (form.closing) replay.restoreFinishedList();
     totals.cycles = replay.cycles();
     return hitCountReport(totals, " draws");
   };
